@@ -1,0 +1,64 @@
+// Builds a full 99 x 99 desk, puts a picture in every cell of both desk grids
+// and of the address grid, shows the grids and prints how long each step took.
+#include "core/CatalogueState.h"
+#include "core/Desk.h"
+#include "core/DeskReset.h"
+#include "core/MainWinState.h"
+#include "platform/FlexGridView.h"
+#include "project/ProgramConfig.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <cstdio>
+
+namespace {
+void messen(const char* was, const std::function<void()>& schritt)
+{
+    QElapsedTimer uhr;
+    uhr.start();
+    schritt();
+    std::printf("%-48s %8.1f ms\n", was, uhr.nsecsElapsed() / 1e6);
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    KonfVerz = programmVerz() + QStringLiteral("Tessaro_Conf/");
+    QString fehler;
+    if (!neues_pult_setzen(&fehler)) {
+        std::fprintf(stderr, "%s\n", qPrintable(fehler));
+        return 1;
+    }
+    HauptFenster& w = MainWin();
+    FlexGridView plan(&w.Pult[0]), elektrisch(&w.Pult[1]), adressen(&w.PultAdr);
+    for (QWidget* v : {static_cast<QWidget*>(&plan), static_cast<QWidget*>(&elektrisch), static_cast<QWidget*>(&adressen)}) {
+        v->resize(1200, 800);
+        v->show();
+    }
+    PultdimensionenX = PultdimensionenY = 99;
+    messen("init_flexgrid + pult_leeren (99 x 99)", [] { pult_leeren(); });
+    messen("a picture in every cell (3 grids, 29,403 cells)", [&] {
+        FlexGrid::Stapel s0(w.Pult[0]), s1(w.Pult[1]), s2(w.PultAdr);
+        for (int x = 1; x <= 99; ++x)
+            for (int y = 1; y <= 99; ++y) {
+                const QString bild = KonfVerz + ElementKatalog[size_t(3 + (x + y) % 20)].Bild;
+                w.Pult[0].setCellPicture(y, x, bild);
+                w.Pult[1].setCellPicture(y, x, bild);
+                w.PultAdr.setCellPicture(3 * y - 2, x, bild);
+            }
+    });
+    messen("repaint of the three visible grids", [&] {
+        plan.viewport()->repaint();
+        elektrisch.viewport()->repaint();
+        adressen.viewport()->repaint();
+    });
+    messen("scroll to the far corner and repaint", [&] {
+        plan.scrollToBottom();
+        adressen.scrollToBottom();
+        plan.viewport()->repaint();
+        adressen.viewport()->repaint();
+    });
+    return 0;
+}

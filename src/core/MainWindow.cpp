@@ -1,0 +1,183 @@
+#include "core/MainWindow.h"
+
+#include "core/ExitCheck.h"
+#include "core/MainWinState.h"
+#include "platform/FlexGridView.h"
+#include "project/ProgramConfig.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+MainWindow* widget = nullptr;
+}
+
+MainWindow* hauptFensterWidget()
+{
+    return widget;
+}
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent)
+{
+    widget = this;
+    setObjectName(QStringLiteral("MainWin"));
+    HauptFenster& w = MainWin();
+    for (int i = 0; i < 2; ++i) {
+        Pult[i] = new FlexGridView(&w.Pult[i], this);
+        Elemente[i] = new FlexGridView(&w.Elemente[i], this);
+        teile.insert(QStringLiteral("Pult(%1)").arg(i), Pult[i]);
+        teile.insert(QStringLiteral("Elemente(%1)").arg(i), Elemente[i]);
+        Elemente[i]->setFixedHeight(2 * 54 + 6);
+    }
+    PultAdr = new FlexGridView(&w.PultAdr, this);
+    teile.insert(QStringLiteral("PultAdr"), PultAdr);
+    teile.insert(QStringLiteral("StromFrame"), stromFrameAnlegen());
+
+    auto* oben = new QHBoxLayout;
+    oben->addWidget(Elemente[0]);
+    oben->addWidget(Elemente[1]);
+    oben->addWidget(teile[QStringLiteral("StromFrame")], 1);
+    auto* mitte = new QVBoxLayout;
+    mitte->addWidget(Pult[0], 1);
+    mitte->addWidget(Pult[1], 1);
+    mitte->addWidget(PultAdr, 1);
+    auto* innen = new QWidget(this);
+    auto* layout = new QVBoxLayout(innen);
+    layout->addLayout(oben);
+    layout->addLayout(mitte, 1);
+    layout->addWidget(infoBandAnlegen());
+    setCentralWidget(innen);
+
+    menusAnlegen();
+    connect(&w, &HauptFenster::geaendert, this, &MainWindow::uebernehmen);
+    resize(1200, 800);
+    uebernehmen();
+}
+
+QGroupBox* MainWindow::stromFrameAnlegen()
+{
+    auto* frame = new QGroupBox(this);
+    auto* layout = new QHBoxLayout(frame);
+    auto* knopf = new QPushButton(QStringLiteral("Strom berechnen"), frame);
+    knopf->setObjectName(QStringLiteral("Strom_Berechnen"));
+    StromListe = new QListWidget(frame);
+    StromListe->setObjectName(QStringLiteral("StromListe"));
+    layout->addWidget(knopf, 0, Qt::AlignTop);
+    layout->addWidget(StromListe, 1);
+    return frame;
+}
+
+QWidget* MainWindow::infoBandAnlegen()
+{
+    auto* band = new QGroupBox(this);
+    band->setObjectName(QStringLiteral("InfoZeile"));
+    auto* layout = new QHBoxLayout(band);
+    InfoTxt1 = new QLabel(band);
+    InfoTxt1->setObjectName(QStringLiteral("InfoTxt1"));
+    InfoTxt2 = new QLabel(band);
+    InfoTxt2->setObjectName(QStringLiteral("InfoTxt2"));
+    layout->addWidget(InfoTxt1, 1);
+    layout->addSpacing(50);
+    layout->addWidget(InfoTxt2, 1);
+    teile.insert(QStringLiteral("InfoZeile"), band);
+    return band;
+}
+
+void MainWindow::menusAnlegen()
+{
+    const HauptFenster& w = MainWin();
+    for (const MenuEintrag& eintrag : menuLeiste()) {
+        QMenu* m = menuBar()->addMenu(w[eintrag.name].Caption);
+        m->setObjectName(eintrag.name);
+        menus.insert(eintrag.name, m);
+        for (const QString& name : eintrag.eintraege) {
+            if (name.isEmpty()) {
+                m->addSeparator();
+                continue;
+            }
+            QAction* a = m->addAction(w[name].Caption);
+            a->setObjectName(name);
+            a->setCheckable(name.startsWith(QLatin1String("EditMode(")) || name == QLatin1String("GPLockMenu"));
+            aktionen.insert(name, a);
+        }
+    }
+}
+
+void MainWindow::setzeBefehl(const QString& name, std::function<void()> befehl)
+{
+    QAction* a = aktionen.value(name);
+    if (!a)
+        return;
+    disconnect(a, &QAction::triggered, nullptr, nullptr);
+    connect(a, &QAction::triggered, this, [a, befehl, name] {
+        // The item's check mark is set by the program, not by the click.
+        a->setChecked(MainWin()[name].Checked);
+        befehl();
+    });
+}
+
+void MainWindow::uebernehmen()
+{
+    const HauptFenster& w = MainWin();
+    setWindowTitle(w.Caption);
+    for (auto it = menus.cbegin(); it != menus.cend(); ++it)
+        it.value()->menuAction()->setEnabled(w[it.key()].Enabled);
+    for (auto it = aktionen.cbegin(); it != aktionen.cend(); ++it) {
+        const Steuerelement& s = w[it.key()];
+        it.value()->setEnabled(s.Enabled);
+        it.value()->setChecked(s.Checked);
+        it.value()->setVisible(s.Visible);
+    }
+    for (auto it = teile.cbegin(); it != teile.cend(); ++it)
+        it.value()->setVisible(w[it.key()].Visible);
+    InfoTxt1->setText(w.InfoTxt1);
+    InfoTxt2->setText(w.InfoTxt2);
+    if (gezeigteStromListe != w.StromListe) {
+        gezeigteStromListe = w.StromListe;
+        StromListe->clear();
+        StromListe->addItems(w.StromListe);
+    }
+    InfoTxt1->repaint();
+    InfoTxt2->repaint();
+}
+
+void MainWindow::closeEvent(QCloseEvent* e)
+{
+    if (ende()) {
+        e->accept();
+        QApplication::quit();
+    } else {
+        e->ignore();
+    }
+}
+
+void MainWindow::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
+        MainWin().setEnabled(QStringLiteral("EleDrehenMenu"), false);
+        MainWin().melden();
+    }
+    QMainWindow::changeEvent(e);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_F1) {
+        const QString seite = programmVerz() + QStringLiteral("Hilfe/index.html");
+        QUrl url = QUrl::fromLocalFile(seite);
+        url.setFragment(QStringLiteral("h%1").arg(MainWin().HelpContextID));
+        QDesktopServices::openUrl(url);
+        return;
+    }
+    QMainWindow::keyPressEvent(e);
+}

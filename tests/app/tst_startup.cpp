@@ -1,0 +1,151 @@
+#include "config/AddressOptions.h"
+#include "core/CatalogueState.h"
+#include "core/Desk.h"
+#include "core/EditModes.h"
+#include "core/ExitCheck.h"
+#include "core/MainWinState.h"
+#include "core/MainWindow.h"
+#include "core/StartForm.h"
+#include "core/Startup.h"
+#include "platform/MsgBox.h"
+#include "project/DeskRecord.h"
+#include "project/ProgramConfig.h"
+#include "routes/RouteTable.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+    static void konfigSchreiben(const QByteArray& inhalt)
+    {
+        QFile f(konfigDateiPfad());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(inhalt);
+    }
+    static QByteArray konfigLesen()
+    {
+        QFile f(konfigDateiPfad());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private slots:
+    void cleanupTestCase() { QFile::remove(konfigDateiPfad()); }
+
+    void closingTheStartWindowEndsTheProgram()
+    {
+        QTimer::singleShot(0, [] { startFenster()->close(); });
+        QVERIFY(!programmStarten());
+        QVERIFY(StartAbgebrochen);
+        QVERIFY(!hauptFensterWidget());
+    }
+
+    void nothingIsReadBeforeTheStartButton()
+    {
+        konfigSchreiben("ComPort: 3\r\nVerkehr: 1\r\n");
+        ComPort = 0;
+        Verkehr = 0;
+        bool hauptfensterVorKnopf = true;
+        int16_t portVorKnopf = -1;
+        QString infoText;
+        QTimer::singleShot(0, [&] {
+            hauptfensterVorKnopf = hauptFensterWidget() != nullptr;
+            portVorKnopf = ComPort;
+            infoText = startFenster()->InfoLbl->text();
+            startFenster()->findChild<QPushButton*>("StartBut")->click();
+        });
+        QVERIFY(programmStarten());
+        QVERIFY(!hauptfensterVorKnopf);
+        QCOMPARE(portVorKnopf, int16_t(0));
+        QVERIFY(infoText.startsWith("Version "));
+        QVERIFY(infoText.endsWith(" vom 29.04.2016       --- Diese Version ist für den Links- und Rechtsverkehr "
+                                  "vorbereitet. ---"));
+        QVERIFY(!startFenster()->isVisible());
+        QCOMPARE(ComPort, int16_t(3));
+        QCOMPARE(Verkehr, 1.0);
+    }
+
+    void mainWindowWaitsForADesk()
+    {
+        QVERIFY(hauptFensterWidget() && hauptFensterWidget()->isVisible());
+        const HauptFenster& w = MainWin();
+        for (const char* menu : {"BearbeitenMenu", "PultSpeichernMenu", "PultSpeichernUnterMenu", "DruckMenu",
+                                 "EditModusMenu", "KonfHauptMenu", "PultHauptMenu"})
+            QVERIFY2(!w[menu].Enabled, menu);
+        QVERIFY(w["NeuesPultMenu"].Enabled);
+        QCOMPARE(EditModus, 1);
+        QVERIFY(w["EditMode(1)"].Checked);
+        QCOMPARE(w.HelpContextID, 21);
+        QVERIFY(!PultAufgebaut);
+        QVERIFY(!w["Pult(0)"].Visible);
+        QVERIFY(w["Elemente(0)"].Visible);
+        QCOMPARE(AdrBereichName[22], QString("Fahrstraßen"));
+        QCOMPARE(AdrBereichName[15], QString());
+        QCOMPARE(AnschlussLNCVNr[8], int16_t(3));
+        QCOMPARE(FSAnzahl, int16_t(-1));
+        QVERIFY(KonfVerz.endsWith("/Tessaro_Conf/"));
+        // The left-hand catalogue was read: its palette is built.
+        QVERIFY(w.Elemente[0].Rows() >= 1);
+        QCOMPARE(w.Elemente[0].Cols(), 8);
+        QVERIFY(QFileInfo::exists(w.Elemente[0].CellPicture(0, 0)));
+        QCOMPARE(ElementKatalog[1].ElementNr, int16_t(-99));
+    }
+
+    void exitWithUnprogrammedChangesAsks()
+    {
+        PultdimensionenX = PultdimensionenY = 3;
+        PultFelder[2][2] = LeerFeld;
+        PultFelder[2][2].Geaendert = 1;
+        konfigSchreiben("ComPort: 7\r\n");
+        QList<MsgBoxAufruf> gezeigt;
+        int antwort = Msg::Nein;
+        setzeMsgBoxResponder([&](const MsgBoxAufruf& a) { gezeigt << a; return antwort; });
+
+        QVERIFY(!ende());
+        QCOMPARE(gezeigt.size(), 1);
+        QCOMPARE(gezeigt[0].titel, QString("Achtung!"));
+        QCOMPARE(gezeigt[0].stil, Msg::JaNein | Msg::Kritisch);
+        QVERIFY(gezeigt[0].text.startsWith("      Die Projektdaten haben sich geändert!      \r\n"));
+        QCOMPARE(gezeigt[0].text.count("\r\n"), 8);
+
+        antwort = Msg::Ja;
+        QVERIFY(ende());
+        QCOMPARE(konfigLesen(), QByteArray("ComPort: 7\r\n"));
+        setzeMsgBoxResponder({});
+    }
+
+    void exitWithoutChangesWritesTheConfiguration()
+    {
+        PultFelder[2][2] = LeerFeld;
+        ComPort = 4;
+        setzeMsgBoxResponder([](const MsgBoxAufruf&) {
+            qFatal("no question expected");
+            return 0;
+        });
+        QVERIFY(ende());
+        QVERIFY(konfigLesen().contains("ComPort:  4 \r\n"));
+        setzeMsgBoxResponder({});
+    }
+
+    void lockAndModeStates()
+    {
+        PultOptGPLocked = true;
+        GleisPlan_Lock_Unlock();
+        QCOMPARE(MainWin().Caption, QString("Tessaro Editor   ---   Gleisplan nicht änderbar   ---"));
+        QVERIFY(MainWin()["PultHauptMenu"].Enabled);
+        PultOptGPLocked = false;
+        GleisPlan_Lock_Unlock();
+        QCOMPARE(MainWin().Caption, QString("Tessaro Editor   ---   Gleisplan änderbar   ---"));
+        QVERIFY(!MainWin()["PultHauptMenu"].Enabled);
+        QVERIFY(MainWin()["GPLockMenu"].Checked);
+    }
+
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
