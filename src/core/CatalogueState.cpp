@@ -1,6 +1,7 @@
 #include "core/CatalogueState.h"
 
 #include "core/Desk.h"
+#include "core/EditCommands.h"
 #include "core/MainWinState.h"
 #include "project/ProgramConfig.h"
 
@@ -116,6 +117,7 @@ bool neues_pult_setzen(QString* fehler)
     FeldBreite = 84;
     FeldHoehe = 54;
     katalogUebernehmen(datei);
+    clipboardLeeren();   // its records name indices of the old catalogue
     elementePaletteBilden();
     grundplattenPaletteBilden();
     return true;

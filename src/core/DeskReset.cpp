@@ -5,6 +5,7 @@
 #include "core/Cp1252.h"
 #include "core/Desk.h"
 #include "core/MainWinState.h"
+#include "core/Placement.h"
 #include "project/DeskRecord.h"
 #include "routes/RouteTable.h"
 
@@ -94,6 +95,7 @@ void pult_leeren()
         }
 
     alleFahrstrassenLoeschen();
+    undoVerwerfen();
 
     w.Pult[0].setzeZelle(1, 1);
     AuswahlElement = 0;

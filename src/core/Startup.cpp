@@ -6,6 +6,7 @@
 #include "core/EditModes.h"
 #include "core/MainWinState.h"
 #include "core/MainWindow.h"
+#include "core/MenuCommands.h"
 #include "core/StartForm.h"
 #include "core/Version.h"
 #include "platform/MsgBox.h"
@@ -35,6 +36,7 @@ void hauptfensterZeigen()
 {
     auto* fenster = new MainWindow;
     fenster->setAttribute(Qt::WA_DeleteOnClose);
+    befehleVerbinden(*fenster);
     fenster->show();
     HauptFenster& w = MainWin();
     for (const char* menu : {"BearbeitenMenu", "PultSpeichernMenu", "PultSpeichernUnterMenu", "DruckMenu",

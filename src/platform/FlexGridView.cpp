@@ -61,6 +61,7 @@ Qt::CursorShape formVon(FlexGrid::Zeiger z)
     switch (z) {
     case FlexGrid::Kreuz: return Qt::CrossCursor;
     case FlexGrid::Hand: return Qt::PointingHandCursor;
+    case FlexGrid::Loeschen: return Qt::ForbiddenCursor;
     default: return Qt::ArrowCursor;
     }
 }
@@ -130,8 +131,6 @@ void FlexGridView::mouseReleaseEvent(QMouseEvent* e)
 void FlexGridView::mouseMoveEvent(QMouseEvent* e)
 {
     const auto [r, c] = zelleBei(e->position().toPoint());
-    gitter->MouseRow = std::max(r, 0);
-    gitter->MouseCol = std::max(c, 0);
     emit mausBewegt(r, c, e->buttons());
 }
 

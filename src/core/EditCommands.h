@@ -1,0 +1,30 @@
+#pragma once
+#include "core/Desk.h"
+
+// The marked rectangle of the track plan: first column and row and the spans.
+inline bool Markiert = false;
+inline int16_t MarkX = 0, MarkY = 0, MarkDX = 0, MarkDY = 0;
+
+// The clipboard, indexed (column offset, row offset).
+inline constexpr int ClipMax = 50;   // spans 0..50: at most 51 x 51 fields
+inline std::array<std::array<PultFeld, ClipMax + 1>, ClipMax + 1> ClipPult;
+inline bool ClipVoll = false;
+inline int16_t ClipDX = 0, ClipDY = 0;
+
+// True while the edit commands may act: edit mode 1, plan not locked, a desk built.
+bool bearbeitenErlaubt();
+
+// Copy (any key code but 88) or cut (88) the marked rectangle.
+void Cntrl_C_X(int tastenCode);
+// Paste the clipboard at the cursor of the track plan.
+void Cntrl_V();
+// Paste after asking the route warning, as Ctrl+V and the menu item do.
+void einfuegenNachWarnung();
+// Delete the element at the cursor of the track plan after asking the route warning.
+void loeschenNachWarnung();
+// Undo the last deletion with the delete tool.
+void Cntrl_Z();
+// Enables the edit menu items for the current mode, lock, tool, mark and clipboard.
+void ClipBoardFlags();
+// Empties the clipboard (its records refer to catalogue indices).
+void clipboardLeeren();

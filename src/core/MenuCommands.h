@@ -1,0 +1,17 @@
+#pragma once
+
+class MainWindow;
+
+// Connects the menu items and the desk grids of the main window to the commands.
+void befehleVerbinden(MainWindow& fenster);
+
+// Menu "Ansicht": switch to edit mode modus (nothing while a route is being defined).
+void EditMode_Click(int modus);
+// Menu "Bearbeiten": toggle the plan lock.
+void GPLockMenu_Click();
+// Menu "Datei" / "Beenden": ends the program when the exit check allows it.
+void ProgEndeMenu_Click();
+// Menu "?" / "Info".
+void InfoMenu_Click();
+// A click on info line 2 advances the route-slot tab shown in mode 8.
+void InfoTxt2_MouseUp(int knopf);

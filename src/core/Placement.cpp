@@ -1,0 +1,257 @@
+#include "core/Placement.h"
+
+#include "core/CatalogueState.h"
+#include "core/MainWinState.h"
+#include "core/ModuleDefaults.h"
+#include "platform/MsgBox.h"
+#include "project/PendingLncvDeletions.h"
+#include "routes/RouteTable.h"
+
+#include <algorithm>
+
+namespace {
+constexpr int RouteMemoryCode = 930;
+constexpr int LoeschWerkzeug = -99;
+
+PultFeld& feld(int x, int y)
+{
+    return PultFelder[size_t(x)][size_t(y)];
+}
+
+const KatalogEintrag* eintrag(int index)
+{
+    return index >= 0 && index < KatalogSlots ? &ElementKatalog[size_t(index)] : nullptr;
+}
+
+int codeVon(const PultFeld& f)
+{
+    const KatalogEintrag* e = eintrag(f.ElementIndex);
+    return e ? e->ElementNr : 0;
+}
+
+int32_t artikelVon(const PultFeld& f)
+{
+    const KatalogEintrag* e = eintrag(f.ElementIndex);
+    return e ? e->ArtikelNr : 0;
+}
+
+QString bildPfad(const QString& name)
+{
+    return KonfVerz + name;
+}
+
+// Puts the picture of every base plate of this article into the electrical view.
+void grundplattenBild(int x, int y, int32_t artikel)
+{
+    for (const GrundplattenEintrag& g : Grundplatten)
+        if (g.ArtikelNr == artikel && !g.Bild.isEmpty())
+            MainWin().Pult[1].setCellPicture(y, x, bildPfad(g.Bild));
+}
+
+void bilderLeeren(int x, int y)
+{
+    HauptFenster& w = MainWin();
+    w.Pult[0].setCellPicture(y, x, QString());
+    w.Pult[1].setCellPicture(y, x, QString());
+    w.PultAdr.setCellPicture(3 * y - 2, x, QString());
+}
+
+void bildSetzen(int x, int y, const QString& name)
+{
+    MainWin().Pult[0].setCellPicture(y, x, bildPfad(name));
+    MainWin().PultAdr.setCellPicture(3 * y - 2, x, bildPfad(name));
+}
+
+// A throttle on field (x, y) stands on its bottom field; its upper parts are
+// empty fields above it that carry the part codes. They go with it.
+void fahrreglerOberteileLoeschen(int x, int y)
+{
+    const KatalogEintrag* e = eintrag(feld(x, y).ElementIndex);
+    if (!e || e->ArtikelNr != FahrreglerArtikel)
+        return;
+    for (int i = 1; i < e->Hoehe && y - i >= 1; ++i) {
+        PultFeld& teil = feld(x, y - i);
+        if (teil.Grundplatte != FahrreglerArtikel + i)
+            return;
+        teil = LeerFeld;
+        bilderLeeren(x, y - i);
+    }
+}
+
+// Draws a throttle upward from its bottom field (x, y), whatever stood above
+// it being removed first. The cursor ends on the topmost part drawn.
+void fahrreglerZeichnen(int x, int y, const KatalogEintrag& e)
+{
+    FlexGrid& plan = MainWin().Pult[0];
+    bildSetzen(x, y, e.Namen[0]);
+    for (const GrundplattenEintrag& g : Grundplatten)
+        if (g.ArtikelNr == e.ArtikelNr && !g.Bild.isEmpty()) {
+            MainWin().Pult[1].setCellPicture(y, x, bildPfad(g.Bild));
+            feld(x, y).Grundplatte = e.ArtikelNr;
+        }
+    for (int i = 1; i < e.Hoehe && i < int(e.Namen.size()); ++i) {
+        if (plan.Row <= 1)
+            return;
+        const int r = plan.Row - 1;
+        plan.setzeZelle(r, x);
+        LoeschePultElement(x, r);
+        feld(x, r).Grundplatte = e.ArtikelNr + i;
+        bildSetzen(x, r, e.Namen[size_t(i)]);
+        grundplattenBild(x, r, e.ArtikelNr + i);
+    }
+}
+
+void bilderSetzen(int x, int y, const KatalogEintrag& e)
+{
+    if (e.Breite * e.Hoehe == 1) {
+        bildSetzen(x, y, e.Bild);
+        elektrische_Verbindungen_setzen(x, y);
+    } else if (e.Breite == 1 && e.Hoehe >= 2) {
+        fahrreglerZeichnen(x, y, e);
+    }
+}
+
+// A route memory on field (x, y) takes its slot: the one it already owns, else
+// the first free one. The field's LNCV 0 names the slot.
+bool fahrstrassenSpeicherBelegen(int x, int y)
+{
+    for (int s = 0; s < FSSpeicherMax; ++s) {
+        FSSpeicherModul& m = FSSpeicher[size_t(s)];
+        const bool eigen = m.X == x && m.Y == y;
+        if (!eigen && (m.X != 0 || m.Y != 0))
+            continue;
+        m.X = int16_t(x);
+        m.Y = int16_t(y);
+        feld(x, y).LNCV[0] = int16_t(s);
+        make_54670_code();
+        return true;
+    }
+    return false;
+}
+
+void fahrstrassenSpeicherVerweigern(int x, int y)
+{
+    MsgBox(QStringLiteral("Achtung: Es können nur ") + QString::number(FSSpeicherMax)
+               + QStringLiteral(" Fahrstraßenmodule benutzt werden!"),
+           Msg::NurOk | Msg::Kritisch, QStringLiteral("Gleisplan"));
+    feld(x, y) = LeerFeld;
+    bilderLeeren(x, y);
+}
+
+// The delete tool: the field goes into the undo buffer, then it is removed.
+void mitUndoLoeschen(int x, int y)
+{
+    const PultFeld& f = feld(x, y);
+    UndoElement = f.ElementIndex;
+    UndoFeld = f;
+    UndoX = int16_t(x);
+    UndoY = int16_t(y);
+    UndoMoeglich = -1;
+    const int slot = codeVon(f) == RouteMemoryCode ? fahrstrassenSpeicherSlot(x, y) : -1;
+    UndoMitFSBild = slot >= 0;
+    if (UndoMitFSBild)
+        UndoFSLNCV = FSSpeicher[size_t(slot)].LNCV;
+    MainWin().setEnabled(QStringLiteral("UndoMenu"), true);
+    MainWin().melden();
+    LoeschePultElement(x, y);
+}
+} // namespace
+
+void SetzePultElement(int16_t auswahl)
+{
+    const FlexGrid& plan = MainWin().Pult[0];
+    const int x = plan.Col, y = plan.Row;
+    const KatalogEintrag* e = eintrag(auswahl);
+    if (!e || !imPult(x, y))
+        return;
+    AltFeld = feld(x, y);
+    if (e->ElementNr < 1) {
+        // Other tools leave the field as it is: no module was replaced, so
+        // there is nothing to take over and no question to ask.
+        if (e->ElementNr == LoeschWerkzeug) {
+            mitUndoLoeschen(x, y);
+            LNCV_uebernehmen(x, y);
+        }
+        return;
+    }
+    schaltfolgenmodul_loeschen(x, y);
+    fahrreglerOberteileLoeschen(x, y);
+    feld(x, y) = LeerFeld;
+    feld(x, y).ElementIndex = auswahl;
+    if (e->ElementNr == RouteMemoryCode && !fahrstrassenSpeicherBelegen(x, y)) {
+        fahrstrassenSpeicherVerweigern(x, y);
+        return;
+    }
+    bilderSetzen(x, y, *e);
+    modulVorgabenSetzen(x, y);
+    set_modul_optionen(x, y);
+    LNCV_uebernehmen(x, y);
+}
+
+void LoeschePultElement(int x, int y)
+{
+    if (!imPult(x, y))
+        return;
+    lncvDateiVormerken(lncvDateiPfad(x, y));
+    schaltfolgenmodul_loeschen(x, y);
+    fahrreglerOberteileLoeschen(x, y);
+    feld(x, y) = LeerFeld;
+    bilderLeeren(x, y);
+}
+
+void schaltfolgenmodul_loeschen(int x, int y)
+{
+    if (!imPult(x, y) || codeVon(feld(x, y)) != RouteMemoryCode)
+        return;
+    for (FSSpeicherModul& m : FSSpeicher)
+        if (m.X == x && m.Y == y) {
+            m.X = m.Y = 0;
+            std::fill(m.LNCV.begin(), m.LNCV.begin() + 2048, int16_t(0));
+        }
+    make_54670_code();
+}
+
+void elektrische_Verbindungen_setzen(int x, int y)
+{
+    if (!imPult(x, y))
+        return;
+    const PultFeld& f = feld(x, y);
+    const int32_t artikel = artikelVon(f);
+    if (artikel == 0 && f.Grundplatte == 0) {
+        MainWin().Pult[1].setCellPicture(y, x, QString());
+        return;
+    }
+    grundplattenBild(x, y, f.Grundplatte != 0 ? f.Grundplatte : artikel);
+}
+
+int fahrstrassenSpeicherSlot(int x, int y)
+{
+    if (!imPult(x, y))
+        return -1;
+    const auto gehoert = [x, y](int s) { return FSSpeicher[size_t(s)].X == x && FSSpeicher[size_t(s)].Y == y; };
+    const int genannt = feld(x, y).LNCV[0];
+    if (genannt >= 0 && genannt < FSSpeicherMax && gehoert(genannt))
+        return genannt;
+    for (int s = FSSpeicherMax - 1; s >= 0; --s)
+        if (gehoert(s))
+            return s;
+    return -1;
+}
+
+void undoFahrstrassenBildEinsetzen(int x, int y)
+{
+    const int slot = fahrstrassenSpeicherSlot(x, y);
+    if (!UndoMitFSBild || slot < 0)
+        return;
+    FSSpeicher[size_t(slot)].LNCV = UndoFSLNCV;
+    UndoMitFSBild = false;
+    make_54670_code();
+}
+
+void undoVerwerfen()
+{
+    UndoMoeglich = 0;
+    UndoMitFSBild = false;
+    MainWin().setEnabled(QStringLiteral("UndoMenu"), false);
+    MainWin().melden();
+}

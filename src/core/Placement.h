@@ -1,0 +1,45 @@
+#pragma once
+#include "core/Desk.h"
+
+#include <array>
+#include <cstdint>
+
+// The field's record as it was before the current placement.
+inline PultFeld AltFeld;
+
+// Undo buffer of one step: the last field removed with the delete tool.
+inline PultFeld UndoFeld;
+inline int16_t UndoElement = 0;
+inline int16_t UndoX = 0, UndoY = 0;
+inline int16_t UndoMoeglich = 0;                 // -1 = an undo step is available
+// The values of a removed route memory, which live in its image, not in the field.
+inline bool UndoMitFSBild = false;
+inline std::array<int16_t, 2049> UndoFSLNCV{};
+
+inline constexpr int FahrreglerArtikel = 54730;  // upper parts carry 54731 and 54732
+
+// Places catalogue entry auswahl on the field under the cursor of the track
+// plan. The delete tool (code -99) removes the field's element and keeps it
+// for undo; other tools leave the field as it is.
+void SetzePultElement(int16_t auswahl);
+
+// Removes the element of field (x, y) (all three fields of a throttle) and
+// marks its LNCV file for deletion at the next save.
+void LoeschePultElement(int x, int y);
+
+// Frees the slot of a route memory on field (x, y).
+void schaltfolgenmodul_loeschen(int x, int y);
+
+// Redraws the base-plate picture of field (x, y) in the electrical view.
+void elektrische_Verbindungen_setzen(int x, int y);
+
+// Route memory slot 0..4 owned by field (x, y): the slot its LNCV 0 names when
+// that slot belongs to the field, else the last slot that does; -1 for none.
+int fahrstrassenSpeicherSlot(int x, int y);
+
+// After undo has restored a removed route memory on field (x, y): gives its
+// image back the values it had, keeping the slot it holds now.
+void undoFahrstrassenBildEinsetzen(int x, int y);
+
+// Forgets the undo step (desk reset or resized).
+void undoVerwerfen();

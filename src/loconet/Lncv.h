@@ -1,0 +1,27 @@
+#pragma once
+#include <cstdint>
+
+// Reading and writing the LNCVs of one module at a time. The port must be
+// open. Every operation reports through Fehler:
+//   0 success, 1 message not sent, 2 module did not answer, 3 value refused.
+// Art is the module type (article number / 10); addresses, LNCV numbers and
+// values travel as 16-bit patterns (-1 is 65535).
+
+// Waits for the programming key of a module of type Art: up to Versuche requests, 0.2 s each.
+void Prog_On_Taste(int32_t Art, int32_t Versuche, int32_t& Fehler);
+
+// Switches the module Art/Adr into programming mode: up to 10 requests, 0.2 s each.
+void Prog_On(int32_t Art, int32_t Adr, int32_t& Fehler);
+
+// Reads one LNCV: up to 10 requests, 0.5 s each. On 0 Wert holds the value as
+// signed 16-bit quantity; otherwise Wert is unchanged.
+void Read_Lncv(int32_t Art, int32_t LNCVNr, int32_t& Wert, int32_t& Fehler);
+
+// Writes one LNCV: up to 10 requests, 0.5 s each; a refusal ends at once with 3.
+void Prog_Lncv(int32_t Art, int32_t LNCVNr, int32_t Wert, int32_t& Fehler);
+
+// Ends programming mode; no answer is awaited.
+void Prog_Off(int32_t Art, int32_t Adr, int32_t& Fehler);
+
+// Shows the message box for a result code.
+void prog_error_meldung(int32_t Code);

@@ -1,0 +1,27 @@
+#pragma once
+#include "loconet/LnLeitung.h"
+
+#include <QSerialPort>
+
+// LnLeitung over QSerialPort.
+class SerielleLeitung : public LnLeitung {
+    Q_OBJECT
+public:
+    explicit SerielleLeitung(QObject* eltern = nullptr);
+
+    bool oeffnen(const QString& geraet, qint32 baud, int stoppBits) override;
+    void schliessen() override;
+    bool offen() const override;
+    QString fehlerText() const override;
+    void setzeLeitungen(bool dtr, bool rts) override;
+    void setzeBreak(bool an) override;
+    bool cts() const override;
+    qint64 wartend() const override;
+    QByteArray lesen() override;
+    bool schreiben(const QByteArray& bytes) override;
+    void eingabeVerwerfen() override;
+
+private:
+    mutable QSerialPort port;
+    QString fehler;
+};

@@ -1,0 +1,443 @@
+#include "config/SupplyServices.h"
+#include "core/CatalogueState.h"
+#include "core/DeskMouse.h"
+#include "core/DeskReset.h"
+#include "core/DialogLaunchers.h"
+#include "core/EditCommands.h"
+#include "core/EditModes.h"
+#include "core/MainWinState.h"
+#include "core/ModulePick.h"
+#include "core/Placement.h"
+#include "core/Rotation.h"
+#include "platform/MsgBox.h"
+#include "project/DeskRecord.h"
+#include "project/ProgramConfig.h"
+#include "routes/RouteTable.h"
+#include "support/TestCatalogue.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(Dialog)
+
+// Catalogue indices of the test catalogue.
+enum {
+    Loeschen = 1, Auswahl = 2, Weiche = 3, Weiche90 = 4, Weiche180 = 5, Signal = 6, Taste = 7, Gerade = 8,
+    Drei = 9, Anzeige = 10, Joy = 11, Zieltaste = 12, Signal2 = 13, Entkuppler = 14,
+};
+// Base-plate indices.
+enum { PWahl = 0, PLoeschen = 1, PModul = 2, PKreuz = 3, PPlatte = 4 };
+
+class TestDeskEditing : public QObject {
+    Q_OBJECT
+    QTemporaryDir verz;
+    QList<MsgBoxAufruf> boxen;
+    QList<Dialog> geoeffnet;
+
+    static PultFeld& feld(int x, int y) { return PultFelder[size_t(x)][size_t(y)]; }
+    static FlexGrid& plan() { return MainWin().Pult[0]; }
+
+    static void waehle(int katalogIndex)
+    {
+        for (int c = 0; c < 8; ++c)
+            for (int r = 0; r < 6; ++r)
+                if (ElementePalette[c][r] == katalogIndex) {
+                    Elemente_Click(0, r, c);
+                    return;
+                }
+        QFAIL("not in the palette");
+    }
+    static void klick(int x, int y, Qt::MouseButton knopf = Qt::LeftButton)
+    {
+        Pult_MouseDown(0, knopf, Qt::NoModifier, y, x);
+        Pult_MouseUp(0, knopf, Qt::NoModifier, y, x);
+    }
+    static void setzeAn(int katalogIndex, int x, int y)
+    {
+        waehle(katalogIndex);
+        klick(x, y);
+    }
+    static void markiere(int x1, int y1, int x2, int y2)
+    {
+        waehle(Auswahl);
+        Pult_MouseDown(0, Qt::LeftButton, Qt::NoModifier, y1, x1);
+        Pult_MouseMove(0, Qt::LeftButton, y2, x2);
+        Pult_MouseUp(0, Qt::LeftButton, Qt::NoModifier, y2, x2);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        TestKatalog k = TestKatalog::mitWerkzeugen();
+        k.eintraege << "w.bmp,Weiche,54650,101,1,0,0" << "w90.bmp,Weiche 90,54650,102,0,101,0"
+                    << "w180.bmp,Weiche 180,54650,103,0,101,0" << "s.bmp,Signal,54660,501,1,0,0"
+                    << "t.bmp,Taste,54660,601,1,0,0" << "g.bmp,Gerade,0,10,1,0" << "d.bmp,Drei,54690,700,1,0"
+                    << "a.bmp,Anzeige,54680,920,1,0" << "j.bmp,Joystick,54700,710,1,0"
+                    << "z.bmp,Zieltaste,54660,402,1,0,0" << "s2.bmp,Signal 2,54660,801,1,0,0"
+                    << "e.bmp,Entkuppler,54650,401,1,0,0";
+        k.grundplatten << "am.bmp,54430" << "kreuz.bmp,54640" << "platte.bmp,54642" << "am48.bmp,54480"
+                       << "am49.bmp,54490" << "licht.bmp,54644";
+        k.schreiben(verz.path() + "/", "Elemente_Rechtsverkehr.cfg");
+        KonfVerz = verz.path() + "/";
+        Verkehr = 0;
+        QVERIFY(neues_pult_setzen());
+        setzeMsgBoxResponder([this](const MsgBoxAufruf& a) { boxen << a; return int(Msg::Nein); });
+        for (Dialog d : {Dialog::Weichen_Form, Dialog::Ausl_Form, Dialog::Signal_Form, Dialog::Tasten_Form,
+                         Dialog::Zivra_Form, Dialog::T3Mod_Form, Dialog::LNCV_Tab, Dialog::Joy_Form,
+                         Dialog::Fahrstr_Form})
+            setzeDialogStarter(d, [this, d] { geoeffnet << d; });
+    }
+
+    void init()
+    {
+        PultDaten = PultDatenSatz{};
+        PultDaten.PultOpt_ZS_AdrOpt = 1;
+        PultOptGPLocked = false;
+        PultVerz = verz.path() + "/";
+        PultdimensionenX = 10;
+        PultdimensionenY = 8;
+        pult_leeren();
+        EditModus = 1;
+        ChangeEditMode();
+        FSinArbeit = false;
+        ModulWahl = ModulWahlOK = false;
+        clipboardLeeren();
+        Markiert = false;
+        UndoMoeglich = 0;
+        boxen.clear();
+        geoeffnet.clear();
+    }
+
+    void placingMarksTheFieldAndSelectingDoesNot()
+    {
+        setzeAn(Weiche, 3, 2);
+        QCOMPARE(feld(3, 2).ElementIndex, int16_t(Weiche));
+        QCOMPARE(feld(3, 2).Geaendert, int16_t(1));
+        QCOMPARE(plan().CellPicture(2, 3), KonfVerz + "w.bmp");
+        QCOMPARE(MainWin().InfoTxt1, QString(" Zeile:  2 - Spalte:  3  : Weiche"));
+        waehle(Auswahl);
+        Pult_MouseDown(0, Qt::LeftButton, Qt::NoModifier, 5, 5);
+        QCOMPARE(feld(5, 5).Geaendert, int16_t(0));
+        QCOMPARE(MainWin().InfoTxt1, QString(" Zeile:  5 - Spalte:  5  : "));
+        QVERIFY(!MainWin()["EleDrehenMenu"].Enabled);
+        Pult_MouseDown(0, Qt::LeftButton, Qt::NoModifier, 2, 3);
+        QVERIFY(MainWin()["EleDrehenMenu"].Enabled);
+    }
+
+    void clicksOutsideTheCellsDoNothing()
+    {
+        waehle(Weiche);
+        for (auto [x, y] : {std::pair{0, 3}, std::pair{3, 0}, std::pair{11, 3}, std::pair{3, 9}, std::pair{-1, -1}})
+            klick(x, y);
+        for (int x = 1; x <= 10; ++x)
+            for (int y = 1; y <= 8; ++y)
+                QVERIFY(feld(x, y) == LeerFeld);
+    }
+
+    void lockedPlanOnlyPicksModules()
+    {
+        PultOptGPLocked = true;
+        GleisPlan_Lock_Unlock();
+        waehle(Weiche);
+        klick(4, 4);
+        QCOMPARE(feld(4, 4).ElementIndex, LeerIndex);
+        QVERIFY(!ModulWahlOK);
+        ModulWahl = true;
+        klick(4, 4);
+        QVERIFY(ModulWahlOK);
+        QCOMPARE(ModulWahlX, int16_t(4));
+        QCOMPARE(ModulWahlY, int16_t(4));
+    }
+
+    void copyAndPasteGiveModulesTheirPositionAddress()
+    {
+        setzeAn(Weiche, 2, 2);
+        feld(2, 2).LNCV[11] = 55;
+        setzeAn(Signal, 3, 2);
+        markiere(2, 2, 3, 2);
+        QVERIFY(Markiert);
+        QVERIFY(MainWin()["CopyMenu"].Enabled);
+        Cntrl_C_X(0);
+        QVERIFY(ClipVoll);
+        plan().setzeZelle(5, 9);   // right column lands on the last column
+        Cntrl_V();
+        QVERIFY(boxen.isEmpty());
+        QCOMPARE(feld(9, 5).ElementIndex, int16_t(Weiche));
+        QCOMPARE(feld(9, 5).LNCV[11], int16_t(55));
+        QCOMPARE(feld(9, 5).LNCV[0], int16_t(9 + 500));
+        QCOMPARE(feld(10, 5).LNCV[0], int16_t(10 + 500));
+        QCOMPARE(feld(10, 5).Geaendert, int16_t(1));
+        QCOMPARE(plan().Col, 10);
+    }
+
+    void pasteKeepsAddressesWithoutPositionOption()
+    {
+        setzeAn(Weiche, 2, 2);
+        feld(2, 2).LNCV[0] = 77;
+        markiere(2, 2, 2, 3);
+        Cntrl_C_X(0);
+        PultDaten.PultOpt_ZS_AdrOpt = 0;
+        plan().setzeZelle(4, 6);
+        Cntrl_V();
+        QCOMPARE(feld(6, 4).LNCV[0], int16_t(77));
+    }
+
+    void pasteThatDoesNotFitIsRefused()
+    {
+        setzeAn(Weiche, 2, 2);
+        markiere(2, 2, 3, 3);
+        Cntrl_C_X(0);
+        plan().setzeZelle(3, 10);
+        Cntrl_V();
+        QCOMPARE(boxen.size(), 1);
+        QCOMPARE(boxen[0].titel, QString("Fehler beim Einsetzen"));
+        QCOMPARE(boxen[0].text, QString("Der gespeicherter Teil kann hier nicht eingesetzt werden,\r\n"
+                                        "         da er zu groß für diese Position ist!          "));
+        QCOMPARE(feld(10, 3).ElementIndex, LeerIndex);
+    }
+
+    void copyLargerThanTheClipboardIsRefused()
+    {
+        PultdimensionenX = 60;
+        PultdimensionenY = 3;
+        pult_leeren();
+        markiere(1, 1, 52, 2);
+        Cntrl_C_X(0);
+        QVERIFY(!ClipVoll);
+        QCOMPARE(boxen.size(), 1);
+        markiere(1, 1, 51, 2);
+        Cntrl_C_X(0);
+        QVERIFY(ClipVoll);
+        QCOMPARE(ClipDX, int16_t(50));
+    }
+
+    void singleCellMarkClearsTheMark()
+    {
+        markiere(2, 2, 3, 3);
+        QVERIFY(Markiert);
+        markiere(4, 4, 4, 4);
+        QVERIFY(!Markiert);
+        QVERIFY(!MainWin()["CopyMenu"].Enabled);
+        QVERIFY(!MainWin()["CutMenu"].Enabled);
+    }
+
+    void cutEmptiesTheRectangleAndCannotBeUndone()
+    {
+        setzeAn(Weiche, 2, 2);
+        setzeAn(Signal, 2, 3);
+        markiere(2, 2, 2, 3);
+        Cntrl_C_X(88);
+        QCOMPARE(feld(2, 2).ElementIndex, LeerIndex);
+        QCOMPARE(feld(2, 3).ElementIndex, LeerIndex);
+        QCOMPARE(feld(2, 3).Geaendert, int16_t(1));
+        QCOMPARE(ClipPult[0][1].ElementIndex, int16_t(Signal));
+        QCOMPARE(UndoMoeglich, int16_t(0));
+    }
+
+    void undoRestoresOnlyTheLastDeletion()
+    {
+        setzeAn(Weiche, 2, 2);
+        feld(2, 2).LNCV[11] = 11;
+        setzeAn(Signal, 4, 4);
+        feld(4, 4).LNCV[31] = 31;
+        waehle(Auswahl);
+        plan().setzeZelle(2, 2);
+        Pult_KeyUp(Qt::Key_Delete, Qt::NoModifier);
+        plan().setzeZelle(4, 4);
+        Pult_KeyUp(Qt::Key_Delete, Qt::NoModifier);
+        QCOMPARE(feld(4, 4).ElementIndex, LeerIndex);
+        QCOMPARE(feld(4, 4).Geaendert, int16_t(1));
+        QVERIFY(MainWin()["UndoMenu"].Enabled);
+        plan().setzeZelle(1, 1);
+        Pult_KeyUp(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(feld(4, 4).ElementIndex, int16_t(Signal));
+        QCOMPARE(feld(4, 4).LNCV[31], int16_t(31));
+        QCOMPARE(feld(2, 2).ElementIndex, LeerIndex);
+        QCOMPARE(plan().Row, 1);
+        QVERIFY(!MainWin()["UndoMenu"].Enabled);
+        Cntrl_Z();
+        QCOMPARE(feld(2, 2).ElementIndex, LeerIndex);
+    }
+
+    void rotationWalksTheFamilyAndWraps()
+    {
+        setzeAn(Weiche, 3, 3);
+        const int folge[] = {Weiche90, Weiche180, Weiche};
+        for (int erwartet : folge) {
+            klick(3, 3, Qt::RightButton);
+            QCOMPARE(feld(3, 3).ElementIndex, int16_t(erwartet));
+            QCOMPARE(feld(3, 3).Geaendert, int16_t(1));
+        }
+    }
+
+    void rotationLeavesEmptyFieldsAndLonersAlone()
+    {
+        QCOMPARE(naechsteDrehung(LeerIndex), int(LeerIndex));
+        QCOMPARE(naechsteDrehung(Signal), int(Signal));
+        QCOMPARE(naechsteDrehung(Weiche180), int(Weiche));
+        QCOMPARE(naechsteDrehung(500), 500);
+        klick(6, 6, Qt::RightButton);
+        QVERIFY(feld(6, 6) == LeerFeld);
+    }
+
+    void editCommandsActOnlyInTrackPlanModeUnlocked()
+    {
+        setzeAn(Weiche, 2, 2);
+        markiere(2, 2, 2, 3);
+        Cntrl_C_X(0);
+        EditModus = 3;
+        ChangeEditMode();
+        ClipBoardFlags();
+        plan().setzeZelle(2, 2);
+        Pult_KeyUp(Qt::Key_Delete, Qt::NoModifier);
+        loeschenNachWarnung();
+        ElementDrehen();
+        QCOMPARE(feld(2, 2).ElementIndex, int16_t(Weiche));
+        plan().setzeZelle(5, 5);
+        einfuegenNachWarnung();
+        QCOMPARE(feld(5, 5).ElementIndex, LeerIndex);
+        for (const char* m : {"CopyMenu", "CutMenu", "PasteMenu", "DelMenu", "EleDrehenMenu", "UndoMenu"})
+            QVERIFY2(!MainWin()[m].Enabled, m);
+    }
+
+    void menuStatesFollowToolAndLock()
+    {
+        waehle(Weiche);
+        QVERIFY(!MainWin()["CopyMenu"].Enabled);
+        QVERIFY(!MainWin()["PasteMenu"].Enabled);
+        QVERIFY(MainWin()["DelMenu"].Enabled);
+        QVERIFY(!plan().HighLight);
+        markiere(1, 1, 2, 2);
+        Cntrl_C_X(0);
+        ClipBoardFlags();
+        QVERIFY(MainWin()["PasteMenu"].Enabled);
+        QVERIFY(plan().HighLight);
+        PultOptGPLocked = true;
+        ClipBoardFlags();
+        QVERIFY(!MainWin()["PasteMenu"].Enabled);
+        QVERIFY(!MainWin()["DelMenu"].Enabled);
+        QVERIFY(!plan().HighLight);
+    }
+
+    void ctrlVWithoutClipboardOnlyRefreshesMenus()
+    {
+        waehle(Auswahl);
+        Pult_KeyUp(Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(boxen.isEmpty());
+        QVERIFY(!MainWin()["PasteMenu"].Enabled);
+    }
+
+    void addressGridClickOpensTheDialog_data()
+    {
+        QTest::addColumn<int>("modus");
+        QTest::addColumn<int>("element");
+        QTest::addColumn<int>("dialog");   // -1 = none
+        QTest::newRow("3 turnout") << 3 << int(Weiche) << int(Dialog::Weichen_Form);
+        QTest::newRow("3 uncoupler") << 3 << int(Entkuppler) << int(Dialog::Tasten_Form);
+        QTest::newRow("3 signal") << 3 << int(Signal) << -1;
+        QTest::newRow("4 signal") << 4 << int(Signal) << int(Dialog::Signal_Form);
+        QTest::newRow("4 second family") << 4 << int(Signal2) << int(Dialog::Signal_Form);
+        QTest::newRow("5 3-button") << 5 << int(Drei) << int(Dialog::Ausl_Form);
+        QTest::newRow("6 joystick") << 6 << int(Joy) << int(Dialog::Ausl_Form);
+        QTest::newRow("6 key") << 6 << int(Taste) << -1;
+        QTest::newRow("7 key") << 7 << int(Taste) << int(Dialog::Tasten_Form);
+        QTest::newRow("7 3-button") << 7 << int(Drei) << int(Dialog::T3Mod_Form);
+        QTest::newRow("7 joystick") << 7 << int(Joy) << int(Dialog::Joy_Form);
+        QTest::newRow("7 signal") << 7 << int(Signal) << int(Dialog::Signal_Form);
+        QTest::newRow("8 destination key") << 8 << int(Zieltaste) << int(Dialog::Fahrstr_Form);
+        QTest::newRow("8 turnout") << 8 << int(Weiche) << -1;
+        QTest::newRow("9 display") << 9 << int(Anzeige) << int(Dialog::Zivra_Form);
+        QTest::newRow("9 straight") << 9 << int(Gerade) << -1;
+    }
+    void addressGridClickOpensTheDialog()
+    {
+        QFETCH(int, modus);
+        QFETCH(int, element);
+        QFETCH(int, dialog);
+        setzeAn(element, 4, 3);
+        EditModus = modus;
+        ChangeEditMode();
+        PultAdr_MouseDown(Qt::LeftButton, 3 * 3 - 1, 4);   // second row: nothing
+        PultAdr_MouseDown(Qt::RightButton, 3 * 3 - 2, 4);
+        QVERIFY(geoeffnet.isEmpty());
+        PultAdr_MouseDown(Qt::LeftButton, 3 * 3 - 2, 4);
+        if (dialog < 0) {
+            QVERIFY(geoeffnet.isEmpty());
+        } else {
+            QCOMPARE(geoeffnet.size(), 1);
+            QCOMPARE(int(geoeffnet[0]), dialog);
+            QCOMPARE(AktFeldX, int16_t(4));
+            QCOMPARE(AktFeldY, int16_t(3));
+        }
+    }
+
+    void routeDefinitionTakesAnyField()
+    {
+        EditModus = 8;
+        ChangeEditMode();
+        FSinArbeit = true;
+        FSKlick = 0;
+        PultAdr_MouseDown(Qt::LeftButton, 3 * 5 - 2, 7);
+        QCOMPARE(FSKlick, int16_t(1));
+        QCOMPARE(FSKlickX, int16_t(7));
+        QCOMPARE(FSKlickY, int16_t(5));
+        QVERIFY(geoeffnet.isEmpty());
+    }
+
+    void tableModeOpensTheLncvTableOfModules()
+    {
+        setzeAn(Weiche, 2, 2);
+        setzeAn(Gerade, 3, 2);
+        EditModus = 10;
+        ChangeEditMode();
+        klick(3, 2);
+        QVERIFY(geoeffnet.isEmpty());
+        klick(2, 2);
+        QCOMPARE(geoeffnet, QList<Dialog>{Dialog::LNCV_Tab});
+    }
+
+    void connectionModulesAreNumberedUpToTwenty()
+    {
+        PultdimensionenX = 30;
+        PultdimensionenY = 1;
+        pult_leeren();
+        EditModus = 2;
+        ChangeEditMode();
+        Elemente_Click(1, 0, PModul);
+        for (int x = 1; x <= 21; ++x)
+            Pult_MouseDown(1, Qt::LeftButton, Qt::NoModifier, 1, x);
+        QCOMPARE(feld(20, 1).Anschluss, int16_t(20));
+        QCOMPARE(MainWin().Pult[1].Text(1, 20), QString("20"));
+        QCOMPARE(feld(21, 1).Grundplatte, 0);
+        QCOMPARE(boxen.last().text, QString("Es können höchstens 20 Anschlussmodule benutzt werden!"));
+        QVERIFY(boxen[0].text.startsWith("Das Anschlussmodul hat die Modulnummer 1\r"));
+        // A board laid over a connection module takes its number away.
+        Elemente_Click(1, 0, PPlatte);
+        Pult_MouseDown(1, Qt::LeftButton, Qt::NoModifier, 1, 5);
+        QCOMPARE(feld(5, 1).Grundplatte, 54642);
+        QCOMPARE(feld(5, 1).Anschluss, int16_t(0));
+        QCOMPARE(get_next_anschluss_nummer(), 5);
+        Elemente_Click(1, 0, PLoeschen);
+        Pult_MouseDown(1, Qt::LeftButton, Qt::NoModifier, 1, 6);
+        QCOMPARE(feld(6, 1).Grundplatte, 0);
+        QCOMPARE(MainWin().Pult[1].Text(1, 6), QString("   "));
+        QCOMPARE(MainWin().Pult[1].CellPicture(1, 6), QString());
+    }
+
+    void boardsOnlyOnEmptyOrIlluminatedFields()
+    {
+        setzeAn(Weiche, 2, 1);
+        EditModus = 2;
+        ChangeEditMode();
+        Elemente_Click(1, 0, PKreuz);
+        Pult_MouseDown(1, Qt::LeftButton, Qt::NoModifier, 1, 2);
+        Pult_MouseDown(1, Qt::LeftButton, Qt::NoModifier, 1, 3);
+        QCOMPARE(feld(2, 1).Grundplatte, 0);
+        QCOMPARE(feld(3, 1).Grundplatte, 54640);
+        QCOMPARE(feld(3, 1).Geaendert, int16_t(1));
+        QCOMPARE(MainWin().Pult[1].CellPicture(1, 3), KonfVerz + "kreuz.bmp");
+    }
+};
+
+QTEST_MAIN(TestDeskEditing)
+#include "tst_desk_editing.moc"

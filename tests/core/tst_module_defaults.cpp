@@ -1,0 +1,266 @@
+#include "PlacementTestDesk.h"
+
+#include "core/ModuleDefaults.h"
+#include "core/Words.h"
+
+class TestModuleDefaults : public QObject {
+    Q_OBJECT
+    PlacementTestDesk d;
+    using I = PlacementTestDesk;
+
+    static PultFeld& feld(int x, int y) { return PlacementTestDesk::feld(x, y); }
+    static void setze(int x, int y, int16_t i) { PlacementTestDesk::setze(x, y, i); }
+
+    static void alleOptionen()
+    {
+        PultDaten.PultOpt_ZS_AdrOpt = 1;
+        PultDaten.PultOpt_HellStartOpt = 1;
+        PultDaten.PultOpt_HellWert = 7;
+        PultDaten.PultOpt_HellOpt = 1;
+        PultDaten.PultOpt_TastenOpt = 1;
+        PultDaten.PultOpt_StartReboot = 1;
+        PultDaten.PultOpt_TastenProgZeit = 25;
+        PultDaten.PultOpt_WeichenEinschalt = 40;
+    }
+
+    const QString ersetzenFrage = QStringLiteral("Sollen die Adresseinstellungen des alten Moduls,\r\n"
+                                                 "     das sich an dieser Stelle befunden hat,    \r\n"
+                                                 "          übernommen werden                 ");
+
+private slots:
+    void init() { d.aufbauen(); }
+
+    void placementDefaultsByArticle_data()
+    {
+        QTest::addColumn<int>("element");
+        QTest::addColumn<int>("lncv");
+        QTest::addColumn<int>("wert");
+        QTest::newRow("turnout kind from extra value 5") << int(I::Weiche) << 15 << 5;
+        QTest::newRow("turnout configuration from 5") << int(I::Weiche) << 14 << 5 / 4 + 48;
+        QTest::newRow("turnout kind from 1234") << int(I::WeicheZusatz) << 15 << (234 & 31);
+        QTest::newRow("turnout configuration from 1234") << int(I::WeicheZusatz) << 14 << 234 / 4 + 48;
+        QTest::newRow("negative extra value: kind") << int(I::WeicheNegativ) << 15 << 27;
+        QTest::newRow("negative extra value: configuration") << int(I::WeicheNegativ) << 14 << 47;
+        QTest::newRow("signal configuration") << int(I::Signal) << 38 << 3;
+        QTest::newRow("left-hand signal 65535 kept as word") << int(I::SignalLinks) << 38 << -1;
+        QTest::newRow("train-number receiver") << int(I::Zugnummer) << 11 << 1;
+        QTest::newRow("train-number 28") << int(I::Zugnummer) << 28 << 1;
+        QTest::newRow("train-number 29") << int(I::Zugnummer) << 29 << 6;
+        QTest::newRow("3-button segment has no values") << int(I::DreiTasten) << 11 << 0;
+    }
+
+    void placementDefaultsByArticle()
+    {
+        QFETCH(int, element);
+        QFETCH(int, lncv);
+        QFETCH(int, wert);
+        setze(3, 4, int16_t(element));
+        QCOMPARE(int(feld(3, 4).LNCV[size_t(lncv)]), wert);
+        QCOMPARE(feld(3, 4).LNCV[0], int16_t(0));   // no address without the option
+    }
+
+    void threeButtonSegmentIsLeftOutOfAutomaticNumbering()
+    {
+        setze(2, 2, I::DreiTasten);
+        for (int nr : {11, 12, 13, 15, 16, 17, 39, 40, 41, 42, 43, 44})
+            QCOMPARE(feld(2, 2).AutoFlag[size_t(nr)], uint8_t(0));
+        for (int nr : {0, 14, 18, 38, 45, 127})
+            QCOMPARE(feld(2, 2).AutoFlag[size_t(nr)], uint8_t(1));
+        setze(2, 3, I::Weiche);
+        QCOMPARE(feld(2, 3).AutoFlag[11], uint8_t(1));
+    }
+
+    void deskOptionsGoIntoEveryModule()
+    {
+        alleOptionen();
+        setze(3, 4, I::Weiche);
+        const PultFeld& f = feld(3, 4);
+        QCOMPARE(f.LNCV[0], int16_t(403));
+        QCOMPARE(f.LNCV[2], int16_t(7));
+        QCOMPARE(f.LNCV[3], int16_t(1 + 2 + 64));
+        QCOMPARE(f.LNCV[5], int16_t(25));
+        QCOMPARE(f.LNCV[15], int16_t(5));          // the defaults are kept
+
+        setze(9, 9, I::DreiTasten);
+        QCOMPARE(feld(9, 9).LNCV[0], int16_t(909));
+        QCOMPARE(feld(9, 9).LNCV[5], int16_t(25));
+
+        // Neither a track piece nor the throttle (code 901) takes options.
+        setze(5, 5, I::Gleis);
+        setze(6, 6, I::Fahrregler);
+        QCOMPARE(feld(5, 5).LNCV, LeerFeld.LNCV);
+        QCOMPARE(feld(6, 6).LNCV, LeerFeld.LNCV);
+    }
+
+    void optionsOffClearBitsWithAnEightBitMask()
+    {
+        setze(2, 2, I::Signal);
+        feld(2, 2).LNCV[3] = 321;                   // bits 0, 6 and 8
+        feld(2, 2).LNCV[0] = 55;
+        PultDaten.PultOpt_StartReboot = 1;
+        set_modul_optionen(2, 2);
+        QCOMPARE(feld(2, 2).LNCV[3], int16_t(64));
+        QCOMPARE(feld(2, 2).LNCV[0], int16_t(55));  // address kept without the option
+
+        // Setting bits keeps the upper byte, also of values of 32768 and more.
+        alleOptionen();
+        feld(2, 2).LNCV[3] = alsWort(0x8100);
+        set_modul_optionen(2, 2);
+        QCOMPARE(Int_to_UWord(feld(2, 2).LNCV[3]), 0x8100 | 67);
+    }
+
+    void trainNumberDisplayTakesOnlyAddressBrightnessAndTwoBits()
+    {
+        alleOptionen();
+        setze(4, 2, I::Zugnummer);
+        const PultFeld& f = feld(4, 2);
+        QCOMPARE(f.LNCV[0], int16_t(204));
+        QCOMPARE(f.LNCV[2], int16_t(7));
+        QCOMPARE(f.LNCV[3], int16_t(3));            // bit 6 untouched
+        QCOMPARE(f.LNCV[5], int16_t(0));
+        QCOMPARE(f.LNCV[11], int16_t(1));
+        QCOMPARE(f.LNCV[29], int16_t(6));
+    }
+
+    void routeMemoryOptionsGoIntoItsImage()
+    {
+        alleOptionen();
+        setze(1, 1, I::FSSpeicherEl);
+        setze(3, 2, I::FSSpeicherEl);
+        const auto& bild = FSSpeicher[1].LNCV;
+        QCOMPARE(bild[0], int16_t(203));
+        QCOMPARE(bild[2], int16_t(40));
+        QCOMPARE(bild[3], int16_t(64));
+        QCOMPARE(bild[4], int16_t(5443));
+        QCOMPARE(feld(3, 2).LNCV[0], int16_t(1));   // the field keeps its slot
+        QCOMPARE(FSSpeicher[0].LNCV[0], int16_t(101));
+
+        // Confirming the desk settings again keeps the start-up position in the low bits.
+        FSSpeicher[1].LNCV[3] = int16_t(64 | 5);
+        PultDaten.PultOpt_ZS_AdrOpt = 0;
+        set_modul_optionen(3, 2);
+        set_modul_optionen(3, 2);
+        QCOMPARE(bild[3], int16_t(69));
+        QCOMPARE(bild[0], int16_t(203));
+    }
+
+    void aRouteMemoryWithoutSlotWritesNoImage()
+    {
+        alleOptionen();
+        setze(1, 1, I::FSSpeicherEl);
+        feld(5, 5) = LeerFeld;
+        feld(5, 5).ElementIndex = I::FSSpeicherEl;  // as a damaged project could leave it
+        set_modul_optionen(5, 5);
+        QCOMPARE(FSSpeicher[0].LNCV[0], int16_t(101));
+        QCOMPARE(FSSpeicher[1].LNCV[4], int16_t(0));
+    }
+
+    void replacingAModuleOffersItsAddresses_data()
+    {
+        QTest::addColumn<int>("antwort");
+        QTest::newRow("Ja") << int(Msg::Ja);
+        QTest::newRow("Nein") << int(Msg::Nein);
+    }
+
+    void replacingAModuleOffersItsAddresses()
+    {
+        QFETCH(int, antwort);
+        d.antwort = antwort;
+        setze(2, 2, I::SignalHsRs);
+        PultFeld& f = feld(2, 2);
+        f.LNCV[31] = 100;
+        f.LNCV[33] = 200;
+        f.LNCV[21] = 21;
+        f.LNCV[28] = 28;
+        f.LNCV[37] = 37;
+        f.LNCV[39] = 39;
+        f.LNCV[40] = 40;
+        f.LNCV[41] = 41;
+        f.LNCV[80] = alsWort(65000);
+        f.LNCV[30] = 30;                            // not an address: never copied
+        f.LNCV[34] = 34;
+        setze(2, 2, I::SignalHsRs);
+        QCOMPARE(d.boxen.size(), 1);
+        QCOMPARE(d.boxen[0].text, ersetzenFrage);
+        QCOMPARE(d.boxen[0].titel, QString("Modul ersetzen"));
+        QCOMPARE(d.boxen[0].stil, Msg::JaNein | Msg::Information);
+        const bool ja = antwort == Msg::Ja;
+        for (int nr : {21, 28, 37, 39, 40, 41})
+            QCOMPARE(int(f.LNCV[size_t(nr)]), ja ? nr : 0);
+        QCOMPARE(Int_to_UWord(f.LNCV[80]), ja ? 65000 : 0);
+        QCOMPARE(f.LNCV[31], int16_t(ja ? 100 : 0));   // only the main signal address
+        QCOMPARE(f.LNCV[33], int16_t(0));
+        QCOMPARE(f.LNCV[30], int16_t(0));
+        QCOMPARE(f.LNCV[34], int16_t(0));
+        QCOMPARE(f.LNCV[38], int16_t(7));            // the defaults of the new element stay
+    }
+
+    void theSignalAddressFollowsTheNewElement_data()
+    {
+        QTest::addColumn<int>("neu");
+        QTest::addColumn<int>("kopiert");
+        QTest::newRow("main signal") << int(I::Signal) << 31;
+        QTest::newRow("distant signal") << int(I::Vorsignal) << 32;
+        QTest::newRow("shunting signal") << int(I::Rangiersignal) << 33;
+    }
+
+    void theSignalAddressFollowsTheNewElement()
+    {
+        QFETCH(int, neu);
+        QFETCH(int, kopiert);
+        setze(3, 3, I::SignalHsRs);
+        for (int nr : {31, 32, 33})
+            feld(3, 3).LNCV[size_t(nr)] = int16_t(nr * 10);
+        setze(3, 3, int16_t(neu));   // a rotation places the next element the same way
+        QCOMPARE(d.boxen.size(), 1);
+        for (int nr : {31, 32, 33})
+            QCOMPARE(int(feld(3, 3).LNCV[size_t(nr)]), nr == kopiert ? nr * 10 : 0);
+    }
+
+    void whenTheQuestionIsAsked_data()
+    {
+        QTest::addColumn<int>("alt");
+        QTest::addColumn<int>("lncv");
+        QTest::addColumn<int>("wert");
+        QTest::addColumn<int>("neu");
+        QTest::addColumn<bool>("frage");
+        QTest::newRow("turnout by turnout, address set") << int(I::Weiche) << 24 << 5 << int(I::WeicheZusatz) << true;
+        QTest::newRow("value of 32768 and more counts as set") << int(I::Weiche) << 11 << 40000 << int(I::Weiche)
+                                                               << true;
+        QTest::newRow("turnout by turnout, only its address LNCV 0") << int(I::Weiche) << 0 << 5 << int(I::Weiche)
+                                                                     << false;
+        QTest::newRow("turnout by signal board") << int(I::Weiche) << 11 << 5 << int(I::Signal) << false;
+        QTest::newRow("signal board by left-hand board") << int(I::Signal) << 31 << 5 << int(I::SignalLinks) << false;
+        QTest::newRow("route slot alone") << int(I::Signal) << 60 << 5 << int(I::Rangiersignal) << true;
+        QTest::newRow("3-button segment never asks") << int(I::DreiTasten) << 11 << 5 << int(I::DreiTasten)
+                                                     << false;
+        QTest::newRow("train-number display: its default receiver") << int(I::Zugnummer) << 0 << 0
+                                                                    << int(I::Zugnummer) << true;
+    }
+
+    void whenTheQuestionIsAsked()
+    {
+        QFETCH(int, alt);
+        QFETCH(int, lncv);
+        QFETCH(int, wert);
+        QFETCH(int, neu);
+        QFETCH(bool, frage);
+        setze(4, 4, int16_t(alt));
+        feld(4, 4).LNCV[size_t(lncv)] = alsWort(wert);
+        setze(4, 4, int16_t(neu));
+        QCOMPARE(d.boxen.size(), frage ? 1 : 0);
+        if (frage && lncv != 0)
+            QCOMPARE(Int_to_UWord(feld(4, 4).LNCV[size_t(lncv)]), wert);
+    }
+
+    void deletingAModuleNeverAsks()
+    {
+        setze(4, 4, I::Weiche);
+        feld(4, 4).LNCV[11] = 5;
+        setze(4, 4, I::Loeschen);
+        QVERIFY(d.boxen.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestModuleDefaults)
+#include "tst_module_defaults.moc"

@@ -1,0 +1,83 @@
+#pragma once
+#include <QByteArray>
+#include <QList>
+#include <QSet>
+#include <QStringList>
+#include <QVector>
+#include <cstdint>
+#include <deque>
+
+// Simulated LocoNet modules as a test sees them through the line: they take
+// the bytes the program sends and give back what real modules and interfaces
+// would send, with faults to inject. The line itself (in-process or a
+// pseudo-terminal) lies outside; this class only decides what answers when.
+
+struct SimModul {
+    uint16_t art = 0;                  // type number (article / 10)
+    QVector<uint16_t> lncv;            // LNCV 0 is the module address
+    bool tasteGedrueckt = false;       // programming key pressed: answers the broadcast start
+    bool programmiermodus = false;
+    bool verweigertAlles = false;      // refuses every write
+    QSet<int> verweigert;              // LNCVs whose write is refused
+    uint16_t adresse() const { return lncv.value(0); }
+};
+
+// Bytes to send back, verzugMs after the message that caused them was complete.
+struct SimSendung {
+    QByteArray bytes;
+    int verzugMs = 0;
+    bool echo = false;    // the interface's echo, on the line together with the request
+};
+
+class LnModulSim {
+public:
+    // Adds a module; route memory 5467 has 2048 LNCVs, the others 128.
+    SimModul& modul(uint16_t art, uint16_t adresse, int anzahl = 0);
+
+    QList<SimSendung> empfange(const QByteArray& bytes);
+
+    QList<QByteArray> nachrichten;   // every LocoNet message received, whole
+    QStringList textBefehle;         // text commands received by a command station
+
+    bool echo = true;
+    int antwortVerzugMs = 0;
+
+    // Faults, each taking effect for that many of the next answers.
+    int verloren = 0;                // no answer
+    int spaet = 0;                   // answer after spaetMs
+    int fremderTyp = 0;              // answer naming another module type
+    int fremdeLncv = 0;              // answer naming another LNCV
+    int falschesPruefbyte = 0;
+    int geteilt = 0;                 // answer in two pieces, teilPauseMs apart
+    int fremdeMittendrin = 0;        // another message in the middle of the answer
+    int spaetMs = 1000;
+    int teilPauseMs = 20;
+
+    // A command station's PC port: text commands first, LocoNet after the second.
+    bool zentrale = false;
+    bool zentraleAntwortet = true;
+
+private:
+    QList<SimSendung> nachricht(const QByteArray& m);
+    QList<SimSendung> textZeichen(char c);
+    QList<QByteArray> antworten(const QByteArray& m);
+    QList<SimSendung> mitStoerungen(QByteArray antwort);
+
+    std::deque<SimModul> module;
+    QByteArray teil;                 // message being received
+    QByteArray textZeile;
+    bool zentraleUmgeschaltet = false;
+};
+
+// Helpers for building and reading LNCV messages inside the simulator,
+// written apart from the program's own so that the two check each other.
+namespace SimLn {
+QByteArray mitPruefbyte(QByteArray bytes);
+QByteArray lncvAntwort(uint16_t art, uint16_t lncv, uint16_t wert);
+QByteArray quittung(uint8_t code);
+struct Lncv {
+    uint8_t opcode, befehl, flags;
+    uint16_t art, lncv, wert;
+};
+Lncv lies(const QByteArray& m);
+} // namespace SimLn
