@@ -50,15 +50,15 @@ int main(int argc, char* argv[])
             }
     });
     messen("repaint of the three visible grids", [&] {
-        plan.viewport()->repaint();
-        elektrisch.viewport()->repaint();
-        adressen.viewport()->repaint();
+        plan.grab();
+        elektrisch.grab();
+        adressen.grab();
     });
     messen("scroll to the far corner and repaint", [&] {
         plan.scrollToBottom();
         adressen.scrollToBottom();
-        plan.viewport()->repaint();
-        adressen.viewport()->repaint();
+        plan.grab();
+        adressen.grab();
     });
     return 0;
 }

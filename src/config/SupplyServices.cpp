@@ -63,9 +63,9 @@ int get_next_anschluss_nummer()
     return 0;
 }
 
-// The walks of the supply through the desk are not part of this build: the
-// scan clears the connection numbers of the fed parts, checks the connection
-// modules and reports no current for any supply.
+// Until the walks of the supply through the desk are written, the scan clears
+// the connection numbers of the fed parts, checks the connection modules and
+// reports no current for any supply; the start-up delays stay as they were.
 void auto_scan()
 {
     clearAnschluss();

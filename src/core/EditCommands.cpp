@@ -131,6 +131,7 @@ void Cntrl_Z()
     feld(UndoX, UndoY) = UndoFeld;
     if (ElementKatalog[size_t(UndoElement)].ElementNr == 930)
         feld(UndoX, UndoY).LNCV[0] = slot;
+    undoFahrstrassenBildEinsetzen(UndoX, UndoY);
     feld(UndoX, UndoY).Geaendert = 1;
     elektrische_Verbindungen_setzen(UndoX, UndoY);
     plan.setzeZelle(row, col);

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -37,7 +38,9 @@ MainWindow::MainWindow(QWidget* parent)
         Elemente[i] = new FlexGridView(&w.Elemente[i], this);
         teile.insert(QStringLiteral("Pult(%1)").arg(i), Pult[i]);
         teile.insert(QStringLiteral("Elemente(%1)").arg(i), Elemente[i]);
-        Elemente[i]->setFixedHeight(2 * 54 + 6);
+        Elemente[i]->setFixedHeight(2 * 54 + 2 * Elemente[i]->frameWidth());
+        Elemente[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        connect(&w.Elemente[i], &FlexGrid::groessenGeaendert, this, [this, i] { paletteBreiteSetzen(i); });
     }
     PultAdr = new FlexGridView(&w.PultAdr, this);
     teile.insert(QStringLiteral("PultAdr"), PultAdr);
@@ -89,8 +92,20 @@ QWidget* MainWindow::infoBandAnlegen()
     layout->addWidget(InfoTxt1, 1);
     layout->addSpacing(50);
     layout->addWidget(InfoTxt2, 1);
+    band->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     teile.insert(QStringLiteral("InfoZeile"), band);
     return band;
+}
+
+// A palette is as wide as its cells, with room for its vertical scroll bar.
+void MainWindow::paletteBreiteSetzen(int palette)
+{
+    const FlexGrid& g = MainWin().Elemente[palette];
+    int breite = 0;
+    for (int c = 0; c < g.Cols(); ++c)
+        breite += g.ColWidth(c);
+    Elemente[palette]->setFixedWidth(breite + 2 * Elemente[palette]->frameWidth()
+                                     + Elemente[palette]->verticalScrollBar()->sizeHint().width());
 }
 
 void MainWindow::menusAnlegen()

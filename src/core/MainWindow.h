@@ -37,6 +37,7 @@ private:
     QWidget* infoBandAnlegen();
     QGroupBox* stromFrameAnlegen();
     void uebernehmen();
+    void paletteBreiteSetzen(int palette);
 
     QHash<QString, QAction*> aktionen;
     QHash<QString, QMenu*> menus;

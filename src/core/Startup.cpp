@@ -9,6 +9,7 @@
 #include "core/MenuCommands.h"
 #include "core/StartForm.h"
 #include "core/Version.h"
+#include "loconet/LnPort.h"
 #include "platform/MsgBox.h"
 #include "platform/Wait.h"
 #include "project/ProgramConfig.h"
@@ -37,6 +38,7 @@ void hauptfensterZeigen()
     auto* fenster = new MainWindow;
     fenster->setAttribute(Qt::WA_DeleteOnClose);
     befehleVerbinden(*fenster);
+    LN_starten(fenster);
     fenster->show();
     HauptFenster& w = MainWin();
     for (const char* menu : {"BearbeitenMenu", "PultSpeichernMenu", "PultSpeichernUnterMenu", "DruckMenu",
