@@ -21,3 +21,9 @@ void setzeDialogStarter(Dialog d, std::function<void()> s)
 {
     starter()[d] = std::move(s);
 }
+
+bool dialogVorhanden(Dialog d)
+{
+    auto it = starter().find(d);
+    return it != starter().end() && bool(it->second);
+}

@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -75,6 +76,7 @@ QGroupBox* MainWindow::stromFrameAnlegen()
     knopf->setObjectName(QStringLiteral("Strom_Berechnen"));
     StromListe = new QListWidget(frame);
     StromListe->setObjectName(QStringLiteral("StromListe"));
+    connect(knopf, &QPushButton::clicked, this, &MainWindow::stromBerechnenGeklickt);
     layout->addWidget(knopf, 0, Qt::AlignTop);
     layout->addWidget(StromListe, 1);
     return frame;
@@ -89,6 +91,7 @@ QWidget* MainWindow::infoBandAnlegen()
     InfoTxt1->setObjectName(QStringLiteral("InfoTxt1"));
     InfoTxt2 = new QLabel(band);
     InfoTxt2->setObjectName(QStringLiteral("InfoTxt2"));
+    InfoTxt2->installEventFilter(this);
     layout->addWidget(InfoTxt1, 1);
     layout->addSpacing(50);
     layout->addWidget(InfoTxt2, 1);
@@ -178,11 +181,16 @@ void MainWindow::closeEvent(QCloseEvent* e)
 
 void MainWindow::changeEvent(QEvent* e)
 {
-    if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
-        MainWin().setEnabled(QStringLiteral("EleDrehenMenu"), false);
-        MainWin().melden();
-    }
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        emit aktiviert();
     QMainWindow::changeEvent(e);
+}
+
+bool MainWindow::eventFilter(QObject* ziel, QEvent* e)
+{
+    if (ziel == InfoTxt2 && e->type() == QEvent::MouseButtonRelease)
+        emit infoZeile2Geklickt(static_cast<QMouseEvent*>(e)->button());
+    return QMainWindow::eventFilter(ziel, e);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* e)

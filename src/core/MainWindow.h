@@ -27,7 +27,13 @@ public:
     // The handler a menu command runs; the main window calls it when the item is chosen.
     void setzeBefehl(const QString& name, std::function<void()> befehl);
 
+signals:
+    void aktiviert();
+    void stromBerechnenGeklickt();
+    void infoZeile2Geklickt(Qt::MouseButton knopf);
+
 protected:
+    bool eventFilter(QObject* ziel, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;

@@ -2,27 +2,82 @@
 
 #include "config/SupplyServices.h"
 #include "core/AddressGrid.h"
+#include "core/CatalogueState.h"
 #include "core/DeskMouse.h"
 #include "core/EditCommands.h"
+#include "core/DialogLaunchers.h"
 #include "core/EditModes.h"
 #include "core/ExitCheck.h"
 #include "core/MainWinState.h"
 #include "core/MainWindow.h"
+#include "core/ModulePick.h"
 #include "core/PartsList.h"
 #include "core/Rotation.h"
 #include "core/Tooltips.h"
 #include "core/Version.h"
+#include "loconet/ComPortForm.h"
+#include "loconet/DeskActions.h"
+#include "loconet/LnPort.h"
+#include "loconet/ModulDialoge.h"
 #include "platform/FlexGridView.h"
 #include "platform/MsgBox.h"
 #include "project/DeskRecord.h"
 #include "routes/RouteTable.h"
 
 #include <QApplication>
+#include <QLocale>
 
 namespace {
 void hilfeZurueck()
 {
     MainWin().HelpContextID = 20 + EditModus;
+}
+
+void hilfe(int nummer)
+{
+    MainWin().HelpContextID = nummer;
+}
+
+// Shows a window of the program; one this version does not have is named to the user.
+void fensterZeigen(Dialog d)
+{
+    if (dialogVorhanden(d)) {
+        dialogZeigen(d);
+        return;
+    }
+    MsgBox(QStringLiteral("Diese Funktion ist in dieser Programmversion noch nicht verfügbar."),
+           Msg::NurOk | Msg::Information, QStringLiteral("Tessaro-Edit"));
+    hilfeZurueck();
+}
+
+void modusSichern(int modus)
+{
+    if (EditModus != modus) {
+        EditModus = modus;
+        ChangeEditMode();
+        ClipBoardFlags();
+    }
+}
+
+void pultAktionAusfuehren(int index)
+{
+    switch (index) {
+    case 1: Pult_Read(); break;
+    case 2: Pult_Prog(); break;
+    case 3: Pult_Init_Neu(); break;
+    case 4: Pult_Init(); break;
+    case 5: Pult_Clear(); break;
+    case 6: Fahrregler_programmieren(); break;
+    case 7:
+        MsgBox(QStringLiteral("Bitte klicken Sie das entsprechende Kabelsymbol für\r"
+                              "das Anschlussmodul an, das Sie programmiern möchten!"));
+        AuswahlElement = 0;
+        MainWin().Pult[1].MousePointer = FlexGrid::Pfeil;
+        MainWin().Pult[1].zustandGeaendert();
+        break;
+    case 9: ComPortNummer_aendern(); break;
+    default: break;
+    }
 }
 
 void gitterVerbinden(MainWindow& f)
@@ -57,6 +112,22 @@ void bearbeitenVerbinden(MainWindow& f)
         f.setzeBefehl(QStringLiteral("EditMode(%1)").arg(i), [i] { EditMode_Click(i); });
     f.setzeBefehl(QStringLiteral("ProgEndeMenu"), &ProgEndeMenu_Click);
     f.setzeBefehl(QStringLiteral("InfoMenu"), &InfoMenu_Click);
+    f.setzeBefehl(QStringLiteral("StListe"), &StListe_Click);
+    f.setzeBefehl(QStringLiteral("DruckMenu"), [] {
+        hilfe(14);
+        fensterZeigen(Dialog::Drucken);
+    });
+    for (int i = 0; i <= 3; ++i)
+        f.setzeBefehl(QStringLiteral("KonfMenu(%1)").arg(i), [i] { KonfMenu_Click(i); });
+    for (int i : {1, 2, 3, 4, 5, 6, 7, 9})
+        f.setzeBefehl(QStringLiteral("PultMenu(%1)").arg(i), [i] { PultMenu_Click(i); });
+    QObject::connect(&f, &MainWindow::aktiviert, &f, [] {
+        ClipBoardFlags();
+        MainWin().setEnabled(QStringLiteral("EleDrehenMenu"), false);
+        MainWin().melden();
+    });
+    QObject::connect(&f, &MainWindow::stromBerechnenGeklickt, &f, &Strom_Berechnen_Click);
+    QObject::connect(&f, &MainWindow::infoZeile2Geklickt, &f, [](Qt::MouseButton b) { InfoTxt2_MouseUp(b); });
 }
 } // namespace
 
@@ -119,4 +190,48 @@ void InfoTxt2_MouseUp(int knopf)
         return;
     FSModulTab = int16_t((FSModulTab + 1) % 10);
     ChangeEditMode();
+}
+
+void StListe_Click()
+{
+    hilfe(35);
+    fensterZeigen(Dialog::Stueckliste);
+}
+
+void KonfMenu_Click(int index)
+{
+    hilfe(41 + index);
+    switch (index) {
+    case 0: fensterZeigen(Dialog::KonfModulOpt_Form); break;
+    case 1: fensterZeigen(Dialog::KonfAdr_Form); break;
+    case 2: FS_new(); break;
+    case 3: fensterZeigen(Dialog::Fst_Edit_Form); break;
+    default: break;
+    }
+}
+
+void PultMenu_Click(int index)
+{
+    if (FSinArbeit)
+        return;
+    modusSichern(index == 7 ? 2 : 1);
+    PultMenuIndex = index;
+    hilfe(100 + index);
+    pultAktionAusfuehren(index);
+    if (Comm1 && Comm1->offen())
+        Comm1->schliessen();
+    MarkTimer().stop();
+    hilfeZurueck();
+}
+
+void Strom_Berechnen_Click()
+{
+    auto_scan();
+    QStringList liste;
+    for (int i = 1; i <= AnschlussMax; ++i)
+        if (Strom[size_t(i)] > 0)
+            liste << QStringLiteral("Anschluss ") + QString::number(i) + QStringLiteral(" = ")
+                    + QLocale().toString(Strom[size_t(i)]) + QStringLiteral(" mA");
+    MainWin().StromListe = liste;
+    MainWin().melden();
 }

@@ -15,3 +15,11 @@ void ProgEndeMenu_Click();
 void InfoMenu_Click();
 // A click on info line 2 advances the route-slot tab shown in mode 8.
 void InfoTxt2_MouseUp(int knopf);
+// Menu "Ansicht" / "Stückliste anzeigen".
+void StListe_Click();
+// Menu "Konfiguration", items 0..3.
+void KonfMenu_Click(int index);
+// Menu "Pult", items 1..9.
+void PultMenu_Click(int index);
+// The button of the supply frame: computes and lists the current per connection module.
+void Strom_Berechnen_Click();

@@ -10,6 +10,7 @@
 #include "core/StartForm.h"
 #include "core/Version.h"
 #include "loconet/LnPort.h"
+#include "print/PartsListWindow.h"
 #include "platform/MsgBox.h"
 #include "platform/Wait.h"
 #include "project/ProgramConfig.h"
@@ -38,6 +39,7 @@ void hauptfensterZeigen()
     auto* fenster = new MainWindow;
     fenster->setAttribute(Qt::WA_DeleteOnClose);
     befehleVerbinden(*fenster);
+    stuecklisteAnmelden();
     LN_starten(fenster);
     fenster->show();
     HauptFenster& w = MainWin();

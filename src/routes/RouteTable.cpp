@@ -20,6 +20,12 @@ int RouteSaveAnz(int route, int liste)
     return 0;
 }
 
+void FS_new()
+{
+    MsgBox(QStringLiteral("Die Festlegung neuer Fahrstraßen ist in dieser Programmversion noch nicht verfügbar."),
+           Msg::NurOk | Msg::Information, QStringLiteral("Fahrstraßen"));
+}
+
 bool FS_Warnung_Pruefen()
 {
     if (FSAnzahl == -1 || FSWarnungAus == 1)

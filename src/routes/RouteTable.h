@@ -45,6 +45,9 @@ void alleFahrstrassenLoeschen();
 // Last used command position of a list (words 6 and 7 both set), 0 when none.
 int RouteSaveAnz(int route, int liste);
 
+// Starts the interactive definition of new routes on the desk.
+void FS_new();
+
 // May a desk edit that can invalidate routes go ahead?
 bool FS_Warnung_Pruefen();
 

@@ -1,0 +1,126 @@
+#include "config/ElementDialogBasis.h"
+
+#include "core/AddressGrid.h"
+#include "core/CatalogueState.h"
+#include "core/Desk.h"
+#include "core/DialogFields.h"
+#include "core/MainWinState.h"
+#include "core/Words.h"
+#include "routes/RouteTable.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+const char* const maximumEigenschaft = "maximum";
+}
+
+int elementNrVon(int x, int y)
+{
+    const int index = PultFelder[size_t(x)][size_t(y)].ElementIndex;
+    return index >= 0 && index < KatalogSlots ? ElementKatalog[size_t(index)].ElementNr : 0;
+}
+
+FeldBindung::FeldBindung(int x, int y) : altX(AktFeldX), altY(AktFeldY)
+{
+    AktFeldX = int16_t(x);
+    AktFeldY = int16_t(y);
+}
+
+FeldBindung::~FeldBindung()
+{
+    AktFeldX = altX;
+    AktFeldY = altY;
+}
+
+ElementDialog::ElementDialog(const QString& objektName, const QString& titel, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(objektName);
+    setProperty("Tag", titel);
+    setWindowTitle(titel);
+}
+
+void ElementDialog::oeffnen(int x, int y)
+{
+    const bool neu = !isVisible() || x != gebundenX || y != gebundenY;
+    gebundenX = x;
+    gebundenY = y;
+    if (neu) {
+        FeldBindung bindung(x, y);
+        fuellen();
+        alleBoxenPruefen();
+    }
+    setProperty("HelpContextID", MainWin().HelpContextID);
+    show();
+    raise();
+    activateWindow();
+}
+
+bool ElementDialog::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        setProperty("HelpContextID", MainWin().HelpContextID);
+    return QDialog::event(e);
+}
+
+QLineEdit* ElementDialog::zahlBox(const QString& name, int index, double maximum)
+{
+    auto* box = new QLineEdit(this);
+    box->setObjectName(QStringLiteral("%1(%2)").arg(name).arg(index));
+    box->setMaxLength(4);
+    box->setMaximumWidth(60);
+    box->setProperty(maximumEigenschaft, maximum);
+    nurZiffernEingabe(box);
+    connect(box, &QLineEdit::textChanged, this, [this, box, maximum] { Check_Wert(this, box, maximum); });
+    return box;
+}
+
+QCheckBox* ElementDialog::autoBox(int index)
+{
+    auto* box = new QCheckBox(QStringLiteral("Automatik"), this);
+    box->setObjectName(QStringLiteral("AutoNum_Chk(%1)").arg(index));
+    return box;
+}
+
+void ElementDialog::okKnopfAnfuegen(QGridLayout* raster)
+{
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OK_But"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &ElementDialog::ok);
+    raster->addWidget(ok, raster->rowCount(), 0, 1, raster->columnCount(), Qt::AlignRight);
+}
+
+void ElementDialog::lncvZeigen(QLineEdit* box, QCheckBox* auto_, int n)
+{
+    box->setMaxLength(32767);
+    Set_Txt_Feld(box, auto_, n);
+    const int16_t wert = PultFelder[size_t(AktFeldX)][size_t(AktFeldY)].LNCV[size_t(n)];
+    if (wert < 0)
+        box->setText(QString::number(Int_to_UWord(wert)));
+    box->setMaxLength(std::max<int>(4, int(box->text().size())));
+}
+
+void ElementDialog::alleBoxenPruefen()
+{
+    // Each box judges itself, and the last check decides title and OK for all of them.
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        if (box->property(maximumEigenschaft).isValid())
+            Check_Wert(this, box, box->property(maximumEigenschaft).toDouble());
+}
+
+void ElementDialog::ok()
+{
+    {
+        FeldBindung bindung(gebundenX, gebundenY);
+        zurueckschreiben();
+    }
+    hide();
+    set_PultAdr(gebundenX, gebundenY);
+    RefreshFSin54660();
+}

@@ -1,0 +1,29 @@
+#pragma once
+#include "project/DeskEntries.h"
+
+#include <QString>
+
+// What "Neues Pult" chose before its dialog opens: the project's folder and
+// file and the desk record with the defaults of a new project. Nothing of it
+// reaches the open desk until the dialog's OK.
+struct NeuesPultVorgabe {
+    QString verz;            // ends with "/"
+    QString datei;
+    PultDatenSatz daten;     // the current record with the new-project defaults
+    int16_t spalten = 0, zeilen = 0;   // the size the dialog offers: the current one
+};
+
+// The defaults of a new project in the folder verz, file datei.
+NeuesPultVorgabe neuesPultVorgabe(const QString& verz, const QString& datei);
+
+// The boxes of the new-desk dialog when it opens: options, follow-on signal
+// boxes and size from the defaults, right-hand traffic, empty name, route
+// feedback start and alignment "0". The turnout boxes keep their last state
+// (taken from bisher).
+PultEingabe neuesPultEingabe(const NeuesPultVorgabe& v, const PultEingabe& bisher);
+
+// OK of the new-desk dialog. Refused entries are reported and nothing
+// changes (false). Otherwise the catalogue of the chosen traffic side is
+// read, folder, file, desk record, address options, plan lock and edit mode
+// are set and an empty desk of the chosen size is built (true).
+bool neuesPultAnlegen(const NeuesPultVorgabe& v, const PultEingabe& e);
