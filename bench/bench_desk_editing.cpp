@@ -2,6 +2,7 @@
 // edit mode (the whole address grid refreshed), pasting a 51 x 51 block and
 // redrawing the desk. Each is to stay under 100 ms.
 #include "core/AddressGrid.h"
+#include "BenchSupport.h"
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
 #include "core/DeskMouse.h"
@@ -20,14 +21,6 @@
 #include <cstdio>
 
 namespace {
-void messen(const char* was, const std::function<void()>& schritt)
-{
-    QElapsedTimer uhr;
-    uhr.start();
-    schritt();
-    std::printf("%-52s %8.1f ms\n", was, uhr.nsecsElapsed() / 1e6);
-}
-
 int katalogIndex(int code)
 {
     for (int i = 0; i < KatalogAnzahl; ++i)
@@ -39,16 +32,11 @@ int katalogIndex(int code)
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ohneBildschirm();
     QApplication app(argc, argv);
     setzeMsgBoxResponder([](const MsgBoxAufruf&) { return int(Msg::Nein); });
-    KonfVerz = programmVerz() + QStringLiteral("Tessaro_Conf/");
-    QString fehler;
-    if (!neues_pult_setzen(&fehler)) {
-        std::fprintf(stderr, "%s\n", qPrintable(fehler));
+    if (!katalogLaden())
         return 1;
-    }
     HauptFenster& w = MainWin();
     FlexGridView plan(&w.Pult[0]), adressen(&w.PultAdr);
     plan.resize(1400, 900);

@@ -1,5 +1,6 @@
 // Builds a full 99 x 99 desk, puts a picture in every cell of both desk grids
 // and of the address grid, shows the grids and prints how long each step took.
+#include "BenchSupport.h"
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
 #include "core/DeskReset.h"
@@ -11,26 +12,12 @@
 #include <QElapsedTimer>
 #include <cstdio>
 
-namespace {
-void messen(const char* was, const std::function<void()>& schritt)
-{
-    QElapsedTimer uhr;
-    uhr.start();
-    schritt();
-    std::printf("%-48s %8.1f ms\n", was, uhr.nsecsElapsed() / 1e6);
-}
-} // namespace
-
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    ohneBildschirm();
     QApplication app(argc, argv);
-    KonfVerz = programmVerz() + QStringLiteral("Tessaro_Conf/");
-    QString fehler;
-    if (!neues_pult_setzen(&fehler)) {
-        std::fprintf(stderr, "%s\n", qPrintable(fehler));
+    if (!katalogLaden())
         return 1;
-    }
     HauptFenster& w = MainWin();
     FlexGridView plan(&w.Pult[0]), elektrisch(&w.Pult[1]), adressen(&w.PultAdr);
     for (QWidget* v : {static_cast<QWidget*>(&plan), static_cast<QWidget*>(&elektrisch), static_cast<QWidget*>(&adressen)}) {

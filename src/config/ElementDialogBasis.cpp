@@ -1,5 +1,6 @@
 #include "config/ElementDialogBasis.h"
 
+#include "config/ModuleDialogFields.h"
 #include "core/AddressGrid.h"
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
@@ -13,8 +14,6 @@
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
-
-#include <algorithm>
 
 namespace {
 const char* const maximumEigenschaft = "maximum";
@@ -68,15 +67,10 @@ bool ElementDialog::event(QEvent* e)
     return QDialog::event(e);
 }
 
-QLineEdit* ElementDialog::zahlBox(const QString& name, int index, double maximum)
+QLineEdit* ElementDialog::adressBox(const QString& name, int index, double maximum)
 {
-    auto* box = new QLineEdit(this);
-    box->setObjectName(QStringLiteral("%1(%2)").arg(name).arg(index));
-    box->setMaxLength(4);
-    box->setMaximumWidth(60);
+    QLineEdit* box = zahlBox(this, QStringLiteral("%1(%2)").arg(name).arg(index), maximum);
     box->setProperty(maximumEigenschaft, maximum);
-    nurZiffernEingabe(box);
-    connect(box, &QLineEdit::textChanged, this, [this, box, maximum] { Check_Wert(this, box, maximum); });
     return box;
 }
 
@@ -98,12 +92,8 @@ void ElementDialog::okKnopfAnfuegen(QGridLayout* raster)
 
 void ElementDialog::lncvZeigen(QLineEdit* box, QCheckBox* auto_, int n)
 {
-    box->setMaxLength(32767);
-    Set_Txt_Feld(box, auto_, n);
-    const int16_t wert = PultFelder[size_t(AktFeldX)][size_t(AktFeldY)].LNCV[size_t(n)];
-    if (wert < 0)
-        box->setText(QString::number(Int_to_UWord(wert)));
-    box->setMaxLength(std::max<int>(4, int(box->text().size())));
+    Set_Txt_Feld(nullptr, auto_, n);
+    zeigeText(box, QString::number(Int_to_UWord(PultFelder[size_t(AktFeldX)][size_t(AktFeldY)].LNCV[size_t(n)])));
 }
 
 void ElementDialog::alleBoxenPruefen()

@@ -44,15 +44,15 @@ protected:
     virtual void zurueckschreiben() = 0;  // controls into the bound field (bound as current field)
 
     // A numeric box named "<name>(<index>)": digits only, 4 characters, range-checked against maximum.
-    QLineEdit* zahlBox(const QString& name, int index, double maximum);
+    QLineEdit* adressBox(const QString& name, int index, double maximum);
     // The "Automatik" box "AutoNum_Chk(<index>)".
     QCheckBox* autoBox(int index);
     // The OK button "OK_But" in the last row of the grid.
     void okKnopfAnfuegen(QGridLayout* raster);
 
-    // Set_Txt_Feld, but an LNCV above 32767 is shown as the unsigned number it
-    // is and a value longer than the box is shown whole, so the range check
-    // sees it instead of a cut or negative text being stored back.
+    // Set_Txt_Feld, but the LNCV is shown as the unsigned number it is and
+    // whole even when longer than the box, so the range check sees a value
+    // above the maximum instead of a cut or negative text being stored back.
     static void lncvZeigen(QLineEdit* box, QCheckBox* auto_, int n);
 
     bool event(QEvent* e) override;

@@ -54,8 +54,8 @@ AuslDialog::AuslDialog(QWidget* parent)
         const auto i = size_t(r);
         Adr_Label[i] = new QLabel(QString::fromUtf8(zeilenTexte[r]), this);
         Adr_Label[i]->setObjectName(QStringLiteral("Adr_Label(%1)").arg(r));
-        MagAdr_Txt[i] = zahlBox(QStringLiteral("MagAdr_Txt"), r, 2047);
-        RMAdr_Txt[i] = zahlBox(QStringLiteral("RMAdr_Txt"), r, 4095);
+        MagAdr_Txt[i] = adressBox(QStringLiteral("MagAdr_Txt"), r, 2047);
+        RMAdr_Txt[i] = adressBox(QStringLiteral("RMAdr_Txt"), r, 4095);
         AutoNum_Chk[i] = autoBox(r);
         AutoNum_Chk[i + 4] = autoBox(r + 4);
         raster->addWidget(Adr_Label[i], r + 1, 0);

@@ -54,7 +54,7 @@ SignalDialog::SignalDialog(QWidget* parent)
                                                "Nur Haupt.- oder Rangiersignal mit einem Taster :",
                                                "dynamische Vorsignalzuordnung :", "Vorsignal mit 3 Begriffen :"};
     for (int i = 0; i < 6; ++i) {
-        SigAdr_Txt[size_t(i)] = zahlBox(QStringLiteral("SigAdr_Txt"), i, 2047);
+        SigAdr_Txt[size_t(i)] = adressBox(QStringLiteral("SigAdr_Txt"), i, 2047);
         AutoNum_Chk[size_t(i)] = autoBox(i);
     }
     auto* raster = new QGridLayout(this);
@@ -110,10 +110,12 @@ void SignalDialog::fuellen()
         SigKonf_Chk[k]->setChecked(Chk_Value_from(bits, 1 << k) != 0);
 
     const SignalAnsicht a = signalAnsicht(elementNrVon(AktFeldX, AktFeldY));
-    for (size_t r = 0; r < 4; ++r)
-        for (QWidget* w : {static_cast<QWidget*>(SigAdr_Label[r]), static_cast<QWidget*>(SigAdr_Txt[size_t(zeilenBox[r])]),
-                           static_cast<QWidget*>(AutoNum_Chk[size_t(zeilenBox[r])])})
+    for (size_t r = 0; r < 4; ++r) {
+        const auto box = size_t(zeilenBox[r]);
+        for (QWidget* w : {static_cast<QWidget*>(SigAdr_Label[r]), static_cast<QWidget*>(SigAdr_Txt[box]),
+                           static_cast<QWidget*>(AutoNum_Chk[box])})
             w->setVisible(a.zeilen[r]);
+    }
     for (size_t k = 0; k < a.optionen.size(); ++k)
         SigKonf_Chk[k + 1]->setVisible(a.optionen[k]);
     ZieltasterFrame->setVisible(a.zieltaster);

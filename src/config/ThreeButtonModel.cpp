@@ -5,6 +5,8 @@
 #include "core/Desk.h"
 #include "core/Words.h"
 
+#include <QList>
+
 namespace {
 struct Nummern {
     int schalt = 0, lok = 0, sfkt = 0, ziel = 0, led = 0, sperre = 0;

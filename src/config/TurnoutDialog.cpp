@@ -24,7 +24,8 @@ WeichenAnsicht weichenAnsicht(int art)
     if (art >= 4 && art <= 9) {
         const bool zweiAntriebe = art >= 7;
         a.zeile1 = true;
-        a.zeile1Text = zweiAntriebe ? QStringLiteral("Antrieb 2 - Adresse :") : QStringLiteral("2.Adresse für Stell.:");
+        a.zeile1Text =
+            zweiAntriebe ? QStringLiteral("Antrieb 2 - Adresse :") : QStringLiteral("2.Adresse für Stell.:");
         a.tausch2 = zweiAntriebe;
         a.dkw = true;
         a.dkwGesetzt = zweiAntriebe;
@@ -62,7 +63,7 @@ WeichenDialog::WeichenDialog(QWidget* parent)
     static const char* const optionTexte[6] = {"Stellungen tauschen :", "Stellungen tauschen :", "EKW 1 :", "EKW 2 :",
                                                "belegte Weiche nicht stellen :", "beim Weichenumlauf blinken :"};
     for (int i = 0; i < 4; ++i) {
-        WAdr_Txt[size_t(i)] = zahlBox(QStringLiteral("WAdr_Txt"), i, adressMaximum[i]);
+        WAdr_Txt[size_t(i)] = adressBox(QStringLiteral("WAdr_Txt"), i, adressMaximum[i]);
         AutoNum_Chk[size_t(i)] = autoBox(i);
     }
     for (size_t i = 0; i < optionen.size(); ++i) {

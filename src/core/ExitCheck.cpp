@@ -3,6 +3,7 @@
 #include "platform/MsgBox.h"
 #include "project/ChangeDetection.h"
 #include "project/ProgramConfig.h"
+#include "project/ProjectFileState.h"
 
 #include <QStringList>
 
@@ -22,7 +23,7 @@ const QStringList warnZeilen = {
 
 bool ende()
 {
-    if (check_aenderung())
+    if (check_aenderung() || projektUngespeichert())
         return MsgBox(warnZeilen.join(QStringLiteral("\r\n")), Msg::JaNein | Msg::Kritisch, QStringLiteral("Achtung!"))
             == Msg::Ja;
     Save_conf();

@@ -21,6 +21,12 @@
 #include "loconet/ModulDialoge.h"
 #include "platform/FlexGridView.h"
 #include "platform/MsgBox.h"
+#include "project/DiscardQuestion.h"
+#include "project/NewDeskDialog.h"
+#include "project/ProgramConfig.h"
+#include "project/ProjectFileDialog.h"
+#include "project/ProjectFileLoad.h"
+#include "project/ProjectFileSave.h"
 #include "project/DeskRecord.h"
 #include "routes/RouteTable.h"
 
@@ -48,6 +54,13 @@ void fensterZeigen(Dialog d)
     MsgBox(QStringLiteral("Diese Funktion ist in dieser Programmversion noch nicht verfügbar."),
            Msg::NurOk | Msg::Information, QStringLiteral("Tessaro-Edit"));
     hilfeZurueck();
+}
+
+// A chosen path as folder (with its trailing "/") and file name.
+std::pair<QString, QString> pfadTeilen(const QString& pfad)
+{
+    const qsizetype trenner = pfad.lastIndexOf(QLatin1Char('/'));
+    return {pfad.left(trenner + 1), pfad.mid(trenner + 1)};
 }
 
 void modusSichern(int modus)
@@ -110,6 +123,10 @@ void bearbeitenVerbinden(MainWindow& f)
     f.setzeBefehl(QStringLiteral("GPLockMenu"), &GPLockMenu_Click);
     for (int i = 1; i <= 10; ++i)
         f.setzeBefehl(QStringLiteral("EditMode(%1)").arg(i), [i] { EditMode_Click(i); });
+    f.setzeBefehl(QStringLiteral("NeuesPultMenu"), &NeuesPultMenu_Click);
+    f.setzeBefehl(QStringLiteral("PultLadenMenu"), &PultLadenMenu_Click);
+    f.setzeBefehl(QStringLiteral("PultSpeichernMenu"), &PultSpeichernMenu_Click);
+    f.setzeBefehl(QStringLiteral("PultSpeichernUnterMenu"), &PultSpeichernUnterMenu_Click);
     f.setzeBefehl(QStringLiteral("ProgEndeMenu"), &ProgEndeMenu_Click);
     f.setzeBefehl(QStringLiteral("InfoMenu"), &InfoMenu_Click);
     f.setzeBefehl(QStringLiteral("StListe"), &StListe_Click);
@@ -135,6 +152,66 @@ void befehleVerbinden(MainWindow& fenster)
 {
     gitterVerbinden(fenster);
     bearbeitenVerbinden(fenster);
+}
+
+void NeuesPultMenu_Click()
+{
+    hilfe(10);
+    int fehler = 0;
+    const QString pfad = aenderungenVerwerfenFragen()
+        ? GetFileName(programmVerz() + QStringLiteral("."),
+                      QStringLiteral("Neues Projekt: Pultfile in neuem Ordner anlegen!"), fehler, 0)
+        : QString();
+    const auto [verz, datei] = pfadTeilen(pfad);
+    if (pfad.isEmpty() || !datei.contains(QLatin1Char('.')) || !datei.toUpper().contains(QLatin1String(".PLT"))) {
+        hilfeZurueck();
+        return;
+    }
+    // The dialog takes over the project only on its OK and restores the help context.
+    neuesPultDialogZeigen(verz, datei);
+}
+
+void PultLadenMenu_Click()
+{
+    hilfe(11);
+    int fehler = 0;
+    const QString pfad =
+        aenderungenVerwerfenFragen() ? GetFileName(QString(), QStringLiteral("Pult laden"), fehler, 0) : QString();
+    if (!pfad.isEmpty()) {
+        const QString altVerz = PultVerz, altDatei = PultDatei;
+        const bool altAufgebaut = PultAufgebaut;
+        PultAufgebaut = false;
+        std::tie(PultVerz, PultDatei) = pfadTeilen(pfad);
+        EditModus = 1;
+        ChangeEditMode();
+        ClipBoardFlags();
+        if (!Load_plt()) {
+            // The desk in memory stays as it was, and so does its project.
+            PultVerz = altVerz;
+            PultDatei = altDatei;
+            PultAufgebaut = altAufgebaut;
+            ChangeEditMode();
+        }
+    }
+    hilfeZurueck();
+}
+
+void PultSpeichernMenu_Click()
+{
+    hilfe(12);
+    Save_plt();
+    hilfeZurueck();
+}
+
+void PultSpeichernUnterMenu_Click()
+{
+    hilfe(13);
+    int fehler = 0;
+    const QString pfad =
+        GetFileName(QString(), QStringLiteral("Speichern unter: Pultfile in neuem Ordner anlegen!"), fehler, 1);
+    if (!pfad.isEmpty())
+        pultSpeichernUnter(pfad);
+    hilfeZurueck();
 }
 
 void EditMode_Click(int modus)

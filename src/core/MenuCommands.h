@@ -5,6 +5,12 @@ class MainWindow;
 // Connects the menu items and the desk grids of the main window to the commands.
 void befehleVerbinden(MainWindow& fenster);
 
+// Menu "Datei": new project, load, save, save as.
+void NeuesPultMenu_Click();
+void PultLadenMenu_Click();
+void PultSpeichernMenu_Click();
+void PultSpeichernUnterMenu_Click();
+
 // Menu "Ansicht": switch to edit mode modus (nothing while a route is being defined).
 void EditMode_Click(int modus);
 // Menu "Bearbeiten": toggle the plan lock.

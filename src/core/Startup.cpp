@@ -8,9 +8,11 @@
 #include "core/MainWindow.h"
 #include "core/MenuCommands.h"
 #include "core/StartForm.h"
+#include "config/ElementDialogs.h"
 #include "core/Version.h"
 #include "loconet/LnPort.h"
 #include "print/PartsListWindow.h"
+#include "project/DeskSettingsDialog.h"
 #include "platform/MsgBox.h"
 #include "platform/Wait.h"
 #include "project/ProgramConfig.h"
@@ -40,6 +42,8 @@ void hauptfensterZeigen()
     fenster->setAttribute(Qt::WA_DeleteOnClose);
     befehleVerbinden(*fenster);
     stuecklisteAnmelden();
+    elementDialogeAnmelden();
+    grundeinstellungenAnmelden();
     LN_starten(fenster);
     fenster->show();
     HauptFenster& w = MainWin();

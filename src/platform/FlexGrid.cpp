@@ -98,13 +98,7 @@ int FlexGrid::ColWidth(int col) const
 
 void FlexGrid::setColWidth(int col, int pixel)
 {
-    if (col >= 0 && col < spalten && breiten[size_t(col)] != pixel) {
-        breiten[size_t(col)] = pixel;
-        if (stapelTiefe == 0)
-            emit groessenGeaendert();
-        else
-            stapelGeaendert = true;
-    }
+    groesseSetzen(breiten, col, pixel);
 }
 
 int FlexGrid::RowHeight(int row) const
@@ -114,13 +108,18 @@ int FlexGrid::RowHeight(int row) const
 
 void FlexGrid::setRowHeight(int row, int pixel)
 {
-    if (row >= 0 && row < zeilen && hoehen[size_t(row)] != pixel) {
-        hoehen[size_t(row)] = pixel;
-        if (stapelTiefe == 0)
-            emit groessenGeaendert();
-        else
-            stapelGeaendert = true;
-    }
+    groesseSetzen(hoehen, row, pixel);
+}
+
+void FlexGrid::groesseSetzen(std::vector<int>& groessen, int index, int pixel)
+{
+    if (index < 0 || index >= int(groessen.size()) || groessen[size_t(index)] == pixel)
+        return;
+    groessen[size_t(index)] = pixel;
+    if (stapelTiefe == 0)
+        emit groessenGeaendert();
+    else
+        stapelGeaendert = true;
 }
 
 void FlexGrid::setzeZelle(int row, int col)

@@ -76,6 +76,7 @@ private:
     const Zelle* zelle(int row, int col) const;
     Zelle* zelle(int row, int col);
     void zelleGeaendert(int row, int col);
+    void groesseSetzen(std::vector<int>& groessen, int index, int pixel);
 
     int zeilen = 0, spalten = 0;
     std::vector<Zelle> zellen;

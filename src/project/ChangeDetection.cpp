@@ -2,6 +2,7 @@
 
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
+#include "project/DeskRecord.h"
 #include "routes/RouteTable.h"
 
 #include <algorithm>
@@ -42,4 +43,9 @@ bool check_aenderung()
             if (PultFelder[size_t(x)][size_t(y)].Geaendert == 1 || modulGeaendert(x, y))
                 geaendert = true;
     return geaendert;
+}
+
+bool aenderungZuMarkieren(const int16_t* lncv, const int16_t* kopie, int n)
+{
+    return PultDaten.PultProgJahr != 0 && chk_lncv_copy(lncv, kopie, n);
 }

@@ -64,4 +64,6 @@ private:
     QCheckBox* kasten(const char* name, const QString& text);
     void ok();
     void abbrechen();
+
+    const QString titel;
 };

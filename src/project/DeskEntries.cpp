@@ -21,10 +21,9 @@ bool leer(const QString& text)
     return text.trimmed().isEmpty();
 }
 
-bool groesseGueltig(const QString& text)
+bool groesseFehlt(const QString& text)
 {
-    const double wert = Zahl::lies(text);
-    return !leer(text) && wert >= 1 && wert <= PultGrenze::Groesse;
+    return leer(text) || Zahl::lies(text) < 1;
 }
 } // namespace
 
@@ -62,9 +61,9 @@ void optionenUebernehmen(const PultEingabe& e, PultDatenSatz& d)
 
 QString eingabeFehler(const PultEingabe& e)
 {
-    if (leer(e.spalten) || leer(e.zeilen) || Zahl::lies(e.spalten) < 1 || Zahl::lies(e.zeilen) < 1)
+    if (groesseFehlt(e.spalten) || groesseFehlt(e.zeilen))
         return QStringLiteral("Sie müssen die Pultdimensionen angeben!");
-    if (!groesseGueltig(e.spalten) || !groesseGueltig(e.zeilen))
+    if (Zahl::lies(e.spalten) > PultGrenze::Groesse || Zahl::lies(e.zeilen) > PultGrenze::Groesse)
         return QStringLiteral("Ein Pult hat höchstens 99 Spalten und 99 Zeilen!");
     if (leer(e.hellWert))
         return QStringLiteral("Sie müssen die Helligkeit beim Start des Pults angeben!");

@@ -7,6 +7,7 @@
 #include "core/EditCommands.h"
 #include "core/EditModes.h"
 #include "project/PendingLncvDeletions.h"
+#include "project/ProjectFileState.h"
 
 #include <QStringList>
 #include <cmath>
@@ -113,5 +114,7 @@ bool neuesPultAnlegen(const NeuesPultVorgabe& v, const PultEingabe& e)
     EditModus = 1;
     ChangeEditMode();
     ClipBoardFlags();
+    // The empty desk has nothing to lose until it is edited.
+    projektAlsGespeichertMerken();
     return true;
 }

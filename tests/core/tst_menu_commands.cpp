@@ -9,6 +9,8 @@
 #include "loconet/DeskActions.h"
 #include "platform/MsgBox.h"
 #include "project/DeskRecord.h"
+#include "project/NewDeskDialog.h"
+#include "project/ProjectFileDialog.h"
 #include "routes/RouteTable.h"
 #include "support/TestCatalogue.h"
 
@@ -119,6 +121,47 @@ private slots:
         for (const QString& zeile : MainWin().StromListe)
             QVERIFY(zeile.startsWith("Anschluss ") && zeile.endsWith(" mA"));
         QVERIFY(MainWin().StromListe.size() <= 20);
+    }
+
+    void newProjectNeedsAPltFile_data()
+    {
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<bool>("dialog");
+        QTest::newRow("Test.plt") << "Test.plt" << true;
+        QTest::newRow("TEST.PLT") << "TEST.PLT" << true;
+        QTest::newRow("a.plt.bak") << "a.plt.bak" << true;
+        QTest::newRow("Test.txt") << "Test.txt" << false;
+        QTest::newRow("no point") << "Testplt" << false;
+        QTest::newRow("cancelled") << "" << false;
+    }
+    void newProjectNeedsAPltFile()
+    {
+        QFETCH(QString, datei);
+        QFETCH(bool, dialog);
+        NeuesPultAnlegen::instanz()->hide();
+        setzeDateiDialogResponder([&](const QString&, const QString&, int) {
+            return datei.isEmpty() ? QString() : verz.path() + "/neu/" + datei;
+        });
+        const QString altVerz = PultVerz;
+        EditMode_Click(4);
+        NeuesPultMenu_Click();
+        QCOMPARE(NeuesPultAnlegen::instanz()->isVisible(), dialog);
+        QCOMPARE(MainWin().HelpContextID, dialog ? 10 : 24);
+        QCOMPARE(PultVerz, altVerz);   // nothing is taken over before the dialog's OK
+        QCOMPARE(EditModus, 4);
+        NeuesPultAnlegen::instanz()->hide();
+        setzeDateiDialogResponder({});
+    }
+
+    void cancelledLoadChangesNothing()
+    {
+        setzeDateiDialogResponder([](const QString&, const QString&, int) { return QString(); });
+        EditMode_Click(3);
+        PultLadenMenu_Click();
+        QVERIFY(PultAufgebaut);
+        QCOMPARE(EditModus, 3);
+        QCOMPARE(MainWin().HelpContextID, 23);
+        setzeDateiDialogResponder({});
     }
 
     void aboutBox()

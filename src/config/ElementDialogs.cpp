@@ -1,0 +1,32 @@
+#include "config/ElementDialogs.h"
+
+#include "config/IlluminationDialog.h"
+#include "config/KeyDialog.h"
+#include "config/SignalDialog.h"
+#include "config/TurnoutDialog.h"
+#include "core/Desk.h"
+#include "core/DialogLaunchers.h"
+#include "core/MainWindow.h"
+
+#include <QPointer>
+
+namespace {
+template <typename D>
+void anmelden(Dialog d)
+{
+    setzeDialogStarter(d, [] {
+        static QPointer<D> fenster;
+        if (!fenster)
+            fenster = new D(hauptFensterWidget());
+        fenster->oeffnen(AktFeldX, AktFeldY);
+    });
+}
+} // namespace
+
+void elementDialogeAnmelden()
+{
+    anmelden<WeichenDialog>(Dialog::Weichen_Form);
+    anmelden<AuslDialog>(Dialog::Ausl_Form);
+    anmelden<SignalDialog>(Dialog::Signal_Form);
+    anmelden<TastenDialog>(Dialog::Tasten_Form);
+}

@@ -1,0 +1,167 @@
+#include "config/LncvTable.h"
+
+#include "core/BasicText.h"
+#include "core/CatalogueState.h"
+#include "core/Desk.h"
+#include "core/Words.h"
+#include "routes/RouteTable.h"
+
+#include <algorithm>
+
+namespace {
+constexpr int Spalten = 11;               // row labels and ten values
+constexpr int WerteJeZeile = 10;
+constexpr int RoutenspeicherArtikel = 54670;
+constexpr int RoutenspeicherWerte = 2048;
+constexpr int PufferStellen = 5;
+const QString Cursor = QStringLiteral("|");
+const QColor Schwarz(Qt::black);
+const QColor Rot(255, 0, 0);
+} // namespace
+
+LncvTabelle::LncvTabelle()
+{
+    Timer_LNCV_TAB.setInterval(200);
+    connect(&Timer_LNCV_TAB, &QTimer::timeout, this, &LncvTabelle::blinken);
+}
+
+bool LncvTabelle::fuellen(int x, int y)
+{
+    if (!imPult(x, y))
+        return false;
+    const PultFeld& feld = PultFelder[size_t(x)][size_t(y)];
+    const KatalogEintrag& eintrag = ElementKatalog[size_t(feld.ElementIndex)];
+    int slotNeu = -1, anzahlNeu = std::clamp<int>(eintrag.LNCVAnzahl, 0, int(feld.LNCV.size()));
+    if (eintrag.ArtikelNr == RoutenspeicherArtikel) {
+        slotNeu = feld.LNCV[0];
+        anzahlNeu = slotNeu >= 0 && slotNeu < FSSpeicherMax ? RoutenspeicherWerte : 0;
+    }
+    if (anzahlNeu == 0)
+        return false;
+
+    Timer_LNCV_TAB.stop();
+    feldX = x;
+    feldY = y;
+    routenSlot = slotNeu;
+    werteAnzahl = anzahlNeu;
+    const int zeilen = (werteAnzahl + WerteJeZeile - 1) / WerteJeZeile + 1;
+    {
+        FlexGrid::Stapel stapel(Tabelle);
+        Tabelle.setzeGroesse(zeilen, Spalten);
+        Tabelle.clear();
+        Tabelle.setColWidth(0, 40);
+        for (int c = 1; c < Spalten; ++c) {
+            Tabelle.setColWidth(c, 50);
+            Tabelle.setText(0, c, QStringLiteral("_") + Zahl::mitVorzeichenstelle(c - 1));
+        }
+        for (int r = 0; r < zeilen; ++r) {
+            Tabelle.setRowHeight(r, 20);
+            if (r > 0)
+                Tabelle.setText(r, 0, Zahl::mitVorzeichenstelle(r - 1) + QStringLiteral("_"));
+            for (int c = 1; r > 0 && c < Spalten; ++c) {
+                const int n = lncvNr(r, c);
+                Tabelle.setText(r, c, n < werteAnzahl ? QString::number(Int_to_UWord(werte()[n])) : LncvKeinWert);
+                Tabelle.setCellForeColor(r, c, Schwarz);
+            }
+        }
+        Tabelle.setzeZelle(1, 1);
+    }
+    ok = true;
+    betreten();
+    emit geaendert();
+    return true;
+}
+
+int16_t* LncvTabelle::werte() const
+{
+    if (routenSlot >= 0)
+        return FSSpeicher[size_t(routenSlot)].LNCV.data();
+    return PultFelder[size_t(feldX)][size_t(feldY)].LNCV.data();
+}
+
+int LncvTabelle::lncvNr(int row, int col) const
+{
+    return WerteJeZeile * (row - 1) + (col - 1);
+}
+
+bool LncvTabelle::istWertZelle(int row, int col) const
+{
+    return row >= 1 && row < Tabelle.Rows() && col >= 1 && col < Spalten;
+}
+
+void LncvTabelle::zelleWaehlen(int row, int col)
+{
+    if (!istWertZelle(row, col) || (row == Tabelle.Row && col == Tabelle.Col))
+        return;
+    verlassen();
+    Tabelle.setzeZelle(row, col);
+    betreten();
+    emit geaendert();
+}
+
+void LncvTabelle::bewegen(int dRow, int dCol)
+{
+    zelleWaehlen(std::clamp(Tabelle.Row + dRow, 1, Tabelle.Rows() - 1), std::clamp(Tabelle.Col + dCol, 1, Spalten - 1));
+}
+
+void LncvTabelle::betreten()
+{
+    LNCVTabText = Tabelle.Text(Tabelle.Row, Tabelle.Col);
+    Tabelle.setText(Tabelle.Row, Tabelle.Col, LNCVTabText + Cursor);
+    Timer_LNCV_TAB.start();
+}
+
+void LncvTabelle::verlassen()
+{
+    Tabelle.setText(Tabelle.Row, Tabelle.Col, LNCVTabText);
+    Timer_LNCV_TAB.stop();
+}
+
+void LncvTabelle::blinken()
+{
+    QString text = Tabelle.Text(Tabelle.Row, Tabelle.Col);
+    text.chop(1);
+    Tabelle.setText(Tabelle.Row, Tabelle.Col, text + (blinkPhase ? Cursor : QStringLiteral(" ")));
+    blinkPhase = !blinkPhase;
+}
+
+void LncvTabelle::speichern(int n, qint64 wert)
+{
+    werte()[n] = alsWort(int32_t(wert));
+}
+
+void LncvTabelle::tasteGedrueckt(QChar zeichen)
+{
+    const int n = lncvNr(Tabelle.Row, Tabelle.Col);
+    if (!zeichen.isDigit() || zeichen.unicode() > '9' || n >= werteAnzahl)
+        return;
+    if (Zahl::lies(LNCVTabText) == 0)
+        LNCVTabText = zeichen;
+    else if (LNCVTabText.size() < PufferStellen)
+        LNCVTabText += zeichen;
+    const double wert = Zahl::lies(LNCVTabText);
+    Tabelle.setCellForeColor(Tabelle.Row, Tabelle.Col, wert <= 65535 ? Schwarz : Rot);
+    if (wert <= 65535)
+        speichern(n, qint64(wert));
+}
+
+void LncvTabelle::tasteLosgelassen(int taste)
+{
+    const int r = Tabelle.Row, c = Tabelle.Col, n = lncvNr(r, c);
+    if ((taste == Qt::Key_Backspace || taste == Qt::Key_Delete) && LNCVTabText != LncvKeinWert)
+        LNCVTabText.chop(1);
+    const double wert = Zahl::lies(LNCVTabText);
+    if (!LNCVTabText.isEmpty() && wert <= 65535) {
+        Tabelle.setCellForeColor(r, c, Schwarz);
+        if (n >= werteAnzahl)
+            return;
+        speichern(n, qint64(wert));
+        ok = true;
+    } else {
+        if (wert > 65535)
+            Tabelle.setCellForeColor(r, c, Rot);
+        ok = false;
+    }
+    Tabelle.setText(r, c, LNCVTabText + Cursor);
+    emit geaendert();
+}

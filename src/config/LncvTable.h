@@ -1,0 +1,62 @@
+#pragma once
+#include "platform/FlexGrid.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <cstdint>
+
+// The LNCV table of one desk module, free of widgets: every value in a grid,
+// ten per row (row label = tens, column heading = units), typed digit by digit
+// and stored into the desk model as soon as it is valid. The cursor of the
+// current cell blinks with the timer.
+class LncvTabelle : public QObject {
+    Q_OBJECT
+public:
+    LncvTabelle();
+
+    FlexGrid Tabelle;
+    QTimer Timer_LNCV_TAB;   // 200 ms cursor blink while a cell is current
+
+    // Binds the table to the module on field (x, y) and fills the grid: an
+    // ordinary module's LNCVs, or the 2048 values of a route memory's slot
+    // image. False (and nothing changed) for an element without LNCVs.
+    bool fuellen(int x, int y);
+
+    int anzahl() const { return werteAnzahl; }
+    int slot() const { return routenSlot; }
+    bool okFrei() const { return ok; }
+    QString puffer() const { return LNCVTabText; }
+
+    // Makes a value cell current: the old one shows its text without cursor,
+    // the new one with it. Cells outside the value cells are ignored.
+    void zelleWaehlen(int row, int col);
+    // Moves the current cell by rows and columns, staying on value cells.
+    void bewegen(int dRow, int dCol);
+    // A typed character and a released key (Qt key code).
+    void tasteGedrueckt(QChar zeichen);
+    void tasteLosgelassen(int taste);
+    // One tick of the cursor timer.
+    void blinken();
+
+signals:
+    void geaendert();   // OK state or current cell changed
+
+private:
+    int16_t* werte() const;
+    int lncvNr(int row, int col) const;
+    bool istWertZelle(int row, int col) const;
+    void betreten();
+    void verlassen();
+    void speichern(int n, qint64 wert);
+
+    int feldX = 0, feldY = 0;
+    int routenSlot = -1;
+    int werteAnzahl = 0;
+    QString LNCVTabText;     // text of the current cell without its cursor
+    bool blinkPhase = false;
+    bool ok = true;
+};
+
+// Text of the placeholder cells beyond the module's last value.
+inline const QString LncvKeinWert = QStringLiteral("-----");

@@ -1,0 +1,318 @@
+#include "config/ThreeButtonDialog.h"
+
+#include "config/ModuleDialogFields.h"
+#include "config/ThreeButtonKeys.h"
+#include "core/AddressGrid.h"
+#include "core/CatalogueState.h"
+#include "core/Desk.h"
+#include "platform/MsgBox.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+const QString Titel = QStringLiteral("3 Tasten Modul");
+const QString TastenNamen[3] = {QStringLiteral("linke Taste"), QStringLiteral("mittlere Taste"),
+                                QStringLiteral("rechte Taste")};
+constexpr int GoIndex = 11;    // FktOpt of GO on the middle key
+constexpr int StopIndex = 17;  // FktOpt of STOP on the right key
+
+QString funktionsText(int k, int f)
+{
+    static const QString texte[5] = {
+        QStringLiteral("Magnetartikel schalten"), QStringLiteral("Loksonderfunktionen"),
+        QStringLiteral("Zieltaste und LED per Magnetartikeladresse"),
+        QStringLiteral("Rückmeldung für Fahrstraße und LED per Magnetartikeladresse"), QStringLiteral("Entkuppler ")};
+    if (f < 5)
+        return texte[f];
+    if (k == 1)
+        return QStringLiteral("GO Funktion (nur gemeinsam mit STOP auf der rechten Taste)");
+    if (k == 2)
+        return QStringLiteral("STOP Funktion  (nur gemeinsam mit GO auf der mittleren Taste)");
+    return {};
+}
+
+QString name(const char* basis, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(basis)).arg(index);
+}
+
+QCheckBox* automatik(QWidget* eltern, const char* basis, int k)
+{
+    auto* c = new QCheckBox(QStringLiteral("Automatik"), eltern);
+    c->setObjectName(name(basis, k));
+    return c;
+}
+
+QRadioButton* option(QWidget* eltern, QButtonGroup* gruppe, const QString& text, const QString& objektName, int id)
+{
+    auto* o = new QRadioButton(text, eltern);
+    o->setObjectName(objektName);
+    gruppe->addButton(o, id);
+    return o;
+}
+
+// A label and a box in one row of a grid.
+void zeile(QGridLayout* raster, const QString& text, QWidget* box, QWidget* dazu = nullptr)
+{
+    const int r = raster->rowCount();
+    raster->addWidget(new QLabel(text), r, 0);
+    raster->addWidget(box, r, 1);
+    if (dazu)
+        raster->addWidget(dazu, r, 2);
+}
+
+QGroupBox* rahmen(QWidget* eltern, const QString& titel, const char* basis, int k)
+{
+    auto* g = new QGroupBox(titel, eltern);
+    g->setObjectName(name(basis, k));
+    return g;
+}
+
+QLabel* keineAutomatik()
+{
+    return new QLabel(QStringLiteral("automatische Adressierung nicht möglich!"));
+}
+} // namespace
+
+T3Mod_Form::T3Mod_Form(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("T3Mod_Form"));
+    setWindowTitle(Titel);
+    setProperty("Tag", Titel);
+    auto* layout = new QVBoxLayout(this);
+    Reiter = new QTabWidget(this);
+    Reiter->setObjectName(QStringLiteral("Reiter"));
+    for (int k = 0; k < T3Tasten; ++k)
+        Reiter->addTab(tasteAnlegen(k), TastenNamen[k]);
+    layout->addWidget(Reiter);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OK_But"));
+    ok->setDefault(true);
+    layout->addWidget(ok, 0, Qt::AlignRight);
+    connect(ok, &QPushButton::clicked, this, &T3Mod_Form::ok);
+}
+
+QWidget* T3Mod_Form::tasteAnlegen(int k)
+{
+    Taste& t = tasten[k];
+    auto* seite = new QWidget(this);
+    auto* spalte = new QVBoxLayout(seite);
+
+    auto* funktion = new QGroupBox(QStringLiteral("Funktion"), seite);
+    funktion->setObjectName(QStringLiteral("Frame%1").arg(k + 1));
+    auto* fktLayout = new QVBoxLayout(funktion);
+    t.funktion = new QButtonGroup(this);
+    for (int f = 0; f < T3Funktionen; ++f) {
+        QRadioButton* o = option(funktion, t.funktion, funktionsText(k, f), name("FktOpt", 6 * k + f), f);
+        o->setVisible(!(k == 0 && f == T3StopGo));
+        fktLayout->addWidget(o);
+        connect(o, &QRadioButton::toggled, this, [this, k, f](bool an) {
+            if (an)
+                FktOpt_Click(6 * k + f);
+        });
+    }
+    spalte->addWidget(funktion);
+
+    t.Mag_Frame = rahmen(seite, QStringLiteral("Magnetartikel schalten:"), "Mag_Frame", k);
+    auto* mag = new QGridLayout(t.Mag_Frame);
+    mag->addWidget(new QLabel(QStringLiteral("automatische Adressierung zulassen")), 0, 2);
+    t.MagAdr_Txt = zahlBox(this, name("MagAdr_Txt", k), T3AdressMax);
+    t.MagAutoNum_Chk = automatik(t.Mag_Frame, "MagAutoNum_Chk", k);
+    zeile(mag, QStringLiteral("Magnetartikeladresse:"), t.MagAdr_Txt, t.MagAutoNum_Chk);
+    spalte->addWidget(t.Mag_Frame);
+
+    t.Lok_Frame = rahmen(seite, QStringLiteral("Loksonderfunktion:"), "Lok_Frame", k);
+    auto* lok = new QGridLayout(t.Lok_Frame);
+    t.LokAdr_Txt = zahlBox(this, name("LokAdr_Txt", k), T3LokMax);
+    t.SFKTAdr_Txt = zahlBox(this, name("SFKTAdr_Txt", k), T3LokMax);
+    zeile(lok, QStringLiteral("Lokadresse:"), t.LokAdr_Txt);
+    zeile(lok, QStringLiteral("Nummer der Sonderfkt.:"), t.SFKTAdr_Txt);
+    lok->addWidget(keineAutomatik(), lok->rowCount(), 0, 1, 2);
+    spalte->addWidget(t.Lok_Frame);
+
+    t.Ziel_frame = rahmen(seite, QStringLiteral("Zieltaste und LED:"), "Ziel_frame", k);
+    auto* ziel = new QGridLayout(t.Ziel_frame);
+    ziel->addWidget(new QLabel(QStringLiteral("automatische Adressierung zulassen")), 0, 2);
+    t.ZTMagAdr_Txt = zahlBox(this, name("ZTMagAdr_Txt", k), T3AdressMax);
+    t.ZTAutoNum_Chk = automatik(t.Ziel_frame, "ZTAutoNum_Chk", k);
+    zeile(ziel, QStringLiteral("Magnetartikel-Adresse für Taster :"), t.ZTMagAdr_Txt, t.ZTAutoNum_Chk);
+    t.rotGruen = new QButtonGroup(this);
+    const int rg = ziel->rowCount();
+    ziel->addWidget(option(t.Ziel_frame, t.rotGruen, QStringLiteral("Taster sendet ROT"), name("TasterRG", 2 * k), 0),
+                    rg, 0);
+    ziel->addWidget(
+        option(t.Ziel_frame, t.rotGruen, QStringLiteral("Taster sendet GRÜN"), name("TasterRG", 2 * k + 1), 1), rg, 1);
+    t.Ziel_frame2 = new QFrame(t.Ziel_frame);
+    t.Ziel_frame2->setObjectName(name("Ziel_frame2", k));
+    auto* ziel2 = new QGridLayout(t.Ziel_frame2);
+    ziel2->setContentsMargins(0, 0, 0, 0);
+    t.ZTLEDAdr_Txt = zahlBox(this, name("ZTLEDAdr_Txt", k), T3AdressMax);
+    t.ZTLEDAutoNum_Chk = automatik(t.Ziel_frame2, "ZTLEDAutoNum_Chk", k);
+    t.ZTTaSperre_Txt = zahlBox(this, name("ZTTaSperre_Txt", k), T3AdressMax);
+    t.ZTTaSperreAutoNum_Chk = automatik(t.Ziel_frame2, "ZTTaSperreAutoNum_Chk", k);
+    zeile(ziel2, QStringLiteral("Magnetartikel-Adresse für LED :"), t.ZTLEDAdr_Txt, t.ZTLEDAutoNum_Chk);
+    zeile(ziel2, QStringLiteral("Mag.art.-Adresse für Tastensperre :"), t.ZTTaSperre_Txt, t.ZTTaSperreAutoNum_Chk);
+    ziel->addWidget(t.Ziel_frame2, ziel->rowCount(), 0, 1, 3);
+    spalte->addWidget(t.Ziel_frame);
+
+    t.RM_Frame = rahmen(seite, QStringLiteral("Rückmeldung und LED:"), "RM_Frame", k);
+    auto* rm = new QGridLayout(t.RM_Frame);
+    t.RMAdrTa_Txt = zahlBox(this, name("RMAdrTa_Txt", k), T3AdressMax);
+    zeile(rm, QStringLiteral("Rückmelde-Adresse für Taster:"), t.RMAdrTa_Txt);
+    t.freiBelegt = new QButtonGroup(this);
+    const int fb = rm->rowCount();
+    rm->addWidget(option(t.RM_Frame, t.freiBelegt, QStringLiteral("Taster sendet Frei"), name("TasterFB", 2 * k), 2),
+                  fb, 0);
+    rm->addWidget(
+        option(t.RM_Frame, t.freiBelegt, QStringLiteral("Taster sendet Belegt"), name("TasterFB", 2 * k + 1), 3), fb, 1);
+    t.RMLEDAdr_Txt = zahlBox(this, name("RMLEDAdr_Txt", k), T3AdressMax);
+    t.RMTaSperre_Txt = zahlBox(this, name("RMTaSperre_Txt", k), T3AdressMax);
+    zeile(rm, QStringLiteral("Magnetartikel-Adresse für LED :"), t.RMLEDAdr_Txt);
+    zeile(rm, QStringLiteral("Mag.art.-Adresse für Tastensperre :"), t.RMTaSperre_Txt);
+    rm->addWidget(keineAutomatik(), rm->rowCount(), 0, 1, 2);
+    spalte->addWidget(t.RM_Frame);
+    spalte->addStretch();
+    return seite;
+}
+
+QRadioButton* T3Mod_Form::fktOpt(int index) const
+{
+    return static_cast<QRadioButton*>(tasten[index / 6].funktion->button(index % 6));
+}
+
+// A function option became selected, by the user or by the dialog. GO and
+// STOP are chosen and dropped together.
+void T3Mod_Form::FktOpt_Click(int index)
+{
+    if (index == GoIndex)
+        fktOpt(StopIndex)->setChecked(true);
+    if (index == StopIndex)
+        fktOpt(GoIndex)->setChecked(true);
+    if (index >= 6 && index <= 10 && fktOpt(StopIndex)->isChecked()) {
+        zeigeText(tasten[2].MagAdr_Txt, QStringLiteral("0"));
+        fktOpt(12)->setChecked(true);
+    }
+    if (index >= 12 && index <= 16 && fktOpt(GoIndex)->isChecked()) {
+        zeigeText(tasten[1].MagAdr_Txt, QStringLiteral("0"));
+        fktOpt(6)->setChecked(true);
+    }
+    FktFrames_anzeigen(index);
+}
+
+void T3Mod_Form::FktFrames_anzeigen(int index)
+{
+    if (index >= 0 && index < 6 * T3Tasten)
+        rahmenZeigen(index / 6, index % 6);
+}
+
+// Shows the frame of function f of key k; f = -1 (no known function) hides them all.
+void T3Mod_Form::rahmenZeigen(int k, int f)
+{
+    Taste& t = tasten[k];
+    const bool ziel = f == T3Zieltaste || f == T3Entkuppler;
+    t.Mag_Frame->setVisible(f == T3Schalten);
+    t.Lok_Frame->setVisible(f == T3Lokfunktion);
+    t.Ziel_frame->setVisible(ziel);
+    if (ziel)
+        t.Ziel_frame2->setVisible(f == T3Zieltaste);
+    t.RM_Frame->setVisible(f == T3Rueckmeldung);
+}
+
+void T3Mod_Form::oeffnen(int x, int y)
+{
+    if (!isVisible() || x != feldX || y != feldY) {
+        feldX = x;
+        feldY = y;
+        anzeigen(t3Lesen(PultFelder[size_t(x)][size_t(y)]));
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void T3Mod_Form::anzeigen(const T3Eingabe& eingabe)
+{
+    Reiter->setCurrentIndex(0);
+    for (Taste& t : tasten) {
+        keineAuswahl(t.funktion);
+        keineAuswahl(t.rotGruen);
+        keineAuswahl(t.freiBelegt);
+    }
+    // Texts first: selecting a function option may reset the partner key's address.
+    for (int k = 0; k < T3Tasten; ++k) {
+        const T3Taste& e = eingabe[size_t(k)];
+        Taste& t = tasten[k];
+        const QPair<QLineEdit*, QString> boxen[] = {
+            {t.MagAdr_Txt, e.magAdr},     {t.LokAdr_Txt, e.lokAdr},     {t.SFKTAdr_Txt, e.sfktAdr},
+            {t.ZTMagAdr_Txt, e.ztMagAdr}, {t.ZTLEDAdr_Txt, e.ztLedAdr}, {t.ZTTaSperre_Txt, e.ztSperre},
+            {t.RMAdrTa_Txt, e.rmAdr},     {t.RMLEDAdr_Txt, e.rmLed},    {t.RMTaSperre_Txt, e.rmSperre}};
+        for (const auto& [box, text] : boxen)
+            zeigeText(box, text);
+        t.MagAutoNum_Chk->setChecked(e.magAuto);
+        t.ZTAutoNum_Chk->setChecked(e.ztAuto);
+        t.ZTLEDAutoNum_Chk->setChecked(e.ztLedAuto);
+        t.ZTTaSperreAutoNum_Chk->setChecked(e.ztSperreAuto);
+        if (e.rotGruen >= 0)
+            t.rotGruen->button(e.rotGruen)->setChecked(true);
+        if (e.freiBelegt >= 0)
+            t.freiBelegt->button(e.freiBelegt)->setChecked(true);
+    }
+    for (int k = 0; k < T3Tasten; ++k) {
+        const int f = eingabe[size_t(k)].funktion;
+        if (f >= 0)
+            fktOpt(6 * k + f)->setChecked(true);
+        rahmenZeigen(k, f);
+    }
+}
+
+T3Eingabe T3Mod_Form::eingabe() const
+{
+    T3Eingabe e;
+    for (int k = 0; k < T3Tasten; ++k) {
+        const Taste& t = tasten[k];
+        T3Taste& w = e[size_t(k)];
+        w.funktion = t.funktion->checkedId();
+        w.magAdr = t.MagAdr_Txt->text();
+        w.lokAdr = t.LokAdr_Txt->text();
+        w.sfktAdr = t.SFKTAdr_Txt->text();
+        w.ztMagAdr = t.ZTMagAdr_Txt->text();
+        w.ztLedAdr = t.ZTLEDAdr_Txt->text();
+        w.ztSperre = t.ZTTaSperre_Txt->text();
+        w.rmAdr = t.RMAdrTa_Txt->text();
+        w.rmLed = t.RMLEDAdr_Txt->text();
+        w.rmSperre = t.RMTaSperre_Txt->text();
+        w.magAuto = t.MagAutoNum_Chk->isChecked();
+        w.ztAuto = t.ZTAutoNum_Chk->isChecked();
+        w.ztLedAuto = t.ZTLEDAutoNum_Chk->isChecked();
+        w.ztSperreAuto = t.ZTTaSperreAutoNum_Chk->isChecked();
+        w.rotGruen = t.rotGruen->checkedId();
+        w.freiBelegt = t.freiBelegt->checkedId();
+    }
+    return e;
+}
+
+void T3Mod_Form::ok()
+{
+    const T3Eingabe e = eingabe();
+    if (const int k = t3TasteOhneZustand(e); k >= 0) {
+        Reiter->setCurrentIndex(k);
+        MsgBox(QStringLiteral("Bitte für die %1 auswählen, was der Taster sendet!").arg(TastenNamen[k]),
+               Msg::NurOk | Msg::Ausruf, Titel);
+        return;
+    }
+    PultFeld& feld = PultFelder[size_t(feldX)][size_t(feldY)];
+    // The segment may have been removed from the desk while the dialog was open.
+    if (ElementKatalog[size_t(feld.ElementIndex)].ElementNr == 700 && !t3Schreiben(feld, e))
+        return;
+    hide();
+    set_PultAdr(feldX, feldY);
+}

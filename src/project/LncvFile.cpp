@@ -1,0 +1,215 @@
+#include "project/LncvFile.h"
+
+#include "core/Cp1252.h"
+#include "core/Words.h"
+#include "platform/MsgBox.h"
+#include "project/ProjectFileIo.h"
+
+#include <QDir>
+#include <algorithm>
+
+namespace {
+constexpr int MaxStellen = 5;   // 65535 and index 2047 need at most five digits
+
+void eintragAnhaengen(QByteArray& b, int i, int16_t wert)
+{
+    b += QByteArray::number(i).rightJustified(3, ' ');
+    b += "= ";
+    b += QByteArray::number(Int_to_UWord(wert)).rightJustified(5, ' ');
+    b += i % 5 == 4 ? " \r\n" : " ; ";
+}
+
+// Walks the characters of the file as the module files have always been read.
+class LncvLeser {
+public:
+    LncvLeser(int n, LncvInhalt& ziel) : n(n), ziel(ziel) {}
+
+    bool zeichen(char c)
+    {
+        const bool zeilenEnde = c == '\r' || c == '\n';
+        switch (zustand) {
+        case Zwischen: return zwischen(c, zeilenEnde);
+        case Wert: return wert(c, zeilenEnde);
+        case Beschreibung:
+            if (ueberspringen > 0)
+                --ueberspringen;
+            else if (zeilenEnde)
+                zustand = Zwischen;
+            else
+                beschreibung += c;
+            return true;
+        case Kommentar:
+            if (zeilenEnde)
+                zustand = Zwischen;
+            return true;
+        }
+        return true;
+    }
+
+    bool ende()
+    {
+        if (zustand == Wert && !wertSpeichern())
+            return false;
+        if (!artikelGelesen)
+            return fehler(QStringLiteral("Die Zeile mit der Artikelnummer fehlt."));
+        ziel.text += Cp1252::decode(beschreibung);
+        return true;
+    }
+
+    QString meldung;
+
+private:
+    enum Zustand { Zwischen, Wert, Beschreibung, Kommentar };
+
+    bool fehler(const QString& text)
+    {
+        meldung = text;
+        return false;
+    }
+
+    bool ziffer(QByteArray& text, char c)
+    {
+        text += c;
+        return text.size() <= MaxStellen || fehler(QStringLiteral("Die Zahl ") + QString::fromLatin1(text)
+                                                   + QStringLiteral("... ist zu lang."));
+    }
+
+    bool zwischen(char c, bool zeilenEnde)
+    {
+        if (c >= '0' && c <= '9')
+            return ziffer(index, c);
+        if (c == '=') {
+            if (index.isEmpty())
+                return fehler(QStringLiteral("Ein Eintrag hat keine LNCV-Nummer."));
+            i = index.toInt();
+            index.clear();
+            if (i >= n)
+                return fehler(QStringLiteral("Die LNCV-Nummer ") + QString::number(i)
+                              + QStringLiteral(" liegt außerhalb von 0 bis ") + QString::number(n - 1) + '.');
+            zustand = Wert;
+        } else if (c == ':') {
+            ziel.artikelNr = index.toInt();
+            artikelGelesen = true;
+            index.clear();
+        } else if (c == '/') {
+            zustand = Kommentar;
+        } else if (zeilenEnde || c == ';') {
+            index.clear();
+        } else if (c == '!') {
+            index.clear();
+            ueberspringen = 2;
+            zustand = Beschreibung;
+        }
+        return true;
+    }
+
+    bool wert(char c, bool zeilenEnde)
+    {
+        if (c >= '0' && c <= '9')
+            return ziffer(wertText, c);
+        if (!zeilenEnde && c != ';' && c != '/')
+            return true;
+        if (!wertSpeichern())
+            return false;
+        zustand = c == '/' ? Kommentar : Zwischen;
+        if (c == ';')
+            index.clear();
+        return true;
+    }
+
+    bool wertSpeichern()
+    {
+        if (wertText.isEmpty())
+            return fehler(QStringLiteral("LNCV ") + QString::number(i) + QStringLiteral(" hat keinen Wert."));
+        const int w = wertText.toInt();
+        wertText.clear();
+        if (w > 65535)
+            return fehler(QStringLiteral("Der Wert ") + QString::number(w) + QStringLiteral(" von LNCV ")
+                          + QString::number(i) + QStringLiteral(" ist größer als 65535."));
+        ziel.werte[size_t(i)] = int16_t(UWord_to_Int(w));
+        return true;
+    }
+
+    const int n;
+    LncvInhalt& ziel;
+    Zustand zustand = Zwischen;
+    QByteArray index, wertText, beschreibung;
+    int i = 0;
+    int ueberspringen = 0;
+    bool artikelGelesen = false;
+};
+} // namespace
+
+bool hatLncvDatei(int32_t artikel)
+{
+    switch (artikel) {
+    case 54650: case 54660: case 54670: case 54680: case 54690: case 54700: case 54710:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QByteArray lncvDateiInhalt(int32_t artikelNr, const int16_t* werte, int n, const QString& text)
+{
+    QByteArray b;
+    b.reserve(120 + n * 14);
+    b += Cp1252::encode(dateiKopf()) + "\r\n";
+    b += "!: " + Cp1252::encode(text) + "\r\n";
+    b += QByteArray::number(artikelNr) + ":\r\n";
+    for (int i = 0; i < n; ++i)
+        eintragAnhaengen(b, i, werte[i]);
+    return b;
+}
+
+bool save_lncv(int32_t artikelNr, const int16_t* werte, int n, const QString& datei, const QString& text,
+               QString& fehler)
+{
+    return dateiSchreiben(datei, lncvDateiInhalt(artikelNr, werte, n, text), fehler);
+}
+
+bool lncvLesen(const QByteArray& bytes, int n, LncvInhalt& ziel, QString& fehler)
+{
+    ziel = LncvInhalt{};
+    ziel.werte.assign(size_t(std::max(n, 0)), 0);
+    LncvLeser leser(n, ziel);
+    for (char c : bytes)
+        if (!leser.zeichen(c)) {
+            fehler = leser.meldung;
+            return false;
+        }
+    if (leser.ende())
+        return true;
+    fehler = leser.meldung;
+    return false;
+}
+
+bool load_lncv(int32_t& artikelNr, int16_t* werte, int n, const QString& datei, QString& text, QString& fehler)
+{
+    QByteArray bytes;
+    if (!dateiLesen(datei, bytes, fehler))
+        return false;
+    LncvInhalt inhalt;
+    QString grund;
+    if (!lncvLesen(bytes, n, inhalt, grund)) {
+        fehler = QStringLiteral("Die LNCV-Datei ") + QDir::toNativeSeparators(datei)
+            + QStringLiteral(" ist fehlerhaft:\r\n") + grund;
+        return false;
+    }
+    artikelNr = inhalt.artikelNr;
+    std::copy(inhalt.werte.begin(), inhalt.werte.end(), werte);
+    text += inhalt.text;
+    return true;
+}
+
+bool File_exist(const QString& datei)
+{
+    QString fehler;
+    switch (dateiPruefen(datei, fehler)) {
+    case DateiZustand::Da: return true;
+    case DateiZustand::Fehlt: return false;
+    case DateiZustand::Fehler: break;
+    }
+    MsgBox(fehler, Msg::NurOk | Msg::Kritisch, QStringLiteral("Laden_und_Speichern : File_exist"));
+    return false;
+}

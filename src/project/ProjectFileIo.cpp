@@ -1,0 +1,89 @@
+#include "project/ProjectFileIo.h"
+
+#include "core/BasicText.h"
+#include "core/InfoLines.h"
+#include "core/Version.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSaveFile>
+
+namespace {
+constexpr qint64 FortschrittAbstandMs = 40;
+}
+
+QString dateiKopf()
+{
+    const QString datum = QLocale(QLocale::German).toString(QDate::currentDate(), QLocale::ShortFormat);
+    return QStringLiteral("// Erzeugt mit Tessaro-Edit Ver. ") + ProgVersion + QStringLiteral(" am ") + datum
+        + QStringLiteral(" //");
+}
+
+bool dateiSchreiben(const QString& pfad, const QByteArray& inhalt, QString& fehler)
+{
+    QSaveFile datei(pfad);
+    if (datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size() && datei.commit())
+        return true;
+    fehler = QStringLiteral("Die Datei ") + QDir::toNativeSeparators(pfad)
+        + QStringLiteral(" konnte nicht geschrieben werden:\r\n") + datei.errorString();
+    datei.cancelWriting();
+    return false;
+}
+
+bool dateiLesen(const QString& pfad, QByteArray& inhalt, QString& fehler)
+{
+    QFile datei(pfad);
+    if (datei.open(QIODevice::ReadOnly)) {
+        inhalt = datei.readAll();
+        if (datei.error() == QFileDevice::NoError)
+            return true;
+    }
+    fehler = QStringLiteral("Die Datei ") + QDir::toNativeSeparators(pfad)
+        + QStringLiteral(" konnte nicht gelesen werden:\r\n") + datei.errorString();
+    return false;
+}
+
+DateiZustand dateiPruefen(const QString& pfad, QString& fehler)
+{
+    const QFileInfo info(pfad);
+    if (!info.exists()) {
+        // A folder on the way that cannot be searched is not "missing".
+        const QFileInfo verz(info.absolutePath());
+        if (verz.isDir() && verz.isExecutable())
+            return DateiZustand::Fehlt;
+    }
+    QFile datei(pfad);
+    if (!info.isDir() && datei.open(QIODevice::ReadOnly))
+        return DateiZustand::Da;
+    fehler = QStringLiteral("Die Datei ") + QDir::toNativeSeparators(pfad)
+        + QStringLiteral(" kann nicht geöffnet werden:\r\n")
+        + (info.isDir() ? QStringLiteral("Es ist ein Ordner.") : datei.errorString());
+    return DateiZustand::Fehler;
+}
+
+FeldFortschritt::FeldFortschritt()
+{
+    uhr.start();
+}
+
+void FeldFortschritt::zeigen(int x, int y)
+{
+    letztesX = x;
+    letztesY = y;
+    offen = true;
+    if (uhr.elapsed() >= FortschrittAbstandMs)
+        fertig();
+}
+
+void FeldFortschritt::fertig()
+{
+    if (!offen)
+        return;
+    InfoTxt_anzeigen(2, QStringLiteral("X=") + Zahl::mitVorzeichenstelle(letztesX) + QStringLiteral(" Y=")
+                            + Zahl::mitVorzeichenstelle(letztesY));
+    offen = false;
+    uhr.restart();
+}

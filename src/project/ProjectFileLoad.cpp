@@ -1,0 +1,182 @@
+#include "project/ProjectFileLoad.h"
+
+#include "core/CatalogueState.h"
+#include "core/Cp1252.h"
+#include "core/Desk.h"
+#include "core/DeskReset.h"
+#include "core/EditModes.h"
+#include "core/InfoLines.h"
+#include "core/MainWinState.h"
+#include "core/Placement.h"
+#include "platform/MsgBox.h"
+#include "project/ChangeDetection.h"
+#include "project/DeskRecord.h"
+#include "project/LncvFile.h"
+#include "project/PendingLncvDeletions.h"
+#include "project/ProgramConfig.h"
+#include "project/ProjectFileIo.h"
+#include "project/ProjectFileState.h"
+
+#include <QDir>
+
+namespace {
+constexpr int16_t LoeschWerkzeug = 1;       // catalogue entry 1 is the delete tool
+constexpr int32_t FSSpeicherArtikel = 54670;
+constexpr int32_t AnschlussPlatte = 54430;
+
+bool fehlschlag(const QString& text)
+{
+    MsgBox(text, Msg::NurOk | Msg::Kritisch, QStringLiteral("Fehler beim Laden"));
+    return false;
+}
+
+// The catalogue of the file's traffic side, without making it the program's yet.
+bool katalogFuer(double verkehr, KatalogTabelle& katalog, QString& fehler)
+{
+    if (verkehr == Verkehr) {
+        katalog = ElementKatalog;
+        return true;
+    }
+    KatalogDatei datei;
+    if (!liesKatalogDatei(KonfVerz + katalogDateiName(int(verkehr)), datei, fehler))
+        return false;
+    katalog.fill(KatalogEintrag{});
+    for (size_t i = 0; i < datei.eintraege.size() && i < katalog.size(); ++i)
+        katalog[i] = datei.eintraege[i];
+    return true;
+}
+
+void cursorAuf(int x, int y)
+{
+    MainWin().Pult[0].setzeZelle(y, x);
+}
+
+void fsSpeicherWerte(int x, int y, const ModulPlan& plan)
+{
+    const int slot = fahrstrassenSpeicherSlot(x, y);
+    if (slot < 0)
+        return;
+    FSSpeicherModul& m = FSSpeicher[size_t(slot)];
+    if (plan.art == ModulPlan::Loeschen) {
+        m.X = m.Y = 0;
+        return;
+    }
+    if (plan.art == ModulPlan::Werte)
+        std::copy(plan.werte.begin(), plan.werte.end(), m.LNCV.begin());
+    make_lncv_copy(m.LNCV.data(), m.ProgKopie.data(), LncvAnzahlFSSpeicher);
+}
+
+void modulWerte(int x, int y, const KatalogEintrag& e, const ModulPlan& plan)
+{
+    PultFeld& f = PultFelder[size_t(x)][size_t(y)];
+    if (plan.art == ModulPlan::Werte)
+        std::copy(plan.werte.begin(), plan.werte.end(), f.LNCV.begin());
+    const int n = std::clamp<int>(e.LNCVAnzahl, 0, 128);
+    make_lncv_copy(f.LNCV.data(), f.ProgKopie.data(), n);
+}
+
+void anschlussSetzen(const AnschlussZeile& a)
+{
+    PultFelder[size_t(a.x)][size_t(a.y)].Anschluss = a.nummer;
+    QString bild;
+    for (const GrundplattenEintrag& g : Grundplatten)
+        if (g.ArtikelNr == AnschlussPlatte)
+            bild = KonfVerz + g.Bild;
+    FlexGrid& elektrik = MainWin().Pult[1];
+    elektrik.setCellPicture(a.y, a.x, bild);
+    elektrik.setText(a.y, a.x, QString::number(a.nummer));
+}
+
+void autoFlagsSetzen(const AutoFlagZeile& a)
+{
+    PultFeld& f = PultFelder[size_t(a.x)][size_t(a.y)];
+    if (f.ElementIndex != LeerIndex)
+        f.AutoFlag = a.flags;
+}
+
+void uebernehmen(const ProjektInhalt& p, const std::vector<ModulPlan>& plan)
+{
+    PultDaten = p.pult;
+    AdrOpt = p.adrOpt;
+    PultdimensionenX = p.dimX;
+    PultdimensionenY = p.dimY;
+    PultOptGPLocked = p.gpLocked;
+    GleisPlan_Lock_Unlock();
+
+    PultAufgebaut = false;
+    pult_leeren();
+    {
+        FlexGrid::Stapel s0(MainWin().Pult[0]), s1(MainWin().Pult[1]), s2(MainWin().PultAdr);
+        FeldFortschritt fortschritt;
+        for (size_t i = 0; i < p.felder.size(); ++i) {
+            fortschritt.zeigen(p.felder[i].x, p.felder[i].y);
+            load_new_element(p.felder[i], plan[i]);
+        }
+        fortschritt.fertig();
+        for (const AnschlussZeile& a : p.anschluesse)
+            anschlussSetzen(a);
+    }
+    for (const AutoFlagZeile& a : p.autoFlags)
+        autoFlagsSetzen(a);
+    FSAnzahl = p.fsAnzahl;
+    std::copy(p.routen.begin(), p.routen.end(), FSDaten.begin());
+    make_54670_code();
+}
+} // namespace
+
+void load_new_element(const FeldZeile& z, const ModulPlan& plan)
+{
+    for (int i = 0; i < KatalogSlots; ++i) {
+        const KatalogEintrag& e = ElementKatalog[size_t(i)];
+        if (e.ElementNr != z.code)
+            continue;
+        cursorAuf(z.x, z.y);
+        SetzePultElement(int16_t(i));
+        if (!hatLncvDatei(e.ArtikelNr) || plan.art == ModulPlan::KeinModul)
+            continue;
+        if (e.ArtikelNr == FSSpeicherArtikel)
+            fsSpeicherWerte(z.x, z.y, plan);
+        else
+            modulWerte(z.x, z.y, e, plan);
+        if (plan.art == ModulPlan::Loeschen) {
+            cursorAuf(z.x, z.y);
+            SetzePultElement(LoeschWerkzeug);
+            return;
+        }
+    }
+    PultFelder[size_t(z.x)][size_t(z.y)].Grundplatte = z.platte;
+    if (z.platte > 0)
+        elektrische_Verbindungen_setzen(z.x, z.y);
+}
+
+bool Load_plt()
+{
+    const QString pfad = PultVerz + PultDatei;
+    InfoTxt_anzeigen(1, QStringLiteral("Laden"));
+    QByteArray bytes;
+    QString fehler;
+    if (!dateiLesen(pfad, bytes, fehler))
+        return fehlschlag(fehler);
+    ProjektInhalt inhalt = projektInhaltVorgabe();
+    if (!projektDateiLesen(Cp1252::zeilen(bytes), inhalt, fehler))
+        return fehlschlag(QStringLiteral("Die Pultdatei ") + QDir::toNativeSeparators(pfad)
+                          + QStringLiteral(" ist fehlerhaft.\r\n") + fehler);
+    KatalogTabelle katalog;
+    std::vector<ModulPlan> plan;
+    if (!katalogFuer(inhalt.verkehr, katalog, fehler) || !modulDateienLesen(inhalt, katalog, plan, fehler))
+        return fehlschlag(fehler);
+
+    if (inhalt.verkehr != Verkehr) {
+        const double alt = Verkehr;
+        Verkehr = inhalt.verkehr;
+        if (!neues_pult_setzen(&fehler)) {
+            Verkehr = alt;
+            return fehlschlag(fehler);
+        }
+    }
+    vormerkungenVerwerfen();
+    uebernehmen(inhalt, plan);
+    vormerkungenVerwerfen();
+    projektAlsGespeichertMerken();
+    return true;
+}

@@ -1,0 +1,194 @@
+#include "project/ProjectFileModules.h"
+
+#include "core/Cp1252.h"
+#include "platform/MsgBox.h"
+#include "project/DeskRecord.h"
+#include "project/LncvFile.h"
+#include "project/ProjectFileIo.h"
+#include "routes/RouteTable.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+#include <optional>
+
+namespace {
+constexpr int FSSpeicherCode = 930;
+constexpr int32_t FSSpeicherArtikel = 54670;
+
+struct Ort {
+    int32_t artikel;
+    int x, y;
+    bool operator==(const Ort&) const = default;
+};
+
+size_t qHash(const Ort& o, size_t seed = 0)
+{
+    return qHashMulti(seed, o.artikel, o.x, o.y);
+}
+
+// The LNCV files of the project folder by the article in their name and the
+// position in their description line; scanned once, when first needed.
+class OrdnerIndex {
+public:
+    QString suchen(int32_t artikel, int x, int y)
+    {
+        if (!gelesen)
+            lesen();
+        return dateien.value(Ort{artikel, x, y});
+    }
+
+private:
+    void lesen()
+    {
+        gelesen = true;
+        static const QRegularExpression position(QStringLiteral("an Pos\\. \\(x,y\\)=\\s*(-?\\d+),\\s*(-?\\d+)"));
+        QHash<Ort, QDateTime> zeit;
+        const QFileInfoList liste = QDir(PultVerz).entryInfoList({QStringLiteral("*_*.lcv")}, QDir::Files);
+        for (const QFileInfo& info : liste) {
+            const int32_t artikel = info.fileName().section(QLatin1Char('_'), 0, 0).toInt();
+            const auto treffer = position.match(beschreibung(info.filePath()));
+            if (!hatLncvDatei(artikel) || !treffer.hasMatch())
+                continue;
+            const Ort ort{artikel, treffer.captured(1).toInt(), treffer.captured(2).toInt()};
+            // Of several files naming the same position the newest wins.
+            if (!dateien.contains(ort) || info.lastModified() > zeit.value(ort)) {
+                dateien.insert(ort, info.filePath());
+                zeit.insert(ort, info.lastModified());
+            }
+        }
+    }
+
+    static QString beschreibung(const QString& pfad)
+    {
+        QFile datei(pfad);
+        if (!datei.open(QIODevice::ReadOnly))
+            return {};
+        for (const QString& zeile : Cp1252::zeilen(datei.read(1024)))
+            if (zeile.startsWith(QStringLiteral("!:")))
+                return zeile;
+        return {};
+    }
+
+    bool gelesen = false;
+    QHash<Ort, QString> dateien;
+};
+
+QString modulDatei(int32_t artikel, int16_t adresse)
+{
+    return PultVerz + QString::number(artikel) + QLatin1Char('_') + QString::number(adresse) + QStringLiteral(".lcv");
+}
+
+bool loeschenFragen(const QString& datei, bool fsSpeicher)
+{
+    const QString frage = fsSpeicher ? QStringLiteral("          Element löschen?          ")
+                                     : QStringLiteral("          Element löschen?            ");
+    return MsgBox(QStringLiteral("Das File ") + datei + QStringLiteral(" existiert nicht!\r\n") + frage,
+                  Msg::JaNein | Msg::Kritisch, QStringLiteral("Fehler beim Laden"))
+        == Msg::Ja;
+}
+
+class ModulLeser {
+public:
+    ModulLeser(const ProjektInhalt& inhalt, const KatalogTabelle& katalog) : inhalt(inhalt), katalog(katalog) {}
+
+    bool planen(const FeldZeile& z, ModulPlan& plan)
+    {
+        const int i = letzterEintragMitCode(katalog, z.code);
+        if (i < 0 || !hatLncvDatei(katalog[size_t(i)].ArtikelNr))
+            return true;
+        const KatalogEintrag& e = katalog[size_t(i)];
+        const bool fsSpeicher = e.ArtikelNr == FSSpeicherArtikel;
+        // Placing refuses route memories beyond the available slots.
+        if (fsSpeicher && fsSpeicherAnzahl >= FSSpeicherMax)
+            return true;
+        const QString direkt = modulDatei(e.ArtikelNr, platzierteModulAdresse(e.ElementNr, z.x, z.y, inhalt.pult.PultOpt_ZS_AdrOpt));
+        std::optional<QString> datei;
+        if (!finden(direkt, e.ArtikelNr, z, datei))
+            return false;
+        if (!datei) {
+            plan.art = loeschenFragen(direkt, fsSpeicher) ? ModulPlan::Loeschen : ModulPlan::Vorgaben;
+        } else {
+            const int n = fsSpeicher ? LncvAnzahlFSSpeicher : std::clamp<int>(e.LNCVAnzahl, 0, LncvAnzahlModul);
+            if (!lesen(*datei, e.ArtikelNr / 10, n, plan))
+                return false;
+        }
+        if (fsSpeicher && plan.art != ModulPlan::Loeschen)
+            ++fsSpeicherAnzahl;
+        return true;
+    }
+
+    QString meldung;
+
+private:
+    bool finden(const QString& direkt, int32_t artikel, const FeldZeile& z, std::optional<QString>& datei)
+    {
+        switch (dateiPruefen(direkt, meldung)) {
+        case DateiZustand::Da:
+            datei = direkt;
+            return true;
+        case DateiZustand::Fehler:
+            return false;
+        case DateiZustand::Fehlt:
+            break;
+        }
+        const QString gefunden = index.suchen(artikel, z.x, z.y);
+        if (!gefunden.isEmpty())
+            datei = gefunden;
+        return true;
+    }
+
+    bool lesen(const QString& datei, int32_t lncvArtikel, int n, ModulPlan& plan)
+    {
+        plan.werte.assign(size_t(n), 0);
+        int32_t artikel = 0;
+        QString text;
+        if (!load_lncv(artikel, plan.werte.data(), n, datei, text, meldung))
+            return false;
+        if (artikel != lncvArtikel) {
+            meldung = QStringLiteral("Die LNCV-Datei ") + QDir::toNativeSeparators(datei)
+                + QStringLiteral(" gehört nicht zu diesem Modul:\r\nsie nennt den Artikel ") + QString::number(artikel)
+                + QStringLiteral(" statt ") + QString::number(lncvArtikel) + QLatin1Char('.');
+            return false;
+        }
+        plan.art = ModulPlan::Werte;
+        return true;
+    }
+
+    const ProjektInhalt& inhalt;
+    const KatalogTabelle& katalog;
+    OrdnerIndex index;
+    int fsSpeicherAnzahl = 0;
+};
+} // namespace
+
+int letzterEintragMitCode(const KatalogTabelle& katalog, int code)
+{
+    for (int i = KatalogSlots - 1; i >= 0; --i)
+        if (katalog[size_t(i)].ElementNr == code)
+            return i;
+    return -1;
+}
+
+int16_t platzierteModulAdresse(int code, int x, int y, int16_t zsAdrOpt)
+{
+    // The elements whose module options placing sets (see set_modul_optionen).
+    const bool nimmtAdresse = (code > 100 && code < 899) || code == 920 || code == FSSpeicherCode;
+    return nimmtAdresse && zsAdrOpt == 1 ? int16_t(x + 100 * y) : int16_t(0);
+}
+
+bool modulDateienLesen(const ProjektInhalt& inhalt, const KatalogTabelle& katalog, std::vector<ModulPlan>& plan,
+                       QString& fehler)
+{
+    plan.assign(inhalt.felder.size(), ModulPlan{});
+    ModulLeser leser(inhalt, katalog);
+    for (size_t i = 0; i < inhalt.felder.size(); ++i)
+        if (!leser.planen(inhalt.felder[i], plan[i])) {
+            fehler = leser.meldung;
+            return false;
+        }
+    return true;
+}

@@ -1,0 +1,59 @@
+#pragma once
+#include "config/AddressOptions.h"
+#include "project/DeskRecord.h"
+#include "routes/RouteTable.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// The content of a project file, read and checked before anything of it is
+// applied to the desk in memory.
+
+struct FeldZeile {
+    int zeile = 0;          // line number in the file, from 1
+    int x = 0, y = 0;
+    int16_t code = 0;       // element code
+    int32_t platte = 0;     // base plate, 0 = none
+};
+
+struct AnschlussZeile {
+    int zeile = 0;
+    int x = 0, y = 0;
+    int16_t nummer = 0;
+};
+
+struct AutoFlagZeile {
+    int zeile = 0;
+    int x = 0, y = 0;
+    std::array<uint8_t, 128> flags{};
+};
+
+struct ProjektInhalt {
+    double verkehr = 0;
+    PultDatenSatz pult;
+    bool gpLocked = false;
+    AdrOptDaten adrOpt;
+    int16_t dimX = 0, dimY = 0;
+    std::vector<FeldZeile> felder;
+    int16_t fsAnzahl = -1;
+    std::vector<Fahrstrasse> routen = std::vector<Fahrstrasse>(FSMax + 1);
+    std::vector<AnschlussZeile> anschluesse;
+    std::vector<AutoFlagZeile> autoFlags;
+};
+
+// The desk-wide values in memory: keys a file does not carry keep them.
+ProjektInhalt projektInhaltVorgabe();
+
+// Reads the lines of a project file (header included) into inhalt. A line
+// without ":" (other than a comment), a list with too few values, a value
+// that is no number or lies outside its range, or a field outside the desk
+// fails: false with a German message naming the line number.
+bool projektDateiLesen(const QStringList& zeilen, ProjektInhalt& inhalt, QString& fehler);
+
+// Splits text at its commas into felder[0..n-1]; the last field keeps the rest,
+// commas included, and text is left holding it. False when text has fewer
+// than n-1 commas.
+bool decode_val(QString& text, int n, QString* felder);

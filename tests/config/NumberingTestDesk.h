@@ -1,0 +1,74 @@
+#pragma once
+#include "config/AddressOptions.h"
+#include "config/NumberingEngine.h"
+#include "core/CatalogueState.h"
+#include "core/DeskReset.h"
+#include "core/Desk.h"
+#include "core/MainWinState.h"
+#include "core/Placement.h"
+#include "platform/MsgBox.h"
+#include "project/DeskRecord.h"
+#include "project/ProgramConfig.h"
+
+#include <QList>
+#include <QTest>
+
+// An empty desk on the real catalogue of right-hand traffic, with every
+// message box recorded and answered by `antwort`.
+struct NumberingTestDesk {
+    QList<MsgBoxAufruf> boxen;
+    int antwort = Msg::Ok;
+
+    void katalogLaden()
+    {
+        KonfVerz = programmVerz() + QStringLiteral("Tessaro_Conf/");
+        Verkehr = 0;
+        QString fehler;
+        QVERIFY2(neues_pult_setzen(&fehler), qPrintable(fehler));
+        adressGruppenBenennen();
+    }
+
+    void anlegen(int dx, int dy)
+    {
+        PultDaten = PultDatenSatz{};
+        PultdimensionenX = int16_t(dx);
+        PultdimensionenY = int16_t(dy);
+        pult_leeren();
+        AdrOpt = AdrOptDaten{};
+        AutoAdrSetzen = true;
+        boxen.clear();
+        antwort = Msg::Ok;
+        setzeMsgBoxResponder([this](const MsgBoxAufruf& a) {
+            boxen << a;
+            return antwort;
+        });
+    }
+
+    static int16_t katalogIndex(int code)
+    {
+        for (int i = 0; i < KatalogSlots; ++i)
+            if (ElementKatalog[size_t(i)].ElementNr == code && !ElementKatalog[size_t(i)].Name.isEmpty())
+                return int16_t(i);
+        qFatal("element code %d is not in the catalogue", code);
+        return 0;
+    }
+
+    // Places the element with the given code through the placing of the track plan.
+    static PultFeld& setze(int x, int y, int code)
+    {
+        MainWin().Pult[0].setzeZelle(y, x);
+        SetzePultElement(katalogIndex(code));
+        return feld(x, y);
+    }
+
+    static PultFeld& feld(int x, int y) { return PultFelder[size_t(x)][size_t(y)]; }
+
+    static int lncv(int x, int y, int n) { return uint16_t(feld(x, y).LNCV[size_t(n)]); }
+
+    // Range start and the next address to be handed out, as the dialog stores them.
+    static void bereich(int gruppe, float start, float naechste)
+    {
+        AdrOpt.AdrOpt_StartAdr[size_t(gruppe)] = start;
+        AdrOpt.AdrOpt_AdrOff[size_t(gruppe)] = naechste - start - (istHalbadressGruppe(gruppe) ? 0.5f : 1.0f);
+    }
+};

@@ -1,0 +1,578 @@
+// The project file: exact lines, round trips, staged loading with refusal of
+// malformed input, the LNCV files of the modules, the change mark, save as
+// and the saved-state check of the exit.
+#include "core/PlacementTestDesk.h"
+
+#include "config/AddressOptions.h"
+#include "core/Cp1252.h"
+#include "core/ExitCheck.h"
+#include "core/Version.h"
+#include "project/ChangeDetection.h"
+#include "project/LncvFile.h"
+#include "project/ProjectFileIo.h"
+#include "project/ProjectFileLoad.h"
+#include "project/ProjectFileSave.h"
+#include "project/ProjectFileState.h"
+
+#include <QDir>
+#include <QMap>
+#include <memory>
+
+namespace {
+using Ordnerinhalt = QMap<QString, QByteArray>;
+
+QByteArray lesen(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void schreiben(const QString& pfad, const QByteArray& inhalt)
+{
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(inhalt);
+}
+
+Ordnerinhalt ordner(const QString& verz)
+{
+    Ordnerinhalt inhalt;
+    for (const QString& name : QDir(verz).entryList(QDir::Files))
+        inhalt.insert(name, lesen(verz + name));
+    return inhalt;
+}
+
+QStringList pltZeilen()
+{
+    return Cp1252::zeilen(lesen(PultVerz + PultDatei));
+}
+
+// What a failed load must leave alone.
+struct Stand {
+    std::unique_ptr<std::array<std::array<PultFeld, PultMax + 1>, PultMax + 1>> felder;
+    int16_t dimX, dimY, fsAnzahl;
+    QString name;
+    float offset;
+    QString bild;
+    Ordnerinhalt dateien;
+
+    static Stand jetzt()
+    {
+        return {std::make_unique<std::array<std::array<PultFeld, PultMax + 1>, PultMax + 1>>(PultFelder),
+                PultdimensionenX, PultdimensionenY, FSAnzahl, PultDaten.PultName,
+                AdrOpt.AdrOpt_AdrOff[AdrGruppe::Entkuppler], MainWin().Pult[0].CellPicture(2, 2), ordner(PultVerz)};
+    }
+    bool gleich(const Stand& s) const
+    {
+        return *felder == *s.felder && dimX == s.dimX && dimY == s.dimY && fsAnzahl == s.fsAnzahl && name == s.name
+            && offset == s.offset && bild == s.bild && dateien == s.dateien;
+    }
+};
+} // namespace
+
+class TstProjectFile : public QObject {
+    Q_OBJECT
+
+    PlacementTestDesk pult;
+
+    using I = PlacementTestDesk::Index;
+    static PultFeld& feld(int x, int y) { return PlacementTestDesk::feld(x, y); }
+    static void setze(int x, int y, int16_t index) { PlacementTestDesk::setze(x, y, index); }
+
+    // A desk with a module of every kind, a connection module and a route.
+    void beispielPult()
+    {
+        PultDaten.PultOpt_ZS_AdrOpt = 1;
+        PultDaten.PultName = QString::fromUtf8("Wä€ß");
+        setze(2, 3, I::Weiche);
+        setze(4, 1, I::Signal);
+        setze(5, 5, I::FSSpeicherEl);
+        setze(6, 2, I::Zugnummer);
+        setze(7, 7, I::DreiTasten);
+        setze(9, 9, I::Fahrregler);
+        setze(1, 1, I::Gleis);
+        feld(2, 3).LNCV[11] = 1234;
+        feld(2, 3).LNCV[12] = -1;
+        feld(2, 3).AutoFlag[11] = 0;
+        feld(3, 8).Grundplatte = 54490;
+        feld(3, 8).Anschluss = 3;
+        FSSpeicher[size_t(fahrstrassenSpeicherSlot(5, 5))].LNCV[1500] = 77;
+        AdrOpt.AdrOpt_AdrOff[AdrGruppe::Entkuppler] = 2.5f;
+        AdrOpt.AdrOpt_AdrOff[AdrGruppe::Zieltaster] = 0.5f;
+        AdrOpt.AdrOpt_StartAdr[AdrGruppe::Fahrst] = 1017;
+        FSAnzahl = 0;
+        FSDaten[0].Name = QString::fromUtf8("Nord, Süd");
+        FSDaten[0].Start = {4, 1, 1, 0, 0};
+        FSDaten[0].Route[0][1] = {2, 3, 0, 1, 2, 11, -1, 2};
+        FSDaten[0].Route[0][2] = {4, 1, 0, 1, 7, 31, 1, -1};
+    }
+
+    void neuLaden()
+    {
+        PultAufgebaut = false;
+        QVERIFY(Load_plt());
+    }
+
+private slots:
+    void initTestCase() { versionSetzen(); }
+
+    void init()
+    {
+        pult.aufbauen();
+        PultDatei = "Test.plt";
+        AdrOpt = AdrOptDaten{};
+        PultOptGPLocked = false;
+        for (const QString& name : QDir(PultVerz).entryList(QDir::Files))
+            QFile::remove(PultVerz + name);
+    }
+
+    void deskKeysAndFieldLinesAreExact()
+    {
+        PultdimensionenX = 2;
+        PultdimensionenY = 3;
+        pult_leeren();
+        PultDaten.PultName = "Test";
+        PultDaten.PultProgJahr = 2016;
+        PultDaten.PultProgTag = 1204;
+        PultDaten.PultProgZeit = -5;
+        PultDaten.PultOpt_ZS_AdrOpt = 1;
+        PultDaten.PultOpt_HellWert = 10;
+        PultDaten.PultOpt_WeichenBelegtOpt = 1;
+        PultDaten.PultOpt_HS_FolgeAdr = 1;
+        PultDaten.PultOpt_VS_FolgeAdr = -1;
+        PultOptGPLocked = true;
+        AdrOpt.AdrOpt_MagAdr_FaGTHaGT = 2001;
+        AdrOpt.AdrOpt_StartAdr[AdrGruppe::RMWeichen] = 301;
+        AdrOpt.AdrOpt_AdrOff[AdrGruppe::Entkuppler] = 2.5f;
+        AdrOpt.AdrOpt_AdrOff[AdrGruppe::Zieltaster] = 0.5f;
+        AdrOpt.AdrOpt_OptNummerierung = 4;
+        AdrOpt.AdrOpt_FahrstFolgenStart = 8;
+        setze(1, 2, I::Weiche);
+        setze(2, 1, I::Gleis);
+        feld(2, 3).Grundplatte = 54430;
+        feld(2, 3).Anschluss = 4;
+        feld(1, 3).Grundplatte = 54490;
+        QVERIFY(Save_plt());
+
+        QStringList erwartet = {dateiKopf(),
+            "Verkehr:  0 ", "PultName: Test", "PultOptGPLocked: -1 ", "PultInit:  0 ", "PultProgJahr:  2016 ",
+            "PultProgTag:  1204 ", "PultProgZeit: -5 ", "PultdimensionenX: 2", "PultdimensionenY: 3",
+            "PultOpt_ZS_AdrOpt: 1", "PultOpt_HellStartOpt: 0", "PultOpt_HellWert: 10", "PultOpt_HellOpt: 0",
+            "PultOpt_TastenOpt: 0", "PultOpt_StartUpOpt: 0", "PultOpt_StartUpWert: 0", "PultOpt_StartReboot: 0",
+            "PultOpt_TastenProgZeit: 0", "PultOpt_WeichenEinschalt: 0", "PultOpt_WeichenUmlaufBlinken: 0",
+            "PultOpt_WeichenBelegtOpt:  1 ", "PultOpt_HS_FolgeAdr:  1 ", "PultOpt_VS_FolgeAdr: -1 ",
+            "AdrOpt_MagAdr_FaGTHaGT: 2001", "AdrOpt_MagAdr_SGTFHT: 0"};
+        const QStringList gruppen = {"MAWeichen", "RMWeichen", "Entkuppler", "Schalt", "MAAusl", "RMAusl", "Hauptsig",
+                                     "Vorsig", "Rangsig", "Zwergsig", "Zieltaster", "TsperrZT", "TsperrW", "Fahrst"};
+        for (const QString& g : gruppen)
+            erwartet << "AdrOpt_StartAdr_" + g + ": " + (g == "RMWeichen" ? "301" : "0");
+        for (const QString& g : gruppen)
+            erwartet << "AdrOpt_AdrOff_" + g + ": " + (g == "Entkuppler" ? "2.5" : g == "Zieltaster" ? ".5" : "0");
+        erwartet << "AdrOpt_OptSigMehrbegriff: 0" << "AdrOpt_OptNummerierung: 4" << "AdrOpt_OptErsetzen: 0"
+                 << "AdrOpt_FahrstFolgenStart: 8"
+                 << "XY: 1, 1, 0, 0" << "XY: 1, 2, 101, 0" << "XY: 1, 3, 0, 54490"
+                 << "XY: 2, 1, 1, 0" << "XY: 2, 2, 0, 0" << "XY: 2, 3, 0, 54430"
+                 << "Anschluss: 1, 3, 0" << "Anschluss: 2, 3, 4";
+        QCOMPARE(pltZeilen(), erwartet);
+        const QByteArray bytes = lesen(PultVerz + PultDatei);
+        QVERIFY(bytes.endsWith("Anschluss: 2, 3, 4\r\n"));
+        QCOMPARE(bytes.count("\n"), bytes.count("\r\n"));
+    }
+
+    void routeLines()
+    {
+        beispielPult();
+        FSAnzahl = 1;
+        QVERIFY(Save_plt());
+        const QStringList z = pltZeilen();
+        const qsizetype start = z.indexOf("Fahrstraßenanzahl:  1 ");
+        QVERIFY(start > 0);
+        QCOMPARE(z.mid(start + 1, 6), QStringList({"FS_Fahrstraße:  0 ", "FS_Name:  0 ,Nord, Süd", "FS_Start:  0 ,  0 ,  4 ",
+                                                    "FS_Ziel:  0 ,  0 ,  0 ", "FS_Auflösen:  0 ,  0 ,  0 ",
+                                                    "FS_Rückmeldeadressen:  0 ,  0 ,  0 "}));
+        const qsizetype bef = z.indexOf("FS_BefAnzahl0:  0 ,  2 ");
+        QVERIFY(bef > start);
+        QCOMPARE(z[bef + 1], QString("FS_Route:  0 , 0,  1 ,  0 ,  2 "));
+        QCOMPARE(z[bef + 7], QString("FS_Route:  0 , 0,  1 ,  6 , -1 "));
+        QCOMPARE(z[bef + 16], QString("FS_Route:  0 , 0,  2 ,  7 , -1 "));
+        QCOMPARE(z[bef + 17], QString("FS_BefAnzahl1:  0 ,  0 "));
+        QCOMPARE(z[bef + 18], QString("FS_Fahrstraße:  1 "));
+        QCOMPARE(z.filter("FS_Route: ").size(), 16);
+        QCOMPARE(z.filter("FS_BefAnzahl1:  1 ,  0 ").size(), 1);
+        QVERIFY(z.indexOf("Anschluss: 3, 8, 3") > z.lastIndexOf("FS_BefAnzahl1:  1 ,  0 "));
+
+        FSAnzahl = -1;
+        QVERIFY(Save_plt());
+        QVERIFY(pltZeilen().filter("FS").isEmpty());
+    }
+
+    void roundTripIsByteIdentical()
+    {
+        beispielPult();
+        PultDatei = QString::fromUtf8("Süd€.plt");
+        QVERIFY(Save_plt());
+        const Ordnerinhalt erste = ordner(PultVerz);
+        QVERIFY(erste.value("Süd€.plt").contains("PultName: W\xE4\x80\xDF\r\n"));
+        QVERIFY(erste.value("Süd€.plt").contains("AutoFlag: 2, 3, 11111111111011111"));
+        QVERIFY(erste.value("Süd€.plt").contains("FS_Name:  0 ,Nord, S\xFC" "d\r\n"));
+        QCOMPARE(QStringList(erste.keys()),
+                 QStringList({"54650_302.lcv", "54660_104.lcv", "54670_505.lcv", "54680_206.lcv", "54690_707.lcv",
+                              "Süd€.plt"}));
+        QVERIFY(erste.value("54650_302.lcv").contains("!:  Modul aus S\xFC" "d\x80.plt an Pos. (x,y)= 2, 3\r\n"));
+        const auto vorher = std::make_unique<std::array<std::array<PultFeld, PultMax + 1>, PultMax + 1>>(PultFelder);
+
+        PultDaten = PultDatenSatz{};
+        AdrOpt = AdrOptDaten{};
+        PultdimensionenX = PultdimensionenY = 4;
+        pult_leeren();
+        neuLaden();
+
+        QCOMPARE(PultdimensionenX, int16_t(10));
+        QCOMPARE(PultDaten.PultName, QString::fromUtf8("Wä€ß"));
+        QCOMPARE(AdrOpt.AdrOpt_AdrOff[AdrGruppe::Entkuppler], 2.5f);
+        QCOMPARE(AdrOpt.AdrOpt_AdrOff[AdrGruppe::Zieltaster], 0.5f);
+        QCOMPARE(FSAnzahl, int16_t(0));
+        QCOMPARE(FSDaten[0].Name, QString::fromUtf8("Nord, Süd"));
+        QCOMPARE(FSDaten[0].Route[0][2][7], int16_t(-1));
+        for (int x = 1; x <= 10; ++x)
+            for (int y = 1; y <= 10; ++y) {
+                const PultFeld& f = feld(x, y);
+                const PultFeld& v = (*vorher)[size_t(x)][size_t(y)];
+                QCOMPARE(f.ElementIndex, v.ElementIndex);
+                QCOMPARE(f.LNCV, v.LNCV);
+                QCOMPARE(f.AutoFlag, v.AutoFlag);
+                QCOMPARE(f.Grundplatte, v.Grundplatte);
+                QCOMPARE(f.Anschluss, v.Anschluss);
+                QCOMPARE(f.ProgKopie, f.LNCV);
+                QCOMPARE(f.Geaendert, int16_t(0));
+            }
+        QCOMPARE(MainWin().Pult[1].Text(8, 3), QString("3"));
+        QCOMPARE(MainWin().Pult[1].CellPicture(8, 3), pult.bild("gp_am.bmp"));
+        const FSSpeicherModul& fs = FSSpeicher[size_t(fahrstrassenSpeicherSlot(5, 5))];
+        QCOMPARE(fs.LNCV[1500], int16_t(77));
+        QVERIFY(!check_aenderung());
+        QVERIFY(!projektUngespeichert());
+
+        QVERIFY(Save_plt());
+        QCOMPARE(ordner(PultVerz), erste);
+    }
+
+    void malformedLinesFailWithTheirNumber_data()
+    {
+        QTest::addColumn<QString>("zeile");
+        QTest::addColumn<QString>("grund");
+        QTest::newRow("no colon") << "Unsinn ohne Doppelpunkt" << "Doppelpunkt";
+        QTest::newRow("field outside desk") << "XY: 11, 1, 0, 0" << "außerhalb des Pults";
+        QTest::newRow("field position") << "XY: 100, 1, 0, 0" << "Die Spalte";
+        QTest::newRow("field row 0") << "XY: 1, 0, 0, 0" << "Die Zeile";
+        QTest::newRow("element code") << "XY: 1, 1, 40000, 0" << "Elementcode";
+        QTest::newRow("too few values") << "XY: 1, 1, 0" << "4 durch Kommas";
+        QTest::newRow("not a number") << "XY: 1, x, 0, 0" << "keine Zahl";
+        QTest::newRow("route index") << "FS_Name:  301 ,x" << "Fahrstraßennummer";
+        QTest::newRow("route count") << "Fahrstraßenanzahl:  301 " << "Fahrstraßenanzahl";
+        QTest::newRow("start index") << "FS_Start:  0 ,  5 ,  1 " << "Index";
+        QTest::newRow("command list") << "FS_Route:  0 , 2,  1 ,  1 ,  1 " << "Befehlsliste";
+        QTest::newRow("command position") << "FS_Route:  0 , 0,  101 ,  1 ,  1 " << "Befehlsposition";
+        QTest::newRow("word index") << "FS_Route:  0 , 0,  1 ,  8 ,  1 " << "Befehlswort";
+        QTest::newRow("word value") << "FS_Route:  0 , 0,  1 ,  1 ,  65536 " << "Wert";
+        QTest::newRow("desk size") << "PultdimensionenX: 100" << "Pultgröße";
+        QTest::newRow("desk size 0") << "PultdimensionenY: 0" << "Pultgröße";
+        QTest::newRow("traffic side") << "Verkehr:  3 " << "Verkehrsseite";
+        QTest::newRow("connection number") << "Anschluss: 1, 1, 21" << "Anschlussnummer";
+        QTest::newRow("16-bit key") << "PultProgJahr:  70000 " << "Wert";
+        QTest::newRow("ticks") << "AutoFlag: 2, 3, 0101" << "128 Ziffern";
+    }
+
+    void malformedLinesFailWithTheirNumber()
+    {
+        QFETCH(QString, zeile);
+        QFETCH(QString, grund);
+        beispielPult();
+        QVERIFY(Save_plt());
+        QStringList z = pltZeilen();
+        z.insert(z.size() - 2, zeile);
+        schreiben(PultVerz + PultDatei, Cp1252::datei(z));
+        setze(8, 8, I::Signal);
+        const Stand vorher = Stand::jetzt();
+        pult.boxen.clear();
+
+        QVERIFY(!Load_plt());
+        QCOMPARE(pult.boxen.size(), 1);
+        QCOMPARE(pult.boxen[0].titel, QString("Fehler beim Laden"));
+        QVERIFY2(pult.boxen[0].text.contains("Fehler in Zeile " + QString::number(z.size() - 2) + ": "),
+                 qPrintable(pult.boxen[0].text));
+        QVERIFY2(pult.boxen[0].text.contains(grund), qPrintable(pult.boxen[0].text));
+        QVERIFY(pult.boxen[0].text.contains("Test.plt"));
+        QVERIFY(Stand::jetzt().gleich(vorher));
+    }
+
+    void unreadableFilesFailTheLoad()
+    {
+        beispielPult();
+        QVERIFY(Save_plt());
+        const Stand vorher = Stand::jetzt();
+        pult.boxen.clear();
+        PultDatei = "fehlt.plt";
+        QVERIFY(!Load_plt());
+        QCOMPARE(pult.boxen.size(), 1);
+        QVERIFY(pult.boxen[0].text.contains("fehlt.plt"));
+
+        PultDatei = "Test.plt";
+        QByteArray falsch = lesen(PultVerz + "54650_302.lcv");
+        falsch.replace("5465:", "5466:");
+        schreiben(PultVerz + "54650_302.lcv", falsch);
+        schreiben(PultVerz + "54660_104.lcv", "5466:\r\n  0= 99999 \r\n");
+        const Stand mitFehlern = Stand::jetzt();
+        pult.boxen.clear();
+        QVERIFY(!Load_plt());
+        QCOMPARE(pult.boxen.size(), 1);
+        QVERIFY2(pult.boxen[0].text.contains("54650_302.lcv") && pult.boxen[0].text.contains("5466 statt 5465"),
+                 qPrintable(pult.boxen[0].text));
+        QVERIFY(Stand::jetzt().gleich(mitFehlern));
+
+        QFile::remove(PultVerz + "54650_302.lcv");
+        pult.antwort = Msg::Nein;
+        pult.boxen.clear();
+        QVERIFY(!Load_plt());
+        QVERIFY(pult.boxen.last().text.contains("54660_104.lcv"));
+        QVERIFY(pult.boxen.last().text.contains("99999"));
+        QCOMPARE(feld(2, 3).LNCV, vorher.felder->at(2).at(3).LNCV);
+    }
+
+    void missingModuleFileAsks_data()
+    {
+        QTest::addColumn<int>("antwort");
+        QTest::newRow("keep") << int(Msg::Nein);
+        QTest::newRow("delete") << int(Msg::Ja);
+    }
+
+    void missingModuleFileAsks()
+    {
+        QFETCH(int, antwort);
+        beispielPult();
+        feld(2, 3).Grundplatte = 54650;
+        QVERIFY(Save_plt());
+        QVERIFY(QFile::remove(PultVerz + "54650_302.lcv"));
+        QVERIFY(QFile::remove(PultVerz + "54670_505.lcv"));
+        pult.antwort = antwort;
+        pult.boxen.clear();
+        neuLaden();
+
+        QCOMPARE(pult.boxen.size(), 2);
+        QCOMPARE(pult.boxen[0].titel, QString("Fehler beim Laden"));
+        QCOMPARE(pult.boxen[0].stil, Msg::JaNein | Msg::Kritisch);
+        QCOMPARE(pult.boxen[0].text, "Das File " + PultVerz + "54650_302.lcv existiert nicht!\r\n"
+                                     "          Element löschen?            ");
+        QCOMPARE(pult.boxen[1].text, "Das File " + PultVerz + "54670_505.lcv existiert nicht!\r\n"
+                                     "          Element löschen?          ");
+        if (antwort == Msg::Ja) {
+            QCOMPARE(feld(2, 3).ElementIndex, LeerIndex);
+            QCOMPARE(feld(2, 3).Grundplatte, 0);
+            QCOMPARE(fahrstrassenSpeicherSlot(5, 5), -1);
+            QVERIFY(Save_plt());
+            QVERIFY(!QFile::exists(PultVerz + "54650_302.lcv"));
+            QVERIFY(!pltZeilen().contains("AutoFlag: 2, 3, 11111111111011111" + QString(111, '1')));
+            return;
+        }
+        QCOMPARE(feld(2, 3).ElementIndex, int16_t(I::Weiche));
+        QCOMPARE(feld(2, 3).Grundplatte, 54650);
+        QCOMPARE(feld(2, 3).LNCV[11], int16_t(0));
+        QCOMPARE(feld(2, 3).LNCV[0], int16_t(302));
+        QCOMPARE(feld(2, 3).ProgKopie, feld(2, 3).LNCV);
+        QVERIFY(!check_aenderung());
+        QVERIFY(Save_plt());
+        QVERIFY(QFile::exists(PultVerz + "54650_302.lcv"));
+        QVERIFY(QFile::exists(PultVerz + "54670_505.lcv"));
+    }
+
+    void moduleWithChangedAddressIsFoundByPosition()
+    {
+        beispielPult();
+        feld(2, 3).LNCV[0] = 777;
+        QVERIFY(Save_plt());
+        QVERIFY(QFile::exists(PultVerz + "54650_777.lcv"));
+        QVERIFY(!QFile::exists(PultVerz + "54650_302.lcv"));
+        pult.boxen.clear();
+        neuLaden();
+        QVERIFY(pult.boxen.isEmpty());
+        QCOMPARE(feld(2, 3).LNCV[0], int16_t(777));
+        QCOMPARE(feld(2, 3).LNCV[11], int16_t(1234));
+    }
+
+    void modulesWritingTheSameFileAreReported()
+    {
+        PultDaten.PultOpt_ZS_AdrOpt = 0;
+        setze(2, 3, I::Weiche);
+        setze(4, 4, I::Weiche);
+        setze(5, 5, I::Signal);
+        pult.boxen.clear();
+        QVERIFY(!Save_plt());
+        QCOMPARE(pult.boxen.size(), 1);
+        QCOMPARE(pult.boxen[0].titel, QString("Fehler beim Speichern"));
+        QVERIFY2(pult.boxen[0].text.contains("Pos. (2,3) und (4,4): 54650_0.lcv"), qPrintable(pult.boxen[0].text));
+        QVERIFY(ordner(PultVerz).isEmpty());
+        feld(4, 4).LNCV[0] = 5;
+        QVERIFY(Save_plt());
+    }
+
+    void failedWriteCountsAsFailed()
+    {
+        beispielPult();
+        QVERIFY(Save_plt());
+        LoeschePultElement(4, 1);
+        QVERIFY(projektUngespeichert());
+        const QString verz = PultVerz;
+        PultVerz = verz + "fehlt/";
+        pult.boxen.clear();
+        QVERIFY(!Save_plt());
+        QCOMPARE(pult.boxen.size(), 1);
+        QVERIFY(pult.boxen[0].text.contains("konnte nicht geschrieben werden"));
+        QVERIFY(projektUngespeichert());
+        QCOMPARE(vorgemerkteLncvDateien(), QStringList({verz + "54660_104.lcv"}));
+
+        PultVerz = verz;
+        QVERIFY(Save_plt());
+        QVERIFY(!QFile::exists(verz + "54660_104.lcv"));
+        QVERIFY(!projektUngespeichert());
+    }
+
+    void changedModulesOfAProgrammedDeskAreMarked()
+    {
+        beispielPult();
+        PultDaten.PultProgJahr = 2016;
+        const int slot = fahrstrassenSpeicherSlot(5, 5);
+        make_lncv_copy(feld(4, 1).LNCV.data(), feld(4, 1).ProgKopie.data(), 128);
+        QVERIFY(Save_plt());
+        QCOMPARE(feld(2, 3).LNCV[127], AenderungsMarke);
+        QCOMPARE(feld(4, 1).LNCV[127], int16_t(0));
+        QCOMPARE(FSSpeicher[size_t(slot)].LNCV[2047], AenderungsMarke);
+        QVERIFY(lesen(PultVerz + "54650_302.lcv").endsWith("127=   255 ; "));
+        QVERIFY(lesen(PultVerz + "54660_104.lcv").endsWith("127=     0 ; "));
+        QVERIFY(lesen(PultVerz + "54670_505.lcv").endsWith("2047=   255 ; "));
+        QVERIFY(check_aenderung());
+
+        PultDaten.PultProgJahr = 0;
+        feld(6, 2).LNCV[127] = 0;
+        QVERIFY(Save_plt());
+        QCOMPARE(feld(6, 2).LNCV[127], int16_t(0));
+    }
+
+    void loadAndNewDeskDiscardPendingDeletions()
+    {
+        beispielPult();
+        QVERIFY(Save_plt());
+        LoeschePultElement(2, 3);
+        QVERIFY(!vorgemerkteLncvDateien().isEmpty());
+        neuLaden();
+        QVERIFY(vorgemerkteLncvDateien().isEmpty());
+        QVERIFY(QFile::exists(PultVerz + "54650_302.lcv"));
+        QCOMPARE(feld(2, 3).ElementIndex, int16_t(I::Weiche));
+    }
+
+    void saveAsTakesTheConnectionModulesAlong()
+    {
+        beispielPult();
+        QVERIFY(Save_plt());
+        schreiben(PultVerz + "54490_3.lcv", "// x //\r\n!: Anschlussmodul aus Test.plt\r\n5449:\r\n  0=     3 ; ");
+        schreiben(PultVerz + "54480_7.lcv", "5448:\r\n");
+        const QString alt = PultVerz;
+        QTemporaryDir neu;
+        QVERIFY(pultSpeichernUnter(neu.path() + "/Neu.plt"));
+        QCOMPARE(PultVerz, neu.path() + "/");
+        QCOMPARE(PultDatei, QString("Neu.plt"));
+        const Ordnerinhalt dort = ordner(PultVerz);
+        QCOMPARE(dort.value("54490_3.lcv"), lesen(alt + "54490_3.lcv"));
+        QVERIFY(dort.contains("54480_7.lcv"));
+        QVERIFY(dort.value("54650_302.lcv").contains("Modul aus Neu.plt an Pos. (x,y)= 2, 3\r\n"));
+
+        pult.boxen.clear();
+        QVERIFY(!pultSpeichernUnter("/proc/kein/Ordner.plt"));
+        QCOMPARE(PultVerz, neu.path() + "/");
+        QCOMPARE(PultDatei, QString("Neu.plt"));
+        QCOMPARE(pult.boxen.size(), 1);
+    }
+
+    void handWrittenFiles_data()
+    {
+        QTest::addColumn<QByteArray>("datei");
+        QTest::addColumn<QString>("name");
+        const QByteArray rumpf = "PultdimensionenX: 2\r\nPultdimensionenY: 2\r\nXY: 1, 1, 101, 0\r\n";
+        QTest::newRow("four characters") << "PultName: Nord\r\n" + rumpf << "Nord";
+        QTest::newRow("eight characters") << "PultName: Bahnhof1\r\n" + rumpf << "Bahnhof1";
+        QTest::newRow("no blank") << "PultName:Westbahnhof\r\n" + rumpf << "Westbahn";
+        QTest::newRow("two blanks") << "PultName:  Ost\r\n" + rumpf << " Ost";
+        QTest::newRow("comments and unknown keys")
+            << "; Kommentar\r\nPultName: Nord\r\n/ noch einer\r\npultname: klein\r\nUnbekannt: 5\r\n" + rumpf
+                   + "; XY: 9, 9, 1, 1\r\n" << "Nord";
+        QTest::newRow("LF only") << QByteArray("PultName: Nord\n" + rumpf).replace("\r\n", "\n") << "Nord";
+        QTest::newRow("CR only") << QByteArray("PultName: Nord\r" + rumpf).replace("\r\n", "\r") << "Nord";
+    }
+
+    void handWrittenFiles()
+    {
+        QFETCH(QByteArray, datei);
+        QFETCH(QString, name);
+        schreiben(PultVerz + PultDatei, datei);
+        pult.antwort = Msg::Nein;
+        pult.boxen.clear();
+        neuLaden();
+        QCOMPARE(PultDaten.PultName, name);
+        QCOMPARE(PultdimensionenX, int16_t(2));
+        QCOMPARE(feld(1, 1).ElementIndex, int16_t(I::Weiche));
+        // No AutoFlag line: the ticks that placing gives.
+        QCOMPARE(feld(1, 1).AutoFlag, LeerFeld.AutoFlag);
+        QCOMPARE(pult.boxen.size(), 1);
+        QVERIFY(pult.boxen[0].text.contains("54650_0.lcv"));
+    }
+
+    void sameTrafficSideKeepsTheCatalogue()
+    {
+        beispielPult();
+        QVERIFY(Save_plt());
+        QVERIFY(QFile::remove(KonfVerz + "Elemente_Rechtsverkehr.cfg"));
+        neuLaden();
+        QCOMPARE(feld(2, 3).ElementIndex, int16_t(I::Weiche));
+
+        QStringList z = pltZeilen();
+        z.replace(z.indexOf("Verkehr:  0 "), "Verkehr:  1 ");
+        schreiben(PultVerz + PultDatei, Cp1252::datei(z));
+        const Stand vorher = Stand::jetzt();
+        pult.boxen.clear();
+        QVERIFY(!Load_plt());
+        QCOMPARE(Verkehr, 0.0);
+        QVERIFY(Stand::jetzt().gleich(vorher));
+    }
+
+    void exitWarnsAboutUnsavedProjectChanges()
+    {
+        beispielPult();
+        QVERIFY(Save_plt());
+        for (int x = 1; x <= 10; ++x)
+            for (int y = 1; y <= 10; ++y)
+                make_lncv_copy(feld(x, y).LNCV.data(), feld(x, y).ProgKopie.data(), 128);
+        for (FSSpeicherModul& m : FSSpeicher)
+            m.ProgKopie = m.LNCV;
+        QVERIFY(!check_aenderung());
+        QVERIFY(!projektUngespeichert());
+
+        AdrOpt.AdrOpt_StartAdr[AdrGruppe::Hauptsig] = 50;
+        QVERIFY(projektUngespeichert());
+        pult.antwort = Msg::Nein;
+        pult.boxen.clear();
+        QVERIFY(!ende());
+        QCOMPARE(pult.boxen.size(), 1);
+        QCOMPARE(pult.boxen[0].titel, QString("Achtung!"));
+        AdrOpt.AdrOpt_StartAdr[AdrGruppe::Hauptsig] = 0;
+        QVERIFY(!projektUngespeichert());
+
+        FSDaten[0].Name = "anders";
+        QVERIFY(projektUngespeichert());
+        neuLaden();
+        QVERIFY(!projektUngespeichert());
+        PultdimensionenX = 9;
+        QVERIFY(projektUngespeichert());
+    }
+};
+
+QTEST_MAIN(TstProjectFile)
+#include "tst_project_file.moc"
