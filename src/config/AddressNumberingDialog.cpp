@@ -68,7 +68,9 @@ void textZeigen(QLineEdit* box, const QString& text)
 QPushButton* knopfAnlegen(QWidget* eltern, const QString& name, int index, const QString& text)
 {
     auto* k = new QPushButton(text, eltern);
-    k->setObjectName(QStringLiteral("%1(%2)").arg(name).arg(index));
+    k->setObjectName(index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index));
+    // Return in a box must not start a numbering run.
+    k->setAutoDefault(false);
     return k;
 }
 } // namespace
@@ -100,11 +102,9 @@ QLineEdit* KonfAdrForm::zahlBox(const QString& name, int i)
 
 void KonfAdrForm::zeilenAnlegen(QGridLayout* raster)
 {
-    auto* kopf1 = new QLabel(QStringLiteral("Beginn des Adressbereiches für diese Adressgruppe"), this);
-    auto* kopf2 = new QLabel(QStringLiteral("Nächste Adresse beim Start der automatischen Adressierung"), this);
-    auto* kopf3 = new QLabel(QStringLiteral("auto. Adressierung bereichsweise"), this);
-    for (QLabel* k : {kopf1, kopf2, kopf3})
-        k->setWordWrap(true);
+    auto* kopf1 = new QLabel(QStringLiteral("Beginn des Adressbereiches\nfür diese Adressgruppe"), this);
+    auto* kopf2 = new QLabel(QStringLiteral("Nächste Adresse beim Start\nder automatischen Adressierung"), this);
+    auto* kopf3 = new QLabel(QStringLiteral("auto. Adressierung\nbereichsweise"), this);
     raster->addWidget(kopf1, 0, 1);
     raster->addWidget(kopf2, 0, 2);
     raster->addWidget(kopf3, 0, 3, 1, 2);
@@ -190,11 +190,9 @@ QWidget* KonfAdrForm::knoepfeAnlegen()
         layout->addWidget(k, an, 0);
         layout->addWidget(new QLabel(QString::fromUtf8(hinweise[an]), teil), an, 1);
     }
-    auto* ok = new QPushButton(QStringLiteral("Alles Starten"), teil);
-    ok->setObjectName(QStringLiteral("OK_But"));
+    auto* ok = knopfAnlegen(teil, QStringLiteral("OK_But"), -1, QStringLiteral("Alles Starten"));
     connect(ok, &QPushButton::clicked, this, [this] { knopf(-1, true); });
-    auto* abbruch = new QPushButton(QStringLiteral("abbrechen"), teil);
-    abbruch->setObjectName(QStringLiteral("Abbruch_Cmd"));
+    auto* abbruch = knopfAnlegen(teil, QStringLiteral("Abbruch_Cmd"), -1, QStringLiteral("abbrechen"));
     connect(abbruch, &QPushButton::clicked, this, &KonfAdrForm::abbrechen);
     layout->addWidget(ok, 0, 2);
     layout->addWidget(abbruch, 1, 2);

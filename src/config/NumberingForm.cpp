@@ -92,7 +92,7 @@ int konfAdrMaximum(int i)
 
 QString adressText(double adresse)
 {
-    return QString::number(adresse, 'f', adresse == double(qint64(adresse)) ? 0 : 1);
+    return QString::number(adresse, 'g', 7);
 }
 
 double adressLesen(const QString& text)

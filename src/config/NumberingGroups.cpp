@@ -106,7 +106,8 @@ bool maximumEingehalten(int gruppe)
         return 0;
     });
     const double letzte = std::floor(AdrOpt.AdrOpt_StartAdr[size_t(gruppe)] + offset);
-    if (offset == AdrOpt.AdrOpt_AdrOff[size_t(gruppe)] || letzte <= adressMaximum(gruppe))
+    const bool nichtsZuVergeben = offset == AdrOpt.AdrOpt_AdrOff[size_t(gruppe)];
+    if (nichtsZuVergeben || letzte <= adressMaximum(gruppe))
         return true;
     const bool rueckmeldung = adressMaximum(gruppe) > 2047;
     MsgBox(QStringLiteral("Die automatische Adressierung der Gruppe '%1' würde %2 bis %3 vergeben;\r\n"
@@ -159,14 +160,20 @@ GruppenLncvs gruppenLncvs(int gruppe, int c, const PultFeld& f)
             r.dazu(13);
         break;
     case Entkuppler:
+        if (c == 401)
+            r.dazu(11);
+        break;
     case Schalt:
-        if ((gruppe == Entkuppler && c == 401) || (gruppe == Schalt && (c == 610 || c == 611)))
+        if (c == 610 || c == 611)
             r.dazu(11);
         break;
     case MAAusl:
+        if (hatAusleuchtung(c))
+            ausleuchtung(21, c, r);
+        break;
     case RMAusl:
-        if (hatAusleuchtung(c) || (gruppe == RMAusl && c == 700))
-            ausleuchtung(gruppe == MAAusl ? 21 : 22, c, r);
+        if (hatAusleuchtung(c) || c == 700)
+            ausleuchtung(22, c, r);
         break;
     case Hauptsig:
         if (vierer(c, {500, 510, 520, 530}) || in(c, 801, 824))
@@ -185,9 +192,12 @@ GruppenLncvs gruppenLncvs(int gruppe, int c, const PultFeld& f)
             r.dazu(34);
         break;
     case Zieltaster:
+        if (hatZieltaste(c))
+            r.dazu(39);
+        break;
     case TsperrZT:
-        if (hatZieltaste(c) || (gruppe == TsperrZT && c == 401))
-            r.dazu(gruppe == Zieltaster ? 39 : 40);
+        if (hatZieltaste(c) || c == 401)
+            r.dazu(40);
         break;
     case TsperrW:
         if (istWeiche(c))

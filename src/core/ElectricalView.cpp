@@ -4,6 +4,7 @@
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
 #include "core/MainWinState.h"
+#include "core/Placement.h"
 #include "core/ModulePick.h"
 #include "loconet/ModulDialoge.h"
 #include "platform/MsgBox.h"
@@ -18,11 +19,6 @@ PultFeld& feld(int x, int y)
 int32_t elementArtikel(int x, int y)
 {
     return ElementKatalog[size_t(feld(x, y).ElementIndex)].ArtikelNr;
-}
-
-bool istAnschlussmodul(int32_t grundplatte)
-{
-    return grundplatte == 54430 || grundplatte == 54480 || grundplatte == 54490;
 }
 
 // The electrical view shows the picture of the base plates of that article.
@@ -44,11 +40,25 @@ void platteLegen(int x, int y, int32_t platte)
     const int32_t e = elementArtikel(x, y);
     if (e != 0 && !(platte == 54640 && e == 54644))
         return;
-    if (istAnschlussmodul(feld(x, y).Grundplatte))
+    if (istAnschlussmodulPlatte(feld(x, y).Grundplatte))
         anschlussnummerEntfernen(x, y);
     feld(x, y).Grundplatte = platte;
     feld(x, y).Geaendert = 1;
     grundplatteZeigen(x, y, platte);
+}
+
+// Configures the connection module on field (x, y); its dialog may choose the
+// module's version, which changes the field's base plate and picture.
+void anschlussmodulKonfigurieren(int x, int y)
+{
+    const int32_t vorher = feld(x, y).Grundplatte;
+    AnschlussProgX = int16_t(x);
+    AnschlussProgY = int16_t(y);
+    Anschlussmodul_konfigurieren();
+    if (feld(x, y).Grundplatte != vorher) {
+        feld(x, y).Geaendert = 1;
+        elektrische_Verbindungen_setzen(x, y);
+    }
 }
 
 void anschlussmodulAnbieten(int x, int y)
@@ -57,11 +67,8 @@ void anschlussmodulAnbieten(int x, int y)
                                    + QString::number(feld(x, y).Anschluss) + QStringLiteral("\r")
                                    + QStringLiteral("Soll das Modul jetzt programmiert werden?"),
                                Msg::JaNein, QStringLiteral("Achtung!"));
-    if (antwort == Msg::Ja) {
-        AnschlussProgX = int16_t(x);
-        AnschlussProgY = int16_t(y);
-        Anschlussmodul_konfigurieren();
-    }
+    if (antwort == Msg::Ja)
+        anschlussmodulKonfigurieren(x, y);
 }
 
 void anschlussmodulLegen(int x, int y)
@@ -92,8 +99,8 @@ void platteEntfernen(int x, int y)
         feld(x, y).Grundplatte = 0;
         feld(x, y).Geaendert = 1;
         grundplatteZeigen(x, y, 54644);
-    } else if (e == 0 || istAnschlussmodul(e)) {
-        if (istAnschlussmodul(feld(x, y).Grundplatte))
+    } else if (e == 0 || istAnschlussmodulPlatte(e)) {
+        if (istAnschlussmodulPlatte(feld(x, y).Grundplatte))
             MainWin().Pult[1].setText(y, x, QStringLiteral("   "));
         feld(x, y).Grundplatte = 0;
         feld(x, y).Anschluss = 0;
@@ -107,11 +114,8 @@ void elektrikKlick(int x, int y)
 {
     const int32_t platte = Grundplatten[size_t(AuswahlElement)].ArtikelNr;
     if (platte == -1) {
-        if (istAnschlussmodul(feld(x, y).Grundplatte)) {
-            AnschlussProgX = int16_t(x);
-            AnschlussProgY = int16_t(y);
-            Anschlussmodul_konfigurieren();
-        }
+        if (istAnschlussmodulPlatte(feld(x, y).Grundplatte))
+            anschlussmodulKonfigurieren(x, y);
         return;
     }
     if (PultOptGPLocked)

@@ -8,7 +8,9 @@
 #include "core/MainWindow.h"
 #include "core/MenuCommands.h"
 #include "core/StartForm.h"
+#include "config/AddressNumberingDialog.h"
 #include "config/ElementDialogs.h"
+#include "config/ModuleDialogs.h"
 #include "core/Version.h"
 #include "loconet/LnPort.h"
 #include "print/PartsListWindow.h"
@@ -44,6 +46,8 @@ void hauptfensterZeigen()
     stuecklisteAnmelden();
     elementDialogeAnmelden();
     grundeinstellungenAnmelden();
+    moduleDialogeAnmelden();
+    adressNummerierungAnmelden();
     LN_starten(fenster);
     fenster->show();
     HauptFenster& w = MainWin();

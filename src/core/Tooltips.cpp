@@ -1,5 +1,7 @@
 #include "core/Tooltips.h"
 
+#include "config/ThreeButtonKeys.h"
+
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
 #include "core/DialogFields.h"
@@ -34,7 +36,8 @@ QString zielMitLed(int x, int y, int ziel, int led)
 // One key k (0 left, 1 middle, 2 right) of a 3-button segment, by its function in LNCV 115 + k.
 QString t3Taste(int x, int y, int k)
 {
-    const int schalt = 11 + k, lok = 50 + 2 * k, sfkt = 51 + 2 * k, ziel = 39 + 2 * k, led = 15 + k;
+    int schalt = 0, lok = 0, sfkt = 0, ziel = 0, led = 0, sperre = 0;
+    T3_Taste_LNCV_Nr(k, schalt, lok, sfkt, ziel, led, sperre);
     switch (wert(x, y, 115 + k)) {
     case 0: return QStringLiteral(" Schaltadr.:") + zahl(wert(x, y, schalt));
     case 1:

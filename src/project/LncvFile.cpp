@@ -19,6 +19,14 @@ void eintragAnhaengen(QByteArray& b, int i, int16_t wert)
     b += i % 5 == 4 ? " \r\n" : " ; ";
 }
 
+// A number being read digit by digit.
+struct Ziffern {
+    int wert = 0;
+    int stellen = 0;
+    bool leer() const { return stellen == 0; }
+    void leeren() { wert = stellen = 0; }
+};
+
 // Walks the characters of the file as the module files have always been read.
 class LncvLeser {
 public:
@@ -67,11 +75,11 @@ private:
         return false;
     }
 
-    bool ziffer(QByteArray& text, char c)
+    bool ziffer(Ziffern& z, char c)
     {
-        text += c;
-        return text.size() <= MaxStellen || fehler(QStringLiteral("Die Zahl ") + QString::fromLatin1(text)
-                                                   + QStringLiteral("... ist zu lang."));
+        z.wert = z.wert * 10 + (c - '0');
+        return ++z.stellen <= MaxStellen
+            || fehler(QStringLiteral("Die Zahl ") + QString::number(z.wert) + QStringLiteral("... ist zu lang."));
     }
 
     bool zwischen(char c, bool zeilenEnde)
@@ -79,24 +87,24 @@ private:
         if (c >= '0' && c <= '9')
             return ziffer(index, c);
         if (c == '=') {
-            if (index.isEmpty())
+            if (index.leer())
                 return fehler(QStringLiteral("Ein Eintrag hat keine LNCV-Nummer."));
-            i = index.toInt();
-            index.clear();
+            i = index.wert;
+            index.leeren();
             if (i >= n)
                 return fehler(QStringLiteral("Die LNCV-Nummer ") + QString::number(i)
                               + QStringLiteral(" liegt außerhalb von 0 bis ") + QString::number(n - 1) + '.');
             zustand = Wert;
         } else if (c == ':') {
-            ziel.artikelNr = index.toInt();
+            ziel.artikelNr = index.wert;
             artikelGelesen = true;
-            index.clear();
+            index.leeren();
         } else if (c == '/') {
             zustand = Kommentar;
         } else if (zeilenEnde || c == ';') {
-            index.clear();
+            index.leeren();
         } else if (c == '!') {
-            index.clear();
+            index.leeren();
             ueberspringen = 2;
             zustand = Beschreibung;
         }
@@ -106,23 +114,23 @@ private:
     bool wert(char c, bool zeilenEnde)
     {
         if (c >= '0' && c <= '9')
-            return ziffer(wertText, c);
+            return ziffer(wertZiffern, c);
         if (!zeilenEnde && c != ';' && c != '/')
             return true;
         if (!wertSpeichern())
             return false;
         zustand = c == '/' ? Kommentar : Zwischen;
         if (c == ';')
-            index.clear();
+            index.leeren();
         return true;
     }
 
     bool wertSpeichern()
     {
-        if (wertText.isEmpty())
+        if (wertZiffern.leer())
             return fehler(QStringLiteral("LNCV ") + QString::number(i) + QStringLiteral(" hat keinen Wert."));
-        const int w = wertText.toInt();
-        wertText.clear();
+        const int w = wertZiffern.wert;
+        wertZiffern.leeren();
         if (w > 65535)
             return fehler(QStringLiteral("Der Wert ") + QString::number(w) + QStringLiteral(" von LNCV ")
                           + QString::number(i) + QStringLiteral(" ist größer als 65535."));
@@ -133,7 +141,8 @@ private:
     const int n;
     LncvInhalt& ziel;
     Zustand zustand = Zwischen;
-    QByteArray index, wertText, beschreibung;
+    Ziffern index, wertZiffern;
+    QByteArray beschreibung;
     int i = 0;
     int ueberspringen = 0;
     bool artikelGelesen = false;

@@ -9,7 +9,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QMutex>
 #include <QSaveFile>
+#include <QThreadPool>
+#include <atomic>
 
 namespace {
 constexpr qint64 FortschrittAbstandMs = 40;
@@ -31,6 +34,57 @@ bool dateiSchreiben(const QString& pfad, const QByteArray& inhalt, QString& fehl
         + QStringLiteral(" konnte nicht geschrieben werden:\r\n") + datei.errorString();
     datei.cancelWriting();
     return false;
+}
+
+namespace {
+bool gleicherInhalt(const QString& pfad, const QByteArray& inhalt)
+{
+    QFile datei(pfad);
+    return datei.size() == inhalt.size() && datei.open(QIODevice::ReadOnly) && datei.readAll() == inhalt;
+}
+} // namespace
+
+void parallel(size_t anzahl, const std::function<bool(size_t)>& arbeit, const std::function<void(size_t)>& fortschritt)
+{
+    QThreadPool pool;
+    std::atomic<size_t> naechster{0}, fertig{0};
+    std::atomic<bool> abbruch{false};
+    const auto arbeiten = [&] {
+        for (size_t i = naechster++; i < anzahl && !abbruch; i = naechster++) {
+            if (!arbeit(i))
+                abbruch = true;
+            ++fertig;
+        }
+    };
+    for (int t = 0; t < pool.maxThreadCount(); ++t)
+        pool.start(arbeiten);
+    while (!pool.waitForDone(int(FortschrittAbstandMs)))
+        if (fortschritt)
+            fortschritt(fertig);
+    if (fortschritt)
+        fortschritt(fertig);
+}
+
+bool dateienSchreiben(const std::vector<DateiAuftrag>& auftraege, QString& fehler,
+                      const std::function<void(size_t)>& fortschritt)
+{
+    QMutex sperre;
+    bool ok = true;
+    parallel(
+        auftraege.size(),
+        [&](size_t i) {
+            const DateiAuftrag& a = auftraege[i];
+            QString f;
+            if (gleicherInhalt(a.pfad, a.inhalt) || dateiSchreiben(a.pfad, a.inhalt, f))
+                return true;
+            const QMutexLocker halten(&sperre);
+            if (ok)
+                fehler = f;
+            ok = false;
+            return false;
+        },
+        fortschritt);
+    return ok;
 }
 
 bool dateiLesen(const QString& pfad, QByteArray& inhalt, QString& fehler)

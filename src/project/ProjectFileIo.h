@@ -2,6 +2,8 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QString>
+#include <functional>
+#include <vector>
 
 // Reading and writing the files of a project as a whole.
 
@@ -11,6 +13,26 @@ QString dateiKopf();
 // Writes the file through a temporary file that replaces the old one only when
 // complete. False with a German message in fehler when it could not be written.
 bool dateiSchreiben(const QString& pfad, const QByteArray& inhalt, QString& fehler);
+
+// One file of a save: its path and the bytes it is to hold.
+struct DateiAuftrag {
+    QString pfad;
+    QByteArray inhalt;
+};
+
+// Writes many files, several at a time, each as dateiSchreiben does; a file
+// that already holds exactly these bytes is left as it is. fortschritt(i) is
+// called on the calling thread now and then with the count of files done.
+// False with the message of the first file that failed.
+bool dateienSchreiben(const std::vector<DateiAuftrag>& auftraege, QString& fehler,
+                      const std::function<void(size_t)>& fortschritt = {});
+
+// Runs arbeit(i) for i = 0..anzahl-1 on several threads (the files of a
+// project are independent, and working on several at once hides the waits
+// for the disk). arbeit returns false to stop the others early. fortschritt,
+// when given, is called on the calling thread now and then with the count done.
+void parallel(size_t anzahl, const std::function<bool(size_t)>& arbeit,
+              const std::function<void(size_t)>& fortschritt = {});
 
 // Reads the whole file. False with a German message in fehler.
 bool dateiLesen(const QString& pfad, QByteArray& inhalt, QString& fehler);

@@ -98,14 +98,17 @@ bool doppelteDateien(const std::vector<LncvAusgabe>& liste, QString& meldung)
 
 bool lncvDateienSchreiben(const std::vector<LncvAusgabe>& liste, QString& fehler)
 {
+    std::vector<DateiAuftrag> auftraege;
+    auftraege.reserve(liste.size());
+    for (const LncvAusgabe& a : liste)
+        auftraege.push_back({a.pfad, a.inhalt});
     FeldFortschritt fortschritt;
-    for (const LncvAusgabe& a : liste) {
-        fortschritt.zeigen(a.x, a.y);
-        if (!dateiSchreiben(a.pfad, a.inhalt, fehler))
-            return false;
-    }
+    const bool ok = dateienSchreiben(auftraege, fehler, [&](size_t fertig) {
+        if (fertig > 0)
+            fortschritt.zeigen(liste[fertig - 1].x, liste[fertig - 1].y);
+    });
     fortschritt.fertig();
-    return true;
+    return ok;
 }
 
 // The LNCV files of the connection modules: article 54480 or 54490, "_", address.
@@ -141,7 +144,8 @@ bool Save_plt()
         return fehlschlag(fehler);
     QStringList zeilen = projektDateiZeilen();
     zeilen.prepend(dateiKopf());
-    if (!lncvDateienSchreiben(lncv, fehler) || !dateiSchreiben(PultVerz + PultDatei, Cp1252::datei(zeilen), fehler))
+    if (!lncvDateienSchreiben(lncv, fehler)
+        || !dateienSchreiben({{PultVerz + PultDatei, Cp1252::datei(zeilen)}}, fehler))
         return fehlschlag(fehler);
     for (const LncvAusgabe& a : lncv)
         if (a.marke)

@@ -145,6 +145,17 @@ void TstConnectionModule::oeffnenMitDatei()
              (QStringList{"100", "200", "300", "400", "12", "1500"}));
     QVERIFY(dlg->LN_Chk->isChecked());
     QCOMPARE(int(AnschlussLNCV[4]), 9);
+    QVERIFY(dlg->OK_But->isEnabled());
+
+    // A file value beyond its box's maximum is shown whole and blocks programming.
+    dlg->Abbruch_But->click();
+    datei(5449, 3, {12, 5000});
+    oeffne();
+    QCOMPARE(box(4), QStringLiteral("5000"));
+    QVERIFY(!dlg->OK_But->isEnabled());
+    QCOMPARE(dlg->windowTitle(), QStringLiteral(" --- Wert zu groß !! ---"));
+    tippen(dlg->Value_Txt[4], "2047");
+    QVERIFY(dlg->OK_But->isEnabled());
 }
 
 void TstConnectionModule::ohneDateiVonNull()

@@ -58,7 +58,7 @@ private slots:
         QVERIFY(d.boxen.isEmpty());
     }
 
-    void doubleSlipTakesSecondAddressOnlyForThreeAspects_data()
+    void doubleSlipSecondAddressByLncv15_data()
     {
         QTest::addColumn<int>("lncv15");
         QTest::addColumn<int>("zweite");
@@ -68,7 +68,7 @@ private slots:
         QTest::newRow("9") << 9 << 11;
         QTest::newRow("10") << 10 << 0;
     }
-    void doubleSlipTakesSecondAddressOnlyForThreeAspects()
+    void doubleSlipSecondAddressByLncv15()
     {
         QFETCH(int, lncv15);
         QFETCH(int, zweite);

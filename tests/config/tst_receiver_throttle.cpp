@@ -107,6 +107,9 @@ void TstReceiverThrottle::empfaengerBereich()
     QCOMPARE(dlg->windowTitle(), QStringLiteral("Zivra-Empfänger Adresse"));
     QTest::keyClicks(box, "77");
     QCOMPARE(box->text(), QStringLiteral("4097"));   // at most four characters
+    QVERIFY(!zivraSpeichern(1, 1, 4096));
+    QVERIFY(zivraSpeichern(1, 1, 4095));
+    QCOMPARE(lncv(1, 1, 37), 4095);
 }
 
 void TstReceiverThrottle::empfaengerBleibtAnSeinemFeld()
