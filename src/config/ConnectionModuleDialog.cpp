@@ -13,7 +13,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -40,7 +39,7 @@ QLabel* text(const QString& t)
 }
 } // namespace
 
-Anschlussmodul_Form::Anschlussmodul_Form(QWidget* parent) : QDialog(parent)
+Anschlussmodul_Form::Anschlussmodul_Form(QWidget* parent) : WarteDialog(parent)
 {
     setObjectName(QStringLiteral("Anschlussmodul_Form"));
     setWindowTitle(Titel);
@@ -219,22 +218,4 @@ void Anschlussmodul_Form::abbrechen()
     }
     DialogFertig = 1;
     hide();
-}
-
-void Anschlussmodul_Form::closeEvent(QCloseEvent* e)
-{
-    abbrechen();
-    e->accept();
-}
-
-void Anschlussmodul_Form::reject()
-{
-    abbrechen();
-}
-
-bool Anschlussmodul_Form::event(QEvent* e)
-{
-    if (e->type() == QEvent::WindowActivate)
-        hilfeKontextUebernehmen(this);
-    return QDialog::event(e);
 }

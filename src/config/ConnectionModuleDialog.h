@@ -1,5 +1,6 @@
 #pragma once
-#include <QDialog>
+#include "config/WaitedDialog.h"
+
 #include <array>
 #include <cstdint>
 
@@ -12,9 +13,8 @@ class QPushButton;
 // connection module on field (AnschlussProgX, AnschlussProgY) as it was when
 // the dialog was opened; reads them from the module, programs them into it
 // and keeps them in the module's LNCV file. Its caller waits until it is
-// closed (DialogFertig); closing it through the frame or with Escape counts
-// as "Abbruch".
-class Anschlussmodul_Form : public QDialog {
+// closed (DialogFertig).
+class Anschlussmodul_Form : public WarteDialog {
     Q_OBJECT
 public:
     explicit Anschlussmodul_Form(QWidget* parent = nullptr);
@@ -30,11 +30,6 @@ public:
     QPushButton* OK_But = nullptr;
     QPushButton* Abbruch_But = nullptr;
 
-protected:
-    void closeEvent(QCloseEvent* e) override;
-    void reject() override;
-    bool event(QEvent* e) override;
-
 private:
     int32_t artikel() const;
     int64_t adresse() const;
@@ -42,7 +37,7 @@ private:
     void versionGeklickt();
     void lesen();
     void programmieren();
-    void abbrechen();
+    void abbrechen() override;
 
     int feldX = 0, feldY = 0;
 };

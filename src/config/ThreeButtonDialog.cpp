@@ -18,6 +18,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <tuple>
+#include <utility>
+
 namespace {
 const QString Titel = QStringLiteral("3 Tasten Modul");
 const QString TastenNamen[3] = {QStringLiteral("linke Taste"), QStringLiteral("mittlere Taste"),
@@ -77,6 +80,42 @@ QGroupBox* rahmen(QWidget* eltern, const QString& titel, const char* basis, int 
     return g;
 }
 
+// A row of a label and a box of the dialog that takes numbers up to maximum.
+QLineEdit* zahlZeile(QWidget* dialog, QGridLayout* raster, const QString& text, const char* box, int k, int maximum)
+{
+    QLineEdit* b = zahlBox(dialog, name(box, k), maximum);
+    zeile(raster, text, b);
+    return b;
+}
+
+// The grid of a frame whose third column holds "Automatik" boxes.
+QGridLayout* rasterMitAutomatik(QWidget* rahmen)
+{
+    auto* raster = new QGridLayout(rahmen);
+    raster->addWidget(new QLabel(QStringLiteral("automatische Adressierung zulassen")), 0, 2);
+    return raster;
+}
+
+// A row of an address box of the dialog and its "Automatik" box.
+std::pair<QLineEdit*, QCheckBox*> adressZeile(QWidget* dialog, QGridLayout* raster, const QString& text,
+                                              const char* box, const char* automatikName, int k)
+{
+    QLineEdit* b = zahlBox(dialog, name(box, k), T3AdressMax);
+    QCheckBox* c = automatik(raster->parentWidget(), automatikName, k);
+    zeile(raster, text, b, c);
+    return {b, c};
+}
+
+// Two options of the group side by side in a new row, named basis(2k) and
+// basis(2k + 1), with the ids ersteId and ersteId + 1.
+void optionenZeile(QGridLayout* raster, QButtonGroup* gruppe, const char* basis, int k, const QString (&texte)[2],
+                   int ersteId)
+{
+    const int r = raster->rowCount();
+    for (int i = 0; i < 2; ++i)
+        raster->addWidget(option(raster->parentWidget(), gruppe, texte[i], name(basis, 2 * k + i), ersteId + i), r, i);
+}
+
 QLabel* keineAutomatik()
 {
     return new QLabel(QStringLiteral("automatische Adressierung nicht möglich!"));
@@ -103,10 +142,20 @@ T3Mod_Form::T3Mod_Form(QWidget* parent) : QDialog(parent)
 
 QWidget* T3Mod_Form::tasteAnlegen(int k)
 {
-    Taste& t = tasten[k];
     auto* seite = new QWidget(this);
     auto* spalte = new QVBoxLayout(seite);
+    spalte->addWidget(funktionRahmen(seite, k));
+    spalte->addWidget(magRahmen(seite, k));
+    spalte->addWidget(lokRahmen(seite, k));
+    spalte->addWidget(zielRahmen(seite, k));
+    spalte->addWidget(rmRahmen(seite, k));
+    spalte->addStretch();
+    return seite;
+}
 
+QGroupBox* T3Mod_Form::funktionRahmen(QWidget* seite, int k)
+{
+    Taste& t = tasten[k];
     auto* funktion = new QGroupBox(QStringLiteral("Funktion"), seite);
     funktion->setObjectName(QStringLiteral("Frame%1").arg(k + 1));
     auto* fktLayout = new QVBoxLayout(funktion);
@@ -120,68 +169,69 @@ QWidget* T3Mod_Form::tasteAnlegen(int k)
                 FktOpt_Click(6 * k + f);
         });
     }
-    spalte->addWidget(funktion);
+    return funktion;
+}
 
+QGroupBox* T3Mod_Form::magRahmen(QWidget* seite, int k)
+{
+    Taste& t = tasten[k];
     t.Mag_Frame = rahmen(seite, QStringLiteral("Magnetartikel schalten:"), "Mag_Frame", k);
-    auto* mag = new QGridLayout(t.Mag_Frame);
-    mag->addWidget(new QLabel(QStringLiteral("automatische Adressierung zulassen")), 0, 2);
-    t.MagAdr_Txt = zahlBox(this, name("MagAdr_Txt", k), T3AdressMax);
-    t.MagAutoNum_Chk = automatik(t.Mag_Frame, "MagAutoNum_Chk", k);
-    zeile(mag, QStringLiteral("Magnetartikeladresse:"), t.MagAdr_Txt, t.MagAutoNum_Chk);
-    spalte->addWidget(t.Mag_Frame);
+    std::tie(t.MagAdr_Txt, t.MagAutoNum_Chk) = adressZeile(this, rasterMitAutomatik(t.Mag_Frame),
+                                                           QStringLiteral("Magnetartikeladresse:"), "MagAdr_Txt",
+                                                           "MagAutoNum_Chk", k);
+    return t.Mag_Frame;
+}
 
+QGroupBox* T3Mod_Form::lokRahmen(QWidget* seite, int k)
+{
+    Taste& t = tasten[k];
     t.Lok_Frame = rahmen(seite, QStringLiteral("Loksonderfunktion:"), "Lok_Frame", k);
     auto* lok = new QGridLayout(t.Lok_Frame);
-    t.LokAdr_Txt = zahlBox(this, name("LokAdr_Txt", k), T3LokMax);
-    t.SFKTAdr_Txt = zahlBox(this, name("SFKTAdr_Txt", k), T3LokMax);
-    zeile(lok, QStringLiteral("Lokadresse:"), t.LokAdr_Txt);
-    zeile(lok, QStringLiteral("Nummer der Sonderfkt.:"), t.SFKTAdr_Txt);
+    t.LokAdr_Txt = zahlZeile(this, lok, QStringLiteral("Lokadresse:"), "LokAdr_Txt", k, T3LokMax);
+    t.SFKTAdr_Txt = zahlZeile(this, lok, QStringLiteral("Nummer der Sonderfkt.:"), "SFKTAdr_Txt", k, T3LokMax);
     lok->addWidget(keineAutomatik(), lok->rowCount(), 0, 1, 2);
-    spalte->addWidget(t.Lok_Frame);
+    return t.Lok_Frame;
+}
 
+QGroupBox* T3Mod_Form::zielRahmen(QWidget* seite, int k)
+{
+    Taste& t = tasten[k];
     t.Ziel_frame = rahmen(seite, QStringLiteral("Zieltaste und LED:"), "Ziel_frame", k);
-    auto* ziel = new QGridLayout(t.Ziel_frame);
-    ziel->addWidget(new QLabel(QStringLiteral("automatische Adressierung zulassen")), 0, 2);
-    t.ZTMagAdr_Txt = zahlBox(this, name("ZTMagAdr_Txt", k), T3AdressMax);
-    t.ZTAutoNum_Chk = automatik(t.Ziel_frame, "ZTAutoNum_Chk", k);
-    zeile(ziel, QStringLiteral("Magnetartikel-Adresse für Taster :"), t.ZTMagAdr_Txt, t.ZTAutoNum_Chk);
+    QGridLayout* ziel = rasterMitAutomatik(t.Ziel_frame);
+    std::tie(t.ZTMagAdr_Txt, t.ZTAutoNum_Chk) = adressZeile(
+        this, ziel, QStringLiteral("Magnetartikel-Adresse für Taster :"), "ZTMagAdr_Txt", "ZTAutoNum_Chk", k);
     t.rotGruen = new QButtonGroup(this);
-    const int rg = ziel->rowCount();
-    ziel->addWidget(option(t.Ziel_frame, t.rotGruen, QStringLiteral("Taster sendet ROT"), name("TasterRG", 2 * k), 0),
-                    rg, 0);
-    ziel->addWidget(
-        option(t.Ziel_frame, t.rotGruen, QStringLiteral("Taster sendet GRÜN"), name("TasterRG", 2 * k + 1), 1), rg, 1);
+    optionenZeile(ziel, t.rotGruen, "TasterRG", k,
+                  {QStringLiteral("Taster sendet ROT"), QStringLiteral("Taster sendet GRÜN")}, 0);
     t.Ziel_frame2 = new QFrame(t.Ziel_frame);
     t.Ziel_frame2->setObjectName(name("Ziel_frame2", k));
     auto* ziel2 = new QGridLayout(t.Ziel_frame2);
     ziel2->setContentsMargins(0, 0, 0, 0);
-    t.ZTLEDAdr_Txt = zahlBox(this, name("ZTLEDAdr_Txt", k), T3AdressMax);
-    t.ZTLEDAutoNum_Chk = automatik(t.Ziel_frame2, "ZTLEDAutoNum_Chk", k);
-    t.ZTTaSperre_Txt = zahlBox(this, name("ZTTaSperre_Txt", k), T3AdressMax);
-    t.ZTTaSperreAutoNum_Chk = automatik(t.Ziel_frame2, "ZTTaSperreAutoNum_Chk", k);
-    zeile(ziel2, QStringLiteral("Magnetartikel-Adresse für LED :"), t.ZTLEDAdr_Txt, t.ZTLEDAutoNum_Chk);
-    zeile(ziel2, QStringLiteral("Mag.art.-Adresse für Tastensperre :"), t.ZTTaSperre_Txt, t.ZTTaSperreAutoNum_Chk);
+    std::tie(t.ZTLEDAdr_Txt, t.ZTLEDAutoNum_Chk) = adressZeile(
+        this, ziel2, QStringLiteral("Magnetartikel-Adresse für LED :"), "ZTLEDAdr_Txt", "ZTLEDAutoNum_Chk", k);
+    std::tie(t.ZTTaSperre_Txt, t.ZTTaSperreAutoNum_Chk) =
+        adressZeile(this, ziel2, QStringLiteral("Mag.art.-Adresse für Tastensperre :"), "ZTTaSperre_Txt",
+                    "ZTTaSperreAutoNum_Chk", k);
     ziel->addWidget(t.Ziel_frame2, ziel->rowCount(), 0, 1, 3);
-    spalte->addWidget(t.Ziel_frame);
+    return t.Ziel_frame;
+}
 
+QGroupBox* T3Mod_Form::rmRahmen(QWidget* seite, int k)
+{
+    Taste& t = tasten[k];
     t.RM_Frame = rahmen(seite, QStringLiteral("Rückmeldung und LED:"), "RM_Frame", k);
     auto* rm = new QGridLayout(t.RM_Frame);
-    t.RMAdrTa_Txt = zahlBox(this, name("RMAdrTa_Txt", k), T3AdressMax);
-    zeile(rm, QStringLiteral("Rückmelde-Adresse für Taster:"), t.RMAdrTa_Txt);
+    t.RMAdrTa_Txt =
+        zahlZeile(this, rm, QStringLiteral("Rückmelde-Adresse für Taster:"), "RMAdrTa_Txt", k, T3AdressMax);
     t.freiBelegt = new QButtonGroup(this);
-    const int fb = rm->rowCount();
-    rm->addWidget(option(t.RM_Frame, t.freiBelegt, QStringLiteral("Taster sendet Frei"), name("TasterFB", 2 * k), 2),
-                  fb, 0);
-    rm->addWidget(
-        option(t.RM_Frame, t.freiBelegt, QStringLiteral("Taster sendet Belegt"), name("TasterFB", 2 * k + 1), 3), fb, 1);
-    t.RMLEDAdr_Txt = zahlBox(this, name("RMLEDAdr_Txt", k), T3AdressMax);
-    t.RMTaSperre_Txt = zahlBox(this, name("RMTaSperre_Txt", k), T3AdressMax);
-    zeile(rm, QStringLiteral("Magnetartikel-Adresse für LED :"), t.RMLEDAdr_Txt);
-    zeile(rm, QStringLiteral("Mag.art.-Adresse für Tastensperre :"), t.RMTaSperre_Txt);
+    optionenZeile(rm, t.freiBelegt, "TasterFB", k,
+                  {QStringLiteral("Taster sendet Frei"), QStringLiteral("Taster sendet Belegt")}, 2);
+    t.RMLEDAdr_Txt =
+        zahlZeile(this, rm, QStringLiteral("Magnetartikel-Adresse für LED :"), "RMLEDAdr_Txt", k, T3AdressMax);
+    t.RMTaSperre_Txt =
+        zahlZeile(this, rm, QStringLiteral("Mag.art.-Adresse für Tastensperre :"), "RMTaSperre_Txt", k, T3AdressMax);
     rm->addWidget(keineAutomatik(), rm->rowCount(), 0, 1, 2);
-    spalte->addWidget(t.RM_Frame);
-    spalte->addStretch();
-    return seite;
+    return t.RM_Frame;
 }
 
 QRadioButton* T3Mod_Form::fktOpt(int index) const

@@ -41,6 +41,11 @@ public:
 
 private:
     QWidget* tasteAnlegen(int k);
+    QGroupBox* funktionRahmen(QWidget* seite, int k);
+    QGroupBox* magRahmen(QWidget* seite, int k);
+    QGroupBox* lokRahmen(QWidget* seite, int k);
+    QGroupBox* zielRahmen(QWidget* seite, int k);
+    QGroupBox* rmRahmen(QWidget* seite, int k);
     QRadioButton* fktOpt(int index) const;
     void FktOpt_Click(int index);
     void FktFrames_anzeigen(int index);

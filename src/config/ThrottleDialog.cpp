@@ -6,7 +6,6 @@
 #include "loconet/LnPort.h"
 #include "loconet/ModulDialoge.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,7 +23,7 @@ QLabel* label(QWidget* eltern, int index, const QString& text)
 }
 } // namespace
 
-Fahrregler_Form::Fahrregler_Form(QWidget* parent) : QDialog(parent)
+Fahrregler_Form::Fahrregler_Form(QWidget* parent) : WarteDialog(parent)
 {
     setObjectName(QStringLiteral("Fahrregler_Form"));
     setWindowTitle(Titel);
@@ -63,13 +62,6 @@ void Fahrregler_Form::zeigen()
     activateWindow();
 }
 
-bool Fahrregler_Form::event(QEvent* e)
-{
-    if (e->type() == QEvent::WindowActivate)
-        hilfeKontextUebernehmen(this);
-    return QDialog::event(e);
-}
-
 void Fahrregler_Form::senden()
 {
     const double adresse = Zahl::lies(ZivraAdr_Txt->text());
@@ -82,15 +74,4 @@ void Fahrregler_Form::abbrechen()
 {
     hide();
     DialogFertig = 1;
-}
-
-void Fahrregler_Form::closeEvent(QCloseEvent* e)
-{
-    abbrechen();
-    e->accept();
-}
-
-void Fahrregler_Form::reject()
-{
-    abbrechen();
 }

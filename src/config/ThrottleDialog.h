@@ -1,14 +1,13 @@
 #pragma once
-#include <QDialog>
+#include "config/WaitedDialog.h"
 
 class QLineEdit;
 class QPushButton;
 
 // "Fahrregler 54730 - ZIVRA Empfänger Adresse": sends the receiver address to
 // a throttle in programming mode, as often as the user presses "Senden". Its
-// caller waits until it is closed (DialogFertig); closing it through the frame
-// or with Escape counts as "Abbruch".
-class Fahrregler_Form : public QDialog {
+// caller waits until it is closed (DialogFertig).
+class Fahrregler_Form : public WarteDialog {
     Q_OBJECT
 public:
     explicit Fahrregler_Form(QWidget* parent = nullptr);
@@ -19,12 +18,7 @@ public:
     QPushButton* OK_But = nullptr;
     QPushButton* Abbruch_But = nullptr;
 
-protected:
-    void closeEvent(QCloseEvent* e) override;
-    void reject() override;
-    bool event(QEvent* e) override;
-
 private:
     void senden();
-    void abbrechen();
+    void abbrechen() override;
 };

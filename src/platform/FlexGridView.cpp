@@ -136,6 +136,10 @@ void FlexGridView::mouseMoveEvent(QMouseEvent* e)
 
 void FlexGridView::keyPressEvent(QKeyEvent* e)
 {
+    if (e->key() == Qt::Key_F1) {
+        e->ignore();   // the window shows its help
+        return;
+    }
     emit tasteGedrueckt(e->key(), e->modifiers());
 }
 

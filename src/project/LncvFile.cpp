@@ -193,18 +193,24 @@ bool lncvLesen(const QByteArray& bytes, int n, LncvInhalt& ziel, QString& fehler
     return false;
 }
 
-bool load_lncv(int32_t& artikelNr, int16_t* werte, int n, const QString& datei, QString& text, QString& fehler)
+bool lncvDateiLesen(const QString& datei, int n, LncvInhalt& ziel, QString& fehler)
 {
     QByteArray bytes;
     if (!dateiLesen(datei, bytes, fehler))
         return false;
-    LncvInhalt inhalt;
     QString grund;
-    if (!lncvLesen(bytes, n, inhalt, grund)) {
-        fehler = QStringLiteral("Die LNCV-Datei ") + QDir::toNativeSeparators(datei)
-            + QStringLiteral(" ist fehlerhaft:\r\n") + grund;
+    if (lncvLesen(bytes, n, ziel, grund))
+        return true;
+    fehler = QStringLiteral("Die LNCV-Datei ") + QDir::toNativeSeparators(datei) + QStringLiteral(" ist fehlerhaft:\r\n")
+        + grund;
+    return false;
+}
+
+bool load_lncv(int32_t& artikelNr, int16_t* werte, int n, const QString& datei, QString& text, QString& fehler)
+{
+    LncvInhalt inhalt;
+    if (!lncvDateiLesen(datei, n, inhalt, fehler))
         return false;
-    }
     artikelNr = inhalt.artikelNr;
     std::copy(inhalt.werte.begin(), inhalt.werte.end(), werte);
     text += inhalt.text;

@@ -13,6 +13,9 @@ inline constexpr int LncvAnzahlModul = 128;
 inline constexpr int LncvAnzahlFSSpeicher = 2048;
 inline constexpr int LncvAnzahlAnschluss = 16;
 
+// The route memory keeps its values in images of its own, not in its field.
+inline constexpr int32_t FSSpeicherArtikel = 54670;
+
 // Desk module articles that keep their values in an LNCV file of their own.
 bool hatLncvDatei(int32_t artikel);
 
@@ -36,6 +39,9 @@ struct LncvInhalt {
 // above 65535 is refused: false with a German message in fehler.
 // CR LF, lone CR and lone LF all end a line.
 bool lncvLesen(const QByteArray& bytes, int n, LncvInhalt& ziel, QString& fehler);
+
+// Reads and checks the LNCV file for n values; on failure fehler names the file.
+bool lncvDateiLesen(const QString& datei, int n, LncvInhalt& ziel, QString& fehler);
 
 // Reads the file into werte 0..n-1 (all of them: 0 where the file has no
 // value), its article number and description (appended to text). On failure

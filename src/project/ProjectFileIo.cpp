@@ -16,6 +16,7 @@
 
 namespace {
 constexpr qint64 FortschrittAbstandMs = 40;
+constexpr size_t ParallelAbAnzahl = 64;   // fewer files are quicker done one after the other
 }
 
 QString dateiKopf()
@@ -46,6 +47,13 @@ bool gleicherInhalt(const QString& pfad, const QByteArray& inhalt)
 
 void parallel(size_t anzahl, const std::function<bool(size_t)>& arbeit, const std::function<void(size_t)>& fortschritt)
 {
+    if (anzahl < ParallelAbAnzahl) {
+        for (size_t i = 0; i < anzahl && arbeit(i); ++i) {
+        }
+        if (fortschritt)
+            fortschritt(anzahl);
+        return;
+    }
     QThreadPool pool;
     std::atomic<size_t> naechster{0}, fertig{0};
     std::atomic<bool> abbruch{false};

@@ -21,7 +21,6 @@
 
 namespace {
 constexpr int16_t LoeschWerkzeug = 1;       // catalogue entry 1 is the delete tool
-constexpr int32_t FSSpeicherArtikel = 54670;
 constexpr int32_t AnschlussPlatte = 54430;
 
 bool fehlschlag(const QString& text)
@@ -62,7 +61,7 @@ void fsSpeicherWerte(int x, int y, const ModulPlan& plan)
         return;
     }
     if (plan.art == ModulPlan::Werte)
-        std::copy(plan.werte.begin(), plan.werte.end(), m.LNCV.begin());
+        std::copy_n(plan.werte.begin(), std::min(plan.werte.size(), m.LNCV.size()), m.LNCV.begin());
     make_lncv_copy(m.LNCV.data(), m.ProgKopie.data(), LncvAnzahlFSSpeicher);
 }
 
@@ -70,8 +69,8 @@ void modulWerte(int x, int y, const KatalogEintrag& e, const ModulPlan& plan)
 {
     PultFeld& f = PultFelder[size_t(x)][size_t(y)];
     if (plan.art == ModulPlan::Werte)
-        std::copy(plan.werte.begin(), plan.werte.end(), f.LNCV.begin());
-    const int n = std::clamp<int>(e.LNCVAnzahl, 0, 128);
+        std::copy_n(plan.werte.begin(), std::min(plan.werte.size(), f.LNCV.size()), f.LNCV.begin());
+    const int n = std::clamp<int>(e.LNCVAnzahl, 0, LncvAnzahlModul);
     make_lncv_copy(f.LNCV.data(), f.ProgKopie.data(), n);
 }
 
@@ -132,7 +131,7 @@ void load_new_element(const FeldZeile& z, const ModulPlan& plan)
             continue;
         cursorAuf(z.x, z.y);
         SetzePultElement(int16_t(i));
-        if (!hatLncvDatei(e.ArtikelNr) || plan.art == ModulPlan::KeinModul)
+        if (plan.art == ModulPlan::KeinModul || i != plan.eintrag)
             continue;
         if (e.ArtikelNr == FSSpeicherArtikel)
             fsSpeicherWerte(z.x, z.y, plan);
@@ -174,8 +173,8 @@ bool Load_plt()
             return fehlschlag(fehler);
         }
     }
-    vormerkungenVerwerfen();
     uebernehmen(inhalt, plan);
+    // Replacing the desk marks nothing for deletion: the files belong to the loaded project.
     vormerkungenVerwerfen();
     projektAlsGespeichertMerken();
     return true;

@@ -17,7 +17,6 @@
 
 namespace {
 constexpr int FSSpeicherCode = 930;
-constexpr int32_t FSSpeicherArtikel = 54670;
 
 struct Ort {
     int32_t artikel;
@@ -91,32 +90,65 @@ bool loeschenFragen(const QString& datei, bool fsSpeicher)
         == Msg::Ja;
 }
 
+// A field line's module, and its file as read ahead on a worker thread.
+struct Modul {
+    int eintrag = -1;
+    int32_t artikel = 0;
+    int n = 0;
+    bool fsSpeicher = false;
+    QString direkt;                          // the file of the placement address
+    DateiZustand zustand = DateiZustand::Fehlt;
+    QString fehler;
+    LncvInhalt inhalt;
+};
+
 class ModulLeser {
 public:
     ModulLeser(const ProjektInhalt& inhalt, const KatalogTabelle& katalog) : inhalt(inhalt), katalog(katalog) {}
 
-    bool planen(const FeldZeile& z, ModulPlan& plan)
+    // Finds the modules of the field lines and reads their files, several at a time.
+    void vorauslesen()
     {
-        const int i = letzterEintragMitCode(katalog, z.code);
-        if (i < 0 || !hatLncvDatei(katalog[size_t(i)].ArtikelNr))
+        module.resize(inhalt.felder.size());
+        std::vector<size_t> mitModul;
+        for (size_t i = 0; i < inhalt.felder.size(); ++i)
+            if (erkennen(inhalt.felder[i], module[i]))
+                mitModul.push_back(i);
+        parallel(mitModul.size(), [&](size_t k) {
+            Modul& m = module[mitModul[k]];
+            m.zustand = dateiPruefen(m.direkt, m.fehler);
+            if (m.zustand == DateiZustand::Da && !lncvDateiLesen(m.direkt, m.n, m.inhalt, m.fehler))
+                m.zustand = DateiZustand::Fehler;
             return true;
-        const KatalogEintrag& e = katalog[size_t(i)];
-        const bool fsSpeicher = e.ArtikelNr == FSSpeicherArtikel;
+        });
+    }
+
+    bool planen(size_t i, ModulPlan& plan)
+    {
+        Modul& m = module[i];
         // Placing refuses route memories beyond the available slots.
-        if (fsSpeicher && fsSpeicherAnzahl >= FSSpeicherMax)
+        if (m.direkt.isEmpty() || (m.fsSpeicher && fsSpeicherAnzahl >= FSSpeicherMax))
             return true;
-        const QString direkt = modulDatei(e.ArtikelNr, platzierteModulAdresse(e.ElementNr, z.x, z.y, inhalt.pult.PultOpt_ZS_AdrOpt));
-        std::optional<QString> datei;
-        if (!finden(direkt, e.ArtikelNr, z, datei))
+        switch (m.zustand) {
+        case DateiZustand::Fehler:
+            meldung = m.fehler;
             return false;
-        if (!datei) {
-            plan.art = loeschenFragen(direkt, fsSpeicher) ? ModulPlan::Loeschen : ModulPlan::Vorgaben;
-        } else {
-            const int n = fsSpeicher ? LncvAnzahlFSSpeicher : std::clamp<int>(e.LNCVAnzahl, 0, LncvAnzahlModul);
-            if (!lesen(*datei, e.ArtikelNr / 10, n, plan))
+        case DateiZustand::Da:
+            if (!uebernehmen(m.direkt, m, plan))
                 return false;
+            break;
+        case DateiZustand::Fehlt: {
+            const FeldZeile& z = inhalt.felder[i];
+            const QString gefunden = index.suchen(m.artikel, z.x, z.y);
+            if (gefunden.isEmpty())
+                plan.art = loeschenFragen(m.direkt, m.fsSpeicher) ? ModulPlan::Loeschen : ModulPlan::Vorgaben;
+            else if (!lncvDateiLesen(gefunden, m.n, m.inhalt, meldung) || !uebernehmen(gefunden, m, plan))
+                return false;
+            break;
         }
-        if (fsSpeicher && plan.art != ModulPlan::Loeschen)
+        }
+        plan.eintrag = m.eintrag;
+        if (m.fsSpeicher && plan.art != ModulPlan::Loeschen)
             ++fsSpeicherAnzahl;
         return true;
     }
@@ -124,42 +156,38 @@ public:
     QString meldung;
 
 private:
-    bool finden(const QString& direkt, int32_t artikel, const FeldZeile& z, std::optional<QString>& datei)
+    bool erkennen(const FeldZeile& z, Modul& m) const
     {
-        switch (dateiPruefen(direkt, meldung)) {
-        case DateiZustand::Da:
-            datei = direkt;
-            return true;
-        case DateiZustand::Fehler:
+        const int i = letzterEintragMitCode(katalog, z.code);
+        if (i < 0 || !hatLncvDatei(katalog[size_t(i)].ArtikelNr))
             return false;
-        case DateiZustand::Fehlt:
-            break;
-        }
-        const QString gefunden = index.suchen(artikel, z.x, z.y);
-        if (!gefunden.isEmpty())
-            datei = gefunden;
+        const KatalogEintrag& e = katalog[size_t(i)];
+        m.eintrag = i;
+        m.artikel = e.ArtikelNr;
+        m.fsSpeicher = e.ArtikelNr == FSSpeicherArtikel;
+        m.n = m.fsSpeicher ? LncvAnzahlFSSpeicher : std::clamp<int>(e.LNCVAnzahl, 0, LncvAnzahlModul);
+        m.direkt = modulDatei(e.ArtikelNr, platzierteModulAdresse(e.ElementNr, z.x, z.y, inhalt.pult.PultOpt_ZS_AdrOpt));
         return true;
     }
 
-    bool lesen(const QString& datei, int32_t lncvArtikel, int n, ModulPlan& plan)
+    bool uebernehmen(const QString& datei, Modul& m, ModulPlan& plan)
     {
-        plan.werte.assign(size_t(n), 0);
-        int32_t artikel = 0;
-        QString text;
-        if (!load_lncv(artikel, plan.werte.data(), n, datei, text, meldung))
-            return false;
-        if (artikel != lncvArtikel) {
+        const int32_t lncvArtikel = m.artikel / 10;
+        if (m.inhalt.artikelNr != lncvArtikel) {
             meldung = QStringLiteral("Die LNCV-Datei ") + QDir::toNativeSeparators(datei)
-                + QStringLiteral(" gehört nicht zu diesem Modul:\r\nsie nennt den Artikel ") + QString::number(artikel)
-                + QStringLiteral(" statt ") + QString::number(lncvArtikel) + QLatin1Char('.');
+                + QStringLiteral(" gehört nicht zu diesem Modul:\r\nsie nennt den Artikel ")
+                + QString::number(m.inhalt.artikelNr) + QStringLiteral(" statt ") + QString::number(lncvArtikel)
+                + QLatin1Char('.');
             return false;
         }
         plan.art = ModulPlan::Werte;
+        plan.werte = std::move(m.inhalt.werte);
         return true;
     }
 
     const ProjektInhalt& inhalt;
     const KatalogTabelle& katalog;
+    std::vector<Modul> module;
     OrdnerIndex index;
     int fsSpeicherAnzahl = 0;
 };
@@ -185,8 +213,9 @@ bool modulDateienLesen(const ProjektInhalt& inhalt, const KatalogTabelle& katalo
 {
     plan.assign(inhalt.felder.size(), ModulPlan{});
     ModulLeser leser(inhalt, katalog);
+    leser.vorauslesen();
     for (size_t i = 0; i < inhalt.felder.size(); ++i)
-        if (!leser.planen(inhalt.felder[i], plan[i])) {
+        if (!leser.planen(i, plan[i])) {
             fehler = leser.meldung;
             return false;
         }

@@ -12,6 +12,7 @@
 struct ModulPlan {
     enum Art { KeinModul, Werte, Vorgaben, Loeschen };
     Art art = KeinModul;
+    int eintrag = -1;             // the catalogue entry of the module
     std::vector<int16_t> werte;   // the file's values (Werte)
 };
 

@@ -19,7 +19,6 @@
 #include <QHash>
 
 namespace {
-constexpr int32_t FSSpeicherArtikel = 54670;
 constexpr int MaxGemeldeteDoppel = 5;
 
 bool fehlschlag(const QString& text)

@@ -1,6 +1,7 @@
 #include "project/ProjectFileWriter.h"
 
 #include "config/AddressOptions.h"
+#include "config/SupplyServices.h"
 #include "core/BasicText.h"
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
@@ -129,16 +130,11 @@ void routenZeilen(QStringList& z)
     }
 }
 
-bool istAnschlussPlatte(int32_t platte)
-{
-    return platte == 54430 || platte == 54480 || platte == 54490;
-}
-
 void anschlussZeilen(QStringList& z)
 {
     for (int x = 1; x <= PultdimensionenX; ++x)
         for (int y = 1; y <= PultdimensionenY; ++y)
-            if (istAnschlussPlatte(feld(x, y).Grundplatte))
+            if (istAnschlussmodulPlatte(feld(x, y).Grundplatte))
                 z << schluessel("Anschluss") + plain(x) + QStringLiteral(", ") + plain(y) + QStringLiteral(", ")
                         + plain(feld(x, y).Anschluss);
 }

@@ -1,47 +1,26 @@
 #pragma once
 #include "config/AddressOptions.h"
 #include "config/NumberingEngine.h"
-#include "core/CatalogueState.h"
-#include "core/DeskReset.h"
-#include "core/Desk.h"
 #include "core/MainWinState.h"
 #include "core/Placement.h"
-#include "platform/MsgBox.h"
-#include "project/DeskRecord.h"
-#include "project/ProgramConfig.h"
-
-#include <QList>
-#include <QTest>
+#include "support/Meldungen.h"
+#include "support/TestDesk.h"
 
 // An empty desk on the real catalogue of right-hand traffic, with every
 // message box recorded and answered by `antwort`.
-struct NumberingTestDesk {
-    QList<MsgBoxAufruf> boxen;
-    int antwort = Msg::Ok;
-
+struct NumberingTestDesk : Meldungen {
     void katalogLaden()
     {
-        KonfVerz = programmVerz() + QStringLiteral("Tessaro_Conf/");
-        Verkehr = 0;
-        QString fehler;
-        QVERIFY2(neues_pult_setzen(&fehler), qPrintable(fehler));
+        echtenKatalogLaden();
         adressGruppenBenennen();
     }
 
     void anlegen(int dx, int dy)
     {
-        PultDaten = PultDatenSatz{};
-        PultdimensionenX = int16_t(dx);
-        PultdimensionenY = int16_t(dy);
-        pult_leeren();
+        TestDesk::neuesPult(dx, dy);
         AdrOpt = AdrOptDaten{};
         AutoAdrSetzen = true;
-        boxen.clear();
-        antwort = Msg::Ok;
-        setzeMsgBoxResponder([this](const MsgBoxAufruf& a) {
-            boxen << a;
-            return antwort;
-        });
+        neu(Msg::Ok);
     }
 
     static int16_t katalogIndex(int code)
@@ -61,9 +40,9 @@ struct NumberingTestDesk {
         return feld(x, y);
     }
 
-    static PultFeld& feld(int x, int y) { return PultFelder[size_t(x)][size_t(y)]; }
+    static PultFeld& feld(int x, int y) { return TestDesk::feld(x, y); }
 
-    static int lncv(int x, int y, int n) { return uint16_t(feld(x, y).LNCV[size_t(n)]); }
+    static int lncv(int x, int y, int n) { return TestDesk::lncv(x, y, n); }
 
     // Range start and the next address to be handed out, as the dialog stores them.
     static void bereich(int gruppe, float start, float naechste)

@@ -1,23 +1,17 @@
 #pragma once
-#include "core/CatalogueState.h"
-#include "core/DeskReset.h"
-#include "core/Desk.h"
 #include "core/MainWinState.h"
 #include "core/Placement.h"
-#include "platform/MsgBox.h"
-#include "project/DeskRecord.h"
 #include "project/PendingLncvDeletions.h"
-#include "project/ProgramConfig.h"
 #include "routes/RouteTable.h"
-#include "support/TestCatalogue.h"
+#include "support/Meldungen.h"
+#include "support/TestDesk.h"
 
-#include <QList>
 #include <QTemporaryDir>
 #include <QTest>
 
 // A 10 x 10 desk on a small catalogue whose indices the tests name, with every
 // message box recorded and answered by `antwort`.
-struct PlacementTestDesk {
+struct PlacementTestDesk : Meldungen {
     enum Index : int16_t {
         Leer = 0, Loeschen = 1, Auswahl = 2, Gleis = 3, Weiche = 4, Signal = 5, FSSpeicherEl = 6, Fahrregler = 7,
         Zugnummer = 8, DreiTasten = 9, SignalHsRs = 10, Rangiersignal = 11, WeicheZusatz = 12, SignalLinks = 13,
@@ -25,8 +19,8 @@ struct PlacementTestDesk {
     };
 
     QTemporaryDir konf, projekt;
-    QList<MsgBoxAufruf> boxen;
-    int antwort = Msg::Ja;
+
+    PlacementTestDesk() : Meldungen(Msg::Ja) {}
 
     void aufbauen()
     {
@@ -46,28 +40,17 @@ struct PlacementTestDesk {
                     << "w3.bmp,Weiche 3,54650,103,0,101,-1005";
         k.grundplatten << "gp_w.bmp,54650" << "gp_s.bmp,54660" << "gp_fr0.bmp,54730" << "gp_fr1.bmp,54731"
                        << "gp_fr2.bmp,54732" << "gp_k.bmp,54640" << "gp_am.bmp,54430";
-        k.schreiben(konf.path() + "/", "Elemente_Rechtsverkehr.cfg");
-        KonfVerz = konf.path() + "/";
-        Verkehr = 0;
-        QString fehler;
-        QVERIFY2(neues_pult_setzen(&fehler), qPrintable(fehler));
+        k.laden(konf.path() + "/");
         QCOMPARE(ElementKatalog[WeicheNegativ].ElementNr, int16_t(103));
 
-        PultDaten = PultDatenSatz{};
         PultVerz = projekt.path() + "/";
-        PultdimensionenX = PultdimensionenY = 10;
-        pult_leeren();
+        TestDesk::neuesPult(10, 10);
         vormerkungenVerwerfen();
         UndoMoeglich = 0;
-        boxen.clear();
-        antwort = Msg::Ja;
-        setzeMsgBoxResponder([this](const MsgBoxAufruf& a) {
-            boxen << a;
-            return antwort;
-        });
+        neu(Msg::Ja);
     }
 
-    static PultFeld& feld(int x, int y) { return PultFelder[size_t(x)][size_t(y)]; }
+    static PultFeld& feld(int x, int y) { return TestDesk::feld(x, y); }
 
     static void setze(int x, int y, int16_t index)
     {

@@ -77,10 +77,7 @@ private slots:
                     << "e.bmp,Entkuppler,54650,401,1,0,0";
         k.grundplatten << "am.bmp,54430" << "kreuz.bmp,54640" << "platte.bmp,54642" << "am48.bmp,54480"
                        << "am49.bmp,54490" << "licht.bmp,54644";
-        k.schreiben(verz.path() + "/", "Elemente_Rechtsverkehr.cfg");
-        KonfVerz = verz.path() + "/";
-        Verkehr = 0;
-        QVERIFY(neues_pult_setzen());
+        k.laden(verz.path() + "/");
         setzeMsgBoxResponder([this](const MsgBoxAufruf& a) { boxen << a; return int(Msg::Nein); });
         for (Dialog d : {Dialog::Weichen_Form, Dialog::Ausl_Form, Dialog::Signal_Form, Dialog::Tasten_Form,
                          Dialog::Zivra_Form, Dialog::T3Mod_Form, Dialog::LNCV_Tab, Dialog::Joy_Form,

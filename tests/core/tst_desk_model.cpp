@@ -14,14 +14,7 @@ class TestDeskModel : public QObject {
     Q_OBJECT
     QTemporaryDir verz;
 
-    void katalogLaden(const TestKatalog& k)
-    {
-        k.schreiben(verz.path() + "/", "Elemente_Rechtsverkehr.cfg");
-        KonfVerz = verz.path() + "/";
-        Verkehr = 0;
-        QString fehler;
-        QVERIFY2(neues_pult_setzen(&fehler), qPrintable(fehler));
-    }
+    void katalogLaden(const TestKatalog& k) { k.laden(verz.path() + "/"); }
 
 private slots:
     void paletteOfNineEntriesHasTwoRows()

@@ -26,9 +26,7 @@ class TestMenuCommands : public QObject {
 private slots:
     void initTestCase()
     {
-        TestKatalog::mitWerkzeugen().schreiben(verz.path() + "/", "Elemente_Rechtsverkehr.cfg");
-        KonfVerz = verz.path() + "/";
-        QVERIFY(neues_pult_setzen());
+        TestKatalog::mitWerkzeugen().laden(verz.path() + "/");
         versionSetzen();
         setzeMsgBoxResponder([this](const MsgBoxAufruf& a) {
             boxen << a;

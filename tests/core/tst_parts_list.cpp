@@ -43,10 +43,7 @@ private slots:
         k.eintraege << "w.bmp,Weiche,54650,101,1,0,0" << "s.bmp,Signal,54660,501,1,0,0"
                     << "sl.bmp,Signal links,54710,502,1,0,0" << "r.bmp,Fahrregler,54730,901,1,0,r0.bmp,r1.bmp,r2.bmp"
                     << "l.bmp,Leuchtgleis,54644,51,1,0" << "fs.bmp,Speicher,54670,930,1,0" << "g.bmp,Gerade,0,10,1,0";
-        k.schreiben(verz.path() + "/", "Elemente_Rechtsverkehr.cfg");
-        KonfVerz = verz.path() + "/";
-        Verkehr = 0;
-        QVERIFY(neues_pult_setzen());
+        k.laden(verz.path() + "/");
     }
     void init()
     {

@@ -317,10 +317,7 @@ private slots:
 
     void theSuppliedCatalogueGivesEveryModuleItsDefaults()
     {
-        KonfVerz = programmVerz() + "Tessaro_Conf/";
-        Verkehr = 0;
-        QString fehler;
-        QVERIFY2(neues_pult_setzen(&fehler), qPrintable(fehler));
+        echtenKatalogLaden();
         pult_leeren();
         QCOMPARE(ElementKatalog[1].ElementNr, int16_t(-99));
         const auto erster = [](int32_t artikel) {

@@ -5,31 +5,19 @@
 #include "SimLeitung.h"
 #include "loconet/ComGeraete.h"
 #include "loconet/LnPort.h"
-#include "platform/MsgBox.h"
 #include "project/ProgramConfig.h"
+#include "support/Meldungen.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
-struct LnTestUmgebung {
+struct LnTestUmgebung : Meldungen {
     QTemporaryDir geraete;
-    QList<MsgBoxAufruf> boxen;
 
-    LnTestUmgebung()
-    {
-        setzeGeraeteVerz(geraete.path());
-        setzeMsgBoxResponder([this](const MsgBoxAufruf& aufruf) {
-            boxen << aufruf;
-            return int(Msg::Ok);
-        });
-    }
-    ~LnTestUmgebung()
-    {
-        setzeMsgBoxResponder({});
-        setzeGeraeteVerz({});
-    }
+    LnTestUmgebung() { setzeGeraeteVerz(geraete.path()); }
+    ~LnTestUmgebung() { setzeGeraeteVerz({}); }
 
     // Points COM n at a device through the link in the device folder.
     void verknuepfe(int n, const QString& ziel)

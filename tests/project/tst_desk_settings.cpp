@@ -1,4 +1,5 @@
 #include "core/PlacementTestDesk.h"
+#include "support/TestDialog.h"
 
 #include "config/AddressOptions.h"
 #include "core/EditModes.h"
@@ -15,17 +16,10 @@ class TestDeskSettings : public QObject {
     Q_OBJECT
     PlacementTestDesk d;
     using I = PlacementTestDesk;
-    QList<int> antworten;   // answers for the next boxes; Ok when used up
 
     static KonfModulOpt_Form* dialog() { return KonfModulOpt_Form::instanz(); }
     template <typename T = QLineEdit>
-    static T* ctl(const char* name)
-    {
-        T* c = dialog()->findChild<T*>(QString::fromLatin1(name));
-        if (!c)
-            qFatal("control %s missing", name);
-        return c;
-    }
+    static T* ctl(const char* name) { return TestDialog::teil<T>(dialog(), QString::fromLatin1(name)); }
     static void tippen(const char* name, const QString& text)
     {
         ctl(name)->clear();
@@ -53,11 +47,7 @@ private slots:
         EditModus = 1;
         FSAnzahl = -1;
         AdrOpt = AdrOptDaten{};
-        antworten.clear();
-        setzeMsgBoxResponder([this](const MsgBoxAufruf& a) {
-            d.boxen << a;
-            return antworten.isEmpty() ? int(Msg::Ok) : antworten.takeFirst();
-        });
+        d.neu(Msg::Ok);
         dialog()->hide();
     }
 
@@ -231,7 +221,7 @@ private slots:
         grundeinstellungenZeigen();
         groesse("8", "8");
         tippen("Hell_Txt", "3");
-        antworten << Msg::Abbrechen;
+        d.antworten << Msg::Abbrechen;
         ok();
         QCOMPARE(d.boxen.size(), 1);
         QCOMPARE(d.boxen[0].text, verkleinernText);
@@ -260,7 +250,7 @@ private slots:
 
         grundeinstellungenZeigen();
         groesse("8", "8");
-        antworten << Msg::Ok << Msg::Ja;
+        d.antworten << Msg::Ok << Msg::Ja;
         ok();
 
         QCOMPARE(d.boxen.size(), 2);
@@ -288,7 +278,7 @@ private slots:
         const PultFeld vorher = feld(9, 2);
         grundeinstellungenZeigen();
         groesse("8", "8");
-        antworten << Msg::Ok << Msg::Nein;
+        d.antworten << Msg::Ok << Msg::Nein;
         ok();
         QCOMPARE(d.boxen.size(), 2);
         QVERIFY(dialog()->isVisible());

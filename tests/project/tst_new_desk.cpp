@@ -1,4 +1,5 @@
 #include "core/PlacementTestDesk.h"
+#include "support/TestDialog.h"
 
 #include "config/AddressOptions.h"
 #include "core/EditModes.h"
@@ -17,17 +18,10 @@ class TestNewDesk : public QObject {
     PlacementTestDesk d;
     using I = PlacementTestDesk;
     QTemporaryDir neuVerz;
-    QList<int> antworten;   // answers for the next boxes; Ja when used up
 
     static NeuesPultAnlegen* dialog() { return NeuesPultAnlegen::instanz(); }
     template <typename T = QLineEdit>
-    static T* ctl(const char* name)
-    {
-        T* c = dialog()->findChild<T*>(QString::fromLatin1(name));
-        if (!c)
-            qFatal("control %s missing", name);
-        return c;
-    }
+    static T* ctl(const char* name) { return TestDialog::teil<T>(dialog(), QString::fromLatin1(name)); }
     static void tippen(const char* name, const QString& text)
     {
         ctl(name)->clear();
@@ -93,11 +87,6 @@ private slots:
         PultOptGPLocked = false;
         EditModus = 1;
         AdrOpt = AdrOptDaten{};
-        antworten.clear();
-        setzeMsgBoxResponder([this](const MsgBoxAufruf& a) {
-            d.boxen << a;
-            return antworten.isEmpty() ? int(Msg::Ja) : antworten.takeFirst();
-        });
         dialog()->hide();
     }
 
@@ -413,7 +402,7 @@ private slots:
         I::feld(4, 4).Geaendert = geaendert ? 1 : 0;
         if (ungespeichert)
             PultDaten.PultOpt_HellWert = 9;
-        antworten << antwort;
+        d.antworten << antwort;
         QCOMPARE(aenderungenVerwerfenFragen(), weiter);
         QCOMPARE(d.boxen.size(), gefragt ? 1 : 0);
         if (gefragt) {

@@ -10,6 +10,7 @@
 #include "project/ChangeDetection.h"
 #include "project/LncvFile.h"
 #include "project/ProjectFileIo.h"
+#include "project/ProjectFileDialog.h"
 #include "project/ProjectFileLoad.h"
 #include "project/ProjectFileSave.h"
 #include "project/ProjectFileState.h"
@@ -541,6 +542,24 @@ private slots:
         QVERIFY(!Load_plt());
         QCOMPARE(Verkehr, 0.0);
         QVERIFY(Stand::jetzt().gleich(vorher));
+    }
+
+    void fileDialogReportsCancel()
+    {
+        QString titel;
+        QString antwort = "/tmp/x/Pult.plt";
+        setzeDateiDialogResponder([&](const QString& t, const QString&, int) {
+            titel = t;
+            return antwort;
+        });
+        int fehler = 0;
+        QCOMPARE(GetFileName("", "Pult laden", fehler, 0), antwort);
+        QCOMPARE(fehler, 0);
+        QCOMPARE(titel, QString("Pult laden"));
+        antwort.clear();
+        QCOMPARE(GetFileName("", "Pult laden", fehler, 0), QString());
+        QCOMPARE(fehler, 32755);
+        setzeDateiDialogResponder({});
     }
 
     void exitWarnsAboutUnsavedProjectChanges()

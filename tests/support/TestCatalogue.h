@@ -1,8 +1,55 @@
 #pragma once
-#include <QDir>
+#include "core/CatalogueState.h"
+#include "project/ProgramConfig.h"
+
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <QTest>
+
+// Loads the catalogue of right-hand traffic from folder verz (ending with "/").
+inline void katalogLaden(const QString& verz)
+{
+    KonfVerz = verz;
+    Verkehr = 0;
+    QString fehler;
+    QVERIFY2(neues_pult_setzen(&fehler), qPrintable(fehler));
+}
+
+// The catalogue the program is shipped with.
+inline void echtenKatalogLaden() { katalogLaden(programmVerz() + QStringLiteral("Tessaro_Conf/")); }
+
+// A catalogue held in memory that holds "Leer" only.
+inline void leererKatalog()
+{
+    ElementKatalog = {};
+    ElementKatalog[0].Name = QStringLiteral("Leer");
+    KatalogAnzahl = 1;
+    LeerIndex = 0;
+    LeerFeld = PultFeld{};
+    LeerFeld.AutoFlag.fill(1);
+}
+
+// Adds an entry to the catalogue held in memory.
+inline KatalogEintrag& katalogAnhaengen(const QString& name, int code, int32_t artikel = 0)
+{
+    KatalogEintrag& e = ElementKatalog[size_t(KatalogAnzahl++)];
+    e.Name = name;
+    e.ElementNr = int16_t(code);
+    e.ArtikelNr = artikel;
+    return e;
+}
+
+// Index of the first entry of the element code; an entry "Element <code>" is
+// added where there is none.
+inline int16_t katalogIndex(int code, int32_t artikel = 0, int lncvAnzahl = 0)
+{
+    for (int i = 0; i < KatalogAnzahl; ++i)
+        if (ElementKatalog[size_t(i)].ElementNr == code)
+            return int16_t(i);
+    katalogAnhaengen(QStringLiteral("Element %1").arg(code), code, artikel).LNCVAnzahl = int16_t(lncvAnzahl);
+    return int16_t(KatalogAnzahl - 1);
+}
 
 // Writes small catalogue files and their (empty) pictures into a folder.
 struct TestKatalog {
@@ -33,6 +80,13 @@ struct TestKatalog {
             if (z.section(',', 2, 2) == "54730")
                 for (int i = 0; i < 3; ++i)
                     bildAnlegen(verz, z.section(',', 6 + i, 6 + i));
+    }
+
+    // Writes the catalogue of right-hand traffic into folder verz and loads it.
+    void laden(const QString& verz) const
+    {
+        schreiben(verz, QStringLiteral("Elemente_Rechtsverkehr.cfg"));
+        katalogLaden(verz);
     }
 
     static void bildAnlegen(const QString& verz, const QString& name)
