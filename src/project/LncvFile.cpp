@@ -8,15 +8,18 @@
 #include <QDir>
 #include <algorithm>
 
+#include <cstdio>
+
 namespace {
 constexpr int MaxStellen = 5;   // 65535 and index 2047 need at most five digits
 
+// "  0=   203 ; ": the number in 3 places, the value in 5, five entries a line.
 void eintragAnhaengen(QByteArray& b, int i, int16_t wert)
 {
-    b += QByteArray::number(i).rightJustified(3, ' ');
-    b += "= ";
-    b += QByteArray::number(Int_to_UWord(wert)).rightJustified(5, ' ');
-    b += i % 5 == 4 ? " \r\n" : " ; ";
+    char eintrag[24];
+    const int laenge = std::snprintf(eintrag, sizeof eintrag, "%3d= %5d %s", i, int(Int_to_UWord(wert)),
+                                     i % 5 == 4 ? "\r\n" : "; ");
+    b.append(eintrag, laenge);
 }
 
 // A number being read digit by digit.

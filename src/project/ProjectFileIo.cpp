@@ -9,10 +9,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QMutex>
-#include <QSaveFile>
 #include <QThreadPool>
 #include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 constexpr qint64 FortschrittAbstandMs = 40;
@@ -28,12 +29,21 @@ QString dateiKopf()
 
 bool dateiSchreiben(const QString& pfad, const QByteArray& inhalt, QString& fehler)
 {
-    QSaveFile datei(pfad);
-    if (datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size() && datei.commit())
-        return true;
+    // Written beside the old file, which is replaced in one step only when the
+    // new one is complete: a failed write never leaves a half file behind.
+    const QString temp = pfad + QStringLiteral(".tmp~");
+    QFile datei(temp);
+    bool ok = datei.open(QIODevice::WriteOnly | QIODevice::Truncate) && datei.write(inhalt) == inhalt.size();
+    datei.close();
+    QString grund = datei.errorString();
+    if (ok && datei.error() == QFileDevice::NoError) {
+        if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(pfad).constData()) == 0)
+            return true;
+        grund = QString::fromLocal8Bit(std::strerror(errno));
+    }
+    QFile::remove(temp);
     fehler = QStringLiteral("Die Datei ") + QDir::toNativeSeparators(pfad)
-        + QStringLiteral(" konnte nicht geschrieben werden:\r\n") + datei.errorString();
-    datei.cancelWriting();
+        + QStringLiteral(" konnte nicht geschrieben werden:\r\n") + grund;
     return false;
 }
 
@@ -76,23 +86,20 @@ void parallel(size_t anzahl, const std::function<bool(size_t)>& arbeit, const st
 bool dateienSchreiben(const std::vector<DateiAuftrag>& auftraege, QString& fehler,
                       const std::function<void(size_t)>& fortschritt)
 {
-    QMutex sperre;
-    bool ok = true;
-    parallel(
-        auftraege.size(),
-        [&](size_t i) {
-            const DateiAuftrag& a = auftraege[i];
-            QString f;
-            if (gleicherInhalt(a.pfad, a.inhalt) || dateiSchreiben(a.pfad, a.inhalt, f))
-                return true;
-            const QMutexLocker halten(&sperre);
-            if (ok)
-                fehler = f;
-            ok = false;
+    QElapsedTimer uhr;
+    uhr.start();
+    for (size_t i = 0; i < auftraege.size(); ++i) {
+        const DateiAuftrag& a = auftraege[i];
+        if (!gleicherInhalt(a.pfad, a.inhalt) && !dateiSchreiben(a.pfad, a.inhalt, fehler))
             return false;
-        },
-        fortschritt);
-    return ok;
+        if (fortschritt && uhr.elapsed() >= FortschrittAbstandMs) {
+            fortschritt(i + 1);
+            uhr.restart();
+        }
+    }
+    if (fortschritt)
+        fortschritt(auftraege.size());
+    return true;
 }
 
 bool dateiLesen(const QString& pfad, QByteArray& inhalt, QString& fehler)
