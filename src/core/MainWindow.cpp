@@ -32,6 +32,9 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
 {
     widget = this;
+    // The grids it shows live as long as the program; the window goes first,
+    // with the application, so that no view outlives the event loop.
+    qAddPostRoutine([] { delete widget; });
     setObjectName(QStringLiteral("MainWin"));
     HauptFenster& w = MainWin();
     for (int i = 0; i < 2; ++i) {
@@ -66,6 +69,12 @@ MainWindow::MainWindow(QWidget* parent)
     connect(&w, &HauptFenster::geaendert, this, &MainWindow::uebernehmen);
     resize(1200, 800);
     uebernehmen();
+}
+
+MainWindow::~MainWindow()
+{
+    if (widget == this)
+        widget = nullptr;
 }
 
 QGroupBox* MainWindow::stromFrameAnlegen()

@@ -17,6 +17,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     FlexGridView* Pult[2];
     FlexGridView* PultAdr;

@@ -2,12 +2,14 @@
 
 #include "core/MainWinState.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 QTimer& MarkTimer()
 {
     static QTimer* timer = [] {
-        auto* t = new QTimer(&MainWin());
+        // Owned by the application, so it ends with the event loop that drives it.
+        auto* t = new QTimer(QCoreApplication::instance());
         QObject::connect(t, &QTimer::timeout, &MarkTimer_Timer);
         return t;
     }();

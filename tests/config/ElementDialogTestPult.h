@@ -55,4 +55,17 @@ inline void tippen(QDialog* dlg, const QString& name, const QString& text)
 
 inline void ok(QDialog* dlg) { teil<QPushButton>(dlg, QStringLiteral("OK_But"))->click(); }
 
+// Opens the dialog for field `von`, types `text` into `box`, makes `nach` the
+// current field and presses OK: LNCV n of both fields.
+inline QList<int> okNachFeldwechsel(Dialog d, const char* name, QPoint von, QPoint nach, const QString& box,
+                                    const QString& text, int n)
+{
+    QDialog* dlg = oeffnen(d, name, von.x(), von.y());
+    tippen(dlg, box, text);
+    AktFeldX = int16_t(nach.x());
+    AktFeldY = int16_t(nach.y());
+    ok(dlg);
+    return {lncv(von.x(), von.y(), n), lncv(nach.x(), nach.y(), n)};
+}
+
 } // namespace ElementTestPult

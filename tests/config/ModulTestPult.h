@@ -52,4 +52,23 @@ inline void tippen(QLineEdit* box, const QString& text)
     QTest::keyClicks(box, text);
 }
 
+// Closes the dialog by its cancel button (weg 0), its frame (1) or Escape (2).
+inline void schliessen(QWidget* dlg, int weg)
+{
+    if (weg == 0)
+        teil<QPushButton>(dlg, QStringLiteral("Abbruch_But"))->click();
+    else if (weg == 1)
+        dlg->close();
+    else
+        QTest::keyClick(dlg, Qt::Key_Escape);
+}
+
+inline void schliessenWege()
+{
+    QTest::addColumn<int>("weg");
+    QTest::newRow("Abbruch") << 0;
+    QTest::newRow("Fensterrahmen") << 1;
+    QTest::newRow("Escape") << 2;
+}
+
 } // namespace ModulTestPult

@@ -4,8 +4,6 @@
 #include "config/NumberingTestDesk.h"
 #include "core/EditModes.h"
 
-#include <QApplication>
-#include <algorithm>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,6 +21,13 @@ class TstNumberingDialog : public QObject {
     QLineEdit* naechste(int i) { return form->findChild<QLineEdit*>(QStringLiteral("StartAdr_Txt(%1)").arg(i)); }
     QPushButton* knopf(const QString& name) { return form->findChild<QPushButton*>(name); }
     QRadioButton* option(const QString& name) { return form->findChild<QRadioButton*>(name); }
+    QStringList texte(QLineEdit* (TstNumberingDialog::*box)(int), const QList<int>& is)
+    {
+        QStringList t;
+        for (int i : is)
+            t << (this->*box)(i)->text();
+        return t;
+    }
 
     static void tippen(QLineEdit* box, const QString& text)
     {
@@ -54,15 +59,10 @@ private slots:
         AdrOpt.AdrOpt_OptSigMehrbegriff = 1;
         MainWin().HelpContextID = 42;
         form->oeffnen();
-        QCOMPARE(start(0)->text(), QStringLiteral("12"));
-        QCOMPARE(start(1)->text(), QStringLiteral("34"));
-        QCOMPARE(start(2)->text(), QStringLiteral("10"));
-        QCOMPARE(naechste(2)->text(), QStringLiteral("15"));
-        QCOMPARE(start(14)->text(), QStringLiteral("700"));
-        QCOMPARE(naechste(11)->text(), QStringLiteral("101.5"));   // not cut by the box length
-        QCOMPARE(naechste(3)->text(), QStringLiteral("1"));   // start 0 + offset 0 + 1
-        QVERIFY(option("NumOpt(5)")->isChecked());
-        QVERIFY(option("NumOpt2(1)")->isChecked());
+        QCOMPARE(texte(&TstNumberingDialog::start, {0, 1, 2, 14}), (QStringList{"12", "34", "10", "700"}));
+        // 101.5 is not cut by the box length; group 3 shows start 0 + offset 0 + 1.
+        QCOMPARE(texte(&TstNumberingDialog::naechste, {2, 11, 3}), (QStringList{"15", "101.5", "1"}));
+        QVERIFY(option("NumOpt(5)")->isChecked() && option("NumOpt2(1)")->isChecked());
         QVERIFY(form->findChild<QCheckBox*>("KonfAdr_Chk")->isChecked());
         QCOMPARE(form->property("HelpContextID").toInt(), 42);
         QCOMPARE(form->windowTitle(), QStringLiteral("automatische Konfiguration von Adressen"));
@@ -226,11 +226,9 @@ private slots:
         option("NumOpt2(1)")->click();
         knopf("Abbruch_Cmd")->click();
         QVERIFY(!form->isVisible());
-        QCOMPARE(AdrOpt.AdrOpt_StartAdr[Schalt], 25.0f);
-        QCOMPARE(AdrOpt.AdrOpt_AdrOff[Schalt], 4.0f);
-        QCOMPARE(AdrOpt.AdrOpt_OptNummerierung, int16_t(6));
-        QCOMPARE(AdrOpt.AdrOpt_OptErsetzen, int16_t(1));
-        QCOMPARE(AdrOpt.AutoIndices[6], int16_t(-1));
+        QCOMPARE((QList<float>{AdrOpt.AdrOpt_StartAdr[Schalt], AdrOpt.AdrOpt_AdrOff[Schalt]}), (QList<float>{25, 4}));
+        QCOMPARE((QList<int>{AdrOpt.AdrOpt_OptNummerierung, AdrOpt.AdrOpt_OptErsetzen, AdrOpt.AutoIndices[6]}),
+                 (QList<int>{6, 1, -1}));
         QCOMPARE(MainWin().HelpContextID, 24);
 
         form->oeffnen();
@@ -273,10 +271,11 @@ private slots:
         QCOMPARE(T::lncv(2, 1, 39), 50);
 
         knopf("AutoNumm(1)")->click();
+        std::array<uint8_t, 128> alle;
+        alle.fill(1);
         for (int x = 1; x <= 3; ++x)
             for (int y = 1; y <= 2; ++y)
-                QVERIFY(std::all_of(T::feld(x, y).AutoFlag.begin(), T::feld(x, y).AutoFlag.end(),
-                                    [](uint8_t f) { return f == 1; }));
+                QCOMPARE(T::feld(x, y).AutoFlag, alle);
         knopf("StartAdr(0)")->click();
         QCOMPARE(T::lncv(1, 1, 11), 10);
     }

@@ -19,6 +19,17 @@ QCheckBox* chk(QDialog* dlg, const char* name)
 {
     return teil<QCheckBox>(dlg, QString::fromLatin1(name));
 }
+
+QString zweiteAdresse(QDialog* dlg)
+{
+    return teil<QLabel>(dlg, "W2_Adr_Label")->text();
+}
+
+void aktivieren(QDialog* dlg)
+{
+    QEvent aktiv(QEvent::WindowActivate);
+    QApplication::sendEvent(dlg, &aktiv);
+}
 } // namespace
 
 class TestTurnoutDialog : public QObject {
@@ -33,50 +44,41 @@ private slots:
     void rowsByKind_data()
     {
         QTest::addColumn<int>("art");
-        QTest::addColumn<bool>("zeile1");
+        QTest::addColumn<QString>("zeilen");   // second address row (box, auto, label), swap 2, DKW box, DKW ticked, EKW 1, 2
         QTest::addColumn<QString>("beschriftung");
-        QTest::addColumn<bool>("tausch2");
-        QTest::addColumn<bool>("dkw");
-        QTest::addColumn<bool>("dkwGesetzt");
-        QTest::addColumn<bool>("ekw");
-        QTest::newRow("simple 0") << 0 << false << "" << false << false << false << false;
-        QTest::newRow("simple 16") << 16 << false << "" << false << false << false << false;
-        QTest::newRow("DKW one drive") << 5 << true << "2.Adresse für Stell.:" << false << true << false << false;
-        QTest::newRow("DKW two drives") << 9 << true << "Antrieb 2 - Adresse :" << true << true << true << true;
-        QTest::newRow("two drives 12") << 12 << true << "Antrieb 2 - Adresse :" << true << false << false << false;
-        QTest::newRow("unknown 17") << 17 << false << "" << false << false << false << false;
-        QTest::newRow("unknown 65535") << 65535 << false << "" << false << false << false << false;
+        QTest::newRow("simple 0") << 0 << "00000000" << "";
+        QTest::newRow("simple 16") << 16 << "00000000" << "";
+        QTest::newRow("DKW one drive") << 5 << "11101000" << "2.Adresse für Stell.:";
+        QTest::newRow("DKW two drives") << 9 << "11111111" << "Antrieb 2 - Adresse :";
+        QTest::newRow("two drives 12") << 12 << "11110000" << "Antrieb 2 - Adresse :";
+        QTest::newRow("unknown 17") << 17 << "00000000" << "";
+        QTest::newRow("unknown 65535") << 65535 << "00000000" << "";
     }
     // Each kind is shown after a DKW with two drives, so a row left over from
     // the previous field would show up.
     void rowsByKind()
     {
         QFETCH(int, art);
-        QFETCH(bool, zeile1);
+        QFETCH(QString, zeilen);
         QFETCH(QString, beschriftung);
-        QFETCH(bool, tausch2);
-        QFETCH(bool, dkw);
-        QFETCH(bool, dkwGesetzt);
-        QFETCH(bool, ekw);
         setzen(1, 1, 105, {15, 8});
         setzen(2, 1, 105, {15, art});
         weiche(1, 1);
         QDialog* dlg = weiche(2, 1);
-        QVERIFY(dlg);
         QCOMPARE(dlg->windowTitle(), QString("Weichenkonfiguration"));
-        QCOMPARE(sichtbar(dlg, "WAdr_Txt(1)"), zeile1);
-        QCOMPARE(sichtbar(dlg, "AutoNum_Chk(1)"), zeile1);
-        QCOMPARE(sichtbar(dlg, "W2_Adr_Label"), zeile1);
-        if (zeile1)
-            QCOMPARE(teil<QLabel>(dlg, "W2_Adr_Label")->text(), beschriftung);
-        QCOMPARE(sichtbar(dlg, "W2_Tausch_Chk"), tausch2);
-        QCOMPARE(sichtbar(dlg, "DKW2Antr_Chk"), dkw);
-        QCOMPARE(chk(dlg, "DKW2Antr_Chk")->isChecked(), dkwGesetzt);
-        QCOMPARE(sichtbar(dlg, "W1_EKW_Chk"), ekw);
-        QCOMPARE(sichtbar(dlg, "W2_EKW_Chk"), ekw);
+        QString gezeigt;
+        for (const char* name : {"WAdr_Txt(1)", "AutoNum_Chk(1)", "W2_Adr_Label", "W2_Tausch_Chk", "DKW2Antr_Chk"})
+            gezeigt += sichtbar(dlg, name) ? '1' : '0';
+        gezeigt += chk(dlg, "DKW2Antr_Chk")->isChecked() ? '1' : '0';
+        for (const char* name : {"W1_EKW_Chk", "W2_EKW_Chk"})
+            gezeigt += sichtbar(dlg, name) ? '1' : '0';
+        QCOMPARE(gezeigt, zeilen);
+        if (zeilen[0] == '1')
+            QCOMPARE(zweiteAdresse(dlg), beschriftung);
         QVERIFY(sichtbar(dlg, "WAdr_Txt(0)") && sichtbar(dlg, "WAdr_Txt(2)") && sichtbar(dlg, "WAdr_Txt(3)"));
     }
 
+    // A hidden second address is kept; the address grid shows the new values.
     void okWritesAddressesAndHiddenSecondAddress()
     {
         PultFeld& f = setzen(2, 1, 105, {11, 5, 12, 77, 13, 300, 40, 9, 15, 0});
@@ -91,14 +93,9 @@ private slots:
         chk(dlg, "AutoNum_Chk(2)")->setChecked(true);
         ok(dlg);
         QVERIFY(!dlg->isVisible());
-        QCOMPARE(lncv(2, 1, 11), 1234);
-        QCOMPARE(lncv(2, 1, 12), 77);
-        QCOMPARE(lncv(2, 1, 13), 4095);
-        QCOMPARE(lncv(2, 1, 40), 0);
-        QCOMPARE(int(f.AutoFlag[11]), 0);
-        QCOMPARE(int(f.AutoFlag[13]), 1);
-        QCOMPARE(int(f.AutoFlag[12]), 1);
-        // The address grid shows the new values.
+        QCOMPARE((QList<int>{lncv(2, 1, 11), lncv(2, 1, 12), lncv(2, 1, 13), lncv(2, 1, 40)}),
+                 (QList<int>{1234, 77, 4095, 0}));
+        QCOMPARE((QList<int>{f.AutoFlag[11], f.AutoFlag[12], f.AutoFlag[13]}), (QList<int>{0, 1, 1}));
         QCOMPARE(MainWin().PultAdr.Text(2, 2), adressZeilen(f, 3).zweite);
         QCOMPARE(MainWin().PultAdr.Text(3, 2), adressZeilen(f, 3).dritte);
         QVERIFY(MainWin().PultAdr.Text(2, 2).contains("1234") || MainWin().PultAdr.Text(3, 2).contains("1234"));
@@ -130,29 +127,27 @@ private slots:
         QCOMPARE(lncv(2, 1, 14), ergebnis);
     }
 
+    // The DKW box stores the kind at once and clears the second address;
+    // typed addresses stay in their boxes and are stored only on OK.
     void dkwToggleSwitchesKindAtOnce()
     {
         setzen(2, 1, 105, {11, 33, 12, 44, 15, 5});
         QDialog* dlg = weiche();
         tippen(dlg, "WAdr_Txt(0)", "55");
         chk(dlg, "DKW2Antr_Chk")->click();
-        QCOMPARE(lncv(2, 1, 15), 8);
-        QCOMPARE(lncv(2, 1, 12), 0);
+        QCOMPARE((QList<int>{lncv(2, 1, 15), lncv(2, 1, 12), lncv(2, 1, 11)}), (QList<int>{8, 0, 33}));
         QCOMPARE(box(dlg, "WAdr_Txt(1)")->text(), QString("0"));
-        QCOMPARE(teil<QLabel>(dlg, "W2_Adr_Label")->text(), QString("Antrieb 2 - Adresse :"));
+        QCOMPARE(zweiteAdresse(dlg), QString("Antrieb 2 - Adresse :"));
         QVERIFY(sichtbar(dlg, "W1_EKW_Chk") && sichtbar(dlg, "W2_EKW_Chk") && sichtbar(dlg, "W2_Tausch_Chk"));
-        QCOMPARE(box(dlg, "WAdr_Txt(0)")->text(), QString("55"));   // typed input stays
-        QCOMPARE(lncv(2, 1, 11), 33);                                  // ... and is not stored before OK
+        QCOMPARE(box(dlg, "WAdr_Txt(0)")->text(), QString("55"));
 
         tippen(dlg, "WAdr_Txt(1)", "66");
         chk(dlg, "DKW2Antr_Chk")->click();
-        QCOMPARE(lncv(2, 1, 15), 5);
-        QCOMPARE(lncv(2, 1, 12), 0);
-        QCOMPARE(teil<QLabel>(dlg, "W2_Adr_Label")->text(), QString("2.Adresse für Stell.:"));
+        QCOMPARE((QList<int>{lncv(2, 1, 15), lncv(2, 1, 12)}), (QList<int>{5, 0}));
+        QCOMPARE(zweiteAdresse(dlg), QString("2.Adresse für Stell.:"));
         QVERIFY(!sichtbar(dlg, "W1_EKW_Chk") && !sichtbar(dlg, "W2_Tausch_Chk"));
         ok(dlg);
-        QCOMPARE(lncv(2, 1, 11), 55);
-        QCOMPARE(lncv(2, 1, 12), 0);
+        QCOMPARE((QList<int>{lncv(2, 1, 11), lncv(2, 1, 12)}), (QList<int>{55, 0}));
     }
 
     void rangeChecks_data()
@@ -203,38 +198,32 @@ private slots:
         QVERIFY(!okAn(dlg));
     }
 
+    // Activation after another field became current keeps the input and the
+    // field; opening again keeps typed input for the same field only.
     void staysBoundToItsField()
     {
         setzen(2, 1, 105, {11, 5});
         setzen(4, 2, 105, {11, 6});
         QDialog* dlg = weiche(2, 1);
         tippen(dlg, "WAdr_Txt(0)", "99");
-        // Another dialog or the LNCV table moves the current field.
         AktFeldX = 4;
         AktFeldY = 2;
-        QEvent aktiv(QEvent::WindowActivate);
-        QApplication::sendEvent(dlg, &aktiv);
+        aktivieren(dlg);
         QCOMPARE(box(dlg, "WAdr_Txt(0)")->text(), QString("99"));
-        ok(dlg);
-        QCOMPARE(lncv(2, 1, 11), 99);
-        QCOMPARE(lncv(4, 2, 11), 6);
-        QCOMPARE(int(AktFeldX), 4);
-    }
-
-    void reopeningKeepsTypedInputForSameFieldOnly()
-    {
-        setzen(2, 1, 105, {11, 5});
-        setzen(4, 2, 105, {11, 6});
-        QDialog* dlg = weiche(2, 1);
-        tippen(dlg, "WAdr_Txt(0)", "99");
         weiche(2, 1);
         QCOMPARE(box(dlg, "WAdr_Txt(0)")->text(), QString("99"));
+        AktFeldX = 4;
+        AktFeldY = 2;
+        ok(dlg);
+        QCOMPARE((QList<int>{lncv(2, 1, 11), lncv(4, 2, 11)}), (QList<int>{99, 6}));
+        QCOMPARE(int(AktFeldX), 4);
+
+        tippen(weiche(2, 1), "WAdr_Txt(0)", "77");
         weiche(4, 2);
         QCOMPARE(box(dlg, "WAdr_Txt(0)")->text(), QString("6"));
         ok(dlg);
-        QCOMPARE(lncv(2, 1, 11), 5);
         weiche(2, 1);
-        QCOMPARE(box(dlg, "WAdr_Txt(0)")->text(), QString("5"));
+        QCOMPARE(box(dlg, "WAdr_Txt(0)")->text(), QString("99"));
     }
 
     void copiesHelpContextOnActivation()
@@ -244,8 +233,7 @@ private slots:
         QDialog* dlg = weiche();
         QCOMPARE(dlg->property("HelpContextID").toInt(), 23);
         MainWin().HelpContextID = 27;
-        QEvent aktiv(QEvent::WindowActivate);
-        QApplication::sendEvent(dlg, &aktiv);
+        aktivieren(dlg);
         QCOMPARE(dlg->property("HelpContextID").toInt(), 27);
     }
 };

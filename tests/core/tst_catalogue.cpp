@@ -106,328 +106,258 @@ Ergebnis lies(const QTemporaryDir& ordner, const QStringList& zeilen,
 
 class TstKatalog : public QObject {
     Q_OBJECT
+    QTemporaryDir ordner_;
 
 private slots:
-    void versandterKatalog_data();
-    void versandterKatalog();
-    void versandteBilder_data() { versandterKatalog_data(); }
-    void versandteBilder();
-    void weissesBild();
+    void versandterKatalog_data()
+    {
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<std::set<int>>("signalplatinen");
+        QTest::newRow("rechts") << katalogDateiName(0) << std::set<int>{54660};
+        QTest::newRow("links") << katalogDateiName(1) << std::set<int>{54710};
+        QTest::newRow("beides") << katalogDateiName(2) << std::set<int>{54660, 54710};
+    }
 
-    void hundertdreissigEintraege();
-    void grundplattenGrenze_data();
-    void grundplattenGrenze();
-    void fahrreglerVerbrauchtDreiAngaben();
-    void zusatzwertNachArtikel_data();
-    void zusatzwertNachArtikel();
-    void angabenInAnfuehrungszeichen();
-    void paletteUndDrehfolgeGrenzen_data();
-    void paletteUndDrehfolgeGrenzen();
-    void fehlerhafteDateien_data();
-    void fehlerhafteDateien();
-    void fehlendeDatei();
-    void dateinamen();
+    // Limits, tools, codes, articles, rotation families and pictures of a shipped catalogue.
+    void versandterKatalog()
+    {
+        QFETCH(QString, datei);
+        QFETCH(std::set<int>, signalplatinen);
+        KatalogDatei k;
+        QString fehler;
+        QVERIFY2(liesKatalogDatei(konfVerz() + datei, k, fehler), qPrintable(fehler));
+        const auto& e = k.eintraege;
+        QVERIFY(e.size() <= size_t(KatalogMaxEintraege));
+        QVERIFY(k.grundplatten.size() <= size_t(GrundplattenMax));
+        QCOMPARE(e[0].Name, QStringLiteral("Leer"));
+        QCOMPARE((QList<int>{e[0].ElementNr, e[0].ArtikelNr, e[0].InPalette, e[1].ElementNr, e[2].ElementNr}),
+                 (QList<int>{0, 0, 0, -99, -1}));
 
-private:
-    QTemporaryDir ordner_;
+        std::map<int, const KatalogEintrag*> nachCode;
+        std::set<int> benutztePlatinen;
+        int palette = 0;
+        for (const KatalogEintrag& x : e) {
+            QVERIFY2(nachCode.emplace(x.ElementNr, &x).second, qPrintable(QStringLiteral("Code doppelt: %1").arg(x.ElementNr)));
+            palette += x.InPalette;
+            const int soll = verlangterArtikel(x.ElementNr);
+            if (soll == 0)
+                benutztePlatinen.insert(x.ArtikelNr);
+            else if (soll > 0)
+                QCOMPARE(x.ArtikelNr, soll);
+            else if (x.ElementNr > 0)
+                QVERIFY2(x.ElementNr < 100 && (x.ArtikelNr == 54642 || x.ArtikelNr == 54644), qPrintable(x.Name));
+        }
+        QVERIFY(palette <= PaletteMaxEintraege);
+        QCOMPARE(benutztePlatinen, signalplatinen);
+        for (int code : verlangteCodes())
+            QVERIFY2(nachCode.count(code), qPrintable(QStringLiteral("Code fehlt: %1").arg(code)));
+        QCOMPARE(nachCode.at(901)->Hoehe, 3);
+
+        // Every rotated variant joins an entry of the palette; no family is too long.
+        std::map<int, int> familie;
+        for (const KatalogEintrag& x : e) {
+            if (x.DrehBasis != 0) {
+                QVERIFY2(nachCode.count(x.DrehBasis), qPrintable(x.Name));
+                QCOMPARE(nachCode.at(x.DrehBasis)->InPalette, 1);
+                ++familie[x.DrehBasis];
+            }
+            if (x.InPalette == 0 && x.ElementNr != 0)
+                QVERIFY2(x.DrehBasis != 0, qPrintable(x.Name + " ist weder in der Palette noch in einer Drehfolge"));
+        }
+        for (const auto& [basis, anzahl] : familie)
+            QVERIFY(anzahl <= DrehFolgeMax);
+
+        QCOMPARE((std::pair{k.grundplatten[0].ArtikelNr, k.grundplatten[1].ArtikelNr}), (std::pair{-1, -99}));
+        std::set<int> platten;
+        for (const GrundplattenEintrag& g : k.grundplatten)
+            platten.insert(g.ArtikelNr);
+        for (int a : {54430, 54480, 54490, 54640, 54642, 54644, 54730, 54731, 54732})
+            QVERIFY2(platten.count(a), qPrintable(QStringLiteral("Grundplatte fehlt: %1").arg(a)));
+
+        QFile roh(konfVerz() + datei);
+        QVERIFY(roh.open(QIODevice::ReadOnly));
+        const QByteArray bytes = roh.readAll();
+        QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
+        QVERIFY(bytes.endsWith("\r\n"));
+
+        // Every picture it names, and the highlighted picture of every module.
+        for (const KatalogEintrag& x : e) {
+            pruefeBild(x.Bild, x.Name);
+            for (int t = 0; x.Hoehe > 1 && t < x.Hoehe; ++t)
+                pruefeBild(x.Namen[t], x.Name);
+            if (istLncvModul(x.ArtikelNr)) {
+                QCOMPARE(x.Bild.count(QLatin1Char('.')), 1);
+                pruefeBild(hervorgehobenesBild(x.Bild), x.Name);
+            }
+        }
+        for (const GrundplattenEintrag& g : k.grundplatten)
+            pruefeBild(g.Bild, QStringLiteral("Grundplatte %1").arg(g.ArtikelNr));
+    }
+
+    void weissesBild()
+    {
+        pruefeBild(QStringLiteral("weiss.bmp"), QStringLiteral("Druck"));
+        const QImage bild(konfVerz() + QStringLiteral("weiss.bmp"));
+        QCOMPARE(bild.pixelColor(0, 0), QColor(Qt::white));
+        QCOMPARE(bild.pixelColor(83, 53), QColor(Qt::white));
+    }
+
+    // One file at every limit: 130 entries, 48 in the palette, 20 in one rotation, 16 base plates.
+    void alleGrenzenErreicht()
+    {
+        QStringList z = elemente(0);
+        for (int i = 1; i <= 48; ++i)
+            z << element(QStringLiteral("E%1").arg(i), 54642, i, 1);
+        for (int i = 1; i <= 20; ++i)
+            z << element(QStringLiteral("D%1").arg(i), 54642, 100 + i, 0, 1);
+        for (int i = 1; i <= 61; ++i)
+            z << element(QStringLiteral("F%1").arg(i), 54642, 200 + i);
+        z << QStringLiteral("###");
+        for (int j = 1; j <= 16; ++j)
+            z << QStringLiteral("b.bmp, %1").arg(54000 + j);
+        const Ergebnis r = lies(ordner_, z << QStringLiteral("###"));
+        QVERIFY2(r.ok, qPrintable(r.fehler));
+        QCOMPARE(r.datei.eintraege.size(), size_t(130));
+        QCOMPARE(r.datei.eintraege.back().Name, QStringLiteral("F61"));
+        QCOMPARE(r.datei.eintraege.back().Breite + r.datei.eintraege.back().Hoehe, 2);
+        QCOMPARE(r.datei.grundplatten.size(), size_t(16));
+        QCOMPARE(r.datei.grundplatten.back().ArtikelNr, 54016);
+    }
+
+    void fahrreglerVerbrauchtDreiAngaben()
+    {
+        QStringList z = elemente(0);
+        z << QStringLiteral("\"f.bmp\",\"Fahrregler\",54730,901,1,0,")
+          << QStringLiteral("\"u.bmp\",\"m.bmp\",\"o.bmp\"") << element(QStringLiteral("danach"), 54642, 1);
+        const Ergebnis r = lies(ordner_, z + platten, {"b.bmp", "f.bmp", "u.bmp", "m.bmp", "o.bmp"});
+        QVERIFY2(r.ok, qPrintable(r.fehler));
+        const KatalogEintrag& f = r.datei.eintraege[1];
+        QCOMPARE((QList<int>{f.Hoehe, f.Breite, f.LNCVAnzahl}), (QList<int>{3, 1, 0}));
+        QCOMPARE(f.Namen[0], QStringLiteral("u.bmp"));
+        QCOMPARE(f.Namen[2], QStringLiteral("o.bmp"));
+        QCOMPARE(r.datei.eintraege[2].Name, QStringLiteral("danach"));
+    }
+
+    void zusatzwertNachArtikel_data()
+    {
+        QTest::addColumn<int>("artikel");
+        QTest::addColumn<bool>("mitZusatz");
+        QTest::addColumn<int>("lncvAnzahl");
+        QTest::newRow("Weichenplatine") << 54650 << true << 128;
+        QTest::newRow("Signalplatine") << 54660 << true << 128;
+        QTest::newRow("Signalplatine links") << 54710 << true << 128;
+        QTest::newRow("Fahrstraßenspeicher") << 54670 << false << 2048;
+        QTest::newRow("Zugnummernanzeige") << 54680 << false << 128;
+        QTest::newRow("Verbinder") << 54642 << false << 0;
+    }
+
+    void zusatzwertNachArtikel()
+    {
+        QFETCH(int, artikel);
+        QFETCH(bool, mitZusatz);
+        QFETCH(int, lncvAnzahl);
+        const QStringList z = elemente(0) << element(QStringLiteral("M"), artikel, 101, 1, 0, mitZusatz ? "-70000" : "")
+                                          << element(QStringLiteral("danach"), 54642, 1);
+        const Ergebnis r = lies(ordner_, z + platten);
+        QVERIFY2(r.ok, qPrintable(r.fehler));
+        QCOMPARE(r.datei.eintraege[1].ZusatzWert, mitZusatz ? -70000 : 0);
+        QCOMPARE(r.datei.eintraege[1].LNCVAnzahl, lncvAnzahl);
+        QCOMPARE(r.datei.eintraege[2].Name, QStringLiteral("danach"));
+    }
+
+    // Quotes keep commas and blanks; line ends and commas separate items alike.
+    void angabenInAnfuehrungszeichen()
+    {
+        const QStringList z{QStringLiteral("\"b.bmp\", \"Leer\" ,0,0,0,0,\"b.bmp\""),
+                            QStringLiteral("\"Weiche, links \""),
+                            QStringLiteral(" 54650 , 101"), QStringLiteral("1,0,3"),
+                            QStringLiteral("b.bmp,Löschen,0,-99,1,0"), QStringLiteral("\"###\""),
+                            QString(), QStringLiteral("\"b.bmp\",-1"), QStringLiteral("###")};
+        const Ergebnis r = lies(ordner_, z);
+        QVERIFY2(r.ok, qPrintable(r.fehler));
+        QCOMPARE(r.datei.eintraege.size(), size_t(3));
+        QCOMPARE(r.datei.eintraege[1].Name, QStringLiteral("Weiche, links "));
+        QCOMPARE(r.datei.eintraege[1].ElementNr, 101);
+        QCOMPARE(r.datei.eintraege[1].ZusatzWert, 3);
+        QCOMPARE(r.datei.eintraege[2].Name, QStringLiteral("Löschen"));
+        QCOMPARE(r.datei.grundplatten.size(), size_t(1));
+    }
+
+    void fehlerhafteDateien_data()
+    {
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::addColumn<QString>("meldung");
+        QStringList palette = elemente(0), platten17 = elemente(0) << "###";
+        QStringList drehung = elemente(0) << element(QStringLiteral("E1"), 54642, 1, 1);
+        for (int i = 1; i <= 49; ++i)
+            palette << element(QStringLiteral("E%1").arg(i), 54642, i, 1);
+        for (int i = 1; i <= 21; ++i)
+            drehung << element(QStringLiteral("D%1").arg(i), 54642, 100 + i, 0, 1);
+        for (int j = 1; j <= 17; ++j)
+            platten17 << QStringLiteral("b.bmp, %1").arg(54000 + j);
+        QTest::newRow("131 Einträge") << (elemente(130) + platten)
+                                      << QStringLiteral("Element-Eintrag 131 (Zeile 131, \"E130\")");
+        QTest::newRow("49 in der Palette") << (palette + platten)
+                                           << QStringLiteral("Element-Eintrag 50 (\"E49\"): mehr als 48");
+        QTest::newRow("21 in der Drehfolge") << (drehung + platten)
+                                             << QStringLiteral("Element-Eintrag 2 (\"E1\"): mehr als 20");
+        QTest::newRow("17 Grundplatten") << (platten17 << "###") << QStringLiteral("Grundplatte 17");
+        QTest::newRow("ohne ###") << elemente(2) << QStringLiteral("Das Ende der Elementliste \"###\" fehlt");
+        QTest::newRow("ohne zweites ###") << (elemente(1) << "###" << "b.bmp,-1")
+                                          << QStringLiteral("Das Ende der Grundplattenliste \"###\" fehlt");
+        QTest::newRow("abgebrochen") << (elemente(1) << QStringLiteral("\"b.bmp\",\"Weiche\",54650,101,1"))
+                                     << QStringLiteral("Element-Eintrag 3 (Zeile 3, \"Weiche\"): Der Eintrag ist "
+                                                       "unvollständig, die Datei endet vor der Angabe \"DrehBasis\"");
+        QTest::newRow("ohne Zusatzwert") << (elemente(1) << QStringLiteral("\"b.bmp\",\"Signal\",54660,501,1,0"))
+                                         << QStringLiteral("\"Signal\"): Der Eintrag ist unvollständig, die Datei endet "
+                                                           "vor der Angabe \"ZusatzWert\"");
+        QTest::newRow("keine Zahl") << (elemente(0) << QStringLiteral("b.bmp,Weiche,54650,1o1,1,0,0") << platten)
+                                    << QStringLiteral("Element-Eintrag 2 (Zeile 2, \"Weiche\"): Die Angabe \"ElementNr\" "
+                                                      "ist keine Zahl: \"1o1\"");
+        QTest::newRow("Zahl zu groß") << (elemente(0) << QStringLiteral("b.bmp,Weiche,54650,40000,1,0,0") << platten)
+                                      << QStringLiteral("\"ElementNr\" liegt nicht zwischen -32768 und 32767");
+        QTest::newRow("Anführungszeichen offen") << (elemente(0) << QStringLiteral("\"b.bmp,Weiche,54650,101,1,0,0") << platten)
+                                                 << QStringLiteral("Zeile 2: ein Anführungszeichen");
+        QTest::newRow("ohne Leer") << (QStringList{element(QStringLiteral("Nichts"), 0, 0)} + platten)
+                                   << QStringLiteral("keinen Element-Eintrag mit dem Namen \"Leer\"");
+        QTest::newRow("Bild fehlt") << (elemente(0) << QStringLiteral("w.bmp,Weiche,54650,101,1,0,0") << platten)
+                                    << QStringLiteral("Element-Eintrag 2 (\"Weiche\"): das Bild \"w.bmp\" fehlt");
+        QTest::newRow("Fahrreglerteil fehlt")
+            << (elemente(0) << QStringLiteral("b.bmp,Fahrregler,54730,901,1,0,b.bmp,b.bmp,oben.bmp") << platten)
+            << QStringLiteral("Element-Eintrag 2 (\"Fahrregler\"): das Bild \"oben.bmp\" fehlt");
+        QTest::newRow("Grundplattenbild fehlt") << (elemente(0) << "###" << "b.bmp,-1" << "gp.bmp,54642" << "###")
+                                                << QStringLiteral("Grundplatte 2 (Artikel 54642): das Bild \"gp.bmp\" fehlt");
+    }
+
+    void fehlerhafteDateien()
+    {
+        QFETCH(QStringList, zeilen);
+        QFETCH(QString, meldung);
+        QTemporaryDir eigener; // pictures of other rows must not be found
+        const Ergebnis r = lies(eigener, zeilen);
+        QVERIFY(!r.ok);
+        QVERIFY2(r.fehler.startsWith(QStringLiteral("Fehler in der Katalogdatei \"%1\"").arg(r.pfad)), qPrintable(r.fehler));
+        QVERIFY2(r.fehler.contains(meldung), qPrintable(r.fehler));
+    }
+
+    void fehlendeDatei()
+    {
+        const QString pfad = ordner_.filePath(QStringLiteral("Elemente_Nirgends.cfg"));
+        KatalogDatei k;
+        QString fehler;
+        QVERIFY(!liesKatalogDatei(pfad, k, fehler));
+        QCOMPARE(fehler, QStringLiteral("Die Katalogdatei \"%1\" fehlt.").arg(pfad));
+    }
+
+    void dateinamen()
+    {
+        QCOMPARE(katalogDateiName(0), QStringLiteral("Elemente_Rechtsverkehr.cfg"));
+        QCOMPARE(katalogDateiName(1), QStringLiteral("Elemente_Linksverkehr.cfg"));
+        QCOMPARE(katalogDateiName(2), QStringLiteral("Elemente_Beides.cfg"));
+        QCOMPARE(hervorgehobenesBild(QStringLiteral("Signal_501_R.bmp")), QStringLiteral("Signal_501_R_ausw.bmp"));
+        QCOMPARE(hervorgehobenesBild(QStringLiteral("a.b.bmp")), QStringLiteral("a_ausw.bmp"));
+    }
 };
-
-void TstKatalog::versandterKatalog_data()
-{
-    QTest::addColumn<QString>("datei");
-    QTest::addColumn<std::set<int>>("signalplatinen");
-    QTest::newRow("rechts") << katalogDateiName(0) << std::set<int>{54660};
-    QTest::newRow("links") << katalogDateiName(1) << std::set<int>{54710};
-    QTest::newRow("beides") << katalogDateiName(2) << std::set<int>{54660, 54710};
-}
-
-// Limits, tools, codes, articles and rotation families of a shipped catalogue.
-void TstKatalog::versandterKatalog()
-{
-    QFETCH(QString, datei);
-    QFETCH(std::set<int>, signalplatinen);
-    KatalogDatei k;
-    QString fehler;
-    QVERIFY2(liesKatalogDatei(konfVerz() + datei, k, fehler), qPrintable(fehler));
-    const auto& e = k.eintraege;
-    QVERIFY(e.size() <= size_t(KatalogMaxEintraege));
-    QVERIFY(k.grundplatten.size() <= size_t(GrundplattenMax));
-    QCOMPARE(e[0].Name, QStringLiteral("Leer"));
-    QCOMPARE(e[0].ElementNr, 0);
-    QCOMPARE(e[0].ArtikelNr, 0);
-    QCOMPARE(e[0].InPalette, 0);
-    QCOMPARE(e[1].ElementNr, -99);
-    QCOMPARE(e[2].ElementNr, -1);
-
-    std::map<int, const KatalogEintrag*> nachCode;
-    std::set<int> benutztePlatinen;
-    int palette = 0;
-    for (const KatalogEintrag& x : e) {
-        QVERIFY2(nachCode.emplace(x.ElementNr, &x).second, qPrintable(QStringLiteral("Code doppelt: %1").arg(x.ElementNr)));
-        palette += x.InPalette;
-        const int soll = verlangterArtikel(x.ElementNr);
-        if (soll == 0)
-            benutztePlatinen.insert(x.ArtikelNr);
-        else if (soll > 0)
-            QCOMPARE(x.ArtikelNr, soll);
-        else if (x.ElementNr > 0)
-            QVERIFY2(x.ElementNr < 100 && (x.ArtikelNr == 54642 || x.ArtikelNr == 54644), qPrintable(x.Name));
-    }
-    QVERIFY(palette <= PaletteMaxEintraege);
-    QCOMPARE(benutztePlatinen, signalplatinen);
-    for (int code : verlangteCodes())
-        QVERIFY2(nachCode.count(code), qPrintable(QStringLiteral("Code fehlt: %1").arg(code)));
-    QCOMPARE(nachCode.at(901)->Hoehe, 3);
-
-    // Every rotated variant joins an entry of the palette; no family is too long.
-    std::map<int, int> familie;
-    for (const KatalogEintrag& x : e) {
-        if (x.DrehBasis != 0) {
-            QVERIFY2(nachCode.count(x.DrehBasis), qPrintable(x.Name));
-            QCOMPARE(nachCode.at(x.DrehBasis)->InPalette, 1);
-            ++familie[x.DrehBasis];
-        }
-        if (x.InPalette == 0 && x.ElementNr != 0)
-            QVERIFY2(x.DrehBasis != 0, qPrintable(x.Name + " ist weder in der Palette noch in einer Drehfolge"));
-    }
-    for (const auto& [basis, anzahl] : familie)
-        QVERIFY(anzahl <= DrehFolgeMax);
-
-    QCOMPARE(k.grundplatten[0].ArtikelNr, -1);
-    QCOMPARE(k.grundplatten[1].ArtikelNr, -99);
-    std::set<int> platten;
-    for (const GrundplattenEintrag& g : k.grundplatten)
-        platten.insert(g.ArtikelNr);
-    for (int a : {54430, 54480, 54490, 54640, 54642, 54644, 54730, 54731, 54732})
-        QVERIFY2(platten.count(a), qPrintable(QStringLiteral("Grundplatte fehlt: %1").arg(a)));
-
-    QFile roh(konfVerz() + datei);
-    QVERIFY(roh.open(QIODevice::ReadOnly));
-    const QByteArray bytes = roh.readAll();
-    QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
-    QVERIFY(bytes.endsWith("\r\n"));
-}
-
-// Every picture a catalogue names, and the highlighted picture of every module.
-void TstKatalog::versandteBilder()
-{
-    QFETCH(QString, datei);
-    KatalogDatei k;
-    QString fehler;
-    QVERIFY2(liesKatalogEintraege(konfVerz() + datei, k, fehler), qPrintable(fehler));
-    for (const KatalogEintrag& x : k.eintraege) {
-        pruefeBild(x.Bild, x.Name);
-        for (int t = 0; x.Hoehe > 1 && t < x.Hoehe; ++t)
-            pruefeBild(x.Namen[t], x.Name);
-        if (istLncvModul(x.ArtikelNr)) {
-            QCOMPARE(x.Bild.count(QLatin1Char('.')), 1);
-            pruefeBild(hervorgehobenesBild(x.Bild), x.Name);
-        }
-    }
-    for (const GrundplattenEintrag& g : k.grundplatten)
-        pruefeBild(g.Bild, QStringLiteral("Grundplatte %1").arg(g.ArtikelNr));
-}
-
-void TstKatalog::weissesBild()
-{
-    pruefeBild(QStringLiteral("weiss.bmp"), QStringLiteral("Druck"));
-    const QImage bild(konfVerz() + QStringLiteral("weiss.bmp"));
-    QCOMPARE(bild.pixelColor(0, 0), QColor(Qt::white));
-    QCOMPARE(bild.pixelColor(83, 53), QColor(Qt::white));
-}
-
-void TstKatalog::hundertdreissigEintraege()
-{
-    const Ergebnis voll = lies(ordner_, elemente(129) + platten);
-    QVERIFY2(voll.ok, qPrintable(voll.fehler));
-    QCOMPARE(voll.datei.eintraege.size(), size_t(130));
-    QCOMPARE(voll.datei.eintraege.back().Name, QStringLiteral("E129"));
-    QCOMPARE(voll.datei.eintraege.back().Breite, 1);
-    QCOMPARE(voll.datei.eintraege.back().Hoehe, 1);
-
-    const Ergebnis zuviel = lies(ordner_, elemente(130) + platten);
-    QVERIFY(!zuviel.ok);
-    QVERIFY2(zuviel.fehler.contains(zuviel.pfad), qPrintable(zuviel.fehler));
-    QVERIFY2(zuviel.fehler.contains(QStringLiteral("Element-Eintrag 131 (Zeile 131, \"E130\")")), qPrintable(zuviel.fehler));
-}
-
-void TstKatalog::grundplattenGrenze_data()
-{
-    QTest::addColumn<int>("anzahl");
-    QTest::addColumn<bool>("gut");
-    QTest::newRow("16") << 16 << true;
-    QTest::newRow("17") << 17 << false;
-}
-
-void TstKatalog::grundplattenGrenze()
-{
-    QFETCH(int, anzahl);
-    QFETCH(bool, gut);
-    QStringList z = elemente(0) << QStringLiteral("###");
-    for (int j = 1; j <= anzahl; ++j)
-        z << QStringLiteral("b.bmp, %1").arg(54000 + j);
-    const Ergebnis r = lies(ordner_, z << QStringLiteral("###"));
-    QCOMPARE(r.ok, gut);
-    if (gut) {
-        QCOMPARE(r.datei.grundplatten.size(), size_t(anzahl));
-        QCOMPARE(r.datei.grundplatten.back().ArtikelNr, 54000 + anzahl);
-    } else {
-        QVERIFY2(r.fehler.contains(r.pfad) && r.fehler.contains(QStringLiteral("Grundplatte 17")), qPrintable(r.fehler));
-    }
-}
-
-void TstKatalog::fahrreglerVerbrauchtDreiAngaben()
-{
-    QStringList z = elemente(0);
-    z << QStringLiteral("\"f.bmp\",\"Fahrregler\",54730,901,1,0,")
-      << QStringLiteral("\"u.bmp\",\"m.bmp\",\"o.bmp\"") << element(QStringLiteral("danach"), 54642, 1);
-    const Ergebnis r = lies(ordner_, z + platten, {"b.bmp", "f.bmp", "u.bmp", "m.bmp", "o.bmp"});
-    QVERIFY2(r.ok, qPrintable(r.fehler));
-    const KatalogEintrag& f = r.datei.eintraege[1];
-    QCOMPARE(f.Hoehe, 3);
-    QCOMPARE(f.Breite, 1);
-    QCOMPARE(f.LNCVAnzahl, 0);
-    QCOMPARE(f.Namen[0], QStringLiteral("u.bmp"));
-    QCOMPARE(f.Namen[2], QStringLiteral("o.bmp"));
-    QCOMPARE(r.datei.eintraege[2].Name, QStringLiteral("danach"));
-}
-
-void TstKatalog::zusatzwertNachArtikel_data()
-{
-    QTest::addColumn<int>("artikel");
-    QTest::addColumn<bool>("mitZusatz");
-    QTest::addColumn<int>("lncvAnzahl");
-    QTest::newRow("Weichenplatine") << 54650 << true << 128;
-    QTest::newRow("Signalplatine") << 54660 << true << 128;
-    QTest::newRow("Signalplatine links") << 54710 << true << 128;
-    QTest::newRow("Fahrstraßenspeicher") << 54670 << false << 2048;
-    QTest::newRow("Zugnummernanzeige") << 54680 << false << 128;
-    QTest::newRow("3-Tasten-Modul") << 54690 << false << 128;
-    QTest::newRow("Joystick") << 54700 << false << 128;
-    QTest::newRow("Verbinder") << 54642 << false << 0;
-}
-
-void TstKatalog::zusatzwertNachArtikel()
-{
-    QFETCH(int, artikel);
-    QFETCH(bool, mitZusatz);
-    QFETCH(int, lncvAnzahl);
-    const QStringList z = elemente(0) << element(QStringLiteral("M"), artikel, 101, 1, 0, mitZusatz ? "-70000" : "")
-                                      << element(QStringLiteral("danach"), 54642, 1);
-    const Ergebnis r = lies(ordner_, z + platten);
-    QVERIFY2(r.ok, qPrintable(r.fehler));
-    QCOMPARE(r.datei.eintraege[1].ZusatzWert, mitZusatz ? -70000 : 0);
-    QCOMPARE(r.datei.eintraege[1].LNCVAnzahl, lncvAnzahl);
-    QCOMPARE(r.datei.eintraege[2].Name, QStringLiteral("danach"));
-}
-
-// Quotes keep commas and blanks; line ends and commas separate items alike.
-void TstKatalog::angabenInAnfuehrungszeichen()
-{
-    const QStringList z{QStringLiteral("\"b.bmp\", \"Leer\" ,0,0,0,0,\"b.bmp\""),
-                        QStringLiteral("\"Weiche, links \""),
-                        QStringLiteral(" 54650 , 101"), QStringLiteral("1,0,3"),
-                        QStringLiteral("b.bmp,Löschen,0,-99,1,0"), QStringLiteral("\"###\""),
-                        QString(), QStringLiteral("\"b.bmp\",-1"), QStringLiteral("###")};
-    const Ergebnis r = lies(ordner_, z);
-    QVERIFY2(r.ok, qPrintable(r.fehler));
-    QCOMPARE(r.datei.eintraege.size(), size_t(3));
-    QCOMPARE(r.datei.eintraege[1].Name, QStringLiteral("Weiche, links "));
-    QCOMPARE(r.datei.eintraege[1].ElementNr, 101);
-    QCOMPARE(r.datei.eintraege[1].ZusatzWert, 3);
-    QCOMPARE(r.datei.eintraege[2].Name, QStringLiteral("Löschen"));
-    QCOMPARE(r.datei.grundplatten.size(), size_t(1));
-}
-
-void TstKatalog::paletteUndDrehfolgeGrenzen_data()
-{
-    QTest::addColumn<int>("inPalette");
-    QTest::addColumn<int>("inDrehfolge");
-    QTest::addColumn<QString>("meldung");
-    QTest::newRow("48 in der Palette, 20 in der Drehfolge") << 48 << 20 << QString();
-    QTest::newRow("49 in der Palette") << 49 << 0 << QStringLiteral("Element-Eintrag 50 (\"E49\"): mehr als 48");
-    QTest::newRow("21 in der Drehfolge") << 1 << 21 << QStringLiteral("Element-Eintrag 2 (\"E1\"): mehr als 20");
-}
-
-void TstKatalog::paletteUndDrehfolgeGrenzen()
-{
-    QFETCH(int, inPalette);
-    QFETCH(int, inDrehfolge);
-    QFETCH(QString, meldung);
-    QStringList z = elemente(0);
-    for (int i = 1; i <= inPalette; ++i)
-        z << element(QStringLiteral("E%1").arg(i), 54642, i, 1);
-    for (int i = 1; i <= inDrehfolge; ++i)
-        z << element(QStringLiteral("D%1").arg(i), 54642, 100 + i, 0, 1);
-    const Ergebnis r = lies(ordner_, z + platten);
-    QCOMPARE(r.ok, meldung.isEmpty());
-    QVERIFY2(r.fehler.contains(meldung) && (r.ok || r.fehler.contains(r.pfad)), qPrintable(r.fehler));
-}
-
-void TstKatalog::fehlerhafteDateien_data()
-{
-    QTest::addColumn<QStringList>("zeilen");
-    QTest::addColumn<QStringList>("bilder");
-    QTest::addColumn<QString>("meldung");
-    const QStringList b{QStringLiteral("b.bmp")};
-    QTest::newRow("ohne ###") << elemente(2) << b << QStringLiteral("Das Ende der Elementliste \"###\" fehlt");
-    QTest::newRow("ohne zweites ###") << (elemente(1) << "###" << "b.bmp,-1") << b
-                                      << QStringLiteral("Das Ende der Grundplattenliste \"###\" fehlt");
-    QTest::newRow("abgebrochen") << (elemente(1) << QStringLiteral("\"b.bmp\",\"Weiche\",54650,101,1")) << b
-                                 << QStringLiteral("Element-Eintrag 3 (Zeile 3, \"Weiche\"): Der Eintrag ist "
-                                                   "unvollständig, die Datei endet vor der Angabe \"DrehBasis\"");
-    QTest::newRow("ohne Zusatzwert") << (elemente(1) << QStringLiteral("\"b.bmp\",\"Signal\",54660,501,1,0")) << b
-                                     << QStringLiteral("\"Signal\"): Der Eintrag ist unvollständig, die Datei endet "
-                                                       "vor der Angabe \"ZusatzWert\"");
-    QTest::newRow("keine Zahl") << (elemente(0) << QStringLiteral("b.bmp,Weiche,54650,1o1,1,0,0") << platten) << b
-                                << QStringLiteral("Element-Eintrag 2 (Zeile 2, \"Weiche\"): Die Angabe \"ElementNr\" "
-                                                  "ist keine Zahl: \"1o1\"");
-    QTest::newRow("Zahl zu groß") << (elemente(0) << QStringLiteral("b.bmp,Weiche,54650,40000,1,0,0") << platten) << b
-                                  << QStringLiteral("\"ElementNr\" liegt nicht zwischen -32768 und 32767");
-    QTest::newRow("InPalette 2") << (elemente(0) << QStringLiteral("b.bmp,Weiche,54650,101,2,0,0") << platten) << b
-                                 << QStringLiteral("\"InPalette\" liegt nicht zwischen 0 und 1");
-    QTest::newRow("Anführungszeichen offen") << (elemente(0) << QStringLiteral("\"b.bmp,Weiche,54650,101,1,0,0") << platten)
-                                             << b << QStringLiteral("Zeile 2: ein Anführungszeichen");
-    QTest::newRow("ohne Leer") << (QStringList{element(QStringLiteral("Nichts"), 0, 0)} + platten) << b
-                               << QStringLiteral("keinen Element-Eintrag mit dem Namen \"Leer\"");
-    QTest::newRow("Bild fehlt") << (elemente(0) << QStringLiteral("w.bmp,Weiche,54650,101,1,0,0") << platten) << b
-                                << QStringLiteral("Element-Eintrag 2 (\"Weiche\"): das Bild \"w.bmp\" fehlt");
-    QTest::newRow("Fahrreglerteil fehlt")
-        << (elemente(0) << QStringLiteral("b.bmp,Fahrregler,54730,901,1,0,b.bmp,b.bmp,oben.bmp") << platten) << b
-        << QStringLiteral("Element-Eintrag 2 (\"Fahrregler\"): das Bild \"oben.bmp\" fehlt");
-    QTest::newRow("Grundplattenbild fehlt") << (elemente(0) << "###" << "b.bmp,-1" << "gp.bmp,54642" << "###") << b
-                                            << QStringLiteral("Grundplatte 2 (Artikel 54642): das Bild \"gp.bmp\" fehlt");
-}
-
-void TstKatalog::fehlerhafteDateien()
-{
-    QFETCH(QStringList, zeilen);
-    QFETCH(QStringList, bilder);
-    QFETCH(QString, meldung);
-    QTemporaryDir eigener; // pictures of other rows must not be found
-    const Ergebnis r = lies(eigener, zeilen, bilder);
-    QVERIFY(!r.ok);
-    QVERIFY2(r.fehler.startsWith(QStringLiteral("Fehler in der Katalogdatei \"%1\"").arg(r.pfad)), qPrintable(r.fehler));
-    QVERIFY2(r.fehler.contains(meldung), qPrintable(r.fehler));
-}
-
-void TstKatalog::fehlendeDatei()
-{
-    const QString pfad = ordner_.filePath(QStringLiteral("Elemente_Nirgends.cfg"));
-    KatalogDatei k;
-    QString fehler;
-    QVERIFY(!liesKatalogDatei(pfad, k, fehler));
-    QCOMPARE(fehler, QStringLiteral("Die Katalogdatei \"%1\" fehlt.").arg(pfad));
-}
-
-void TstKatalog::dateinamen()
-{
-    QCOMPARE(katalogDateiName(0), QStringLiteral("Elemente_Rechtsverkehr.cfg"));
-    QCOMPARE(katalogDateiName(1), QStringLiteral("Elemente_Linksverkehr.cfg"));
-    QCOMPARE(katalogDateiName(2), QStringLiteral("Elemente_Beides.cfg"));
-    QCOMPARE(hervorgehobenesBild(QStringLiteral("Signal_501_R.bmp")), QStringLiteral("Signal_501_R_ausw.bmp"));
-    QCOMPARE(hervorgehobenesBild(QStringLiteral("a.b.bmp")), QStringLiteral("a_ausw.bmp"));
-}
 
 QTEST_GUILESS_MAIN(TstKatalog)
 #include "tst_catalogue.moc"

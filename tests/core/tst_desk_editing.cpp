@@ -13,7 +13,7 @@
 #include "project/DeskRecord.h"
 #include "project/ProgramConfig.h"
 #include "routes/RouteTable.h"
-#include "support/TestCatalogue.h"
+#include "support/TestDesk.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,7 +34,7 @@ class TestDeskEditing : public QObject {
     QList<MsgBoxAufruf> boxen;
     QList<Dialog> geoeffnet;
 
-    static PultFeld& feld(int x, int y) { return PultFelder[size_t(x)][size_t(y)]; }
+    static PultFeld& feld(int x, int y) { return TestDesk::feld(x, y); }
     static FlexGrid& plan() { return MainWin().Pult[0]; }
 
     static void waehle(int katalogIndex)
@@ -87,13 +87,10 @@ private slots:
 
     void init()
     {
-        PultDaten = PultDatenSatz{};
-        PultDaten.PultOpt_ZS_AdrOpt = 1;
         PultOptGPLocked = false;
         PultVerz = verz.path() + "/";
-        PultdimensionenX = 10;
-        PultdimensionenY = 8;
-        pult_leeren();
+        TestDesk::neuesPult(10, 8);
+        PultDaten.PultOpt_ZS_AdrOpt = 1;
         EditModus = 1;
         ChangeEditMode();
         FSinArbeit = false;
@@ -142,44 +139,40 @@ private slots:
         ModulWahl = true;
         klick(4, 4);
         QVERIFY(ModulWahlOK);
-        QCOMPARE(ModulWahlX, int16_t(4));
-        QCOMPARE(ModulWahlY, int16_t(4));
+        QCOMPARE((std::pair{ModulWahlX, ModulWahlY}), (std::pair<int16_t, int16_t>(4, 4)));
     }
 
-    void copyAndPasteGiveModulesTheirPositionAddress()
+    void copyAndPaste_data()
     {
+        QTest::addColumn<int>("option");
+        QTest::newRow("addresses from the position") << 1;
+        QTest::newRow("addresses kept") << 0;
+    }
+    void copyAndPaste()
+    {
+        QFETCH(int, option);
         setzeAn(Weiche, 2, 2);
         feld(2, 2).LNCV[11] = 55;
+        feld(2, 2).LNCV[0] = 77;
         setzeAn(Signal, 3, 2);
         markiere(2, 2, 3, 2);
         QVERIFY(Markiert);
         QVERIFY(MainWin()["CopyMenu"].Enabled);
         Cntrl_C_X(0);
         QVERIFY(ClipVoll);
+        PultDaten.PultOpt_ZS_AdrOpt = int16_t(option);
         plan().setzeZelle(5, 9);   // right column lands on the last column
         Cntrl_V();
         QVERIFY(boxen.isEmpty());
         QCOMPARE(feld(9, 5).ElementIndex, int16_t(Weiche));
         QCOMPARE(feld(9, 5).LNCV[11], int16_t(55));
-        QCOMPARE(feld(9, 5).LNCV[0], int16_t(9 + 500));
-        QCOMPARE(feld(10, 5).LNCV[0], int16_t(10 + 500));
+        QCOMPARE(feld(9, 5).LNCV[0], int16_t(option ? 9 + 500 : 77));
+        QCOMPARE(feld(10, 5).LNCV[0], int16_t(option ? 10 + 500 : 203));
         QCOMPARE(feld(10, 5).Geaendert, int16_t(1));
         QCOMPARE(plan().Col, 10);
     }
 
-    void pasteKeepsAddressesWithoutPositionOption()
-    {
-        setzeAn(Weiche, 2, 2);
-        feld(2, 2).LNCV[0] = 77;
-        markiere(2, 2, 2, 3);
-        Cntrl_C_X(0);
-        PultDaten.PultOpt_ZS_AdrOpt = 0;
-        plan().setzeZelle(4, 6);
-        Cntrl_V();
-        QCOMPARE(feld(6, 4).LNCV[0], int16_t(77));
-    }
-
-    void pasteThatDoesNotFitIsRefused()
+    void whatDoesNotFitIsRefused()
     {
         setzeAn(Weiche, 2, 2);
         markiere(2, 2, 3, 3);
@@ -191,31 +184,19 @@ private slots:
         QCOMPARE(boxen[0].text, QString("Der gespeicherter Teil kann hier nicht eingesetzt werden,\r\n"
                                         "         da er zu groß für diese Position ist!          "));
         QCOMPARE(feld(10, 3).ElementIndex, LeerIndex);
-    }
 
-    void copyLargerThanTheClipboardIsRefused()
-    {
+        // The clipboard holds at most 51 columns.
         PultdimensionenX = 60;
-        PultdimensionenY = 3;
         pult_leeren();
+        clipboardLeeren();
         markiere(1, 1, 52, 2);
         Cntrl_C_X(0);
         QVERIFY(!ClipVoll);
-        QCOMPARE(boxen.size(), 1);
+        QCOMPARE(boxen.size(), 2);
         markiere(1, 1, 51, 2);
         Cntrl_C_X(0);
         QVERIFY(ClipVoll);
         QCOMPARE(ClipDX, int16_t(50));
-    }
-
-    void singleCellMarkClearsTheMark()
-    {
-        markiere(2, 2, 3, 3);
-        QVERIFY(Markiert);
-        markiere(4, 4, 4, 4);
-        QVERIFY(!Markiert);
-        QVERIFY(!MainWin()["CopyMenu"].Enabled);
-        QVERIFY(!MainWin()["CutMenu"].Enabled);
     }
 
     void cutEmptiesTheRectangleAndCannotBeUndone()
@@ -265,13 +246,8 @@ private slots:
             QCOMPARE(feld(3, 3).ElementIndex, int16_t(erwartet));
             QCOMPARE(feld(3, 3).Geaendert, int16_t(1));
         }
-    }
-
-    void rotationLeavesEmptyFieldsAndLonersAlone()
-    {
         QCOMPARE(naechsteDrehung(LeerIndex), int(LeerIndex));
         QCOMPARE(naechsteDrehung(Signal), int(Signal));
-        QCOMPARE(naechsteDrehung(Weiche180), int(Weiche));
         QCOMPARE(naechsteDrehung(500), 500);
         klick(6, 6, Qt::RightButton);
         QVERIFY(feld(6, 6) == LeerFeld);
@@ -299,6 +275,16 @@ private slots:
 
     void menuStatesFollowToolAndLock()
     {
+        waehle(Auswahl);
+        Pult_KeyUp(Qt::Key_V, Qt::ControlModifier);   // nothing to paste: only the menus
+        QVERIFY(boxen.isEmpty());
+        QVERIFY(!MainWin()["PasteMenu"].Enabled);
+        markiere(2, 2, 3, 3);
+        QVERIFY(Markiert);
+        markiere(4, 4, 4, 4);   // a single cell clears the mark
+        QVERIFY(!Markiert);
+        QVERIFY(!MainWin()["CopyMenu"].Enabled);
+        QVERIFY(!MainWin()["CutMenu"].Enabled);
         waehle(Weiche);
         QVERIFY(!MainWin()["CopyMenu"].Enabled);
         QVERIFY(!MainWin()["PasteMenu"].Enabled);
@@ -316,14 +302,6 @@ private slots:
         QVERIFY(!plan().HighLight);
     }
 
-    void ctrlVWithoutClipboardOnlyRefreshesMenus()
-    {
-        waehle(Auswahl);
-        Pult_KeyUp(Qt::Key_V, Qt::ControlModifier);
-        QVERIFY(boxen.isEmpty());
-        QVERIFY(!MainWin()["PasteMenu"].Enabled);
-    }
-
     void addressGridClickOpensTheDialog_data()
     {
         QTest::addColumn<int>("modus");
@@ -336,13 +314,11 @@ private slots:
         QTest::newRow("4 second family") << 4 << int(Signal2) << int(Dialog::Signal_Form);
         QTest::newRow("5 3-button") << 5 << int(Drei) << int(Dialog::Ausl_Form);
         QTest::newRow("6 joystick") << 6 << int(Joy) << int(Dialog::Ausl_Form);
-        QTest::newRow("6 key") << 6 << int(Taste) << -1;
         QTest::newRow("7 key") << 7 << int(Taste) << int(Dialog::Tasten_Form);
         QTest::newRow("7 3-button") << 7 << int(Drei) << int(Dialog::T3Mod_Form);
         QTest::newRow("7 joystick") << 7 << int(Joy) << int(Dialog::Joy_Form);
         QTest::newRow("7 signal") << 7 << int(Signal) << int(Dialog::Signal_Form);
         QTest::newRow("8 destination key") << 8 << int(Zieltaste) << int(Dialog::Fahrstr_Form);
-        QTest::newRow("8 turnout") << 8 << int(Weiche) << -1;
         QTest::newRow("9 display") << 9 << int(Anzeige) << int(Dialog::Zivra_Form);
         QTest::newRow("9 straight") << 9 << int(Gerade) << -1;
     }
@@ -376,8 +352,7 @@ private slots:
         FSKlick = 0;
         PultAdr_MouseDown(Qt::LeftButton, 3 * 5 - 2, 7);
         QCOMPARE(FSKlick, int16_t(1));
-        QCOMPARE(FSKlickX, int16_t(7));
-        QCOMPARE(FSKlickY, int16_t(5));
+        QCOMPARE((std::pair{FSKlickX, FSKlickY}), (std::pair<int16_t, int16_t>(7, 5)));
         QVERIFY(geoeffnet.isEmpty());
     }
 

@@ -105,8 +105,7 @@ private slots:
     {
         PultOptGPLocked = false;
         GPLockMenu_Click();
-        QVERIFY(PultOptGPLocked);
-        QVERIFY(MainWin()["PultHauptMenu"].Enabled);
+        QVERIFY(PultOptGPLocked && MainWin()["PultHauptMenu"].Enabled);
         GPLockMenu_Click();
         QVERIFY(!PultOptGPLocked);
     }

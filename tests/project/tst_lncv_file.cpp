@@ -2,11 +2,11 @@
 // malformed files, the file test and the change mark rule.
 #include "core/ErrorReport.h"
 #include "core/Version.h"
-#include "platform/MsgBox.h"
 #include "project/ChangeDetection.h"
 #include "project/DeskRecord.h"
 #include "project/LncvFile.h"
 #include "project/ProjectFileIo.h"
+#include "support/Meldungen.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -135,23 +135,21 @@ private slots:
     {
         int ende = 0;
         setzeProgrammEnde([&](int) { ++ende; });
-        QList<MsgBoxAufruf> boxen;
-        setzeMsgBoxResponder([&](const MsgBoxAufruf& a) { boxen << a; return int(Msg::Ok); });
+        Meldungen m;
         QTemporaryDir dir;
         QFile f(dir.filePath("a.lcv"));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
         QVERIFY(File_exist(dir.filePath("a.lcv")));
         QVERIFY(!File_exist(dir.filePath("b.lcv")));
-        QVERIFY(boxen.isEmpty());
+        QVERIFY(m.boxen.isEmpty());
         // A "folder" that is a file: not missing, an error.
         QVERIFY(!File_exist(dir.filePath("a.lcv/c.lcv")));
         QVERIFY(!File_exist(dir.path()));
-        QCOMPARE(boxen.size(), 2);
+        QCOMPARE(m.boxen.size(), 2);
         QCOMPARE(ende, 0);
         QString fehler;
         QCOMPARE(dateiPruefen(dir.filePath("kein/c.lcv"), fehler), DateiZustand::Fehler);
-        setzeMsgBoxResponder({});
     }
 
     void markOnlyOnProgrammedDesks()

@@ -498,7 +498,6 @@ private slots:
         QTest::addColumn<QByteArray>("datei");
         QTest::addColumn<QString>("name");
         const QByteArray rumpf = "PultdimensionenX: 2\r\nPultdimensionenY: 2\r\nXY: 1, 1, 101, 0\r\n";
-        QTest::newRow("four characters") << "PultName: Nord\r\n" + rumpf << "Nord";
         QTest::newRow("eight characters") << "PultName: Bahnhof1\r\n" + rumpf << "Bahnhof1";
         QTest::newRow("no blank") << "PultName:Westbahnhof\r\n" + rumpf << "Westbahn";
         QTest::newRow("two blanks") << "PultName:  Ost\r\n" + rumpf << " Ost";

@@ -51,11 +51,11 @@ int laengeDerNachricht(const QByteArray& teil)
 }
 } // namespace
 
-SimModul& LnModulSim::modul(uint16_t art, uint16_t adresse, int anzahl)
+SimModul& LnModulSim::modul(uint16_t art, uint16_t adresse)
 {
     SimModul m;
     m.art = art;
-    m.lncv.fill(0, anzahl > 0 ? anzahl : (art == 5467 ? 2048 : 128));
+    m.lncv.fill(0, art == 5467 ? 2048 : 128);
     m.lncv[0] = adresse;
     module.push_back(m);
     return module.back();
@@ -102,9 +102,7 @@ QList<SimSendung> LnModulSim::textZeichen(char c)
 QList<SimSendung> LnModulSim::nachricht(const QByteArray& m)
 {
     nachrichten << m;
-    QList<SimSendung> raus;
-    if (echo)
-        raus << SimSendung{m, 0, true};
+    QList<SimSendung> raus{SimSendung{m, 0, true}};
     for (const QByteArray& a : antworten(m))
         raus += mitStoerungen(a);
     return raus;
@@ -134,7 +132,7 @@ QList<QByteArray> LnModulSim::antworten(const QByteArray& m)
         } else if (n.befehl == 0x21 && meinTyp && mod.programmiermodus && n.lncv < mod.lncv.size()) {
             raus << SimLn::lncvAntwort(mod.art, n.lncv, mod.lncv[n.lncv]);
         } else if (n.befehl == 0x20 && meinTyp && mod.programmiermodus) {
-            const bool nein = mod.verweigertAlles || mod.verweigert.contains(n.lncv) || n.lncv >= mod.lncv.size();
+            const bool nein = mod.verweigert.contains(n.lncv) || n.lncv >= mod.lncv.size();
             if (!nein)
                 mod.lncv[n.lncv] = n.wert;
             raus << SimLn::quittung(nein ? 0x00 : 0x7F);
@@ -157,10 +155,9 @@ QList<SimSendung> LnModulSim::mitStoerungen(QByteArray a)
         a[a.size() - 1] = char(a[a.size() - 1] ^ 0x01);
     if (einmal(fremdeMittendrin))
         a.insert(a.size() / 2, QByteArray("\x83\x7C", 2));   // a power-on message
-    const int verzug = einmal(spaet) ? spaetMs : antwortVerzugMs;
     if (einmal(geteilt)) {
         const int mitte = a.size() / 2;
-        return {{a.left(mitte), verzug}, {a.mid(mitte), verzug + teilPauseMs}};
+        return {{a.left(mitte), antwortVerzugMs}, {a.mid(mitte), antwortVerzugMs + teilPauseMs}};
     }
-    return {{a, verzug}};
+    return {{a, antwortVerzugMs}};
 }

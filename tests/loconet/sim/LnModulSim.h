@@ -17,7 +17,6 @@ struct SimModul {
     QVector<uint16_t> lncv;            // LNCV 0 is the module address
     bool tasteGedrueckt = false;       // programming key pressed: answers the broadcast start
     bool programmiermodus = false;
-    bool verweigertAlles = false;      // refuses every write
     QSet<int> verweigert;              // LNCVs whose write is refused
     uint16_t adresse() const { return lncv.value(0); }
 };
@@ -32,25 +31,22 @@ struct SimSendung {
 class LnModulSim {
 public:
     // Adds a module; route memory 5467 has 2048 LNCVs, the others 128.
-    SimModul& modul(uint16_t art, uint16_t adresse, int anzahl = 0);
+    SimModul& modul(uint16_t art, uint16_t adresse);
 
     QList<SimSendung> empfange(const QByteArray& bytes);
 
     QList<QByteArray> nachrichten;   // every LocoNet message received, whole
     QStringList textBefehle;         // text commands received by a command station
 
-    bool echo = true;
     int antwortVerzugMs = 0;
 
     // Faults, each taking effect for that many of the next answers.
     int verloren = 0;                // no answer
-    int spaet = 0;                   // answer after spaetMs
     int fremderTyp = 0;              // answer naming another module type
     int fremdeLncv = 0;              // answer naming another LNCV
     int falschesPruefbyte = 0;
     int geteilt = 0;                 // answer in two pieces, teilPauseMs apart
     int fremdeMittendrin = 0;        // another message in the middle of the answer
-    int spaetMs = 1000;
     int teilPauseMs = 20;
 
     // A command station's PC port: text commands first, LocoNet after the second.
