@@ -18,6 +18,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <initializer_list>
+
 #include <algorithm>
 
 namespace {
@@ -102,9 +104,11 @@ QLineEdit* KonfAdrForm::zahlBox(const QString& name, int i)
 
 void KonfAdrForm::zeilenAnlegen(QGridLayout* raster)
 {
-    auto* kopf1 = new QLabel(QStringLiteral("Beginn des Adressbereiches\nfür diese Adressgruppe"), this);
-    auto* kopf2 = new QLabel(QStringLiteral("Nächste Adresse beim Start\nder automatischen Adressierung"), this);
-    auto* kopf3 = new QLabel(QStringLiteral("auto. Adressierung\nbereichsweise"), this);
+    auto* kopf1 = new QLabel(QStringLiteral("Beginn des Adressbereiches für diese Adressgruppe"), this);
+    auto* kopf2 = new QLabel(QStringLiteral("Nächste Adresse beim Start der automatischen Adressierung"), this);
+    auto* kopf3 = new QLabel(QStringLiteral("auto. Adressierung bereichsweise"), this);
+    for (QLabel* kopf : {kopf1, kopf2, kopf3})
+        kopf->setWordWrap(true);
     raster->addWidget(kopf1, 0, 1);
     raster->addWidget(kopf2, 0, 2);
     raster->addWidget(kopf3, 0, 3, 1, 2);
@@ -237,6 +241,7 @@ void KonfAdrForm::Load_Form_Einstellungen()
     KonfAdr_Chk->setChecked(e.mehrbegriff);
     NumOpt[e.nummerierung]->setChecked(true);
     NumOpt2[e.ersetzen ? 1 : 0]->setChecked(true);
+    gezeigt = e;
 }
 
 void KonfAdrForm::knopf(int knopf, bool vergeben)
@@ -245,9 +250,16 @@ void KonfAdrForm::knopf(int knopf, bool vergeben)
         Load_Form_Einstellungen();
 }
 
+void KonfAdrForm::auffrischenWennGeaendert()
+{
+    if (::Load_Form_Einstellungen() != gezeigt)
+        Load_Form_Einstellungen();
+}
+
 void KonfAdrForm::abbrechen()
 {
     Read_Form_Einstellungen(eingabe());
+    gezeigt = ::Load_Form_Einstellungen();
     QDialog::reject();
     MainWin().HelpContextID = 20 + EditModus;
     MainWin().melden();
@@ -255,8 +267,10 @@ void KonfAdrForm::abbrechen()
 
 bool KonfAdrForm::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate)
+    if (e->type() == QEvent::WindowActivate) {
         setProperty("HelpContextID", MainWin().HelpContextID);
+        auffrischenWennGeaendert();
+    }
     return QDialog::event(e);
 }
 

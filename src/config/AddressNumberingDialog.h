@@ -34,12 +34,17 @@ private:
     QLineEdit* zahlBox(const QString& name, int i);
     void knopf(int knopf, bool vergeben);
     void abbrechen();
+    void auffrischenWennGeaendert();
 
     QLineEdit* KonfAdr_Txt[KonfAdrBoxen] = {};
     QLineEdit* StartAdr_Txt[KonfAdrBoxen] = {};
     QRadioButton* NumOpt[8] = {};
     QRadioButton* NumOpt2[2] = {};
     QCheckBox* KonfAdr_Chk = nullptr;
+    // AdrOpt as the dialog last showed or stored it: an activation refills the
+    // boxes only when AdrOpt has changed since (new desk, loaded project), so
+    // typing is not lost by switching windows.
+    KonfAdrEingabe gezeigt;
 };
 
 // Shows the numbering dialog (menu "automatische Adressierung"), creating it on first use.

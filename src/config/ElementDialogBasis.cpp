@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
+
 namespace {
 const char* const maximumEigenschaft = "maximum";
 }
@@ -98,10 +100,14 @@ void ElementDialog::lncvZeigen(QLineEdit* box, QCheckBox* auto_, int n)
 
 void ElementDialog::alleBoxenPruefen()
 {
-    // Each box judges itself, and the last check decides title and OK for all of them.
+    // Each box judges itself, and the last check decides title and OK for all
+    // of them. A box of a hidden row only carries the stored value back
+    // unchanged; the user cannot see or correct it, so it must not hold OK.
     for (QLineEdit* box : findChildren<QLineEdit*>())
         if (box->property(maximumEigenschaft).isValid())
-            Check_Wert(this, box, box->property(maximumEigenschaft).toDouble());
+            Check_Wert(this, box,
+                       box->isVisibleTo(this) ? box->property(maximumEigenschaft).toDouble()
+                                              : std::numeric_limits<double>::infinity());
 }
 
 void ElementDialog::ok()

@@ -81,10 +81,7 @@ void TastenDialog::fuellen()
         lncvZeigen(TastAdr_Txt[0], AutoNum_Chk[0], b.lncv);
         break;
     case TastenBelegung::Keine:
-        // Nothing of this field is shown in the hidden key row; an old value
-        // there must not hold the range check.
-        TastAdr_Txt[0]->setText(QStringLiteral("0"));
-        break;
+        break;   // only the key lock is edited; the key row stays hidden
     }
 }
 

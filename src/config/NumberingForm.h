@@ -23,6 +23,7 @@ struct KonfAdrEingabe {
     bool mehrbegriff = false;
     int nummerierung = 0;                        // selected order option, -1 for none
     bool ersetzen = false;                       // "alle Adressen neu numerieren ..."
+    bool operator==(const KonfAdrEingabe&) const = default;
 };
 
 // A next address as the dialog shows it ("101", "101.5") and reads it ("." or ",").

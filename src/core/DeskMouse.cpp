@@ -58,10 +58,13 @@ void gleisplanKlick(Qt::MouseButton knopf, int x, int y)
         if (!FS_Warnung_Pruefen() && AuswahlElement >= 1)
             return;
         SetzePultElement(AuswahlElement);
-        const FlexGrid& plan = MainWin().Pult[0];
-        feld(plan.Col, plan.Row).Geaendert = 1;
     }
-    feldInfoZeigen(x, y);
+    // A throttle leaves the cursor on its topmost part: that field is the one
+    // marked as changed and described, and the one a rotation would act on.
+    const FlexGrid& plan = MainWin().Pult[0];
+    if (!AuswahlModus)
+        feld(plan.Col, plan.Row).Geaendert = 1;
+    feldInfoZeigen(plan.Col, plan.Row);
 }
 
 void tabellenKlick(Qt::MouseButton knopf, int x, int y)

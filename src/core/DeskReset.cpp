@@ -4,6 +4,7 @@
 #include "core/CatalogueState.h"
 #include "core/Cp1252.h"
 #include "core/Desk.h"
+#include "core/EditCommands.h"
 #include "core/MainWinState.h"
 #include "core/Placement.h"
 #include "project/DeskRecord.h"
@@ -53,6 +54,8 @@ void addressGridSizing(FlexGrid& g)
 void init_flexgrid()
 {
     HauptFenster& w = MainWin();
+    // A mark made on the grids of the old size may reach past the new desk.
+    Markiert = false;
     for (FlexGrid* g : {&w.Pult[0], &w.Pult[1]}) {
         FlexGrid::Stapel stapel(*g);
         deskGridSizing(*g);

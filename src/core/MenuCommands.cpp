@@ -301,14 +301,22 @@ void PultMenu_Click(int index)
     hilfeZurueck();
 }
 
+QString stromZeile(int anschluss, double milliAmpere)
+{
+    // The general number form: as many digits as needed, no thousands separator.
+    QLocale ort;
+    ort.setNumberOptions(QLocale::OmitGroupSeparator);
+    return QStringLiteral("Anschluss ") + QString::number(anschluss) + QStringLiteral(" = ")
+        + ort.toString(milliAmpere, 'f', QLocale::FloatingPointShortest) + QStringLiteral(" mA");
+}
+
 void Strom_Berechnen_Click()
 {
     auto_scan();
     QStringList liste;
     for (int i = 1; i <= AnschlussMax; ++i)
         if (Strom[size_t(i)] > 0)
-            liste << QStringLiteral("Anschluss ") + QString::number(i) + QStringLiteral(" = ")
-                    + QLocale().toString(Strom[size_t(i)]) + QStringLiteral(" mA");
+            liste << stromZeile(i, Strom[size_t(i)]);
     MainWin().StromListe = liste;
     MainWin().melden();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class MainWindow;
 
 // Connects the menu items and the desk grids of the main window to the commands.
@@ -29,3 +31,5 @@ void KonfMenu_Click(int index);
 void PultMenu_Click(int index);
 // The button of the supply frame: computes and lists the current per connection module.
 void Strom_Berechnen_Click();
+// One line of the supply list: "Anschluss 3 = 1250 mA".
+QString stromZeile(int anschluss, double milliAmpere);

@@ -27,10 +27,13 @@ int elementCode(int x, int y)
     return i > 0 && i < KatalogSlots ? ElementKatalog[size_t(i)].ElementNr : 0;
 }
 
-// Destination or feedback address with its letter, then the LED address.
+// Destination or feedback address with its letter, then the LED address. The
+// address is shown even when the code digit names no state (no letter then).
 QString zielMitLed(int x, int y, int ziel, int led)
 {
-    return make_adr_rgfb_str(wert(x, y, ziel)) + QStringLiteral(",LED:") + zahl(wert(x, y, led));
+    const int v = wert(x, y, ziel);
+    const QString adresse = make_adr_rgfb_str(v);
+    return (adresse.isEmpty() ? zahl(v / 10) : adresse) + QStringLiteral(",LED:") + zahl(wert(x, y, led));
 }
 
 // One key k (0 left, 1 middle, 2 right) of a 3-button segment, by its function in LNCV 115 + k.

@@ -1,6 +1,7 @@
 #include "loconet/ComPortForm.h"
 
 #include "core/DialogFields.h"
+#include "core/MainWinState.h"
 #include "loconet/ComPortWahl.h"
 #include "loconet/LnPort.h"
 #include "platform/Wait.h"
@@ -26,6 +27,7 @@ ComPortForm* ComPortForm::instanz()
 
 ComPortForm::ComPortForm()
 {
+    setObjectName(QStringLiteral("ComPortForm"));
     setWindowTitle(Titel);
     setProperty("Tag", Titel);
     auto* layout = new QVBoxLayout(this);
@@ -34,11 +36,13 @@ ComPortForm::ComPortForm()
                                      QStringLiteral("CentravoxII, Centravox-Basic, LocoNet-USB-Interface 48550")};
     for (int i = 0; i < 3; ++i) {
         IntOpt[i] = new QRadioButton(beschriftung[i], this);
+        IntOpt[i]->setObjectName(QStringLiteral("IntOpt(%1)").arg(i));
         layout->addWidget(IntOpt[i]);
     }
     auto* zeile = new QGridLayout;
     zeile->addWidget(new QLabel(QStringLiteral("Nummer des verwendeten ComPort:"), this), 0, 0);
     ComPortNr_Txt = new QLineEdit(this);
+    ComPortNr_Txt->setObjectName(QStringLiteral("ComPortNr_Txt"));
     zeile->addWidget(ComPortNr_Txt, 0, 1);
     Geraet_Lbl = new QLabel(this);
     zeile->addWidget(Geraet_Lbl, 1, 0, 1, 2);
@@ -47,6 +51,7 @@ ComPortForm::ComPortForm()
     OK_But = new QPushButton(QStringLiteral("OK"), this);
     OK_But->setObjectName(QStringLiteral("OK_But"));
     Abbruch_Cmd = new QPushButton(QStringLiteral("abbrechen"), this);
+    Abbruch_Cmd->setObjectName(QStringLiteral("Abbruch_Cmd"));
     knoepfe->addWidget(OK_But);
     knoepfe->addWidget(Abbruch_Cmd);
     layout->addLayout(knoepfe);
@@ -89,6 +94,13 @@ void ComPortForm::abbrechen()
 {
     DialogFertig = 1;
     hide();
+}
+
+bool ComPortForm::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        setProperty("HelpContextID", MainWin().HelpContextID);
+    return QDialog::event(e);
 }
 
 void ComPortForm::closeEvent(QCloseEvent* e)

@@ -20,6 +20,7 @@ public:
     QPushButton* Abbruch_Cmd = nullptr;
 
 protected:
+    bool event(QEvent* e) override;             // takes the main window's help context when activated
     void closeEvent(QCloseEvent* e) override;   // closing through the frame is "abbrechen"
     void reject() override;                     // so is the Escape key
 

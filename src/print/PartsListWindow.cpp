@@ -98,6 +98,7 @@ void PartsListWindow::fuellen()
 void PartsListWindow::changeEvent(QEvent* e)
 {
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
+        setProperty("HelpContextID", MainWin().HelpContextID);
         MainWin().HelpContextID = 35;
         fuellen();
     }

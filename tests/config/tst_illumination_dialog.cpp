@@ -133,6 +133,28 @@ private slots:
         QCOMPARE(ElementTestPult::okAn(dlg), okAn);
     }
 
+    // A stored value beyond its box in a row that is not offered cannot be
+    // seen or corrected: it does not hold OK and is written back unchanged.
+    void hiddenRowOutOfRangeDoesNotHoldOk()
+    {
+        setzen(3, 1, 105, {21, 3000, 22, 5000, 27, 65535});
+        QDialog* dlg = ausl(3, 1);
+        QVERIFY(gezeigteZeilen(dlg).isEmpty());
+        QVERIFY(okAn(dlg));
+        QCOMPARE(dlg->windowTitle(), QString("Konfiguration Ausleuchtung"));
+        ok(dlg);
+        QCOMPARE((QList<int>{lncv(3, 1, 21), lncv(3, 1, 22), lncv(3, 1, 27)}), (QList<int>{3000, 5000, 65535}));
+
+        setzen(2, 1, 52);
+        dlg = ausl(3, 1);
+        QCOMPARE(gezeigteZeilen(dlg), QList<int>{0});
+        QVERIFY(!okAn(dlg));
+        tippen(dlg, "MagAdr_Txt(0)", "30");
+        QVERIFY(!okAn(dlg));
+        tippen(dlg, "RMAdr_Txt(0)", "50");
+        QVERIFY(okAn(dlg));
+    }
+
     void okWritesToTheFieldItWasOpenedFor()
     {
         setzen(3, 1, 503, {25, 10});

@@ -5,6 +5,7 @@
 #include "core/EditModes.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -236,6 +237,27 @@ private slots:
         form->close();
         QVERIFY(!form->isVisible());
         QCOMPARE(AdrOpt.AdrOpt_StartAdr[Schalt], 40.0f);
+    }
+
+    // Activation refills the boxes from the address options when those changed
+    // meanwhile (a new desk, a loaded project); otherwise what was typed stays.
+    void activationShowsChangedAddressOptions()
+    {
+        T::bereich(Schalt, 20, 20);
+        form->oeffnen();
+        QEvent aktiv(QEvent::WindowActivate);
+        tippen(start(5), QStringLiteral("25"));
+        MainWin().HelpContextID = 77;
+        QCoreApplication::sendEvent(form, &aktiv);
+        QCOMPARE(start(5)->text(), QStringLiteral("25"));
+        QCOMPARE(form->property("HelpContextID").toInt(), 77);
+
+        T::bereich(Schalt, 60, 64);
+        AdrOpt.AdrOpt_OptNummerierung = 7;
+        QCoreApplication::sendEvent(form, &aktiv);
+        QCOMPARE(texte(&TstNumberingDialog::start, {5}) + texte(&TstNumberingDialog::naechste, {5}),
+                 (QStringList{QStringLiteral("60"), QStringLiteral("64")}));
+        QVERIFY(option("NumOpt(7)")->isChecked());
     }
 
     void noOrderChosenCountsAsOrderZero()

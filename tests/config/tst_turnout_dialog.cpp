@@ -196,6 +196,13 @@ private slots:
         QCOMPARE(box(dlg, "WAdr_Txt(0)")->text(), QString("12345"));
         QCOMPARE(box(dlg, "WAdr_Txt(2)")->text(), QString("65535"));
         QVERIFY(!okAn(dlg));
+
+        // The hidden second address of a simple turnout only goes back as it was.
+        setzen(3, 1, 105, {12, 3000, 15, 0});
+        dlg = weiche(3, 1);
+        QVERIFY(okAn(dlg));
+        ok(dlg);
+        QCOMPARE(lncv(3, 1, 12), 3000);
     }
 
     // Activation after another field became current keeps the input and the

@@ -23,7 +23,7 @@ Q_DECLARE_METATYPE(Dialog)
 // Catalogue indices of the test catalogue.
 enum {
     Loeschen = 1, Auswahl = 2, Weiche = 3, Weiche90 = 4, Weiche180 = 5, Signal = 6, Taste = 7, Gerade = 8,
-    Drei = 9, Anzeige = 10, Joy = 11, Zieltaste = 12, Signal2 = 13, Entkuppler = 14,
+    Drei = 9, Anzeige = 10, Joy = 11, Zieltaste = 12, Signal2 = 13, Entkuppler = 14, Fahrregler = 15,
 };
 // Base-plate indices.
 enum { PWahl = 0, PLoeschen = 1, PModul = 2, PKreuz = 3, PPlatte = 4 };
@@ -74,7 +74,7 @@ private slots:
                     << "t.bmp,Taste,54660,601,1,0,0" << "g.bmp,Gerade,0,10,1,0" << "d.bmp,Drei,54690,700,1,0"
                     << "a.bmp,Anzeige,54680,920,1,0" << "j.bmp,Joystick,54700,710,1,0"
                     << "z.bmp,Zieltaste,54660,402,1,0,0" << "s2.bmp,Signal 2,54660,801,1,0,0"
-                    << "e.bmp,Entkuppler,54650,401,1,0,0";
+                    << "e.bmp,Entkuppler,54650,401,1,0,0" << "f.bmp,Fahrregler,54730,901,1,0,f0.bmp,f1.bmp,f2.bmp";
         k.grundplatten << "am.bmp,54430" << "kreuz.bmp,54640" << "platte.bmp,54642" << "am48.bmp,54480"
                        << "am49.bmp,54490" << "licht.bmp,54644";
         k.laden(verz.path() + "/");
@@ -116,6 +116,28 @@ private slots:
         QVERIFY(!MainWin()["EleDrehenMenu"].Enabled);
         Pult_MouseDown(0, Qt::LeftButton, Qt::NoModifier, 2, 3);
         QVERIFY(MainWin()["EleDrehenMenu"].Enabled);
+    }
+
+    void placingAThrottleDescribesItsTopmostPart()
+    {
+        setzeAn(Fahrregler, 4, 5);
+        QCOMPARE(feld(4, 5).ElementIndex, int16_t(Fahrregler));
+        QCOMPARE(plan().Row, 3);
+        QCOMPARE(feld(4, 3).Geaendert, int16_t(1));
+        QCOMPARE(MainWin().InfoTxt1, QString(" Zeile:  3 - Spalte:  4  : "));
+        QVERIFY(!MainWin()["EleDrehenMenu"].Enabled);   // a rotation would act on the empty top part
+    }
+
+    void aMarkDoesNotOutliveTheDeskSize()
+    {
+        setzeAn(Weiche, 9, 7);
+        markiere(8, 6, 10, 8);
+        QVERIFY(Markiert);
+        TestDesk::neuesPult(5, 5);   // fields beyond the new desk still hold the old ones
+        waehle(Auswahl);
+        Cntrl_C_X(67);
+        QVERIFY(!ClipVoll);
+        QVERIFY(!MainWin()["CopyMenu"].Enabled);
     }
 
     void clicksOutsideTheCellsDoNothing()

@@ -120,6 +120,28 @@ private slots:
         QVERIFY(MainWin().StromListe.size() <= 20);
     }
 
+    void supplyLineUsesTheGeneralNumberForm_data()
+    {
+        QTest::addColumn<int>("anschluss");
+        QTest::addColumn<double>("strom");
+        QTest::addColumn<QString>("zeile");
+        QTest::newRow("small") << 3 << 250.0 << "Anschluss 3 = 250 mA";
+        QTest::newRow("no thousands separator") << 20 << 1250.0 << "Anschluss 20 = 1250 mA";
+        QTest::newRow("fraction") << 1 << 12.5 << "Anschluss 1 = 12,5 mA";
+        QTest::newRow("large, no exponent") << 2 << 1000000.0 << "Anschluss 2 = 1000000 mA";
+    }
+    void supplyLineUsesTheGeneralNumberForm()
+    {
+        QFETCH(int, anschluss);
+        QFETCH(double, strom);
+        QFETCH(QString, zeile);
+        const QLocale bisher;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const QString text = stromZeile(anschluss, strom);
+        QLocale::setDefault(bisher);
+        QCOMPARE(text, zeile);
+    }
+
     void newProjectNeedsAPltFile_data()
     {
         QTest::addColumn<QString>("datei");

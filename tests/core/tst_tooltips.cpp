@@ -40,6 +40,9 @@ private slots:
         QTest::newRow("Zieltaste rot, Rückmeldung frei")
             << int(Drei) << QList<int>{115, 2, 39, 120, 15, 1, 116, 3, 41, 72, 16, 2, 117, 0, 13, 65535}
             << "Ta1:  Zielta:12r,LED:1 | Ta2:  RM:7f,LED:2 | Ta3:  Schaltadr.:65535";
+        QTest::newRow("Zieltaste mit Zustand ohne Buchstaben")
+            << int(Drei) << QList<int>{115, 2, 39, 125, 15, 3, 116, 3, 41, 79, 16, 4}
+            << "Ta1:  Zielta:12,LED:3 | Ta2:  RM:7,LED:4 | Ta3:  Schaltadr.:0";
         QTest::newRow("STOP/GO links und unbekannte Funktion") << int(Drei) << QList<int>{115, 5, 116, 9, 117, 6}
                                                                << "Ta1:  | Ta2:  | Ta3: ";
         QTest::newRow("Lokadresse über 32767")

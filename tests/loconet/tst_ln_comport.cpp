@@ -1,5 +1,6 @@
 // COM port numbers to devices, and the COM port dialog.
 #include "LnTestUmgebung.h"
+#include "core/MainWinState.h"
 #include "loconet/ComPortForm.h"
 #include "loconet/ModulDialoge.h"
 #include "loconet/OpenCom.h"
@@ -70,6 +71,14 @@ private slots:
         QVERIFY(form->IntOpt[1]->isChecked());
         QCOMPARE(form->ComPortNr_Txt->text(), QStringLiteral("3"));
         QVERIFY(form->Geraet_Lbl->text().contains(QStringLiteral("/dev/ttyS2")));
+        for (const char* name : {"IntOpt(0)", "IntOpt(1)", "IntOpt(2)", "ComPortNr_Txt", "OK_But", "Abbruch_Cmd"})
+            QVERIFY2(form->findChild<QWidget*>(QString::fromLatin1(name)), name);
+
+        // When activated the dialog takes the main window's help context.
+        MainWin().HelpContextID = 31;
+        QEvent aktiv(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(form, &aktiv);
+        QCOMPARE(form->property("HelpContextID").toInt(), 31);
 
         // A number above 255 turns the title and disables OK; an unusable number disables OK.
         form->ComPortNr_Txt->setText(QStringLiteral("256"));

@@ -31,6 +31,12 @@ private slots:
         QCOMPARE(label("BestellLbl(2)"), QString("1"));
         QCOMPARE(label("BestellLbl(16)"), QString("0"));
         EditModus = 4;
+        MainWin().HelpContextID = 24;
+        fenster.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        // Activation keeps the main window's number as the window's own and sets the main window's to 35.
+        QCOMPARE(fenster.property("HelpContextID").toInt(), 24);
+        QCOMPARE(MainWin().HelpContextID, 35);
         fenster.findChild<QPushButton*>("OK_But")->click();
         QVERIFY(!fenster.isVisible());
         QCOMPARE(MainWin().HelpContextID, 24);
