@@ -81,8 +81,7 @@ int32_t anschlussGrundplatte(int32_t artikel)
 
 QString anschlussDateiName(int32_t artikel, int64_t adresse)
 {
-    return PultVerz + QString::number(artikel) + QStringLiteral("0_") + QString::number(adresse)
-         + QStringLiteral(".lcv");
+    return lncvModulDatei(artikel * 10, adresse);
 }
 
 AnschlussDatei anschlussDateiLaden(int32_t artikel, int64_t adresse)

@@ -3,6 +3,7 @@
 #include "core/Cp1252.h"
 #include "core/Words.h"
 #include "platform/MsgBox.h"
+#include "project/DeskRecord.h"
 #include "project/ProjectFileIo.h"
 
 #include <QDir>
@@ -151,6 +152,11 @@ private:
     bool artikelGelesen = false;
 };
 } // namespace
+
+QString lncvModulDatei(int32_t artikel, int64_t adresse)
+{
+    return PultVerz + QString::number(artikel) + QLatin1Char('_') + QString::number(adresse) + QStringLiteral(".lcv");
+}
 
 bool hatLncvDatei(int32_t artikel)
 {

@@ -5,6 +5,7 @@
 #include "core/Placement.h"
 #include "platform/MsgBox.h"
 #include "project/DeskRecord.h"
+#include "project/LncvFile.h"
 #include "routes/RouteTable.h"
 
 #include <QDir>
@@ -55,8 +56,7 @@ QString lncvDateiPfad(int x, int y)
             return {};
         adresse = FSSpeicher[size_t(slot)].LNCV[0];
     }
-    return PultVerz + QString::number(artikel) + QLatin1Char('_') + QString::number(adresse)
-        + QStringLiteral(".lcv");
+    return lncvModulDatei(artikel, adresse);
 }
 
 void lncvDateiVormerken(const QString& pfad)

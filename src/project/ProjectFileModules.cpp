@@ -76,11 +76,6 @@ private:
     QHash<Ort, QString> dateien;
 };
 
-QString modulDatei(int32_t artikel, int16_t adresse)
-{
-    return PultVerz + QString::number(artikel) + QLatin1Char('_') + QString::number(adresse) + QStringLiteral(".lcv");
-}
-
 bool loeschenFragen(const QString& datei, bool fsSpeicher)
 {
     const QString frage = fsSpeicher ? QStringLiteral("          Element löschen?          ")
@@ -166,7 +161,7 @@ private:
         m.artikel = e.ArtikelNr;
         m.fsSpeicher = e.ArtikelNr == FSSpeicherArtikel;
         m.n = m.fsSpeicher ? LncvAnzahlFSSpeicher : std::clamp<int>(e.LNCVAnzahl, 0, LncvAnzahlModul);
-        m.direkt = modulDatei(e.ArtikelNr, platzierteModulAdresse(e.ElementNr, z.x, z.y, inhalt.pult.PultOpt_ZS_AdrOpt));
+        m.direkt = lncvModulDatei(e.ArtikelNr, platzierteModulAdresse(e.ElementNr, z.x, z.y, inhalt.pult.PultOpt_ZS_AdrOpt));
         return true;
     }
 

@@ -33,17 +33,12 @@ QString beschreibung(int x, int y)
         + QStringLiteral(", ") + QString::number(y);
 }
 
-QString dateiName(int32_t artikel, int16_t adresse)
-{
-    return PultVerz + QString::number(artikel) + QLatin1Char('_') + QString::number(adresse) + QStringLiteral(".lcv");
-}
-
 // The values to write with the mark set in the copy when the module carries it.
 template <size_t N>
 LncvAusgabe ausgabe(int x, int y, int32_t artikel, std::array<int16_t, N>& lncv, const std::array<int16_t, N>& kopie,
                     int n, int markeNr)
 {
-    LncvAusgabe a{dateiName(artikel, lncv[0]), {}, x, y, nullptr};
+    LncvAusgabe a{lncvModulDatei(artikel, lncv[0]), {}, x, y, nullptr};
     std::array<int16_t, N> werte = lncv;
     if (aenderungZuMarkieren(lncv.data(), kopie.data(), n)) {
         werte[size_t(markeNr)] = AenderungsMarke;
