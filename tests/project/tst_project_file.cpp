@@ -17,6 +17,7 @@
 
 #include <QDir>
 #include <QMap>
+#include <QRandomGenerator>
 #include <memory>
 
 namespace {
@@ -256,6 +257,35 @@ private slots:
 
         QVERIFY(Save_plt());
         QCOMPARE(ordner(PultVerz), erste);
+    }
+
+    // Damaged project and LNCV files: a load either succeeds or leaves the
+    // desk and every file as they were; it never crashes.
+    void randomDamageNeverCrashesOrHalfLoads()
+    {
+        beispielPult();
+        QVERIFY(Save_plt());
+        const Ordnerinhalt heil = ordner(PultVerz);
+        QRandomGenerator zufall(4711);
+        for (int versuch = 0; versuch < 300; ++versuch) {
+            const QString name = heil.keys()[int(zufall.bounded(heil.size()))];
+            QList<QByteArray> zeilen = heil[name].split('\n');
+            const int z = int(zufall.bounded(zeilen.size()));
+            switch (zufall.bounded(5)) {
+            case 0: zeilen.removeAt(z); break;
+            case 1: zeilen.insert(z, zeilen[z]); break;
+            case 2: zeilen[z].replace(':', ' ').replace('=', ' '); break;
+            case 3: zeilen[z].append(" 99999999999"); break;
+            default:
+                if (!zeilen[z].isEmpty())
+                    zeilen[z][int(zufall.bounded(zeilen[z].size()))] = char(zufall.bounded(256));
+            }
+            for (auto it = heil.begin(); it != heil.end(); ++it)
+                schreiben(PultVerz + it.key(), it.key() == name ? zeilen.join('\n') : it.value());
+            const Stand vorher = Stand::jetzt();
+            if (!Load_plt())
+                QVERIFY2(vorher.gleich(Stand::jetzt()), qPrintable(name + QString(", Versuch %1").arg(versuch)));
+        }
     }
 
     void malformedLinesFailWithTheirNumber_data()
