@@ -36,11 +36,6 @@ QString auswahlText()
 }
 } // namespace
 
-QString editModusCaption(int modus)
-{
-    return MainWin()[QStringLiteral("EditMode(%1)").arg(modus)].Caption;
-}
-
 QString editModusInfoText(int modus)
 {
     return modus >= 1 && modus <= 10 ? infoTexte[modus] : QString();

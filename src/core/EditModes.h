@@ -4,8 +4,7 @@
 // The main window's edit mode 1..10.
 inline int EditModus = 1;
 
-// Caption of the mode's menu item and the text of info line 1 after the change.
-QString editModusCaption(int modus);
+// The text of info line 1 after a change to the mode.
 QString editModusInfoText(int modus);
 
 // Applies EditModus to the window: grids, palettes, menus, info lines, help context.

@@ -38,7 +38,6 @@ public:
     QString Caption;
     QString InfoTxt1, InfoTxt2;
     int HelpContextID = 0;
-    int InfoBandHoehe = 0;
     QStringList StromListe;
 
     // Announces a change of controls, caption, info lines or help context.

@@ -22,7 +22,6 @@ public:
     FlexGridView* Pult[2];
     FlexGridView* PultAdr;
     FlexGridView* Elemente[2];
-    QAction* aktion(const QString& name) const { return aktionen.value(name); }
     QMenu* menu(const QString& name) const { return menus.value(name); }
 
     // The handler a menu command runs; the main window calls it when the item is chosen.

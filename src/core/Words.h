@@ -27,9 +27,3 @@ inline int32_t Chk_Value_to_Bit(int32_t checkWert, int32_t bit)
 {
     return checkWert != 0 ? bit : 0;
 }
-
-template <typename T>
-T Max(T a, T b)
-{
-    return a > b ? a : b;
-}

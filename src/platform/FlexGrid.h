@@ -13,7 +13,7 @@
 class FlexGrid : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Zeiger { Standard, Pfeil, Kreuz, Hand, Loeschen };
+    enum Zeiger { Standard, Pfeil, Kreuz, Loeschen };
 
     explicit FlexGrid(QObject* parent = nullptr);
 

@@ -60,7 +60,6 @@ Qt::CursorShape formVon(FlexGrid::Zeiger z)
 {
     switch (z) {
     case FlexGrid::Kreuz: return Qt::CrossCursor;
-    case FlexGrid::Hand: return Qt::PointingHandCursor;
     case FlexGrid::Loeschen: return Qt::ForbiddenCursor;
     default: return Qt::ArrowCursor;
     }
