@@ -65,7 +65,6 @@ StartForm* startFenster()
 
 bool programmStarten()
 {
-    versionSetzen();
     if (!aufStartknopfWarten())
         return false;
     Load_conf();

@@ -27,7 +27,6 @@ private slots:
     void initTestCase()
     {
         TestKatalog::mitWerkzeugen().laden(verz.path() + "/");
-        versionSetzen();
         setzeMsgBoxResponder([this](const MsgBoxAufruf& a) {
             boxen << a;
             modusBeiBox << EditModus;

@@ -19,8 +19,6 @@ class TstLncvFile : public QObject {
     static QList<QByteArray> zeilen(const QByteArray& b) { return b.split('\n'); }
 
 private slots:
-    void initTestCase() { versionSetzen(); }
-
     void moduleFileHasTheExactForm()
     {
         std::array<int16_t, 128> werte{};

@@ -116,8 +116,6 @@ class TstProjectFile : public QObject {
     }
 
 private slots:
-    void initTestCase() { versionSetzen(); }
-
     void init()
     {
         pult.aufbauen();
