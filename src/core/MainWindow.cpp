@@ -54,6 +54,7 @@ MainWindow::MainWindow(QWidget* parent)
     oben->addWidget(Elemente[0]);
     oben->addWidget(Elemente[1]);
     oben->addWidget(teile[QStringLiteral("StromFrame")], 1);
+    oben->addStretch(0);   // keeps the palettes on the left while the supply frame is hidden
     auto* mitte = new QVBoxLayout;
     mitte->addWidget(Pult[0], 1);
     mitte->addWidget(Pult[1], 1);
@@ -62,6 +63,7 @@ MainWindow::MainWindow(QWidget* parent)
     auto* layout = new QVBoxLayout(innen);
     layout->addLayout(oben);
     layout->addLayout(mitte, 1);
+    layout->addStretch(0);   // keeps the palettes at the top while no grid is shown
     layout->addWidget(infoBandAnlegen());
     setCentralWidget(innen);
 

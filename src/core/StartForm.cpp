@@ -41,6 +41,7 @@ StartForm::StartForm(QWidget* parent)
     InfoLbl = new QLabel(this);
     InfoLbl->setObjectName(QStringLiteral("InfoLbl"));
     InfoLbl->setWordWrap(true);
+    InfoLbl->setMinimumWidth(560);
     auto* start = new QPushButton(QStringLiteral("weiter .."), this);
     start->setObjectName(QStringLiteral("StartBut"));
     start->setDefault(true);
