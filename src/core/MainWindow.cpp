@@ -81,9 +81,10 @@ MainWindow::~MainWindow()
 
 QGroupBox* MainWindow::stromFrameAnlegen()
 {
-    auto* frame = new QGroupBox(this);
+    auto* frame = new QGroupBox(QStringLiteral("Strom pro Anschlussmodul:"), this);
+    frame->setObjectName(QStringLiteral("StromFrame"));
     auto* layout = new QHBoxLayout(frame);
-    auto* knopf = new QPushButton(QStringLiteral("Strom berechnen"), frame);
+    auto* knopf = new QPushButton(QStringLiteral("Berechnen"), frame);
     knopf->setObjectName(QStringLiteral("Strom_Berechnen"));
     StromListe = new QListWidget(frame);
     StromListe->setObjectName(QStringLiteral("StromListe"));
