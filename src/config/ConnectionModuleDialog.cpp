@@ -39,7 +39,7 @@ QLabel* text(const QString& t)
 }
 } // namespace
 
-Anschlussmodul_Form::Anschlussmodul_Form(QWidget* parent) : WarteDialog(parent)
+Anschlussmodul_Form::Anschlussmodul_Form(QWidget* parent) : AbbruchDialog(parent)
 {
     setObjectName(QStringLiteral("Anschlussmodul_Form"));
     setWindowTitle(Titel);

@@ -1,5 +1,5 @@
 #pragma once
-#include "config/WaitedDialog.h"
+#include "core/CancelDialog.h"
 
 #include <array>
 #include <cstdint>
@@ -14,7 +14,7 @@ class QPushButton;
 // the dialog was opened; reads them from the module, programs them into it
 // and keeps them in the module's LNCV file. Its caller waits until it is
 // closed (DialogFertig).
-class Anschlussmodul_Form : public WarteDialog {
+class Anschlussmodul_Form : public AbbruchDialog {
     Q_OBJECT
 public:
     explicit Anschlussmodul_Form(QWidget* parent = nullptr);

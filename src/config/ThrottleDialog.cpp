@@ -23,7 +23,7 @@ QLabel* label(QWidget* eltern, int index, const QString& text)
 }
 } // namespace
 
-Fahrregler_Form::Fahrregler_Form(QWidget* parent) : WarteDialog(parent)
+Fahrregler_Form::Fahrregler_Form(QWidget* parent) : AbbruchDialog(parent)
 {
     setObjectName(QStringLiteral("Fahrregler_Form"));
     setWindowTitle(Titel);

@@ -1,5 +1,5 @@
 #pragma once
-#include "config/WaitedDialog.h"
+#include "core/CancelDialog.h"
 
 class QLineEdit;
 class QPushButton;
@@ -7,7 +7,7 @@ class QPushButton;
 // "Fahrregler 54730 - ZIVRA Empfänger Adresse": sends the receiver address to
 // a throttle in programming mode, as often as the user presses "Senden". Its
 // caller waits until it is closed (DialogFertig).
-class Fahrregler_Form : public WarteDialog {
+class Fahrregler_Form : public AbbruchDialog {
     Q_OBJECT
 public:
     explicit Fahrregler_Form(QWidget* parent = nullptr);

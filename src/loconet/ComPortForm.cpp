@@ -7,7 +7,6 @@
 #include "platform/Wait.h"
 #include "project/ProgramConfig.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -94,24 +93,6 @@ void ComPortForm::abbrechen()
 {
     DialogFertig = 1;
     hide();
-}
-
-bool ComPortForm::event(QEvent* e)
-{
-    if (e->type() == QEvent::WindowActivate)
-        setProperty("HelpContextID", MainWin().HelpContextID);
-    return QDialog::event(e);
-}
-
-void ComPortForm::closeEvent(QCloseEvent* e)
-{
-    abbrechen();
-    e->accept();
-}
-
-void ComPortForm::reject()
-{
-    abbrechen();
 }
 
 void ComPortNummer_aendern()

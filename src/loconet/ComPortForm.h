@@ -1,4 +1,5 @@
 #pragma once
+#include "core/CancelDialog.h"
 #include <QDialog>
 
 class QLabel;
@@ -8,7 +9,7 @@ class QRadioButton;
 
 // "ComPort Einstellungen": interface type and port number. Made once per run
 // and filled from the settings then; later showings keep what the user left.
-class ComPortForm : public QDialog {
+class ComPortForm : public AbbruchDialog {
     Q_OBJECT
 public:
     static ComPortForm* instanz();
@@ -19,16 +20,11 @@ public:
     QPushButton* OK_But = nullptr;
     QPushButton* Abbruch_Cmd = nullptr;
 
-protected:
-    bool event(QEvent* e) override;             // takes the main window's help context when activated
-    void closeEvent(QCloseEvent* e) override;   // closing through the frame is "abbrechen"
-    void reject() override;                     // so is the Escape key
-
 private:
     ComPortForm();
     void nummerGeaendert();
     void ok();
-    void abbrechen();
+    void abbrechen() override;
 };
 
 // Shows the dialog and returns when the user closed it.

@@ -6,7 +6,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -275,22 +274,4 @@ void PultDialog::abbrechen()
     MainWin().HelpContextID = 20 + EditModus;
     MainWin().melden();
     hide();
-}
-
-bool PultDialog::event(QEvent* e)
-{
-    if (e->type() == QEvent::WindowActivate)
-        setProperty("HelpContextID", MainWin().HelpContextID);
-    return QDialog::event(e);
-}
-
-void PultDialog::closeEvent(QCloseEvent* e)
-{
-    abbrechen();
-    e->accept();
-}
-
-void PultDialog::reject()
-{
-    abbrechen();
 }

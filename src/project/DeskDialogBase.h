@@ -1,4 +1,5 @@
 #pragma once
+#include "core/CancelDialog.h"
 #include "project/DeskEntries.h"
 
 #include <QDialog>
@@ -13,7 +14,7 @@ class QRadioButton;
 // The controls that the new-desk and the desk-settings dialog share, bound to
 // a PultEingabe. Closing through the frame or Escape acts as "abbrechen";
 // activation takes over the main window's help context.
-class PultDialog : public QDialog {
+class PultDialog : public AbbruchDialog {
     Q_OBJECT
 public:
     enum class Art { NeuesPult, Einstellungen };
@@ -51,9 +52,6 @@ protected:
     // OK_But: the dialog's own checks and work; true hides the dialog.
     virtual bool uebernehmen(const PultEingabe& e) = 0;
 
-    bool event(QEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
-    void reject() override;
 
 private:
     void kopfAnlegen(QGridLayout* raster, Art art);
@@ -63,7 +61,7 @@ private:
     QLineEdit* zahlFeld(const char* name, int laenge, int maximum);
     QCheckBox* kasten(const char* name, const QString& text);
     void ok();
-    void abbrechen();
+    void abbrechen() override;
 
     const QString titel;
 };
