@@ -89,12 +89,14 @@ AnschlussDatei anschlussDateiLaden(int32_t artikel, int64_t adresse)
     const QString datei = anschlussDateiName(artikel, adresse);
     if (!File_exist(datei))
         return AnschlussDatei::Fehlt;
-    int32_t gelesen = 0;
-    QString text, fehler;
-    if (!load_lncv(gelesen, AnschlussLNCV.data(), int(AnschlussLNCV.size()), datei, text, fehler)) {
+    LncvInhalt inhalt;
+    QString fehler;
+    if (!lncvDateiLesen(datei, int(AnschlussLNCV.size()), inhalt, fehler)
+        || !lncvArtikelPruefen(datei, inhalt, artikel, fehler)) {
         MsgBox(fehler, Msg::NurOk | Msg::Kritisch, Titel);
         return AnschlussDatei::Fehlt;
     }
+    std::copy(inhalt.werte.begin(), inhalt.werte.end(), AnschlussLNCV.begin());
     return AnschlussDatei::Geladen;
 }
 

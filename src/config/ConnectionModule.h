@@ -26,8 +26,8 @@ QString anschlussDateiName(int32_t artikel, int64_t adresse);
 
 enum class AnschlussDatei { Geladen, Fehlt };
 // Loads the module's file into AnschlussLNCV. A missing file leaves the image
-// alone; so does an unreadable one, which is reported to the user and counted
-// as missing.
+// alone; so does an unreadable one or one of another article, which is
+// reported to the user and counted as missing.
 AnschlussDatei anschlussDateiLaden(int32_t artikel, int64_t adresse);
 
 // A version is chosen (artikel not 0). Otherwise the user is told and false.

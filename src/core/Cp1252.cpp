@@ -17,6 +17,10 @@ unsigned char code(QChar zeichen)
     const char16_t u = zeichen.unicode();
     if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
         return static_cast<unsigned char>(u);
+    // The five unused codes are read as the control characters of the same
+    // number and so written back unchanged.
+    if (u >= 0x80 && u < 0xA0 && hoch[u - 0x80] == 0)
+        return static_cast<unsigned char>(u);
     for (int i = 0; i < 32; ++i)
         if (hoch[i] == u && u != 0)
             return static_cast<unsigned char>(0x80 + i);

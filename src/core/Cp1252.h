@@ -7,7 +7,7 @@
 namespace Cp1252 {
 
 QByteArray encode(const QString& text);   // characters without a code become '?'
-QString decode(const QByteArray& bytes);
+QString decode(const QByteArray& bytes);    // the unused codes 0x81, 0x8D, 0x8F, 0x90, 0x9D pass through
 unsigned char code(QChar zeichen);         // the byte of one character, '?' when it has none
 
 // Splits a file's bytes into lines; CR LF, lone CR and lone LF all end a line.

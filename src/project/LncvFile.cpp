@@ -34,7 +34,7 @@ struct Ziffern {
 // Walks the characters of the file as the module files have always been read.
 class LncvLeser {
 public:
-    LncvLeser(int n, LncvInhalt& ziel) : n(n), ziel(ziel) {}
+    LncvLeser(int n, LncvInhalt& ziel) : n(n), ziel(ziel), gegeben(size_t(std::max(n, 0))) {}
 
     bool zeichen(char c)
     {
@@ -139,6 +139,10 @@ private:
             return fehler(QStringLiteral("Der Wert ") + QString::number(w) + QStringLiteral(" von LNCV ")
                           + QString::number(i) + QStringLiteral(" ist größer als 65535."));
         ziel.werte[size_t(i)] = int16_t(UWord_to_Int(w));
+        if (!gegeben[size_t(i)]) {
+            gegeben[size_t(i)] = true;
+            ++ziel.anzahl;
+        }
         return true;
     }
 
@@ -147,6 +151,7 @@ private:
     Zustand zustand = Zwischen;
     Ziffern index, wertZiffern;
     QByteArray beschreibung;
+    std::vector<bool> gegeben;
     int i = 0;
     int ueberspringen = 0;
     bool artikelGelesen = false;
@@ -212,6 +217,16 @@ bool lncvDateiLesen(const QString& datei, int n, LncvInhalt& ziel, QString& fehl
         return true;
     fehler = QStringLiteral("Die LNCV-Datei ") + QDir::toNativeSeparators(datei) + QStringLiteral(" ist fehlerhaft:\r\n")
         + grund;
+    return false;
+}
+
+bool lncvArtikelPruefen(const QString& datei, const LncvInhalt& inhalt, int32_t lncvArtikel, QString& fehler)
+{
+    if (inhalt.artikelNr == lncvArtikel)
+        return true;
+    fehler = QStringLiteral("Die LNCV-Datei ") + QDir::toNativeSeparators(datei)
+        + QStringLiteral(" gehört nicht zu diesem Modul:\r\nsie nennt den Artikel ") + QString::number(inhalt.artikelNr)
+        + QStringLiteral(" statt ") + QString::number(lncvArtikel) + QLatin1Char('.');
     return false;
 }
 

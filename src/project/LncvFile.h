@@ -36,6 +36,7 @@ struct LncvInhalt {
     int32_t artikelNr = 0;
     QString text;
     std::vector<int16_t> werte;
+    int anzahl = 0;   // how many of the values the file gave
 };
 
 // Reads the bytes of an LNCV file for n values. A file without an article
@@ -46,6 +47,10 @@ bool lncvLesen(const QByteArray& bytes, int n, LncvInhalt& ziel, QString& fehler
 
 // Reads and checks the LNCV file for n values; on failure fehler names the file.
 bool lncvDateiLesen(const QString& datei, int n, LncvInhalt& ziel, QString& fehler);
+
+// Whether the file read names the module's LNCV article number; otherwise
+// false with a German message naming the file and both numbers.
+bool lncvArtikelPruefen(const QString& datei, const LncvInhalt& inhalt, int32_t lncvArtikel, QString& fehler);
 
 // Reads the file into werte 0..n-1 (all of them: 0 where the file has no
 // value), its article number and description (appended to text). On failure

@@ -1,5 +1,6 @@
 // LNCV files: exact form, reading (also foreign line ends), refusal of
 // malformed files, the file test and the change mark rule.
+#include "config/ConnectionModule.h"
 #include "core/ErrorReport.h"
 #include "core/Version.h"
 #include "project/ChangeDetection.h"
@@ -148,6 +149,29 @@ private slots:
         QCOMPARE(ende, 0);
         QString fehler;
         QCOMPARE(dateiPruefen(dir.filePath("kein/c.lcv"), fehler), DateiZustand::Fehler);
+    }
+
+    // The connection-module dialog takes a file only when it names the chosen version.
+    void connectionModuleFileOfAnotherArticleIsRefused()
+    {
+        Meldungen m;
+        QTemporaryDir dir;
+        PultVerz = dir.path() + "/";
+        std::array<int16_t, 16> werte{};
+        werte[2] = 77;
+        QString fehler;
+        QVERIFY(save_lncv(5449, werte.data(), 16, anschlussDateiName(5448, 3), "Anschlussmodul aus x.plt", fehler));
+        AnschlussLNCV.fill(5);
+        QCOMPARE(anschlussDateiLaden(5448, 3), AnschlussDatei::Fehlt);
+        QCOMPARE(AnschlussLNCV[2], int16_t(5));
+        QCOMPARE(m.boxen.size(), 1);
+        QVERIFY2(m.boxen[0].text.contains("54480_3.lcv") && m.boxen[0].text.contains("5449 statt 5448"),
+                 qPrintable(m.boxen[0].text));
+
+        QVERIFY(save_lncv(5448, werte.data(), 16, anschlussDateiName(5448, 3), "Anschlussmodul aus x.plt", fehler));
+        QCOMPARE(anschlussDateiLaden(5448, 3), AnschlussDatei::Geladen);
+        QCOMPARE(AnschlussLNCV[2], int16_t(77));
+        QCOMPARE(m.boxen.size(), 1);
     }
 
     void markOnlyOnProgrammedDesks()
