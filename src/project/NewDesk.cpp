@@ -79,6 +79,8 @@ PultEingabe neuesPultEingabe(const NeuesPultVorgabe& v, const PultEingabe& bishe
     optionenEintragen(e, v.daten);
     e.blinken = bisher.blinken;
     e.belegt = bisher.belegt;
+    e.hsFolge = bisher.hsFolge;
+    e.vsFolge = bisher.vsFolge;
     e.spalten = QString::number(v.spalten);
     e.zeilen = QString::number(v.zeilen);
     e.verkehr = 0;

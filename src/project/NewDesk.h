@@ -16,10 +16,10 @@ struct NeuesPultVorgabe {
 // The defaults of a new project in the folder verz, file datei.
 NeuesPultVorgabe neuesPultVorgabe(const QString& verz, const QString& datei);
 
-// The boxes of the new-desk dialog when it opens: options, follow-on signal
-// boxes and size from the defaults, right-hand traffic, empty name, route
-// feedback start and alignment "0". The turnout boxes keep their last state
-// (taken from bisher).
+// The boxes of the new-desk dialog when it opens: options and size from the
+// defaults, right-hand traffic, empty name, route
+// feedback start and alignment "0". The turnout and follow-on signal boxes
+// keep their last state (taken from bisher; unchecked the first time).
 PultEingabe neuesPultEingabe(const NeuesPultVorgabe& v, const PultEingabe& bisher);
 
 // OK of the new-desk dialog. Refused entries are reported and nothing

@@ -95,10 +95,11 @@ private slots:
         for (const QString& t : texte)
             QCOMPARE(t.section('=', 0, 0) + "=" + ctl(qPrintable(t.section('=', 0, 0)))->text(), t);
         QVERIFY(!ctl("ProjektNameTxt")->isReadOnly());
-        for (const char* an : {"ModAdr_Chk", "Hell_Chk", "ModKonfBit_Ckh(0)", "ModKonfBit_Ckh(1)", "HS_Folgeadr_Chk",
-                               "VS_Folgeadr_Chk", "VerkehrOpt(0)"})
+        for (const char* an : {"ModAdr_Chk", "Hell_Chk", "ModKonfBit_Ckh(0)", "ModKonfBit_Ckh(1)", "VerkehrOpt(0)"})
             QVERIFY2(ctl<QAbstractButton>(an)->isChecked(), an);
-        QVERIFY(!ctl<QCheckBox>("Start_reboot_chk")->isChecked());
+        // The follow-on signal boxes start unchecked the first time.
+        for (const char* aus : {"Start_reboot_chk", "HS_Folgeadr_Chk", "VS_Folgeadr_Chk"})
+            QVERIFY2(!ctl<QAbstractButton>(aus)->isChecked(), aus);
         QVERIFY(!ctl<QCheckBox>("VS_Folgeadr_Chk")->isEnabled());
         QVERIFY(ctl<QRadioButton>("VerkehrOpt(2)")->isEnabled());
 
@@ -251,7 +252,7 @@ private slots:
                                          p.PultOpt_WeichenBelegtOpt, p.PultOpt_StartUpOpt, p.PultOpt_StartUpWert,
                                          p.PultOpt_TastenProgZeit, p.PultOpt_WeichenEinschalt, p.PultProgJahr,
                                          p.PultInit, p.Kennung[0], p.Kennung[3], p.Kennung[7]};
-        QCOMPARE(optionen, QList<int16_t>({5, 1, 0, 1, 1, 0, 1, 12, 22, 25, 0, 0, 0, 'B' * 100 + 'a', 1}));
+        QCOMPARE(optionen, QList<int16_t>({5, 1, 0, 0, 1, 0, 1, 12, 22, 25, 0, 0, 0, 'B' * 100 + 'a', 1}));
 
         for (int g : AdrGruppe::Benutzt) {
             QCOMPARE(AdrOpt.AdrOpt_StartAdr[size_t(g)], g == AdrGruppe::Fahrst ? 500.0f : 0.0f);
@@ -271,19 +272,20 @@ private slots:
         QVERIFY(d.boxen.isEmpty());
     }
 
-    void followOnBoxesStartFromTheRecordTurnoutBoxesKeepTheirState()
+    void turnoutAndFollowOnBoxesKeepTheirState()
     {
         oeffnen();
         gueltigAusfuellen();
-        ctl<QCheckBox>("HS_Folgeadr_Chk")->setChecked(false);
+        ctl<QCheckBox>("HS_Folgeadr_Chk")->setChecked(true);
         ctl<QCheckBox>("Belegt_Chk")->setChecked(true);
         ctl<QCheckBox>("Blnk_Chk")->setChecked(false);
         klick("OK_But");
-        QCOMPARE(PultDaten.PultOpt_HS_FolgeAdr, int16_t(0));
+        QCOMPARE(PultDaten.PultOpt_HS_FolgeAdr, int16_t(1));
+        PultDaten.PultOpt_HS_FolgeAdr = 0;
 
         oeffnen();
         QVERIFY(ctl<QCheckBox>("HS_Folgeadr_Chk")->isChecked());
-        QVERIFY(ctl<QCheckBox>("VS_Folgeadr_Chk")->isChecked());
+        QVERIFY(!ctl<QCheckBox>("VS_Folgeadr_Chk")->isChecked());
         QVERIFY(ctl<QCheckBox>("Belegt_Chk")->isChecked());
         QVERIFY(!ctl<QCheckBox>("Blnk_Chk")->isChecked());
     }
