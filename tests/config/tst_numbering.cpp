@@ -4,6 +4,8 @@
 #include "config/ThreeButtonKeys.h"
 #include "config/NumberingTestDesk.h"
 
+#include <QPoint>
+
 using namespace AdrGruppe;
 using T = NumberingTestDesk;
 
@@ -56,6 +58,35 @@ private slots:
         QCOMPARE(T::lncv(2, 1, 12), 0);
         QCOMPARE(AdrOpt.AdrOpt_AdrOff[MAWeichen], 3.0f);
         QVERIFY(d.boxen.isEmpty());
+    }
+
+    // A turnout on every field of a 3 x 2 desk: each order visits the fields
+    // in its own sequence, worked out from the order table.
+    void everyFieldInTheOrdersOwnSequence_data()
+    {
+        QTest::addColumn<int>("ordnung");
+        QTest::addColumn<QList<QPoint>>("folge");   // the fields that get 10, 11, ... 15
+        QTest::newRow("2: columns left to right, rows bottom up")
+            << 2 << QList<QPoint>{{1, 2}, {1, 1}, {2, 2}, {2, 1}, {3, 2}, {3, 1}};
+        QTest::newRow("3: columns right to left, rows bottom up")
+            << 3 << QList<QPoint>{{3, 2}, {3, 1}, {2, 2}, {2, 1}, {1, 2}, {1, 1}};
+        QTest::newRow("5: rows bottom up, columns left to right")
+            << 5 << QList<QPoint>{{1, 2}, {2, 2}, {3, 2}, {1, 1}, {2, 1}, {3, 1}};
+        QTest::newRow("6: rows top down, columns right to left")
+            << 6 << QList<QPoint>{{3, 1}, {2, 1}, {1, 1}, {3, 2}, {2, 2}, {1, 2}};
+    }
+    void everyFieldInTheOrdersOwnSequence()
+    {
+        QFETCH(int, ordnung);
+        QFETCH(QList<QPoint>, folge);
+        d.anlegen(3, 2);
+        for (const QPoint& p : folge)
+            T::setze(p.x(), p.y(), 105);
+        T::bereich(MAWeichen, 10, 10);
+        AdrOpt.AdrOpt_OptNummerierung = int16_t(ordnung);
+        QCOMPARE(gruppeAutoAdr(MAWeichen), 0);
+        for (int i = 0; i < folge.size(); ++i)
+            QCOMPARE(T::lncv(folge[i].x(), folge[i].y(), 11), 10 + i);
     }
 
     void doubleSlipSecondAddressByLncv15_data()
@@ -182,8 +213,9 @@ private slots:
         QCOMPARE(AdrOpt.AdrOpt_StartAdr[Zieltaster] + AdrOpt.AdrOpt_AdrOff[Zieltaster] + 0.5f, 101.5f);
     }
 
-    // LNCV 14 = 8 + 32: keys 0 and 2 are uncouplers, key 1 switches; key 2's
-    // destination key is not ticked.
+    // LNCV 14 = 8 + 32: keys 0 and 2 are uncouplers, key 1 switches. Key 0 is
+    // a destination key, key 1 a route feedback (no destination-key address,
+    // but a key lock), key 2 has neither.
     void threeButtonSegment()
     {
         d.anlegen(2, 1);
@@ -193,7 +225,8 @@ private slots:
             int schalt = 0, lok = 0, sfkt = 0, ziel = 0, led = 0, sperre = 0;
             T3_Taste_LNCV_Nr(k, schalt, lok, sfkt, ziel, led, sperre);
             for (int n : {schalt, ziel, led, sperre})
-                f.AutoFlag[size_t(n)] = k == 2 && n == ziel ? 0 : 1;
+                f.AutoFlag[size_t(n)] = 1;
+            f.LNCV[size_t(115 + k)] = int16_t(QList<int>{2, 3, 0}[k]);
         }
         T::setze(2, 1, 401);
         const QList<int> gruppen{Entkuppler, Schalt, Zieltaster, MAAusl, TsperrZT, RMAusl};
@@ -202,9 +235,9 @@ private slots:
             T::bereich(gruppen[i], float(starts[i]), float(starts[i]));
         nummerieren(gruppen);
         QCOMPARE(werte(1, 1, {11, 12, 13}) + werte(2, 1, {11}), (QList<int>{500, 20, 501, 510}));
-        QCOMPARE(werte(1, 1, {39, 41, 43}), (QList<int>{600, 601, 0}));
+        QCOMPARE(werte(1, 1, {39, 41, 43}), (QList<int>{600, 0, 0}));
         QCOMPARE(werte(1, 1, {15, 16, 17}), (QList<int>{70, 71, 72}));
-        QCOMPARE(werte(1, 1, {40, 42, 44}), (QList<int>{80, 81, 82}));
+        QCOMPARE(werte(1, 1, {40, 42, 44}), (QList<int>{80, 81, 0}));
         QCOMPARE(T::lncv(1, 1, 22), 0);   // no lit pieces beside it
 
         // A new segment's keys are not ticked.

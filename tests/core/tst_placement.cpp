@@ -1,6 +1,8 @@
 #include "PlacementTestDesk.h"
 
 #include "config/SupplyServices.h"
+#include "core/DeskMouse.h"
+#include "core/EditModes.h"
 #include "core/Words.h"
 
 #include <QDir>
@@ -216,15 +218,17 @@ private slots:
         QCOMPARE(FSSpeicher[0].LNCV[0], int16_t(0));
         setze(3, 1, I::FSSpeicherEl);            // takes slot 0 meanwhile
 
-        // Undo as the edit commands do it: place the element again, then the record.
-        plan().setzeZelle(UndoY, UndoX);
-        SetzePultElement(UndoElement);
-        const int16_t slot = feld(1, 1).LNCV[0];
-        QCOMPARE(slot, int16_t(2));
-        feld(1, 1) = UndoFeld;
-        feld(1, 1).LNCV[0] = slot;
-        undoFahrstrassenBildEinsetzen(1, 1);
+        // Ctrl+Z on another field: the route memory comes back with the next free slot.
+        EditModus = 1;
+        PultAufgebaut = true;
+        AuswahlModus = true;
+        plan().setzeZelle(5, 5);
+        Pult_KeyUp(Qt::Key_Z, Qt::ControlModifier);
+        AuswahlModus = false;
+        QCOMPARE(feld(1, 1).ElementIndex, int16_t(I::FSSpeicherEl));
+        QCOMPARE(feld(1, 1).LNCV[0], int16_t(2));
         QCOMPARE(fahrstrassenSpeicherSlot(1, 1), 2);
+        QCOMPARE((std::pair{plan().Row, plan().Col}), (std::pair{5, 5}));
         QCOMPARE(FSSpeicher[2].LNCV[0], int16_t(4321));
         QCOMPARE(FSSpeicher[2].LNCV[2045], int16_t(17));
         QCOMPARE(FSSpeicher[0].X, int16_t(3));
