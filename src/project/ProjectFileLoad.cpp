@@ -16,12 +16,14 @@
 #include "project/ProgramConfig.h"
 #include "project/ProjectFileIo.h"
 #include "project/ProjectFileState.h"
+#include "routes/RouteMemoryCode.h"
 
 #include <QDir>
 
 namespace {
 constexpr int16_t LoeschWerkzeug = 1;       // catalogue entry 1 is the delete tool
 constexpr int32_t AnschlussPlatte = 54430;
+constexpr qsizetype MaxGenannteHinweise = 20;
 
 bool fehlschlag(const QString& text)
 {
@@ -43,6 +45,22 @@ bool katalogFuer(double verkehr, KatalogTabelle& katalog, QString& fehler)
     for (size_t i = 0; i < datei.eintraege.size() && i < katalog.size(); ++i)
         katalog[i] = datei.eintraege[i];
     return true;
+}
+
+// One message after the load, so that the next save does not drop anything unnoticed.
+void uebergangenesMelden(const QString& pfad, const QStringList& hinweise)
+{
+    if (hinweise.isEmpty())
+        return;
+    QStringList zeilen = hinweise.mid(0, MaxGenannteHinweise);
+    if (hinweise.size() > MaxGenannteHinweise)
+        zeilen << QStringLiteral("... und ") + QString::number(hinweise.size() - MaxGenannteHinweise)
+                + QStringLiteral(" weitere.");
+    MsgBox(QStringLiteral("Beim Laden von ") + QDir::toNativeSeparators(pfad)
+               + QStringLiteral(" wurde nicht alles übernommen:\r\n") + zeilen.join(QStringLiteral("\r\n"))
+               + QStringLiteral("\r\nDas nächste Speichern schreibt das Pult ohne das Übergangene und mit den "
+                                "ergänzten Nullen."),
+           Msg::NurOk | Msg::Ausruf, QStringLiteral("Hinweis beim Laden"));
 }
 
 void cursorAuf(int x, int y)
@@ -162,7 +180,8 @@ bool Load_plt()
                           + QStringLiteral(" ist fehlerhaft.\r\n") + fehler);
     KatalogTabelle katalog;
     std::vector<ModulPlan> plan;
-    if (!katalogFuer(inhalt.verkehr, katalog, fehler) || !modulDateienLesen(inhalt, katalog, plan, fehler))
+    QStringList hinweise = inhalt.hinweise;
+    if (!katalogFuer(inhalt.verkehr, katalog, fehler) || !modulDateienLesen(inhalt, katalog, plan, hinweise, fehler))
         return fehlschlag(fehler);
 
     if (inhalt.verkehr != Verkehr) {
@@ -177,5 +196,6 @@ bool Load_plt()
     // Replacing the desk marks nothing for deletion: the files belong to the loaded project.
     vormerkungenVerwerfen();
     projektAlsGespeichertMerken();
+    uebergangenesMelden(pfad, hinweise);
     return true;
 }

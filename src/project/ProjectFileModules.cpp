@@ -149,6 +149,7 @@ public:
     }
 
     QString meldung;
+    QStringList hinweise;
 
 private:
     bool erkennen(const FeldZeile& z, Modul& m) const
@@ -167,14 +168,12 @@ private:
 
     bool uebernehmen(const QString& datei, Modul& m, ModulPlan& plan)
     {
-        const int32_t lncvArtikel = m.artikel / 10;
-        if (m.inhalt.artikelNr != lncvArtikel) {
-            meldung = QStringLiteral("Die LNCV-Datei ") + QDir::toNativeSeparators(datei)
-                + QStringLiteral(" gehört nicht zu diesem Modul:\r\nsie nennt den Artikel ")
-                + QString::number(m.inhalt.artikelNr) + QStringLiteral(" statt ") + QString::number(lncvArtikel)
-                + QLatin1Char('.');
+        if (!lncvArtikelPruefen(datei, m.inhalt, m.artikel / 10, meldung))
             return false;
-        }
+        if (m.inhalt.anzahl < m.n)
+            hinweise << QStringLiteral("Die LNCV-Datei ") + QFileInfo(datei).fileName() + QStringLiteral(" hat nur ")
+                    + QString::number(m.inhalt.anzahl) + QStringLiteral(" von ") + QString::number(m.n)
+                    + QStringLiteral(" Werten; die fehlenden sind 0.");
         plan.art = ModulPlan::Werte;
         plan.werte = std::move(m.inhalt.werte);
         return true;
@@ -204,9 +203,15 @@ int16_t platzierteModulAdresse(int code, int x, int y, int16_t zsAdrOpt)
 }
 
 bool modulDateienLesen(const ProjektInhalt& inhalt, const KatalogTabelle& katalog, std::vector<ModulPlan>& plan,
-                       QString& fehler)
+                       QStringList& hinweise, QString& fehler)
 {
     plan.assign(inhalt.felder.size(), ModulPlan{});
+    for (const FeldZeile& z : inhalt.felder)
+        if (letzterEintragMitCode(katalog, z.code) < 0)
+            hinweise << QStringLiteral("Zeile ") + QString::number(z.zeile) + QStringLiteral(": Der Elementcode ")
+                    + QString::number(z.code) + QStringLiteral(" von Feld (") + QString::number(z.x)
+                    + QStringLiteral(", ") + QString::number(z.y)
+                    + QStringLiteral(") fehlt im Elementkatalog; das Feld bleibt leer.");
     ModulLeser leser(inhalt, katalog);
     leser.vorauslesen();
     for (size_t i = 0; i < inhalt.felder.size(); ++i)
@@ -214,5 +219,6 @@ bool modulDateienLesen(const ProjektInhalt& inhalt, const KatalogTabelle& katalo
             fehler = leser.meldung;
             return false;
         }
+    hinweise += leser.hinweise;
     return true;
 }

@@ -32,6 +32,8 @@ int16_t platzierteModulAdresse(int code, int x, int y, int16_t zsAdrOpt);
 // address is missing, the file whose description names the field's position
 // is taken; when there is none either, the user is asked whether to delete the
 // element. False with a German message naming the file when a file cannot be
-// read, is malformed or belongs to another article.
+// read, is malformed or belongs to another article. Field lines whose element
+// code the catalogue lacks and files with fewer values than their module has
+// are named in hinweise.
 bool modulDateienLesen(const ProjektInhalt& inhalt, const KatalogTabelle& katalog, std::vector<ModulPlan>& plan,
-                       QString& fehler);
+                       QStringList& hinweise, QString& fehler);

@@ -3,69 +3,105 @@
 #include "config/SupplyServices.h"
 #include "core/BasicText.h"
 #include "core/Desk.h"
+#include "project/DeskEntries.h"
 #include "project/ProgramConfig.h"
 #include "project/ProjectFileWriter.h"
 
 #include <QHash>
+#include <algorithm>
 #include <cmath>
 #include <functional>
+#include <map>
 
 namespace {
 constexpr double WortMin = -32768, WortMax = 65535;   // a 16-bit word, signed or unsigned
 constexpr double PlatteMax = 999999;
+constexpr double AdressMax = 2047, RueckmeldeMax = 4095;
+// Offsets grow past the dialog's maximum while numbering; they stay within
+// what an LNCV can hold.
+constexpr double OffsetGrenze = 65535;
 
-using PultWort = int16_t PultDatenSatz::*;
-using AdrWort = int16_t AdrOptDaten::*;
+// A key of the file, its place in the record and the range its dialog box allows.
+template <typename Ziel>
+struct Wort {
+    Ziel ziel;
+    double min, max;
+};
+using PultWort = Wort<int16_t PultDatenSatz::*>;
+using AdrWort = Wort<int16_t AdrOptDaten::*>;
 
 const QHash<QString, PultWort>& pultWoerter()
 {
+    using P = PultDatenSatz;
     static const QHash<QString, PultWort> tabelle = {
-        {QStringLiteral("PultProgJahr"), &PultDatenSatz::PultProgJahr},
-        {QStringLiteral("PultProgTag"), &PultDatenSatz::PultProgTag},
-        {QStringLiteral("PultProgZeit"), &PultDatenSatz::PultProgZeit},
-        {QStringLiteral("PultOpt_ZS_AdrOpt"), &PultDatenSatz::PultOpt_ZS_AdrOpt},
-        {QStringLiteral("PultOpt_HellStartOpt"), &PultDatenSatz::PultOpt_HellStartOpt},
-        {QStringLiteral("PultOpt_HellWert"), &PultDatenSatz::PultOpt_HellWert},
-        {QStringLiteral("PultOpt_HellOpt"), &PultDatenSatz::PultOpt_HellOpt},
-        {QStringLiteral("PultOpt_TastenOpt"), &PultDatenSatz::PultOpt_TastenOpt},
-        {QStringLiteral("PultOpt_StartUpOpt"), &PultDatenSatz::PultOpt_StartUpOpt},
-        {QStringLiteral("PultOpt_StartUpWert"), &PultDatenSatz::PultOpt_StartUpWert},
-        {QStringLiteral("PultOpt_StartReboot"), &PultDatenSatz::PultOpt_StartReboot},
-        {QStringLiteral("PultOpt_TastenProgZeit"), &PultDatenSatz::PultOpt_TastenProgZeit},
-        {QStringLiteral("PultOpt_WeichenEinschalt"), &PultDatenSatz::PultOpt_WeichenEinschalt},
-        {QStringLiteral("PultOpt_WeichenUmlaufBlinken"), &PultDatenSatz::PultOpt_WeichenUmlaufBlinken},
-        {QStringLiteral("PultOpt_WeichenBelegtOpt"), &PultDatenSatz::PultOpt_WeichenBelegtOpt},
-        {QStringLiteral("PultOpt_HS_FolgeAdr"), &PultDatenSatz::PultOpt_HS_FolgeAdr},
-        {QStringLiteral("PultOpt_VS_FolgeAdr"), &PultDatenSatz::PultOpt_VS_FolgeAdr},
+        {QStringLiteral("PultProgJahr"), {&P::PultProgJahr, WortMin, WortMax}},
+        {QStringLiteral("PultProgTag"), {&P::PultProgTag, WortMin, WortMax}},
+        {QStringLiteral("PultProgZeit"), {&P::PultProgZeit, WortMin, WortMax}},
+        {QStringLiteral("PultOpt_ZS_AdrOpt"), {&P::PultOpt_ZS_AdrOpt, 0, 1}},
+        {QStringLiteral("PultOpt_HellStartOpt"), {&P::PultOpt_HellStartOpt, 0, 1}},
+        {QStringLiteral("PultOpt_HellWert"), {&P::PultOpt_HellWert, 0, PultGrenze::Helligkeit}},
+        {QStringLiteral("PultOpt_HellOpt"), {&P::PultOpt_HellOpt, 0, 1}},
+        {QStringLiteral("PultOpt_TastenOpt"), {&P::PultOpt_TastenOpt, 0, 1}},
+        {QStringLiteral("PultOpt_StartUpOpt"), {&P::PultOpt_StartUpOpt, -32768, 32767}},
+        {QStringLiteral("PultOpt_StartUpWert"), {&P::PultOpt_StartUpWert, -32768, 32767}},
+        {QStringLiteral("PultOpt_StartReboot"), {&P::PultOpt_StartReboot, 0, 1}},
+        {QStringLiteral("PultOpt_TastenProgZeit"), {&P::PultOpt_TastenProgZeit, 0, PultGrenze::Zeit}},
+        {QStringLiteral("PultOpt_WeichenEinschalt"), {&P::PultOpt_WeichenEinschalt, 0, PultGrenze::Zeit}},
+        {QStringLiteral("PultOpt_WeichenUmlaufBlinken"), {&P::PultOpt_WeichenUmlaufBlinken, 0, 1}},
+        {QStringLiteral("PultOpt_WeichenBelegtOpt"), {&P::PultOpt_WeichenBelegtOpt, 0, 1}},
+        {QStringLiteral("PultOpt_HS_FolgeAdr"), {&P::PultOpt_HS_FolgeAdr, 0, 1}},
+        {QStringLiteral("PultOpt_VS_FolgeAdr"), {&P::PultOpt_VS_FolgeAdr, 0, 1}},
     };
     return tabelle;
 }
 
 const QHash<QString, AdrWort>& adrWoerter()
 {
+    using A = AdrOptDaten;
     static const QHash<QString, AdrWort> tabelle = {
-        {QStringLiteral("AdrOpt_MagAdr_FaGTHaGT"), &AdrOptDaten::AdrOpt_MagAdr_FaGTHaGT},
-        {QStringLiteral("AdrOpt_MagAdr_SGTFHT"), &AdrOptDaten::AdrOpt_MagAdr_SGTFHT},
-        {QStringLiteral("AdrOpt_OptSigMehrbegriff"), &AdrOptDaten::AdrOpt_OptSigMehrbegriff},
-        {QStringLiteral("AdrOpt_OptNummerierung"), &AdrOptDaten::AdrOpt_OptNummerierung},
-        {QStringLiteral("AdrOpt_OptErsetzen"), &AdrOptDaten::AdrOpt_OptErsetzen},
-        {QStringLiteral("AdrOpt_FahrstFolgenStart"), &AdrOptDaten::AdrOpt_FahrstFolgenStart},
+        {QStringLiteral("AdrOpt_MagAdr_FaGTHaGT"), {&A::AdrOpt_MagAdr_FaGTHaGT, 0, AdressMax}},
+        {QStringLiteral("AdrOpt_MagAdr_SGTFHT"), {&A::AdrOpt_MagAdr_SGTFHT, 0, AdressMax}},
+        {QStringLiteral("AdrOpt_OptSigMehrbegriff"), {&A::AdrOpt_OptSigMehrbegriff, 0, 1}},
+        {QStringLiteral("AdrOpt_OptNummerierung"), {&A::AdrOpt_OptNummerierung, 0, 7}},
+        {QStringLiteral("AdrOpt_OptErsetzen"), {&A::AdrOpt_OptErsetzen, 0, 1}},
+        {QStringLiteral("AdrOpt_FahrstFolgenStart"), {&A::AdrOpt_FahrstFolgenStart, 0, PultGrenze::Adresse}},
     };
     return tabelle;
 }
 
+// The range start of a group goes up to the maximum of its dialog box.
+double startMaximum(int gruppe)
+{
+    switch (gruppe) {
+    case AdrGruppe::RMWeichen: case AdrGruppe::RMAusl: case AdrGruppe::TsperrZT: case AdrGruppe::Fahrst:
+        return RueckmeldeMax;
+    default:
+        return AdressMax;
+    }
+}
+
 // Keys of the address groups' starts and offsets: key -> array and group.
-const QHash<QString, std::pair<std::array<float, AdrGruppe::Anzahl> AdrOptDaten::*, int>>& adrGleitZahlen()
+using GleitWort = Wort<std::array<float, AdrGruppe::Anzahl> AdrOptDaten::*>;
+const QHash<QString, std::pair<GleitWort, int>>& adrGleitZahlen()
 {
     static const auto tabelle = [] {
-        QHash<QString, std::pair<std::array<float, AdrGruppe::Anzahl> AdrOptDaten::*, int>> t;
+        QHash<QString, std::pair<GleitWort, int>> t;
         for (const AdrGruppenSchluessel& g : AdrGruppenSchluesselListe) {
-            t.insert(QStringLiteral("AdrOpt_StartAdr_") + QLatin1String(g.suffix), {&AdrOptDaten::AdrOpt_StartAdr, g.gruppe});
-            t.insert(QStringLiteral("AdrOpt_AdrOff_") + QLatin1String(g.suffix), {&AdrOptDaten::AdrOpt_AdrOff, g.gruppe});
+            t.insert(QStringLiteral("AdrOpt_StartAdr_") + QLatin1String(g.suffix),
+                     {{&AdrOptDaten::AdrOpt_StartAdr, 0, startMaximum(g.gruppe)}, g.gruppe});
+            t.insert(QStringLiteral("AdrOpt_AdrOff_") + QLatin1String(g.suffix),
+                     {{&AdrOptDaten::AdrOpt_AdrOff, -OffsetGrenze, OffsetGrenze}, g.gruppe});
         }
         return t;
     }();
     return tabelle;
+}
+
+// Keys the writer puts only to structure the file.
+bool nurGliederung(const QString& key)
+{
+    return key == QStringLiteral("FS_Fahrstraße") || key == QStringLiteral("FS_BefAnzahl0")
+        || key == QStringLiteral("FS_BefAnzahl1");
 }
 
 // A number in the file's form must start (after blanks and a sign) with a digit or ".digit".
@@ -109,12 +145,63 @@ public:
         for (const AutoFlagZeile& a : p.autoFlags)
             if (!imDesk(a.zeile, a.x, a.y))
                 return false;
+        routenUebergehen();
+        anschluesseUebergehen();
+        std::stable_sort(hinweise.begin(), hinweise.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (const auto& h : hinweise)
+            p.hinweise << QStringLiteral("Zeile ") + QString::number(h.first) + QStringLiteral(": ") + h.second;
         return true;
     }
 
     QString meldung;
 
 private:
+    static int feldSchluessel(int x, int y) { return x * (PultMax + 1) + y; }
+    static int befehlsSchluessel(int r, int l, int j) { return (r * 2 + l) * 101 + j; }
+
+    void hinweis(const QString& text) { hinweise.emplace_back(zeilenNr, text); }
+    void hinweis(int zeile, const QString& text) { hinweise.emplace_back(zeile, text); }
+
+    // Routes after the route count, and commands outside the linked chains of
+    // their lists, are dropped: nothing would ever reach them.
+    void routenUebergehen()
+    {
+        for (const auto& [r, zeile] : routenZeilen)
+            if (r > p.fsAnzahl) {
+                hinweis(zeile, QStringLiteral("Fahrstraße ") + QString::number(r)
+                                   + QStringLiteral(" liegt hinter der Fahrstraßenanzahl ") + QString::number(p.fsAnzahl)
+                                   + QStringLiteral(" und wurde übergangen."));
+                p.routen[size_t(r)] = Fahrstrasse{};
+            }
+        for (const auto& [schluessel, zeile] : befehlsZeilen) {
+            const int j = schluessel % 101, l = schluessel / 101 % 2, r = schluessel / 101 / 2;
+            auto& befehl = p.routen[size_t(r)].Route[size_t(l)][size_t(j)];
+            const bool leer = std::all_of(befehl.begin(), befehl.end(), [](int16_t w) { return w == 0; });
+            if (r > p.fsAnzahl || leer || (befehl[6] != 0 && befehl[7] != 0))
+                continue;
+            hinweis(zeile, QStringLiteral("Befehl ") + QString::number(j) + QStringLiteral(" der Liste ")
+                               + QString::number(l) + QStringLiteral(" von Fahrstraße ") + QString::number(r)
+                               + QStringLiteral(" ist nicht verkettet (Wort 6 oder 7 fehlt oder ist 0) und wurde übergangen."));
+            befehl = {};
+        }
+    }
+
+    void anschluesseUebergehen()
+    {
+        QHash<int, int32_t> platten;
+        for (const FeldZeile& f : p.felder)
+            platten.insert(feldSchluessel(f.x, f.y), f.platte);
+        std::erase_if(p.anschluesse, [&](const AnschlussZeile& a) {
+            if (istAnschlussmodulPlatte(platten.value(feldSchluessel(a.x, a.y))))
+                return false;
+            hinweis(a.zeile, QStringLiteral("Das Feld (") + QString::number(a.x) + QStringLiteral(", ")
+                                 + QString::number(a.y)
+                                 + QStringLiteral(") trägt kein Anschlussmodul; die Anschlussnummer wurde übergangen."));
+            return true;
+        });
+    }
+
     bool fehler(const QString& grund)
     {
         meldung = QStringLiteral("Fehler in Zeile ") + QString::number(zeilenNr) + QStringLiteral(": ") + grund;
@@ -143,20 +230,38 @@ private:
         if (!istZahl(text))
             return fehler(was + QStringLiteral(" \"") + text.trimmed() + QStringLiteral("\" ist keine Zahl."));
         const double w = std::round(Zahl::lies(text));
-        if (w < min || w > max)
-            return fehler(was + QStringLiteral(" ") + QString::number(w, 'f', 0) + QStringLiteral(" liegt außerhalb von ")
-                          + QString::number(min, 'f', 0) + QStringLiteral(" bis ") + QString::number(max, 'f', 0)
-                          + QLatin1Char('.'));
+        if (!imBereich(w, min, max, text, was))
+            return false;
         wert = qint64(w);
         return true;
     }
 
-    bool wort(const QString& text, int16_t& ziel)
+    // Compared before any conversion: a value of forty digits is refused, not cut.
+    bool imBereich(double w, double min, double max, const QString& text, const QString& was)
+    {
+        return (w >= min && w <= max)
+            || fehler(was + QStringLiteral(" ") + text.trimmed() + QStringLiteral(" liegt außerhalb von ")
+                      + QString::number(min, 'f', 0) + QStringLiteral(" bis ") + QString::number(max, 'f', 0)
+                      + QLatin1Char('.'));
+    }
+
+    bool wort(const QString& text, int16_t& ziel, double min = WortMin, double max = WortMax)
     {
         qint64 w = 0;
-        if (!ganz(text, WortMin, WortMax, QStringLiteral("Der Wert"), w))
+        if (!ganz(text, min, max, QStringLiteral("Der Wert"), w))
             return false;
         ziel = int16_t(uint16_t(w));
+        return true;
+    }
+
+    bool gleitWert(const QString& text, float& ziel, double min, double max)
+    {
+        if (!istZahl(text))
+            return fehler(QStringLiteral("Der Wert \"") + text.trimmed() + QStringLiteral("\" ist keine Zahl."));
+        const double w = Zahl::lies(text);
+        if (!imBereich(w, min, max, text, QStringLiteral("Der Wert")))
+            return false;
+        ziel = float(w);
         return true;
     }
 
@@ -169,14 +274,12 @@ private:
     bool schluessel(const QString& key, const QString& wert)
     {
         if (const auto w = pultWoerter().constFind(key); w != pultWoerter().cend())
-            return wort(wert, p.pult.*(w.value()));
+            return wort(wert, p.pult.*(w->ziel), w->min, w->max);
         if (const auto w = adrWoerter().constFind(key); w != adrWoerter().cend())
-            return wort(wert, p.adrOpt.*(w.value()));
+            return wort(wert, p.adrOpt.*(w->ziel), w->min, w->max);
         if (const auto g = adrGleitZahlen().constFind(key); g != adrGleitZahlen().cend()) {
-            if (!istZahl(wert))
-                return fehler(QStringLiteral("Der Wert \"") + wert.trimmed() + QStringLiteral("\" ist keine Zahl."));
-            (p.adrOpt.*(g.value().first))[size_t(g.value().second)] = float(Zahl::lies(wert));
-            return true;
+            const GleitWort& w = g->first;
+            return gleitWert(wert, (p.adrOpt.*(w.ziel))[size_t(g->second)], w.min, w.max);
         }
         static const QHash<QString, std::function<bool(ProjektLeser&, const QString&)>> andere = {
             {QStringLiteral("Verkehr"), &ProjektLeser::verkehr},
@@ -197,8 +300,11 @@ private:
             {QStringLiteral("Anschluss"), &ProjektLeser::anschluss},
             {QStringLiteral("AutoFlag"), &ProjektLeser::autoFlag},
         };
-        const auto k = andere.constFind(key);
-        return k == andere.cend() || k.value()(*this, wert);
+        if (const auto k = andere.constFind(key); k != andere.cend())
+            return k.value()(*this, wert);
+        if (!nurGliederung(key))
+            hinweis(QStringLiteral("unbekannter Schlüssel \"") + key + QStringLiteral("\" übergangen."));
+        return true;
     }
 
     bool verkehr(const QString& wert)
@@ -266,6 +372,12 @@ private:
             return false;
         z.code = int16_t(code);
         z.platte = int32_t(platte);
+        const int frueher = feldZeilen.value(feldSchluessel(z.x, z.y));
+        if (frueher > 0)
+            return fehler(QStringLiteral("Das Feld (") + QString::number(z.x) + QStringLiteral(", ")
+                          + QString::number(z.y) + QStringLiteral(") steht schon in Zeile ") + QString::number(frueher)
+                          + QLatin1Char('.'));
+        feldZeilen.insert(feldSchluessel(z.x, z.y), zeilenNr);
         p.felder.push_back(z);
         return true;
     }
@@ -285,6 +397,7 @@ private:
         if (!ganz(text, 0, FSMax, QStringLiteral("Die Fahrstraßennummer"), r))
             return false;
         ziel = &p.routen[size_t(r)];
+        routenZeilen.try_emplace(int(r), zeilenNr);
         return true;
     }
 
@@ -322,6 +435,7 @@ private:
             || !ganz(f[3], 0, 7, QStringLiteral("Das Befehlswort"), w) || !wort(f[4], v))
             return false;
         fs->Route[size_t(l)][size_t(j)][size_t(w)] = v;
+        befehlsZeilen.try_emplace(befehlsSchluessel(int(fs - p.routen.data()), int(l), int(j)), zeilenNr);
         return true;
     }
 
@@ -362,6 +476,10 @@ private:
 
     ProjektInhalt& p;
     int zeilenNr = 0;
+    QHash<int, int> feldZeilen;               // field -> its line
+    std::map<int, int> routenZeilen;          // route -> its first line
+    std::map<int, int> befehlsZeilen;         // route, list, position -> first line
+    std::vector<std::pair<int, QString>> hinweise;
 };
 } // namespace
 

@@ -42,6 +42,8 @@ struct ProjektInhalt {
     std::vector<Fahrstrasse> routen = std::vector<Fahrstrasse>(FSMax + 1);
     std::vector<AnschlussZeile> anschluesse;
     std::vector<AutoFlagZeile> autoFlags;
+    // What the load passes over or fills with 0, one line each, for the user.
+    QStringList hinweise;
 };
 
 // The desk-wide values in memory: keys a file does not carry keep them.
@@ -49,8 +51,12 @@ ProjektInhalt projektInhaltVorgabe();
 
 // Reads the lines of a project file (header included) into inhalt. A line
 // without ":" (other than a comment), a list with too few values, a value
-// that is no number or lies outside its range, or a field outside the desk
-// fails: false with a German message naming the line number.
+// that is no number or lies outside its range (desk and address options: the
+// range of their dialog box), a field outside the desk or named twice fails:
+// false with a German message naming the line number. Unknown keys, routes
+// after the route count, unlinked route commands and connection numbers of
+// fields without a connection module are passed over and named in
+// inhalt.hinweise.
 bool projektDateiLesen(const QStringList& zeilen, ProjektInhalt& inhalt, QString& fehler);
 
 // Splits text at its commas into felder[0..n-1]; the last field keeps the rest,

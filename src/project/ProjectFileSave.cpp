@@ -67,27 +67,43 @@ QString position(const LncvAusgabe& a)
     return QStringLiteral("(") + QString::number(a.x) + QStringLiteral(",") + QString::number(a.y) + QStringLiteral(")");
 }
 
-// Two modules with the same article and address would overwrite each other's file.
-bool doppelteDateien(const std::vector<LncvAusgabe>& liste, QString& meldung)
+// Modules with the same article and address would write the same file: the
+// first of them keeps it. Each shared file with the positions of its modules.
+QStringList doppelteDateienAussortieren(std::vector<LncvAusgabe>& liste)
 {
-    QHash<QString, const LncvAusgabe*> erste;
-    QStringList doppel;
-    for (const LncvAusgabe& a : liste) {
-        const LncvAusgabe* frueher = erste.value(a.pfad);
-        if (!frueher) {
-            erste.insert(a.pfad, &a);
+    QHash<QString, QString> positionen;
+    QStringList reihenfolge;
+    std::vector<LncvAusgabe> einmal;
+    for (LncvAusgabe& a : liste) {
+        if (!positionen.contains(a.pfad)) {
+            positionen.insert(a.pfad, position(a));
+            einmal.push_back(std::move(a));
             continue;
         }
-        if (doppel.size() < MaxGemeldeteDoppel)
-            doppel << QStringLiteral("Pos. ") + position(*frueher) + QStringLiteral(" und ") + position(a)
-                    + QStringLiteral(": ") + QFileInfo(a.pfad).fileName();
+        if (!reihenfolge.contains(a.pfad))
+            reihenfolge << a.pfad;
+        positionen[a.pfad] += QStringLiteral(", ") + position(a);
     }
-    if (doppel.isEmpty())
-        return false;
-    meldung = QStringLiteral("Mehrere Module würden dieselbe LNCV-Datei schreiben:\r\n") + doppel.join(QStringLiteral("\r\n"))
-        + QStringLiteral("\r\nBitte geben Sie diesen Modulen verschiedene Moduladressen (LNCV 0).\r\n"
-                         "Das Pult wurde nicht gespeichert.");
-    return true;
+    liste = std::move(einmal);
+    QStringList doppel;
+    for (const QString& pfad : reihenfolge)
+        doppel << QFileInfo(pfad).fileName() + QStringLiteral(": Pos. ") + positionen.value(pfad);
+    return doppel;
+}
+
+bool trotzdemSpeichern(const QStringList& doppel)
+{
+    QStringList genannt = doppel.mid(0, MaxGemeldeteDoppel);
+    if (doppel.size() > MaxGemeldeteDoppel)
+        genannt << QStringLiteral("... und ") + QString::number(doppel.size() - MaxGemeldeteDoppel)
+                + QStringLiteral(" weitere.");
+    const QString frage = QStringLiteral("Mehrere Module würden dieselbe LNCV-Datei schreiben:\r\n")
+        + genannt.join(QStringLiteral("\r\n"))
+        + QStringLiteral("\r\nJede dieser Dateien kann nur die Werte des zuerst genannten Moduls aufnehmen; "
+                         "die anderen Module lesen beim nächsten Laden diese Werte.\r\n"
+                         "Geben Sie den Modulen verschiedene Moduladressen (LNCV 0), um das zu vermeiden.\r\n"
+                         "Trotzdem speichern?");
+    return MsgBox(frage, Msg::JaNein | Msg::Frage, QStringLiteral("Speichern")) == Msg::Ja;
 }
 
 bool lncvDateienSchreiben(const std::vector<LncvAusgabe>& liste, QString& fehler)
@@ -132,10 +148,11 @@ std::vector<LncvAusgabe> lncvAusgaben()
 bool Save_plt()
 {
     InfoTxt_anzeigen(1, QStringLiteral("Speichern"));
-    const std::vector<LncvAusgabe> lncv = lncvAusgaben();
+    std::vector<LncvAusgabe> lncv = lncvAusgaben();
+    const QStringList doppel = doppelteDateienAussortieren(lncv);
+    if (!doppel.isEmpty() && !trotzdemSpeichern(doppel))
+        return false;
     QString fehler;
-    if (doppelteDateien(lncv, fehler))
-        return fehlschlag(fehler);
     QStringList zeilen = projektDateiZeilen();
     zeilen.prepend(dateiKopf());
     if (!lncvDateienSchreiben(lncv, fehler)

@@ -8,6 +8,7 @@
 #include "core/ModuleDefaults.h"
 #include "project/DeskRecord.h"
 #include "project/ProgramConfig.h"
+#include "routes/RouteCommands.h"
 #include "routes/RouteTable.h"
 
 const std::array<AdrGruppenSchluessel, 14> AdrGruppenSchluesselListe = {{

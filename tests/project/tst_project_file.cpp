@@ -14,6 +14,7 @@
 #include "project/ProjectFileLoad.h"
 #include "project/ProjectFileSave.h"
 #include "project/ProjectFileState.h"
+#include "routes/RouteMemoryCode.h"
 
 #include <QDir>
 #include <QMap>
@@ -98,7 +99,6 @@ class TstProjectFile : public QObject {
         feld(2, 3).AutoFlag[11] = 0;
         feld(3, 8).Grundplatte = 54490;
         feld(3, 8).Anschluss = 3;
-        FSSpeicher[size_t(fahrstrassenSpeicherSlot(5, 5))].LNCV[1500] = 77;
         AdrOpt.AdrOpt_AdrOff[AdrGruppe::Entkuppler] = 2.5f;
         AdrOpt.AdrOpt_AdrOff[AdrGruppe::Zieltaster] = 0.5f;
         AdrOpt.AdrOpt_StartAdr[AdrGruppe::Fahrst] = 1017;
@@ -107,6 +107,8 @@ class TstProjectFile : public QObject {
         FSDaten[0].Start = {4, 1, 1, 0, 0};
         FSDaten[0].Route[0][1] = {2, 3, 0, 1, 2, 11, -1, 2};
         FSDaten[0].Route[0][2] = {4, 1, 0, 1, 7, 31, 1, -1};
+        make_54670_code();
+        FSSpeicher[size_t(fahrstrassenSpeicherSlot(5, 5))].LNCV[2045] = 77;
     }
 
     void neuLaden()
@@ -249,7 +251,7 @@ private slots:
         QCOMPARE(MainWin().Pult[1].Text(8, 3), QString("3"));
         QCOMPARE(MainWin().Pult[1].CellPicture(8, 3), pult.bild("gp_am.bmp"));
         const FSSpeicherModul& fs = FSSpeicher[size_t(fahrstrassenSpeicherSlot(5, 5))];
-        QCOMPARE(fs.LNCV[1500], int16_t(77));
+        QCOMPARE(fs.LNCV[2045], int16_t(77));
         QVERIFY(!check_aenderung());
         QVERIFY(!projektUngespeichert());
 
@@ -310,6 +312,19 @@ private slots:
         QTest::newRow("connection number") << "Anschluss: 1, 1, 21" << "Anschlussnummer";
         QTest::newRow("16-bit key") << "PultProgJahr:  70000 " << "Wert";
         QTest::newRow("ticks") << "AutoFlag: 2, 3, 0101" << "128 Ziffern";
+        QTest::newRow("field named twice") << "XY: 2, 3, 0, 0" << "steht schon in Zeile";
+        // Desk and address options: the range of their dialog box, compared before any conversion.
+        QTest::newRow("brightness 11") << "PultOpt_HellWert: 11" << "11 liegt außerhalb von 0 bis 10";
+        QTest::newRow("switch time 40000") << "PultOpt_WeichenEinschalt: 40000" << "40000 liegt außerhalb von 0 bis 255";
+        QTest::newRow("check box 2") << "PultOpt_HS_FolgeAdr:  2 " << "außerhalb von 0 bis 1";
+        QTest::newRow("stored only 40000") << "PultOpt_StartUpWert: 40000" << "außerhalb von -32768 bis 32767";
+        QTest::newRow("auxiliary key 2048") << "AdrOpt_MagAdr_SGTFHT: 2048" << "außerhalb von 0 bis 2047";
+        QTest::newRow("order 8") << "AdrOpt_OptNummerierung: 8" << "außerhalb von 0 bis 7";
+        QTest::newRow("route alignment 4096") << "AdrOpt_FahrstFolgenStart: 4096" << "außerhalb von 0 bis 4095";
+        QTest::newRow("range start 2048") << "AdrOpt_StartAdr_Hauptsig: 2048" << "außerhalb von 0 bis 2047";
+        QTest::newRow("feedback range start 4096") << "AdrOpt_StartAdr_RMAusl: 4096" << "außerhalb von 0 bis 4095";
+        QTest::newRow("40 digits") << "AdrOpt_StartAdr_Fahrst: " + QString(40, '9') << "außerhalb von 0 bis 4095";
+        QTest::newRow("offset 2^63") << "AdrOpt_AdrOff_Schalt: 9223372036854775808" << "außerhalb von -65535 bis 65535";
     }
 
     void malformedLinesFailWithTheirNumber()
@@ -387,7 +402,8 @@ private slots:
         pult.boxen.clear();
         neuLaden();
 
-        QCOMPARE(pult.boxen.size(), 2);
+        // (A deleted route memory leaves the routes without one: that is said as well.)
+        QCOMPARE(pult.boxen.size(), antwort == Msg::Ja ? 3 : 2);
         QCOMPARE(pult.boxen[0].titel, QString("Fehler beim Laden"));
         QCOMPARE(pult.boxen[0].stil, Msg::JaNein | Msg::Kritisch);
         QCOMPARE(pult.boxen[0].text, "Das File " + PultVerz + "54650_302.lcv existiert nicht!\r\n"
@@ -408,7 +424,6 @@ private slots:
         QCOMPARE(feld(2, 3).LNCV[11], int16_t(0));
         QCOMPARE(feld(2, 3).LNCV[0], int16_t(302));
         QCOMPARE(feld(2, 3).ProgKopie, feld(2, 3).LNCV);
-        QVERIFY(!check_aenderung());
         QVERIFY(Save_plt());
         QVERIFY(QFile::exists(PultVerz + "54650_302.lcv"));
         QVERIFY(QFile::exists(PultVerz + "54670_505.lcv"));
@@ -428,20 +443,42 @@ private slots:
         QCOMPARE(feld(2, 3).LNCV[11], int16_t(1234));
     }
 
-    void modulesWritingTheSameFileAreReported()
+    void modulesSharingAFileAskOnce_data()
     {
+        QTest::addColumn<int>("antwort");
+        QTest::newRow("Nein saves nothing") << int(Msg::Nein);
+        QTest::newRow("Ja: the first module's values") << int(Msg::Ja);
+    }
+
+    void modulesSharingAFileAskOnce()
+    {
+        QFETCH(int, antwort);
         PultDaten.PultOpt_ZS_AdrOpt = 0;
         setze(2, 3, I::Weiche);
         setze(4, 4, I::Weiche);
+        setze(6, 6, I::Weiche);
         setze(5, 5, I::Signal);
+        feld(2, 3).LNCV[11] = 23;
+        feld(4, 4).LNCV[11] = 44;
+        pult.antwort = antwort;
         pult.boxen.clear();
-        QVERIFY(!Save_plt());
+        QCOMPARE(Save_plt(), antwort == Msg::Ja);
         QCOMPARE(pult.boxen.size(), 1);
-        QCOMPARE(pult.boxen[0].titel, QString("Fehler beim Speichern"));
-        QVERIFY2(pult.boxen[0].text.contains("Pos. (2,3) und (4,4): 54650_0.lcv"), qPrintable(pult.boxen[0].text));
-        QVERIFY(ordner(PultVerz).isEmpty());
-        feld(4, 4).LNCV[0] = 5;
-        QVERIFY(Save_plt());
+        QCOMPARE(pult.boxen[0].stil, Msg::JaNein | Msg::Frage);
+        QVERIFY2(pult.boxen[0].text.contains("54650_0.lcv: Pos. (2,3), (4,4), (6,6)\r\nJede"),
+                 qPrintable(pult.boxen[0].text));
+        if (antwort == Msg::Nein) {
+            QVERIFY(ordner(PultVerz).isEmpty());
+            QVERIFY(projektUngespeichert());
+            return;
+        }
+        QCOMPARE(QStringList(ordner(PultVerz).keys()), QStringList({"54650_0.lcv", "54660_0.lcv", "Test.plt"}));
+        QVERIFY(!projektUngespeichert());
+        pult.boxen.clear();
+        neuLaden();
+        QVERIFY(pult.boxen.isEmpty());
+        QCOMPARE(feld(2, 3).LNCV[11], int16_t(23));
+        QCOMPARE(feld(4, 4).LNCV[11], int16_t(23));
     }
 
     void failedWriteCountsAsFailed()
@@ -525,21 +562,25 @@ private slots:
     {
         QTest::addColumn<QByteArray>("datei");
         QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("hinweis");   // the message after the load, empty for none
         const QByteArray rumpf = "PultdimensionenX: 2\r\nPultdimensionenY: 2\r\nXY: 1, 1, 101, 0\r\n";
-        QTest::newRow("eight characters") << "PultName: Bahnhof1\r\n" + rumpf << "Bahnhof1";
-        QTest::newRow("no blank") << "PultName:Westbahnhof\r\n" + rumpf << "Westbahn";
-        QTest::newRow("two blanks") << "PultName:  Ost\r\n" + rumpf << " Ost";
+        QTest::newRow("eight characters") << "PultName: Bahnhof1\r\n" + rumpf << "Bahnhof1" << "";
+        QTest::newRow("no blank") << "PultName:Westbahnhof\r\n" + rumpf << "Westbahn" << "";
+        QTest::newRow("two blanks") << "PultName:  Ost\r\n" + rumpf << " Ost" << "";
         QTest::newRow("comments and unknown keys")
             << "; Kommentar\r\nPultName: Nord\r\n/ noch einer\r\npultname: klein\r\nUnbekannt: 5\r\n" + rumpf
-                   + "; XY: 9, 9, 1, 1\r\n" << "Nord";
-        QTest::newRow("LF only") << QByteArray("PultName: Nord\n" + rumpf).replace("\r\n", "\n") << "Nord";
-        QTest::newRow("CR only") << QByteArray("PultName: Nord\r" + rumpf).replace("\r\n", "\r") << "Nord";
+                   + "; XY: 9, 9, 1, 1\r\n" << "Nord"
+            << "übernommen:\r\nZeile 4: unbekannter Schlüssel \"pultname\" übergangen.\r\n"
+               "Zeile 5: unbekannter Schlüssel \"Unbekannt\" übergangen.\r\nDas nächste";
+        QTest::newRow("LF only") << QByteArray("PultName: Nord\n" + rumpf).replace("\r\n", "\n") << "Nord" << "";
+        QTest::newRow("CR only") << QByteArray("PultName: Nord\r" + rumpf).replace("\r\n", "\r") << "Nord" << "";
     }
 
     void handWrittenFiles()
     {
         QFETCH(QByteArray, datei);
         QFETCH(QString, name);
+        QFETCH(QString, hinweis);
         schreiben(PultVerz + PultDatei, datei);
         pult.antwort = Msg::Nein;
         pult.boxen.clear();
@@ -549,8 +590,123 @@ private slots:
         QCOMPARE(feld(1, 1).ElementIndex, int16_t(I::Weiche));
         // No AutoFlag line: the ticks that placing gives.
         QCOMPARE(feld(1, 1).AutoFlag, LeerFeld.AutoFlag);
-        QCOMPARE(pult.boxen.size(), 1);
+        QCOMPARE(pult.boxen.size(), hinweis.isEmpty() ? 1 : 2);
         QVERIFY(pult.boxen[0].text.contains("54650_0.lcv"));
+        if (!hinweis.isEmpty())
+            QVERIFY2(pult.boxen[1].text.contains(hinweis), qPrintable(pult.boxen[1].text));
+    }
+
+    // What a load passes over or fills with 0 is named in one message after it.
+    void passedOverInputIsNamedOnceAfterTheLoad()
+    {
+        beispielPult();
+        QVERIFY(Save_plt());
+        QStringList z = pltZeilen();
+        z.insert(1, "Unbekannt: 5");
+        z.replace(z.indexOf("XY: 1, 1, 1, 0"), "XY: 1, 1, 777, 0");
+        z << "FS_Route:  0 , 0,  3 ,  4 ,  7 " << "FS_Name:  1 ,Geist" << "FS_Route:  1 , 0,  1 ,  6 ,  5 "
+          << "Anschluss: 2, 3, 5";
+        schreiben(PultVerz + PultDatei, Cp1252::datei(z));
+        const auto zeile = [&](const QString& text) { return "Zeile " + QString::number(z.indexOf(text) + 1) + ": "; };
+        const QList<QByteArray> signal = lesen(PultVerz + "54660_104.lcv").split('\n');
+        schreiben(PultVerz + "54660_104.lcv", signal.mid(0, 10).join('\n'));
+        pult.boxen.clear();
+        neuLaden();
+
+        QCOMPARE(pult.boxen.size(), 1);
+        QCOMPARE(pult.boxen[0].titel, QString("Hinweis beim Laden"));
+        const QStringList erwartet = {
+            zeile("Unbekannt: 5") + "unbekannter Schlüssel \"Unbekannt\" übergangen.",
+            zeile("FS_Route:  0 , 0,  3 ,  4 ,  7 ")
+                + "Befehl 3 der Liste 0 von Fahrstraße 0 ist nicht verkettet (Wort 6 oder 7 fehlt oder ist 0) und "
+                  "wurde übergangen.",
+            zeile("FS_Name:  1 ,Geist") + "Fahrstraße 1 liegt hinter der Fahrstraßenanzahl 0 und wurde übergangen.",
+            zeile("Anschluss: 2, 3, 5") + "Das Feld (2, 3) trägt kein Anschlussmodul; die Anschlussnummer wurde übergangen.",
+            zeile("XY: 1, 1, 777, 0") + "Der Elementcode 777 von Feld (1, 1) fehlt im Elementkatalog; das Feld bleibt leer.",
+            "Die LNCV-Datei 54660_104.lcv hat nur 35 von 128 Werten; die fehlenden sind 0.",
+        };
+        QCOMPARE(pult.boxen[0].text.section("\r\n", 1, 6), erwartet.join("\r\n"));
+        QCOMPARE(feld(1, 1).ElementIndex, LeerIndex);
+        QCOMPARE(feld(2, 3).Anschluss, int16_t(0));
+        QCOMPARE(FSDaten[0].Route[0][3], (std::array<int16_t, 8>{}));
+        QCOMPARE(FSDaten[0].Route[0][2][7], int16_t(-1));
+        QCOMPARE(FSDaten[1].Name, QString());
+        QCOMPARE(feld(4, 1).LNCV[0], int16_t(104));
+    }
+
+    // Bytes that Windows-1252 leaves unused are kept as they are.
+    void unusedCodePageBytesSurvive()
+    {
+        beispielPult();
+        QVERIFY(Save_plt());
+        QByteArray plt = lesen(PultVerz + PultDatei);
+        plt.replace("PultName: W\xE4\x80\xDF", "PultName: \x81\x8D\x8F\x90\x9D");
+        plt.replace(",Nord, S\xFC" "d", ",\x81\x8D\x8F\x90\x9D\x80");
+        schreiben(PultVerz + PultDatei, plt);
+        neuLaden();
+        QVERIFY(Save_plt());
+        QCOMPARE(lesen(PultVerz + PultDatei).mid(plt.indexOf('\n')), plt.mid(plt.indexOf('\n')));
+    }
+
+    // A project whose every key and option is away from its default, with
+    // ticks and connection numbers in the last column and row: dropping or
+    // mixing up any key changes what the next save writes.
+    void everyKeySurvivesARoundTrip()
+    {
+        schreiben(PultVerz + PultDatei, lesen(TESTDATEN "RoundTrip.plt"));
+        const struct { const char* name; int32_t artikel; int x, y; } module[] = {
+            {"54650_201.lcv", 5465, 1, 2}, {"54660_103.lcv", 5466, 3, 1}, {"54650_203.lcv", 5465, 3, 2}};
+        Ordnerinhalt lcv;
+        for (const auto& m : module) {
+            std::array<int16_t, 128> werte{};
+            for (int i = 0; i < 128; ++i)
+                werte[size_t(i)] = int16_t(i * 37 + m.x * 1000 + m.y);
+            werte[0] = int16_t(m.x + 100 * m.y);
+            const QString text = QString(" Modul aus Test.plt an Pos. (x,y)= %1, %2").arg(m.x).arg(m.y);
+            lcv.insert(m.name, lncvDateiInhalt(m.artikel, werte.data(), 128, text));
+            schreiben(PultVerz + m.name, lcv.value(m.name));
+        }
+        PultDaten = PultDatenSatz{};
+        AdrOpt = AdrOptDaten{};
+        pult.boxen.clear();
+        neuLaden();
+        QVERIFY(Save_plt());
+        for (const MsgBoxAufruf& box : pult.boxen)
+            QVERIFY2(box.titel != "Hinweis beim Laden", qPrintable(box.text));
+        QCOMPARE(pltZeilen().mid(1), Cp1252::zeilen(lesen(TESTDATEN "RoundTrip.plt")).mid(1));
+        for (auto it = lcv.cbegin(); it != lcv.cend(); ++it)
+            QCOMPARE(lesen(PultVerz + it.key()).split('\n').mid(1), it.value().split('\n').mid(1));
+    }
+
+    // A module found by the position in its file's description: of two files
+    // naming one position, the newer one is taken, whatever their names.
+    void newestFileOfAPositionWins_data()
+    {
+        QTest::addColumn<QString>("neuer");
+        QTest::newRow("first name newer") << "54650_1.lcv";
+        QTest::newRow("last name newer") << "54650_9.lcv";
+    }
+
+    void newestFileOfAPositionWins()
+    {
+        QFETCH(QString, neuer);
+        beispielPult();
+        QVERIFY(Save_plt());
+        const QByteArray original = lesen(PultVerz + "54650_302.lcv");
+        QVERIFY(QFile::remove(PultVerz + "54650_302.lcv"));
+        const QDateTime jetzt = QDateTime::currentDateTime();
+        for (const QString& name : {QString("54650_1.lcv"), QString("54650_9.lcv")}) {
+            QByteArray inhalt = original;
+            inhalt.replace(" 11=  1234 ", name == neuer ? " 11=   111 " : " 11=   999 ");
+            schreiben(PultVerz + name, inhalt);
+            QFile f(PultVerz + name);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(name == neuer ? jetzt : jetzt.addSecs(-60), QFileDevice::FileModificationTime));
+        }
+        pult.boxen.clear();
+        neuLaden();
+        QVERIFY(pult.boxen.isEmpty());
+        QCOMPARE(feld(2, 3).LNCV[11], int16_t(111));
     }
 
     void sameTrafficSideKeepsTheCatalogue()
