@@ -7,7 +7,7 @@
 #include "core/DialogFields.h"
 #include "core/MainWinState.h"
 #include "core/Words.h"
-#include "routes/RouteTable.h"
+#include "routes/RouteSlots.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -48,10 +48,9 @@ ElementDialog::ElementDialog(const QString& objektName, const QString& titel, QW
 
 void ElementDialog::oeffnen(int x, int y)
 {
-    const bool neu = !isVisible() || x != gebundenX || y != gebundenY;
-    gebundenX = x;
-    gebundenY = y;
+    const bool neu = !isVisible() || x != bezug.x() || y != bezug.y() || !bezug.gilt();
     if (neu) {
+        bezug = ElementBezug(x, y);
         FeldBindung bindung(x, y);
         fuellen();
         alleBoxenPruefen();
@@ -112,11 +111,13 @@ void ElementDialog::alleBoxenPruefen()
 
 void ElementDialog::ok()
 {
+    if (!elementNochDa(this, bezug))
+        return;
     {
-        FeldBindung bindung(gebundenX, gebundenY);
+        FeldBindung bindung(bezug.x(), bezug.y());
         zurueckschreiben();
     }
     hide();
-    set_PultAdr(gebundenX, gebundenY);
+    set_PultAdr(bezug.x(), bezug.y());
     RefreshFSin54660();
 }

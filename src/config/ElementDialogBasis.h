@@ -1,4 +1,6 @@
 #pragma once
+#include "core/BoundElement.h"
+
 #include <QDialog>
 #include <cstdint>
 
@@ -27,6 +29,7 @@ private:
 // button, bound to the desk field it was opened for. It is filled when it is
 // opened for a field (not on every activation) and writes back into that
 // field on OK, then refreshes the field's address lines and the route slots.
+// When that element was replaced or deleted meanwhile, OK writes nothing.
 class ElementDialog : public QDialog {
     Q_OBJECT
 public:
@@ -36,8 +39,8 @@ public:
     // keeps what the user typed; otherwise it is filled from the field.
     void oeffnen(int x, int y);
 
-    int feldX() const { return gebundenX; }
-    int feldY() const { return gebundenY; }
+    int feldX() const { return bezug.x(); }
+    int feldY() const { return bezug.y(); }
 
 protected:
     virtual void fuellen() = 0;           // controls from the bound field (bound as current field)
@@ -61,6 +64,5 @@ private:
     void alleBoxenPruefen();
     void ok();
 
-    int gebundenX = 1;
-    int gebundenY = 1;
+    ElementBezug bezug;
 };

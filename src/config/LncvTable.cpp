@@ -40,8 +40,7 @@ bool LncvTabelle::fuellen(int x, int y)
         return false;
 
     Timer_LNCV_TAB.stop();
-    feldX = x;
-    feldY = y;
+    element = ElementBezug(x, y);
     routenSlot = slotNeu;
     werteAnzahl = anzahlNeu;
     const int zeilen = (werteAnzahl + WerteJeZeile - 1) / WerteJeZeile + 1;
@@ -76,7 +75,7 @@ int16_t* LncvTabelle::werte() const
 {
     if (routenSlot >= 0)
         return FSSpeicher[size_t(routenSlot)].LNCV.data();
-    return PultFelder[size_t(feldX)][size_t(feldY)].LNCV.data();
+    return PultFelder[size_t(element.x())][size_t(element.y())].LNCV.data();
 }
 
 int LncvTabelle::lncvNr(int row, int col) const
@@ -130,8 +129,21 @@ void LncvTabelle::speichern(int n, qint64 wert)
     werte()[n] = alsWort(int32_t(wert));
 }
 
+// Typing goes into the module the table was filled for, never into another
+// element that took its field meanwhile.
+bool LncvTabelle::elementDa()
+{
+    if (element.gilt())
+        return true;
+    Timer_LNCV_TAB.stop();
+    emit elementWeg();
+    return false;
+}
+
 void LncvTabelle::tasteGedrueckt(QChar zeichen)
 {
+    if (!elementDa())
+        return;
     const int n = lncvNr(Tabelle.Row, Tabelle.Col);
     if (!zeichen.isDigit() || zeichen.unicode() > '9' || n >= werteAnzahl)
         return;
@@ -147,6 +159,8 @@ void LncvTabelle::tasteGedrueckt(QChar zeichen)
 
 void LncvTabelle::tasteLosgelassen(int taste)
 {
+    if (!elementDa())
+        return;
     const int r = Tabelle.Row, c = Tabelle.Col, n = lncvNr(r, c);
     if ((taste == Qt::Key_Backspace || taste == Qt::Key_Delete) && LNCVTabText != LncvKeinWert)
         LNCVTabText.chop(1);

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/BoundElement.h"
 #include "platform/FlexGrid.h"
 
 #include <QObject>
@@ -27,6 +28,7 @@ public:
     int slot() const { return routenSlot; }
     bool okFrei() const { return ok; }
     QString puffer() const { return LNCVTabText; }
+    const ElementBezug& bezug() const { return element; }
 
     // Makes a value cell current: the old one shows its text without cursor,
     // the new one with it. Cells outside the value cells are ignored.
@@ -41,6 +43,7 @@ public:
 
 signals:
     void geaendert();   // OK state or current cell changed
+    void elementWeg();  // a key was typed, but the module shown is no longer on its field
 
 private:
     int16_t* werte() const;
@@ -49,8 +52,9 @@ private:
     void betreten();
     void verlassen();
     void speichern(int n, qint64 wert);
+    bool elementDa();
 
-    int feldX = 0, feldY = 0;
+    ElementBezug element;
     int routenSlot = -1;
     int werteAnzahl = 0;
     QString LNCVTabText;     // text of the current cell without its cursor

@@ -32,7 +32,14 @@ LNCV_Tab::LNCV_Tab(QWidget* parent) : QDialog(parent)
     OK_But->setAutoDefault(false);
     layout->addWidget(OK_But, 0, Qt::AlignRight);
 
-    connect(OK_But, &QPushButton::clicked, this, &QWidget::hide);
+    connect(OK_But, &QPushButton::clicked, this, [this] {
+        if (elementNochDa(this, tabelle.bezug()))
+            hide();
+    });
+    connect(&tabelle, &LncvTabelle::elementWeg, this, [this] {
+        if (isVisible())
+            elementNochDa(this, tabelle.bezug());
+    });
     connect(Tabelle, &FlexGridView::mausGedrueckt, this, [this](int row, int col, Qt::MouseButton) {
         tabelle.zelleWaehlen(row, col);
     });
@@ -65,6 +72,11 @@ bool LNCV_Tab::eventFilter(QObject* ziel, QEvent* e)
     if (ziel != Tabelle || (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease))
         return QDialog::eventFilter(ziel, e);
     auto* taste = static_cast<QKeyEvent*>(e);
+    if (taste->key() == Qt::Key_Escape) {
+        if (e->type() == QEvent::KeyPress)
+            reject();   // closes the window as OK does: the values typed are stored already
+        return true;
+    }
     if (e->type() == QEvent::KeyRelease) {
         tabelle.tasteLosgelassen(taste->key());
         return true;

@@ -63,9 +63,8 @@ Zivra_Form::Zivra_Form(QWidget* parent) : QDialog(parent)
 
 void Zivra_Form::oeffnen(int x, int y)
 {
-    if (!isVisible() || x != feldX || y != feldY) {
-        feldX = x;
-        feldY = y;
+    if (!isVisible() || x != bezug.x() || y != bezug.y() || !bezug.gilt()) {
+        bezug = ElementBezug(x, y);
         const int code = elementCode(x, y);
         ZivraAdr_Label->setText(zivraBeschriftung(code));
         const int16_t wert = PultFelder[size_t(x)][size_t(y)].LNCV[size_t(zivraLncvNr(code))];
@@ -86,8 +85,9 @@ bool Zivra_Form::event(QEvent* e)
 
 void Zivra_Form::ok()
 {
-    if (!zivraSpeichern(feldX, feldY, int(Zahl::liesGanz(ZivraAdr_Txt->text(), 0, ZivraMax + 1))))
+    if (!elementNochDa(this, bezug)
+        || !zivraSpeichern(bezug.x(), bezug.y(), int(Zahl::liesGanz(ZivraAdr_Txt->text(), 0, ZivraMax + 1))))
         return;
     hide();
-    set_PultAdr(feldX, feldY);
+    set_PultAdr(bezug.x(), bezug.y());
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "core/BoundElement.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -32,5 +34,5 @@ protected:
 
 private:
     void ok();
-    int feldX = 0, feldY = 0;
+    ElementBezug bezug;
 };

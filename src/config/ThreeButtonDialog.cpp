@@ -279,9 +279,8 @@ void T3Mod_Form::rahmenZeigen(int k, int f)
 
 void T3Mod_Form::oeffnen(int x, int y)
 {
-    if (!isVisible() || x != feldX || y != feldY) {
-        feldX = x;
-        feldY = y;
+    if (!isVisible() || x != bezug.x() || y != bezug.y() || !bezug.gilt()) {
+        bezug = ElementBezug(x, y);
         anzeigen(t3Lesen(PultFelder[size_t(x)][size_t(y)]));
     }
     show();
@@ -359,10 +358,8 @@ void T3Mod_Form::ok()
                Msg::NurOk | Msg::Ausruf, Titel);
         return;
     }
-    PultFeld& feld = PultFelder[size_t(feldX)][size_t(feldY)];
-    // The segment may have been removed from the desk while the dialog was open.
-    if (ElementKatalog[size_t(feld.ElementIndex)].ElementNr == 700 && !t3Schreiben(feld, e))
+    if (!elementNochDa(this, bezug) || !t3Schreiben(PultFelder[size_t(bezug.x())][size_t(bezug.y())], e))
         return;
     hide();
-    set_PultAdr(feldX, feldY);
+    set_PultAdr(bezug.x(), bezug.y());
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "config/ThreeButtonModel.h"
+#include "core/BoundElement.h"
 
 #include <QDialog>
 
@@ -56,5 +57,5 @@ private:
 
     QTabWidget* Reiter = nullptr;
     Taste tasten[3];
-    int feldX = 0, feldY = 0;
+    ElementBezug bezug;
 };

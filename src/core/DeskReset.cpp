@@ -1,6 +1,7 @@
 #include "core/DeskReset.h"
 
 #include "core/BasicText.h"
+#include "core/BoundElement.h"
 #include "core/CatalogueState.h"
 #include "core/Cp1252.h"
 #include "core/Desk.h"
@@ -87,6 +88,7 @@ void pult_leeren()
     w.melden();
 
     init_flexgrid();
+    pultErneuert();
     FlexGrid::Stapel s0(w.Pult[0]), s1(w.Pult[1]), s2(w.PultAdr);
     for (int x = 1; x <= PultdimensionenX; ++x)
         for (int y = 1; y <= PultdimensionenY; ++y) {

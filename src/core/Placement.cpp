@@ -1,5 +1,6 @@
 #include "core/Placement.h"
 
+#include "core/BoundElement.h"
 #include "core/CatalogueState.h"
 #include "core/MainWinState.h"
 #include "core/ModuleDefaults.h"
@@ -74,6 +75,7 @@ void fahrreglerOberteileLoeschen(int x, int y)
         if (teil.Grundplatte != FahrreglerArtikel + i)
             return;
         teil = LeerFeld;
+        feldErneuert(x, y - i);
         bilderLeeren(x, y - i);
     }
 }
@@ -178,6 +180,7 @@ void SetzePultElement(int16_t auswahl)
     fahrreglerOberteileLoeschen(x, y);
     feld(x, y) = LeerFeld;
     feld(x, y).ElementIndex = auswahl;
+    feldErneuert(x, y);
     if (e->ElementNr == RouteMemoryCode && !fahrstrassenSpeicherBelegen(x, y)) {
         fahrstrassenSpeicherVerweigern(x, y);
         return;
@@ -196,6 +199,7 @@ void LoeschePultElement(int x, int y)
     schaltfolgenmodul_loeschen(x, y);
     fahrreglerOberteileLoeschen(x, y);
     feld(x, y) = LeerFeld;
+    feldErneuert(x, y);
     bilderLeeren(x, y);
 }
 
