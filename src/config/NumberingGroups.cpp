@@ -64,7 +64,10 @@ bool hatAusleuchtung(int c)
 }
 
 // The keys of a 3-button segment: LNCV 14 bit k + 3 puts key k's address
-// into the uncoupler group, otherwise into the switching group.
+// into the uncoupler group, otherwise into the switching group. LNCV 39 + 2k
+// is a destination-key address only for a destination key (function 2), and
+// LNCV 40 + 2k a key lock only for functions 2 and 3: other keys keep what
+// those LNCVs hold and use up no address.
 void dreiTasten(int gruppe, const PultFeld& f, GruppenLncvs& r)
 {
     using namespace AdrGruppe;
@@ -72,13 +75,14 @@ void dreiTasten(int gruppe, const PultFeld& f, GruppenLncvs& r)
         int schalt = 0, lok = 0, sfkt = 0, ziel = 0, led = 0, sperre = 0;
         T3_Taste_LNCV_Nr(k, schalt, lok, sfkt, ziel, led, sperre);
         const bool entkuppler = (uint16_t(f.LNCV[14]) & (8u << k)) != 0;
+        const int funktion = f.LNCV[size_t(T3FunktionsLncv(k))];
         if ((gruppe == Entkuppler && entkuppler) || (gruppe == Schalt && !entkuppler))
             r.dazu(schalt);
         else if (gruppe == MAAusl)
             r.dazu(led);
-        else if (gruppe == Zieltaster)
+        else if (gruppe == Zieltaster && funktion == T3Zieltaste)
             r.dazu(ziel);
-        else if (gruppe == TsperrZT)
+        else if (gruppe == TsperrZT && (funktion == T3Zieltaste || funktion == T3Rueckmeldung))
             r.dazu(sperre);
     }
 }
