@@ -58,7 +58,7 @@ void uebergangenesMelden(const QString& pfad, const QStringList& hinweise)
                 + QStringLiteral(" weitere.");
     MsgBox(QStringLiteral("Beim Laden von ") + QDir::toNativeSeparators(pfad)
                + QStringLiteral(" wurde nicht alles übernommen:\r\n") + zeilen.join(QStringLiteral("\r\n"))
-               + QStringLiteral("\r\nDas nächste Speichern schreibt das Pult ohne das Übergangene und mit den "
+               + QStringLiteral("\r\n\r\nDas nächste Speichern schreibt das Pult ohne das Übergangene und mit den "
                                 "ergänzten Nullen."),
            Msg::NurOk | Msg::Ausruf, QStringLiteral("Hinweis beim Laden"));
 }
