@@ -28,6 +28,7 @@ struct GrundplattenEintrag {
 inline constexpr int KatalogSlots = 131;          // index 0..130
 inline constexpr int KatalogMaxEintraege = 130;   // element records a file may hold
 inline constexpr int GrundplattenMax = 16;
+inline constexpr int GrundplattenPaletteMax = 9;  // columns of the base-plate palette
 inline constexpr int PaletteSpalten = 8;
 inline constexpr int PaletteMaxEintraege = 48;    // 8 columns x 6 rows
 inline constexpr int DrehFolgeMax = 20;           // entries joining one rotation sequence
@@ -53,6 +54,13 @@ bool liesKatalogEintraege(const QString& pfad, KatalogDatei& ziel, QString& fehl
 // Picture shown while a module is highlighted: the name up to its first "."
 // followed by "_ausw.bmp".
 QString hervorgehobenesBild(const QString& bild);
+
+// Base plates the base-plate palette offers: connection module, connection
+// boards and the two tools; the others are in the list only for their pictures.
+inline bool inGrundplattenPalette(int32_t artikel)
+{
+    return artikel == 54430 || artikel == 54640 || artikel == 54642 || artikel == -99 || artikel == -1;
+}
 
 // Elements whose module is programmed through LNCVs.
 inline bool istLncvModul(int32_t artikel) { return artikel >= 54650 && artikel < 54711; }

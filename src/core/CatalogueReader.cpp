@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
+#include <algorithm>
 #include <map>
 
 // A catalogue file is a sequence of items separated by commas or line ends;
@@ -133,8 +134,13 @@ bool KatalogLeser::zahl(qint64& ziel, const char* was, qint64 min, qint64 max)
     QString t;
     if (!text(t, was))
         return false;
+    // Only digits after an optional minus: a stray character (a NUL byte
+    // included) must not cut the number short.
+    const QStringView ziffern = t.startsWith(QLatin1Char('-')) ? QStringView(t).mid(1) : QStringView(t);
+    const bool nurZiffern = !ziffern.isEmpty()
+        && std::all_of(ziffern.begin(), ziffern.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     bool ok = false;
-    ziel = t.toLongLong(&ok);
+    ziel = nurZiffern ? t.toLongLong(&ok) : 0;
     if (!ok)
         return meldeHier(QStringLiteral("Die Angabe \"%1\" ist keine Zahl: \"%2\".").arg(QLatin1String(was), t));
     if (ziel < min || ziel > max)
@@ -206,6 +212,7 @@ bool KatalogLeser::liesElemente(std::vector<KatalogEintrag>& eintraege)
 
 bool KatalogLeser::liesGrundplatten(std::vector<GrundplattenEintrag>& platten)
 {
+    int angeboten = 0;
     for (int nr = 1;; ++nr) {
         if (ende())
             return melde(QStringLiteral("Das Ende der Grundplattenliste \"###\" fehlt."));
@@ -217,6 +224,9 @@ bool KatalogLeser::liesGrundplatten(std::vector<GrundplattenEintrag>& platten)
             return false;
         if (nr > GrundplattenMax)
             return meldeHier(QStringLiteral("Mehr als %1 Grundplatten passen nicht in die Liste.").arg(GrundplattenMax));
+        if (inGrundplattenPalette(g.ArtikelNr) && ++angeboten > GrundplattenPaletteMax)
+            return meldeHier(QStringLiteral("Mehr als %1 Grundplatten passen nicht in die Grundplatten-Palette.")
+                                 .arg(GrundplattenPaletteMax));
         platten.push_back(g);
     }
 }

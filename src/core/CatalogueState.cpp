@@ -7,11 +7,6 @@
 
 namespace {
 
-bool inGrundplattenPalette(int32_t artikel)
-{
-    return artikel == 54430 || artikel == 54640 || artikel == 54642 || artikel == -99 || artikel == -1;
-}
-
 void katalogUebernehmen(const KatalogDatei& datei)
 {
     ElementKatalog.fill(KatalogEintrag{});

@@ -202,7 +202,8 @@ private slots:
         QCOMPARE(bild.pixelColor(83, 53), QColor(Qt::white));
     }
 
-    // One file at every limit: 130 entries, 48 in the palette, 20 in one rotation, 16 base plates.
+    // One file at every limit: 130 entries, 48 in the palette, 20 in one
+    // rotation, 16 base plates of which 9 in the base-plate palette.
     void alleGrenzenErreicht()
     {
         QStringList z = elemente(0);
@@ -214,7 +215,7 @@ private slots:
             z << element(QStringLiteral("F%1").arg(i), 54642, 200 + i);
         z << QStringLiteral("###");
         for (int j = 1; j <= 16; ++j)
-            z << QStringLiteral("b.bmp, %1").arg(54000 + j);
+            z << QStringLiteral("b.bmp, %1").arg(j <= 9 ? 54642 : 54000 + j);
         const Ergebnis r = lies(ordner_, z << QStringLiteral("###"));
         QVERIFY2(r.ok, qPrintable(r.fehler));
         QCOMPARE(r.datei.eintraege.size(), size_t(130));
@@ -302,6 +303,18 @@ private slots:
         QTest::newRow("21 in der Drehfolge") << (drehung + platten)
                                              << QStringLiteral("Element-Eintrag 2 (\"E1\"): mehr als 20");
         QTest::newRow("17 Grundplatten") << (platten17 << "###") << QStringLiteral("Grundplatte 17");
+        QStringList palette10 = elemente(0) << "###";
+        for (int j = 1; j <= 10; ++j)
+            palette10 << QStringLiteral("b.bmp, %1").arg(j % 2 ? 54642 : 54640);
+        QTest::newRow("10 in der Grundplatten-Palette")
+            << (palette10 << "b.bmp,54644" << "###")
+            << QStringLiteral("Grundplatte 10 (Zeile 12, \"b.bmp\"): Mehr als 9 Grundplatten passen nicht in die "
+                              "Grundplatten-Palette");
+        const QString nul = QStringLiteral("b.bmp,Weiche,54650,101") + QChar(0) + QStringLiteral("7,1,0,0");
+        QTest::newRow("NUL in der Zahl") << (elemente(0) << nul << platten)
+                                         << QStringLiteral("Die Angabe \"ElementNr\" ist keine Zahl");
+        QTest::newRow("Pluszeichen") << (elemente(0) << QStringLiteral("b.bmp,Weiche,+54650,101,1,0,0") << platten)
+                                     << QStringLiteral("Die Angabe \"ArtikelNr\" ist keine Zahl: \"+54650\"");
         QTest::newRow("ohne ###") << elemente(2) << QStringLiteral("Das Ende der Elementliste \"###\" fehlt");
         QTest::newRow("ohne zweites ###") << (elemente(1) << "###" << "b.bmp,-1")
                                           << QStringLiteral("Das Ende der Grundplattenliste \"###\" fehlt");
