@@ -54,15 +54,19 @@ void gleisplanKlick(Qt::MouseButton knopf, int x, int y)
     }
     if (knopf != Qt::LeftButton)
         return;
-    if (!AuswahlModus) {
-        if (!FS_Warnung_Pruefen() && AuswahlElement >= 1)
+    // Only placing an element or the delete tool changes the field; "Leer"
+    // and the select tool just look at it.
+    const int16_t code = ElementKatalog[size_t(AuswahlElement)].ElementNr;
+    const bool aendert = code >= 1 || code == -99;
+    if (aendert) {
+        if (!FS_Warnung_Pruefen())
             return;
         SetzePultElement(AuswahlElement);
     }
     // A throttle leaves the cursor on its topmost part: that field is the one
     // marked as changed and described, and the one a rotation would act on.
     const FlexGrid& plan = MainWin().Pult[0];
-    if (!AuswahlModus)
+    if (aendert)
         feld(plan.Col, plan.Row).Geaendert = 1;
     feldInfoZeigen(plan.Col, plan.Row);
 }

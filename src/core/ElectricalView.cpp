@@ -92,7 +92,10 @@ void anschlussmodulLegen(int x, int y)
 
 void platteEntfernen(int x, int y)
 {
-    if (feld(x, y).Grundplatte == 0)
+    // The upper fields of a throttle carry its part codes as base plates; they
+    // go only with the throttle itself.
+    const int32_t platte = feld(x, y).Grundplatte;
+    if (platte == 0 || (platte > FahrreglerArtikel && platte < FahrreglerArtikel + 3))
         return;
     const int32_t e = elementArtikel(x, y);
     if (e == 54644) {

@@ -1,5 +1,6 @@
 #include "core/Placement.h"
 
+#include "config/SupplyServices.h"
 #include "core/BoundElement.h"
 #include "core/CatalogueState.h"
 #include "core/MainWinState.h"
@@ -41,12 +42,19 @@ QString bildPfad(const QString& name)
     return KonfVerz + name;
 }
 
-// Puts the picture of every base plate of this article into the electrical view.
-void grundplattenBild(int x, int y, int32_t artikel)
+// The picture of the base plates of this article; empty when the list has none.
+QString grundplattenBild(int32_t artikel)
 {
+    QString bild;
     for (const GrundplattenEintrag& g : Grundplatten)
         if (g.ArtikelNr == artikel && !g.Bild.isEmpty())
-            MainWin().Pult[1].setCellPicture(y, x, bildPfad(g.Bild));
+            bild = bildPfad(g.Bild);
+    return bild;
+}
+
+bool hatGrundplattenBild(int32_t artikel)
+{
+    return !grundplattenBild(artikel).isEmpty();
 }
 
 void bilderLeeren(int x, int y)
@@ -54,6 +62,7 @@ void bilderLeeren(int x, int y)
     HauptFenster& w = MainWin();
     w.Pult[0].setCellPicture(y, x, QString());
     w.Pult[1].setCellPicture(y, x, QString());
+    w.Pult[1].setText(y, x, QString());
     w.PultAdr.setCellPicture(3 * y - 2, x, QString());
 }
 
@@ -86,11 +95,9 @@ void fahrreglerZeichnen(int x, int y, const KatalogEintrag& e)
 {
     FlexGrid& plan = MainWin().Pult[0];
     bildSetzen(x, y, e.Namen[0]);
-    for (const GrundplattenEintrag& g : Grundplatten)
-        if (g.ArtikelNr == e.ArtikelNr && !g.Bild.isEmpty()) {
-            MainWin().Pult[1].setCellPicture(y, x, bildPfad(g.Bild));
-            feld(x, y).Grundplatte = e.ArtikelNr;
-        }
+    if (hatGrundplattenBild(e.ArtikelNr))
+        feld(x, y).Grundplatte = e.ArtikelNr;
+    elektrische_Verbindungen_setzen(x, y);
     for (int i = 1; i < e.Hoehe && i < int(e.Namen.size()); ++i) {
         if (plan.Row <= 1)
             return;
@@ -99,7 +106,7 @@ void fahrreglerZeichnen(int x, int y, const KatalogEintrag& e)
         LoeschePultElement(x, r);
         feld(x, r).Grundplatte = e.ArtikelNr + i;
         bildSetzen(x, r, e.Namen[size_t(i)]);
-        grundplattenBild(x, r, e.ArtikelNr + i);
+        elektrische_Verbindungen_setzen(x, r);
     }
 }
 
@@ -215,17 +222,19 @@ void schaltfolgenmodul_loeschen(int x, int y)
     make_54670_code();
 }
 
+// The electrical view shows exactly what the field holds: the picture of its
+// base plate (of its element's article when it has none) or nothing, and the
+// number of a connection module.
 void elektrische_Verbindungen_setzen(int x, int y)
 {
     if (!imPult(x, y))
         return;
     const PultFeld& f = feld(x, y);
-    const int32_t artikel = artikelVon(f);
-    if (artikel == 0 && f.Grundplatte == 0) {
-        MainWin().Pult[1].setCellPicture(y, x, QString());
-        return;
-    }
-    grundplattenBild(x, y, f.Grundplatte != 0 ? f.Grundplatte : artikel);
+    const int32_t artikel = f.Grundplatte != 0 ? f.Grundplatte : artikelVon(f);
+    FlexGrid& elektrik = MainWin().Pult[1];
+    elektrik.setCellPicture(y, x, artikel == 0 ? QString() : grundplattenBild(artikel));
+    const bool nummer = istAnschlussmodulPlatte(f.Grundplatte) && f.Anschluss != 0;
+    elektrik.setText(y, x, nummer ? QString::number(f.Anschluss) : QString());
 }
 
 int fahrstrassenSpeicherSlot(int x, int y)

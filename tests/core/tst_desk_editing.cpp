@@ -118,6 +118,33 @@ private slots:
         QVERIFY(MainWin()["EleDrehenMenu"].Enabled);
     }
 
+    // "Leer" (the selection after every mode change) and the select tool only
+    // look at a field: no changed flag, no route warning.
+    void lookingAtAFieldChangesNothing_data()
+    {
+        QTest::addColumn<int>("auswahl");
+        QTest::newRow("Leer") << -1;
+        QTest::newRow("Auswahl") << int(Auswahl);
+    }
+    void lookingAtAFieldChangesNothing()
+    {
+        QFETCH(int, auswahl);
+        setzeAn(Weiche, 3, 2);
+        feld(3, 2).Geaendert = 0;   // as loaded
+        ChangeEditMode();
+        if (auswahl >= 0)
+            waehle(auswahl);
+        const PultFeld vorher = feld(3, 2);
+        FSAnzahl = 0;   // a route exists
+        klick(3, 2);
+        klick(5, 5);
+        FSAnzahl = -1;
+        QCOMPARE(feld(3, 2), vorher);
+        QCOMPARE(feld(5, 5).Geaendert, int16_t(0));
+        QVERIFY(boxen.isEmpty());
+        QCOMPARE(MainWin().InfoTxt1, QString(" Zeile:  5 - Spalte:  5  : "));
+    }
+
     void placingAThrottleDescribesItsTopmostPart()
     {
         setzeAn(Fahrregler, 4, 5);
@@ -416,6 +443,49 @@ private slots:
         QCOMPARE(feld(6, 1).Grundplatte, 0);
         QCOMPARE(MainWin().Pult[1].Text(1, 6), QString("   "));
         QCOMPARE(MainWin().Pult[1].CellPicture(1, 6), QString());
+    }
+
+    // Placing an element on a connection module, or deleting it in the track
+    // plan, takes its number and picture out of the electrical view: the next
+    // module gets the freed number and each number is seen once.
+    void replacedConnectionModulesFreeTheirNumbers()
+    {
+        EditModus = 2;
+        ChangeEditMode();
+        Elemente_Click(1, 0, PModul);
+        Pult_MouseDown(1, Qt::LeftButton, Qt::NoModifier, 1, 1);
+        Pult_MouseDown(1, Qt::LeftButton, Qt::NoModifier, 1, 2);
+        EditModus = 1;
+        ChangeEditMode();
+        setzeAn(Weiche, 1, 1);
+        setzeAn(Loeschen, 2, 1);
+        QCOMPARE((QList<int>{feld(1, 1).Anschluss, feld(2, 1).Grundplatte}), (QList<int>{0, 0}));
+        EditModus = 2;
+        ChangeEditMode();
+        Elemente_Click(1, 0, PModul);
+        Pult_MouseDown(1, Qt::LeftButton, Qt::NoModifier, 1, 3);
+        Pult_MouseDown(1, Qt::LeftButton, Qt::NoModifier, 1, 4);
+        QStringList texte, bilder;
+        for (int x = 1; x <= 4; ++x) {
+            texte << MainWin().Pult[1].Text(1, x);
+            bilder << MainWin().Pult[1].CellPicture(1, x).remove(KonfVerz);
+        }
+        QCOMPARE(texte, (QStringList{"", "", "1", "2"}));
+        QCOMPARE(bilder, (QStringList{"", "", "am.bmp", "am.bmp"}));
+    }
+
+    // The delete tool of the electrical view leaves every part of a throttle.
+    void electricalDeleteLeavesAThrottleWhole()
+    {
+        setzeAn(Fahrregler, 4, 5);
+        EditModus = 2;
+        ChangeEditMode();
+        Elemente_Click(1, 0, PLoeschen);
+        for (int y = 3; y <= 5; ++y)
+            Pult_MouseDown(1, Qt::LeftButton, Qt::NoModifier, y, 4);
+        QCOMPARE((QList<int>{feld(4, 3).Grundplatte, feld(4, 4).Grundplatte, feld(4, 5).ElementIndex}),
+                 (QList<int>{54732, 54731, Fahrregler}));
+        QCOMPARE(feld(4, 3).Geaendert + feld(4, 4).Geaendert, 1);   // only the part the placement marked
     }
 
     void boardsOnlyOnEmptyOrIlluminatedFields()

@@ -34,10 +34,14 @@ private slots:
         QCOMPARE(elektrisch().CellPicture(4, 3), d.bild("gp_w.bmp"));
         QVERIFY(d.boxen.isEmpty());
 
-        // A track piece has no base plate of its article: the electrical view keeps its picture.
-        elektrisch().setCellPicture(5, 3, "alt.bmp");
+        // A track piece has no base plate of its article: the connection
+        // module that lay there goes with its picture and number.
+        feld(3, 5).Grundplatte = 54430;
+        feld(3, 5).Anschluss = 4;
+        elektrische_Verbindungen_setzen(3, 5);
+        QCOMPARE(elektrisch().CellPicture(5, 3) + elektrisch().Text(5, 3), d.bild("gp_am.bmp") + "4");
         setze(3, 5, I::Gleis);
-        QCOMPARE(elektrisch().CellPicture(5, 3), QString("alt.bmp"));
+        QCOMPARE(elektrisch().CellPicture(5, 3) + elektrisch().Text(5, 3), QString());
 
         // A base plate of its own goes before the element's.
         feld(3, 4).Grundplatte = 54640;
