@@ -14,6 +14,7 @@
 #include "core/Version.h"
 #include "loconet/LnPort.h"
 #include "print/PartsListWindow.h"
+#include "print/PrintDialog.h"
 #include "project/DeskSettingsDialog.h"
 #include "platform/MsgBox.h"
 #include "platform/Wait.h"
@@ -44,6 +45,7 @@ void hauptfensterZeigen()
     fenster->setAttribute(Qt::WA_DeleteOnClose);
     befehleVerbinden(*fenster);
     stuecklisteAnmelden();
+    druckenAnmelden();
     elementDialogeAnmelden();
     grundeinstellungenAnmelden();
     moduleDialogeAnmelden();

@@ -1,0 +1,192 @@
+// Drawings of the desk: tiling into pages, where every field's picture goes,
+// and what a rendered page shows.
+#include "core/MainWinState.h"
+#include "print/TrackPlanDrawing.h"
+#include "core/Desk.h"
+#include "support/TestCatalogue.h"
+#include "support/TestDesk.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+constexpr double B = 81 * 15.0;   // printed field width at 15 twips per pixel
+constexpr double H = 51 * 15.0;
+
+// An output image of 4 x 2 fields (and a little more).
+const QSizeF vierMalZwei(4 * B + 10, 2 * H + 10);
+
+Kachelung kacheln(int dimX, int dimY, QSizeF ausgabe = vierMalZwei)
+{
+    return kachelung(ausgabe, QPointF(15, 15), 1.0, dimX, dimY);
+}
+
+void bildSchreiben(const QString& datei, QColor farbe)
+{
+    QImage bild(84, 54, QImage::Format_RGB32);
+    bild.fill(farbe);
+    QVERIFY(bild.save(datei, "BMP"));
+}
+} // namespace
+
+class TestPrintDrawing : public QObject {
+    Q_OBJECT
+    QTemporaryDir verz;
+    int weiche = 0, regler = 0;
+
+    QString datei(const char* name) const { return verz.path() + "/" + name; }
+
+private slots:
+    void initTestCase()
+    {
+        KonfVerz = verz.path() + "/";
+        bildSchreiben(datei("weiss.bmp"), Qt::white);
+        bildSchreiben(datei("rot.bmp"), Qt::red);
+        bildSchreiben(datei("blau.bmp"), Qt::blue);
+        bildSchreiben(datei("gruen.bmp"), Qt::green);
+        leererKatalog();
+        weiche = katalogIndex(101, 54650);
+        regler = katalogIndex(901, 54730);
+        ElementKatalog[size_t(regler)].Breite = 1;
+        ElementKatalog[size_t(regler)].Hoehe = 3;
+    }
+
+    void tiling_data()
+    {
+        QTest::addColumn<int>("dimX");
+        QTest::addColumn<int>("seiten");
+        QTest::addColumn<int>("x0");        // first and last column of the last page across
+        QTest::addColumn<int>("x1");
+        QTest::addColumn<double>("offX");
+        QTest::newRow("10 columns: third page centred") << 10 << 3 << 9 << 10 << 1.0;
+        QTest::newRow("9 columns: half a field") << 9 << 3 << 9 << 9 << 1.5;
+        QTest::newRow("8 columns fill two pages") << 8 << 2 << 5 << 8 << 0.0;
+        QTest::newRow("one page") << 3 << 1 << 1 << 3 << 0.5;
+    }
+    void tiling()
+    {
+        QFETCH(int, dimX);
+        QFETCH(int, seiten);
+        QFETCH(int, x0);
+        QFETCH(int, x1);
+        QFETCH(double, offX);
+        const Kachelung k = kacheln(dimX, 2);
+        QCOMPARE(k.felderX, 4);
+        QCOMPARE(k.felderY, 2);
+        QCOMPARE(k.seiten(), seiten);
+        const Kachel g = kachel(k, seiten, dimX, 2);
+        QCOMPARE(g.x0, x0);
+        QCOMPARE(g.x1, x1);
+        QCOMPARE(g.offX, offX);
+    }
+
+    void paperSizesAndTinyPages()
+    {
+        // A4 in landscape at 0.9 of the page: 12 x 14 fields; a full desk needs 9 x 8 pages.
+        const Seitenmass a4 = grafikSeitenmass(papierTwips(QPageSize(QPageSize::A4), true), 900 * 15.0);
+        const Kachelung k = kacheln(99, 99, a4.ausgabe);
+        QCOMPARE(k.felderX, 12);
+        QCOMPARE(k.felderY, 14);
+        QCOMPARE(k.seiten(), 72);
+        QCOMPARE(qRound(a4.vorschau.height()), 300 * 15);   // a third of the screen height
+        // A page smaller than one field still takes one field per page.
+        const Kachelung winzig = kacheln(3, 2, QSizeF(B / 2, H / 2));
+        QCOMPARE(winzig.felderX, 1);
+        QCOMPARE(winzig.seiten(), 6);
+    }
+
+    // Page 3 of a desk 10 x 3 (pages 3 across, 2 down): columns 9 and 10, rows 1 and 2,
+    // one field in from the left; the picture of every field at its place and size.
+    void placementOnAPage()
+    {
+        TestDesk::leeresPult(10, 3);
+        HauptFenster& w = MainWin();
+        TestDesk::setzen(9, 1, weiche);
+        w.Pult[0].setCellPicture(1, 9, datei("rot.bmp"));
+        w.Pult[0].setCellPicture(2, 10, datei("blau.bmp"));   // an empty field: printed white
+        w.Pult[1].setCellPicture(2, 9, datei("gruen.bmp"));
+        const Kachelung k = kacheln(10, 3);
+        QCOMPARE(k.seiten(), 6);
+        const Zeichenplan plan = zeichenplan(DruckArt::Gleisplan, k, 3);
+        QCOMPARE(plan.bilder.size(), 4);
+        QCOMPARE(plan.bilder[0].ort, QRectF(B, 0, B, H));
+        QCOMPARE(plan.bilder[0].datei, datei("rot.bmp"));
+        QCOMPARE(plan.bilder[1].ort, QRectF(B, H, B, H));
+        QCOMPARE(plan.bilder[1].datei, datei("weiss.bmp"));
+        QCOMPARE(plan.bilder[3].ort, QRectF(2 * B, H, B, H));
+        QCOMPARE(plan.bilder[3].datei, datei("weiss.bmp"));
+        // Row numbers only in the first column, column numbers only in the first row.
+        QStringList nummern;
+        for (const Beschriftung& n : plan.nummern)
+            nummern << n.text;
+        QCOMPARE(nummern, (QStringList{"01", "09", "02", "10"}));
+        QCOMPARE(plan.nummern[0].ort, QPointF(B + 0.05 * B, 0.05 * B));
+        QCOMPARE(plan.nummern[1].ort, QPointF(B + 0.8 * B, 0.05 * B));
+        // Three vertical and three horizontal lines frame the two by two fields.
+        QCOMPARE(plan.linien.size(), 6);
+        QCOMPARE(plan.linien[0], QLineF(B, 0, B, 2 * H));
+        QCOMPARE(plan.linien[5], QLineF(B, 2 * H, 3 * B, 2 * H));
+
+        const Zeichenplan elektrik = zeichenplan(DruckArt::Elektrik, k, 3);
+        QCOMPARE(elektrik.bilder[0].datei, datei("weiss.bmp"));
+        QCOMPARE(elektrik.bilder[1].datei, datei("gruen.bmp"));
+        // Page 4 starts the second row of pages: row 3, the column numbers from 1.
+        const Zeichenplan unten = zeichenplan(DruckArt::Gleisplan, k, 4);
+        QCOMPARE(unten.nummern.first().text, QString("03"));
+        QCOMPARE(unten.bilder.first().ort, QRectF(0, 0.5 * H, B, H));
+    }
+
+    void throttleDrawsItsUpperPieces()
+    {
+        TestDesk::leeresPult(2, 4);
+        HauptFenster& w = MainWin();
+        TestDesk::setzen(1, 3, regler);
+        TestDesk::setzen(2, 1, regler);   // in row 1: no field above it
+        for (int y = 1; y <= 3; ++y)
+            w.Pult[0].setCellPicture(y, 1, datei(y == 3 ? "rot.bmp" : "blau.bmp"));
+        w.Pult[0].setCellPicture(1, 2, datei("rot.bmp"));
+        const Zeichenplan plan = zeichenplan(DruckArt::Gleisplan, kacheln(2, 4, QSizeF(2 * B, 4 * H)), 1);
+        QStringList dateien;
+        for (const FeldBild& f : plan.bilder)
+            dateien << QFileInfo(f.datei).fileName() + QString("@%1").arg(f.ort.y() / H);
+        QCOMPARE(dateien, (QStringList{"weiss.bmp@0", "weiss.bmp@1", "rot.bmp@2", "blau.bmp@1", "blau.bmp@0",
+                                       "weiss.bmp@3", "rot.bmp@0", "weiss.bmp@1", "weiss.bmp@2", "weiss.bmp@3"}));
+    }
+
+    // The page as printed: each field's picture stretched over its field, white elsewhere.
+    void renderedPageShowsThePictures()
+    {
+        TestDesk::leeresPult(3, 1);
+        HauptFenster& w = MainWin();
+        TestDesk::setzen(1, 1, weiche);
+        TestDesk::setzen(3, 1, weiche);
+        w.Pult[0].setCellPicture(1, 1, datei("rot.bmp"));
+        w.Pult[0].setCellPicture(1, 3, datei("blau.bmp"));
+        Seitenmass mass;
+        mass.papier = QSizeF(5 * B, 2 * H) / 0.9;
+        mass.ausgabe = QSizeF(5 * B, 2 * H);
+        const Zeichnung z(DruckArt::Gleisplan, mass);
+        QCOMPARE(z.seitenAnzahl(), 1);
+        QImage bild((mass.papier / 15).toSize(), QImage::Format_RGB32);
+        bild.fill(Qt::white);
+        {
+            QPainter p(&bild);
+            p.scale(1 / 15.0, 1 / 15.0);
+            z.seiteZeichnen(p, 1, AusgabeZiel{true, 1.0});
+        }
+        // Three fields centred among five, one field in; row 1 centred half a field down.
+        const QPoint rand = (mass.rand() / 15).toPoint();
+        const auto mitte = [&](double fx, double fy) { return rand + QPoint(int((fx + 0.5) * 81), int((fy + 0.5) * 51)); };
+        QCOMPARE(bild.pixelColor(mitte(1, 0.5)), QColor(Qt::red));
+        QCOMPARE(bild.pixelColor(mitte(2, 0.5)), QColor(Qt::white));
+        QCOMPARE(bild.pixelColor(mitte(3, 0.5)), QColor(Qt::blue));
+        QCOMPARE(bild.pixelColor(mitte(0, 0.5)), QColor(Qt::white));
+        QCOMPARE(bild.pixelColor(mitte(1, 0.5) + QPoint(38, 0)), QColor(Qt::red));   // stretched to 81 pixels
+        QCOMPARE(bild.pixelColor(mitte(1, 0.5) - QPoint(0, 38)), QColor(Qt::white)); // nothing above the row
+    }
+};
+
+QTEST_MAIN(TestPrintDrawing)
+#include "tst_print_drawing.moc"
