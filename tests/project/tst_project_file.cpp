@@ -571,7 +571,7 @@ private slots:
             << "; Kommentar\r\nPultName: Nord\r\n/ noch einer\r\npultname: klein\r\nUnbekannt: 5\r\n" + rumpf
                    + "; XY: 9, 9, 1, 1\r\n" << "Nord"
             << "übernommen:\r\nZeile 4: unbekannter Schlüssel \"pultname\" übergangen.\r\n"
-               "Zeile 5: unbekannter Schlüssel \"Unbekannt\" übergangen.\r\nDas nächste";
+               "Zeile 5: unbekannter Schlüssel \"Unbekannt\" übergangen.\r\n\r\nDas nächste";
         QTest::newRow("LF only") << QByteArray("PultName: Nord\n" + rumpf).replace("\r\n", "\n") << "Nord" << "";
         QTest::newRow("CR only") << QByteArray("PultName: Nord\r" + rumpf).replace("\r\n", "\r") << "Nord" << "";
     }
