@@ -2,6 +2,7 @@
 
 #include "core/ExitCheck.h"
 #include "core/MainWinState.h"
+#include "core/ModulePick.h"
 #include "platform/FlexGridView.h"
 #include "project/ProgramConfig.h"
 
@@ -152,6 +153,9 @@ void MainWindow::setzeBefehl(const QString& name, std::function<void()> befehl)
     connect(a, &QAction::triggered, this, [a, befehl, name] {
         // The item's check mark is set by the program, not by the click.
         a->setChecked(MainWin()[name].Checked);
+        // A desk action at work leaves only the plan lock to the user (its module pick needs it).
+        if (PultAktionLaeuft && name != QLatin1String("GPLockMenu"))
+            return;
         befehl();
     });
 }
@@ -183,7 +187,7 @@ void MainWindow::uebernehmen()
 
 void MainWindow::closeEvent(QCloseEvent* e)
 {
-    if (ende()) {
+    if (!PultAktionLaeuft && ende()) {
         e->accept();
         QApplication::quit();
     } else {

@@ -1,6 +1,7 @@
 #include "core/ModulePick.h"
 
 #include "core/MainWinState.h"
+#include "project/DeskRecord.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -19,6 +20,18 @@ QTimer& MarkTimer()
 void MarkTimer_Timer()
 {
     MarkBlink = int16_t((MarkBlink + 1) % 2);
-    FlexGrid& plan = MainWin().Pult[0];
-    plan.setCellPicture(plan.Row, plan.Col, MarkBild[size_t(MarkBlink)]);
+    MainWin().Pult[0].setCellPicture(MarkFeldY, MarkFeldX, MarkBild[size_t(MarkBlink)]);
+}
+
+void ModulWahl_Klick(Qt::MouseButton knopf, int x, int y)
+{
+    if (!ModulWahl)
+        return;
+    if (knopf == Qt::RightButton) {
+        ModulWahlAbbruch = true;
+    } else if (knopf == Qt::LeftButton && PultOptGPLocked) {
+        ModulWahlX = int16_t(x);
+        ModulWahlY = int16_t(y);
+        ModulWahlOK = true;
+    }
 }

@@ -1,0 +1,17 @@
+#include "loconet/ProgrammierErlaubnis.h"
+
+int ProgrammierErlaubnis(bool ersteProgrammierung, bool pultInit, bool kennungGleich, int16_t neuerWert,
+                         int16_t programmierteKopie)
+{
+    const bool geaendert = neuerWert != programmierteKopie;
+    if (ersteProgrammierung) {
+        // After an initialisation every module holds 0; without one its
+        // content is unknown and only the module itself can tell.
+        if (!pultInit)
+            return Erlaubnis::LesenVergleichen;
+        return neuerWert != 0 ? Erlaubnis::Schreiben : Erlaubnis::Ueberspringen;
+    }
+    if (!kennungGleich)
+        return Erlaubnis::LesenVergleichen;
+    return geaendert ? Erlaubnis::Schreiben : Erlaubnis::Ueberspringen;
+}

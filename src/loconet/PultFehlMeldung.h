@@ -1,0 +1,39 @@
+#pragma once
+#include "core/CancelDialog.h"
+
+#include <functional>
+
+class QPushButton;
+
+// The error dialog of the desk actions: after a module failed the user
+// chooses a new attempt at the same module, the next module or the end of
+// the action. Made once and kept; hidden between uses.
+class PultFehlMeldung_Form : public AbbruchDialog {
+    Q_OBJECT
+public:
+    static PultFehlMeldung_Form* instanz();
+
+    QPushButton* EXIT_But[3]{};   // "nochmal", "nächstes", "Abbruch"
+
+    void EXIT_But_Click(int index);
+
+protected:
+    bool event(QEvent* e) override;
+
+private:
+    PultFehlMeldung_Form();
+    void abbrechen() override { EXIT_But_Click(PultAbbruch); }
+    static constexpr int PultAbbruch = 2;
+};
+
+// Answers of the error dialog.
+namespace PultFehler {
+enum : int { Nochmal = 0, Naechstes = 1, Abbruch = 2 };
+}
+
+// Shows the error dialog without modality and waits for the answer; closing
+// it through its frame and closing the program count as "Abbruch".
+int PultFehlMeldung_fragen();
+
+// Tests answer the dialog instead of the user; an empty function shows it again.
+void setzePultFehlMeldungResponder(std::function<int()> responder);

@@ -1,0 +1,168 @@
+// "neues Pult initialisieren", "einzelne Pultfelder initialisieren" and
+// "Pult löschen": modules back to their factory settings.
+#include "core/InfoLines.h"
+#include "core/ModulePick.h"
+#include "loconet/DeskActions.h"
+#include "loconet/LnSenden.h"
+#include "loconet/Lncv.h"
+#include "platform/MsgBox.h"
+#include "platform/Wait.h"
+#include "project/DeskRecord.h"
+
+namespace {
+const QString TitelInit = QStringLiteral("Pult-Initialisierung");
+const QString InitBeendet = QStringLiteral("Pult-Initialisierung beendet !!!");
+// A route memory needs this pause after its reset before it takes values again.
+constexpr double FSSpeicherResetPause = 0.5;
+
+bool bestaetigt(const QString& text, const QString& titel)
+{
+    return MsgBox(text, Msg::OkAbbrechen | Msg::Frage, titel) == Msg::Ok;
+}
+
+// Resets the module in programming mode; a route memory loses its address
+// in the reset and gets it back after its pause, other modules get it when
+// adresseSchreiben.
+int32_t zuruecksetzen(const PultModul& m, bool adresseSchreiben)
+{
+    int32_t fehler = 0;
+    Prog_Lncv(m.art, m.resetLncv(), 0, fehler);
+    if (fehler != 0)
+        return fehler;
+    if (m.istFSSpeicher())
+        delay(FSSpeicherResetPause);
+    if (adresseSchreiben || m.istFSSpeicher())
+        Prog_Lncv(m.art, 0, m.adresse(), fehler);
+    return fehler;
+}
+
+ModulVersuch modulLoeschen(const PultModul& m)
+{
+    blinkenStarten(m, 0);
+    InfoTxt_anzeigen(1, QStringLiteral("Modul in Spalte %1 Zeile %2 wird gelöscht ").arg(m.x).arg(m.y));
+    InfoTxt_anzeigen(2, QString());
+    ModulVersuch v;
+    Prog_On(m.art, m.adresse(), v.fehler);
+    if (v.fehler != 0)
+        return v;
+    v.imProgModus = true;
+    if ((v.fehler = zuruecksetzen(m, false)) != 0)
+        return v;
+    Prog_Off(m.art, m.adresse(), v.fehler);
+    if (v.fehler != 0)
+        return v;
+    v.imProgModus = false;
+    // The module holds its factory values now: the next programming writes them all again.
+    m.kopieVergessen();
+    m.kopie[0] = m.adresse();
+    blinkenBeenden(m);
+    InfoTxt_anzeigen(1, QStringLiteral("Modul Programmierung -  O.K.  "));
+    InfoTxt_anzeigen(2, QString());
+    return v;
+}
+
+// Waits for the user to pick a field on the locked track plan; none when the
+// pick was cancelled (right click) or the program is closing.
+std::optional<std::pair<int, int>> feldGewaehlt()
+{
+    ModulWahlOK = false;
+    ModulWahlAbbruch = false;
+    ModulWahl = true;
+    const bool gewaehlt = Warten::bis([] { return ModulWahlOK || ModulWahlAbbruch; }) && ModulWahlOK;
+    ModulWahl = false;
+    if (!gewaehlt)
+        return std::nullopt;
+    return std::pair<int, int>(ModulWahlX, ModulWahlY);
+}
+} // namespace
+
+ModulVersuch Modul_Init(const PultModul& m)
+{
+    m.kopieVergessen();
+    blinkenStarten(m, 1, true);
+    InfoTxt_anzeigen(1, QStringLiteral("Bitte Taster auf folgendem Modul betätigen: "));
+    InfoTxt_anzeigen(2, QStringLiteral("Spalte %1 Zeile %2").arg(m.x).arg(m.y));
+    ModulVersuch v;
+    Prog_On_Taste(m.art, 100, v.fehler);
+    if (v.fehler != 0)
+        return v;
+    v.imProgModus = true;
+    if ((v.fehler = zuruecksetzen(m, true)) != 0)
+        return v;
+    m.kopie[0] = m.adresse();
+    Prog_Off(m.art, m.adresse(), v.fehler);
+    if (v.fehler != 0)
+        return v;
+    v.imProgModus = false;
+    InfoTxt_anzeigen(1, QStringLiteral("Modul-Initialisierung   O.K.  "));
+    InfoTxt_anzeigen(2, QString());
+    blinkenBeenden(m);
+    return v;
+}
+
+void Pult_Init_Neu()
+{
+    if (!bestaetigt(QStringLiteral("     Initialisierung des Pults starten?     \r\n"
+                                   " Alle Einstellung werden im Pult gelöscht!! \r\n"
+                                   "Beachten Sie die Hinweise in der Info-Zeile!"),
+                    TitelInit))
+        return;
+    PultLauf lauf(QStringLiteral("Achtung Fehler: Pult-Initialisierung fehlerhaft"));
+    if (!PultLauf::portOeffnen() || !lauf.alleModule(Modul_Init))
+        return;
+    InfoTxt_anzeigen(2, QString());
+    if (lauf.uebersprungen() != 0) {
+        // Modules left out keep unknown values: the desk does not count as initialised.
+        InfoTxt_anzeigen(1, unvollstaendig(QStringLiteral("Pult-Initialisierung"), lauf.uebersprungen(),
+                                           QStringLiteral("initialisiert")));
+        return;
+    }
+    PultDaten.PultInit = -1;
+    InfoTxt_anzeigen(1, InitBeendet);
+}
+
+void Pult_Init()
+{
+    PultLauf lauf(QStringLiteral("Achtung Fehler: Pult-Initialisierung fehlerhaft"));
+    bool portOffen = false;
+    for (;;) {
+        if (!bestaetigt(QStringLiteral("       Ein Element initialisieren!!         \r\n"
+                                       "  Bitte das Element mit der Maus auswählen  \r\n"
+                                       "Beachten Sie die Hinweise in der Info-Zeile!"),
+                        TitelInit))
+            return;
+        if (!portOffen && !(portOffen = PultLauf::portOeffnen()))
+            return;
+        InfoTxt_anzeigen(1, QStringLiteral("Modul bitte mit der Maus auswählen"));
+        InfoTxt_anzeigen(2, QStringLiteral("(rechte Maustaste: Auswahl abbrechen)"));
+        const auto feld = feldGewaehlt();
+        if (!feld) {
+            InfoTxt_anzeigen(1, QStringLiteral("Modulauswahl abgebrochen"));
+            InfoTxt_anzeigen(2, QString());
+            return;
+        }
+        const std::optional<PultModul> m = pultModul(feld->first, feld->second);
+        const ModulAusgang ausgang = m ? lauf.modul(*m, Modul_Init) : ModulAusgang::Erledigt;
+        if (ausgang == ModulAusgang::Erledigt) {
+            InfoTxt_anzeigen(1, InitBeendet);
+            InfoTxt_anzeigen(2, QString());
+        }
+        if (ausgang != ModulAusgang::Uebersprungen)
+            return;
+    }
+}
+
+void Pult_Clear()
+{
+    if (!bestaetigt(QStringLiteral("                      Pult LÖSCHEN ?                   \r\n"
+                                   "Setzt das gesamte Pult zurück auf die Werkseinstellung!"),
+                    QStringLiteral("Pult löschen")))
+        return;
+    PultLauf lauf(QStringLiteral("Achtung Fehler: Modul Programmierung fehlerhaft"));
+    if (!PultLauf::portOeffnen() || !lauf.alleModule(modulLoeschen))
+        return;
+    InfoTxt_anzeigen(1, lauf.uebersprungen() == 0 ? QStringLiteral("gesamtes Pult gelöscht !!!")
+                                                  : unvollstaendig(QStringLiteral("Pult löschen"),
+                                                                   lauf.uebersprungen(), QStringLiteral("gelöscht")));
+    InfoTxt_anzeigen(2, QString());
+}
