@@ -11,6 +11,7 @@
 #include "support/TestCatalogue.h"
 #include "support/TestDesk.h"
 
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -148,6 +149,27 @@ private slots:
         knopf("DruckenSeite")->click();
         QCOMPARE(m.boxen.size(), 1);
         pdf = gut;
+    }
+
+    // Coming back from another window of the program empties the dialog;
+    // coming back from one of its own message boxes or file questions does not.
+    void activationFromAnotherWindowEmptiesIt()
+    {
+        knopf("FahrstBut")->click();
+        QDialog eigene(dialog.get());
+        eigene.show();
+        QVERIFY(QTest::qWaitForWindowActive(&eigene));
+        eigene.hide();
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        QCOMPARE(seitenNr(), QString("1"));
+        QWidget haupt;
+        haupt.show();
+        QVERIFY(QTest::qWaitForWindowActive(&haupt));
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        QCOMPARE(seitenNr(), QString("---"));
+        QCOMPARE(knoepfe(), (QList<bool>{false, false, false, false}));
     }
 
     void cancelHidesAndReopensEmpty()

@@ -9,6 +9,8 @@
 #include "support/TestCatalogue.h"
 #include "support/TestDesk.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QTest>
 
 namespace {
@@ -115,6 +117,44 @@ private slots:
         QCOMPARE(t.seite(12)[1], QString(" --- Fahrstraßen Liste --- Seite: 12 ---"));
         QCOMPARE(Zustand(4), QString());
         QCOMPARE(Zustand(1), QString(" grün  "));
+    }
+
+    // Line n stands 300 x n twips from the top of the paper, 800 from its left
+    // edge; in the preview at 400 and 300 x n - 100, both times the preview's scale.
+    void textLinePlacement_data()
+    {
+        QTest::addColumn<bool>("drucker");
+        QTest::addColumn<double>("skala");
+        QTest::addColumn<int>("zeile");
+        QTest::addColumn<QPointF>("ort");   // twips of the target
+        QTest::newRow("paper, line 1") << true << 1.0 << 1 << QPointF(800, 300);
+        QTest::newRow("paper, line 50") << true << 1.0 << 50 << QPointF(800, 15000);
+        QTest::newRow("preview, line 1") << false << 0.5 << 1 << QPointF(200, 50);
+        QTest::newRow("preview, line 3") << false << 0.5 << 3 << QPointF(200, 350);
+    }
+    void textLinePlacement()
+    {
+        QFETCH(bool, drucker);
+        QFETCH(double, skala);
+        QFETCH(int, zeile);
+        QFETCH(QPointF, ort);
+        QImage bild(900, 1100, QImage::Format_RGB32);
+        bild.fill(Qt::white);
+        {
+            QPainter p(&bild);
+            p.scale(1 / 15.0, 1 / 15.0);   // one pixel is 15 twips
+            textSchriftSetzen(p, AusgabeZiel{drucker, skala});
+            prt_z(p, AusgabeZiel{drucker, skala}, zeile, "HHHH");
+        }
+        QRect tinte;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x)
+                if (qGray(bild.pixel(x, y)) < 128)
+                    tinte |= QRect(x, y, 1, 1);
+        const QPointF pixel = ort / 15;
+        QVERIFY2(tinte.left() >= pixel.x() - 1 && tinte.left() <= pixel.x() + 3, qPrintable(QString::number(tinte.left())));
+        // The capitals stand below the line's top, within the line's height of 300 twips.
+        QVERIFY2(tinte.top() >= pixel.y() && tinte.bottom() <= pixel.y() + 300 * skala / 15, qPrintable(QString::number(tinte.top())));
     }
 
     void routeListWithoutRoutes()
