@@ -10,6 +10,7 @@
 #include "core/Startup.h"
 #include "core/Words.h"
 #include "loconet/LnPort.h"
+#include "platform/MsgBox.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -151,9 +152,11 @@ void Anschlussmodul_Form::oeffnen()
     }
     hilfeKontextUebernehmen(this);
     dateiZeigen(true);
+    // The delay the scan computed for this supply; where it computed none the
+    // box keeps the module's stored delay from its file (empty without one).
     const int64_t adr = adresse();
-    const bool gesetzt = adr >= 0 && adr <= AnschlussMax && Startverz[size_t(adr)].has_value();
-    zeigeText(Value_Txt[1], gesetzt ? QString::number(*Startverz[size_t(adr)]) : QString());
+    if (adr >= 0 && adr <= AnschlussMax && Startverz[size_t(adr)].has_value())
+        zeigeText(Value_Txt[1], QString::number(*Startverz[size_t(adr)]));
     show();
     raise();
     activateWindow();
@@ -199,7 +202,8 @@ void Anschlussmodul_Form::programmieren()
 {
     if (!anschlussVersionPruefen(artikel())
         || !anschlussAdressePruefen(ModAdr_Txt->text(), QStringLiteral("die Moduladresse"))
-        || !anschlussAdressePruefen(Value_Txt[0]->text(), QStringLiteral("die neue Moduladresse")))
+        || !anschlussAdressePruefen(Value_Txt[0]->text(), QStringLiteral("die neue Moduladresse"))
+        || !startverzoegerungPruefen())
         return;
     std::array<int32_t, AnschlussEingaben> werte{};
     for (int i = 0; i < AnschlussWertBoxen; ++i)
@@ -207,6 +211,18 @@ void Anschlussmodul_Form::programmieren()
     werte[AnschlussWertBoxen] = LN_Chk->isChecked() ? 1 : 0;
     if (anschlussmodulProgrammieren(artikel(), int32_t(adresse()), werte) == 0)
         ModAdr_Txt->setText(Value_Txt[0]->text());
+}
+
+// A delay the box does not show (empty, or "-" after a failed read) is never
+// programmed: it would overwrite the module's own value with 0.
+bool Anschlussmodul_Form::startverzoegerungPruefen()
+{
+    const QString t = Value_Txt[1]->text();
+    if (!t.isEmpty() && t.front().isDigit())
+        return true;
+    Value_Txt[1]->setFocus();
+    MsgBox(QStringLiteral("Bitte die Startverzögerung eingeben!"), Msg::NurOk | Msg::Ausruf, QStringLiteral("Achtung!"));
+    return false;
 }
 
 void Anschlussmodul_Form::abbrechen()

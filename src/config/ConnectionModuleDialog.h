@@ -37,6 +37,7 @@ private:
     void versionGeklickt();
     void lesen();
     void programmieren();
+    bool startverzoegerungPruefen();
     void abbrechen() override;
 
     int feldX = 0, feldY = 0;

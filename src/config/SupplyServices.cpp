@@ -1,5 +1,6 @@
 #include "config/SupplyServices.h"
 
+#include "config/SupplyScan.h"
 #include "core/BasicText.h"
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
@@ -18,15 +19,6 @@ bool anschlussNummerVorhanden(int nummer)
             if (istAnschlussmodulPlatte(feld(x, y).Grundplatte) && feld(x, y).Anschluss == nummer)
                 return true;
     return false;
-}
-
-// Every field but the connection modules starts the scan unfed.
-void clearAnschluss()
-{
-    for (int x = 1; x <= PultdimensionenX; ++x)
-        for (int y = 1; y <= PultdimensionenY; ++y)
-            if (!istAnschlussmodulPlatte(feld(x, y).Grundplatte))
-                PultFelder[size_t(x)][size_t(y)].Anschluss = 0;
 }
 
 void ohneNummerMelden(int x, int y)
@@ -63,22 +55,25 @@ int get_next_anschluss_nummer()
     return 0;
 }
 
-// Until the walks of the supply through the desk are written, the scan clears
-// the connection numbers of the fed parts, checks the connection modules and
-// reports no current for any supply; the start-up delays stay as they were.
 void auto_scan()
 {
-    clearAnschluss();
-    Strom.fill(0.0);
-    int module = 0;
-    for (int x = 1; x <= PultdimensionenX; ++x)
-        for (int y = 1; y <= PultdimensionenY; ++y)
-            if (get_artnr(x, y) == 54430) {
-                ++module;
-                if (feld(x, y).Anschluss == 0)
-                    ohneNummerMelden(x, y);
-            }
-    if (module == 0)
+    const Versorgungsscan scan = versorgung_scannen();
+    for (const QPoint& modul : scan.ohneNummer)
+        ohneNummerMelden(modul.x(), modul.y());
+    switch (scan.befund) {
+    case VersorgungsBefund::KeinAnschlussmodul:
         MsgBox(QStringLiteral("Kein Anschlussmodul vorhanden!\rBitte fügen Sie ein Anschlusmodul ein!"), Msg::NurOk,
                QStringLiteral("Achtung!"));
+        break;
+    case VersorgungsBefund::DoppeltGespeist:
+        MsgBox(QStringLiteral("Es gibt Pultteile, die von 2 Versorgungen gespeist werden!"), Msg::NurOk | Msg::Kritisch,
+               QStringLiteral("Fehler"));
+        break;
+    case VersorgungsBefund::NichtGespeist:
+        MsgBox(QStringLiteral("Es gibt Pultteile, die nicht gespeist werden!"), Msg::NurOk | Msg::Kritisch,
+               QStringLiteral("Fehler"));
+        break;
+    case VersorgungsBefund::Berechnet:
+        break;
+    }
 }

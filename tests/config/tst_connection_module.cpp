@@ -125,13 +125,12 @@ private slots:
     void oeffnenMitDatei()
     {
         modulFeld(54490, 3);
-        Startverz[3] = 6;
         datei(5449, 3, {0, 3, 4, 9, 10, 100, 11, 200, 12, 300, 13, 400, 14, 12, 15, 1500, 3, 1});
         oeffne();
         QCOMPARE(dlg->Anschl_Version->checkedId(), 1);
         QCOMPARE(dlg->ModAdr_Txt->text(), QStringLiteral("3"));
-        // The delay is the supply scan's 6, not the file's 9.
-        QCOMPARE(boxen(0, 7), (QStringList{"3", "6", "100", "200", "300", "400", "12", "1500"}));
+        // The delay is the supply scan's 30, not the file's 9.
+        QCOMPARE(boxen(0, 7), (QStringList{"3", "30", "100", "200", "300", "400", "12", "1500"}));
         QVERIFY(dlg->LN_Chk->isChecked());
         QCOMPARE(int(AnschlussLNCV[4]), 9);
         QVERIFY(dlg->OK_But->isEnabled());
@@ -158,7 +157,7 @@ private slots:
         // Another module without a file: nothing of the first one is carried over.
         modulFeld(54490, 4);
         oeffne();
-        QCOMPARE(boxen(1, 7), QStringList(7, QString()));
+        QCOMPARE(boxen(1, 7), (QStringList{"30", "", "", "", "", "", ""}));
         QVERIFY(!dlg->LN_Chk->isChecked());
         QCOMPARE(AnschlussLNCV, (std::array<int16_t, 16>{}));
         sim->modul(5449, 4);
@@ -171,11 +170,10 @@ private slots:
     void versionUndAdresseLaden()
     {
         modulFeld(54480, 3);
-        Startverz[3] = 6;
         datei(5449, 3, {4, 9, 10, 130});
         datei(5448, 12, {10, 120});
         oeffne();
-        QCOMPARE(boxen(1, 2), (QStringList{"6", ""}));
+        QCOMPARE(boxen(1, 2), (QStringList{"30", ""}));
         dlg->Anschl_Version->button(1)->click();
         QCOMPARE(boxen(1, 2), (QStringList{"9", "130"}));   // the delay from the file here
         dlg->Anschl_Version->button(0)->click();
@@ -186,6 +184,33 @@ private slots:
         QCOMPARE(box(2), QStringLiteral("120"));
         QTest::keyClicks(dlg->ModAdr_Txt, "x");
         QCOMPARE(dlg->ModAdr_Txt->text(), QStringLiteral("7"));
+    }
+
+    // Where the scan computed no delay (here an unfed part stops it) the box shows the module's
+    // stored one; with none stored nothing is programmed, so no unseen 0 replaces the module's value.
+    void startverzoegerungOhneScan_data()
+    {
+        QTest::addColumn<bool>("mitDatei");
+        QTest::newRow("gespeicherte") << true;
+        QTest::newRow("keine") << false;
+    }
+    void startverzoegerungOhneScan()
+    {
+        QFETCH(bool, mitDatei);
+        modulFeld(54490, 3);
+        PultFelder[1][1].Grundplatte = 54640;
+        if (mitDatei)
+            datei(5449, 3, {4, 9, 10, 100});
+        SimModul& modul = sim->modul(5449, 3);
+        modul.lncv[4] = 17;
+        oeffne();
+        QCOMPARE(meldungen(), QStringList{"Es gibt Pultteile, die nicht gespeist werden!"});
+        QCOMPARE(box(1), mitDatei ? "9" : "");
+        umgebung->boxen.clear();
+        dlg->OK_But->click();
+        QCOMPARE(int(modul.lncv[4]), mitDatei ? 9 : 17);
+        QCOMPARE(meldungen(), mitDatei ? QStringList{} : QStringList{"Bitte die Startverzögerung eingeben!"});
+        QCOMPARE(sim->nachrichten.isEmpty(), !mitDatei);
     }
 
     void auslesen()
@@ -258,6 +283,7 @@ private slots:
         QCOMPARE(box(2), QStringLiteral("-"));
         QVERIFY(!Comm1->offen());
         umgebung->boxen.clear();
+        tippen(dlg->Value_Txt[1], "30");
         dlg->OK_But->click();
         QCOMPARE(MainWin().InfoTxt1, QStringLiteral("Achtung Fehler: Modul programmieren fehlerhaft"));
         QCOMPARE(meldungen().size(), 1);

@@ -289,16 +289,17 @@ private slots:
         QCOMPARE(feld(4, 4).Anschluss, int16_t(0));
         QCOMPARE(Strom[2], 0.0);
 
-        // Connection modules keep their numbers; one without a number is named.
+        // Connection modules keep their numbers; one without a number is named and then counts as unfed.
         d.boxen.clear();
         feld(1, 2).Grundplatte = 54490;
         feld(1, 2).Anschluss = 5;
         feld(3, 6).Grundplatte = 54430;
         auto_scan();
         QCOMPARE(feld(1, 2).Anschluss, int16_t(5));
-        QCOMPARE(d.boxen.size(), 1);
+        QCOMPARE(d.boxen.size(), 2);
         QCOMPARE(d.boxen[0].text, QString("Das Anschlussmodul an der Pos. Spalte: 3 Zeile: 6 hat keine Nummerierung\r"
                                           "Bitte den Anschluss anklicken und nummerieren!"));
+        QCOMPARE(d.boxen[1].text, QString("Es gibt Pultteile, die nicht gespeist werden!"));
     }
 
     void theSuppliedCatalogueGivesEveryModuleItsDefaults()
