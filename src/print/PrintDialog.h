@@ -24,7 +24,6 @@ public:
     DruckArt druckArt() const { return art; }
     int aktSeite() const { return AktSeite; }
     const DruckListe* liste() const { return aktuelleListe.get(); }
-    const Seitenmass& seitenmass() const { return mass; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -47,7 +47,6 @@ public:
     int seitenAnzahl() const override { return seiten.anzahl(); }
     bool quer() const override { return false; }
     void seiteZeichnen(QPainter& p, int seite, const AusgabeZiel& ziel) const override;
-    const TextSeiten& text() const { return seiten; }
 
 private:
     TextSeiten seiten;
