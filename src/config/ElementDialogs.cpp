@@ -1,6 +1,7 @@
 #include "config/ElementDialogs.h"
 
 #include "config/IlluminationDialog.h"
+#include "config/JoystickDialog.h"
 #include "config/KeyDialog.h"
 #include "config/SignalDialog.h"
 #include "config/TurnoutDialog.h"
@@ -29,4 +30,5 @@ void elementDialogeAnmelden()
     anmelden<AuslDialog>(Dialog::Ausl_Form);
     anmelden<SignalDialog>(Dialog::Signal_Form);
     anmelden<TastenDialog>(Dialog::Tasten_Form);
+    anmelden<Joy_Form>(Dialog::Joy_Form);
 }
