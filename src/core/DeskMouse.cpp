@@ -42,16 +42,10 @@ void feldInfoZeigen(int x, int y)
     MainWin().melden();
 }
 
-void gleisplanKlick(Qt::MouseButton knopf, int x, int y)
+void gleisplanKlick(Qt::MouseButton knopf)
 {
-    if (PultOptGPLocked) {
-        if (ModulWahl && knopf == Qt::LeftButton) {
-            ModulWahlX = int16_t(x);
-            ModulWahlY = int16_t(y);
-            ModulWahlOK = true;
-        }
+    if (PultOptGPLocked)
         return;
-    }
     if (knopf != Qt::LeftButton)
         return;
     // Only placing an element or the delete tool changes the field; "Leer"
@@ -156,9 +150,15 @@ void Pult_MouseDown(int grid, Qt::MouseButton knopf, Qt::KeyboardModifiers, int 
 {
     if (!imPult(spalte, zeile) || !PultAufgebaut)
         return;
+    if (PultAktionLaeuft) {
+        // The desk is not edited while a desk action runs; the plan only takes a module pick.
+        if (EditModus == 1 && grid == 0)
+            ModulWahl_Klick(knopf, spalte, zeile);
+        return;
+    }
     MainWin().Pult[grid].setzeZelle(zeile, spalte);
     if (EditModus == 1 && grid == 0)
-        gleisplanKlick(knopf, spalte, zeile);
+        gleisplanKlick(knopf);
     else if (EditModus == 2 && grid == 1)
         elektrikKlick(spalte, zeile);
     else if (EditModus == 10 && grid == 0)
@@ -228,7 +228,7 @@ void Pult_KeyUp(int taste, Qt::KeyboardModifiers mods)
 
 void PultAdr_MouseDown(Qt::MouseButton knopf, int zeile, int spalte)
 {
-    if (knopf != Qt::LeftButton || zeile < 1 || zeile % 3 != 1)
+    if (knopf != Qt::LeftButton || zeile < 1 || zeile % 3 != 1 || PultAktionLaeuft)
         return;
     const int x = spalte, y = zeile / 3 + 1;
     if (!imPult(x, y))

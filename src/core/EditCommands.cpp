@@ -4,6 +4,7 @@
 #include "core/DeskMouse.h"
 #include "core/EditModes.h"
 #include "core/MainWinState.h"
+#include "core/ModulePick.h"
 #include "core/Placement.h"
 #include "platform/MsgBox.h"
 #include "project/DeskRecord.h"
@@ -57,7 +58,7 @@ void feldEinsetzen(int x, int y, const PultFeld& quelle)
 
 bool bearbeitenErlaubt()
 {
-    return EditModus == 1 && !PultOptGPLocked && PultAufgebaut;
+    return EditModus == 1 && !PultOptGPLocked && PultAufgebaut && !PultAktionLaeuft;
 }
 
 void clipboardLeeren()
