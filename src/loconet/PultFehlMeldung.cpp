@@ -44,9 +44,12 @@ PultFehlMeldung_Form::PultFehlMeldung_Form()
         raster->addWidget(text, 0, i);
         EXIT_But[i] = new QPushButton(knoepfe[i], this);
         EXIT_But[i]->setObjectName(QStringLiteral("EXIT_But(%1)").arg(i));
-        raster->addWidget(EXIT_But[i], 1, i);
         connect(EXIT_But[i], &QPushButton::clicked, this, [this, i] { EXIT_But_Click(i); });
     }
+    // Each choice under its text, "Abbruch" on a line of its own below.
+    raster->addWidget(EXIT_But[0], 1, 0);
+    raster->addWidget(EXIT_But[1], 1, 2);
+    raster->addWidget(EXIT_But[2], 2, 1);
 }
 
 void PultFehlMeldung_Form::EXIT_But_Click(int index)
