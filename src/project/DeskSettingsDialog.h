@@ -1,6 +1,8 @@
 #pragma once
 #include "project/DeskDialogBase.h"
 
+#include <cstdint>
+
 // "Grundeinstellungen": desk options, route feedback addresses and desk size
 // of the open project. One window, hidden between uses.
 class KonfModulOpt_Form : public PultDialog {
@@ -14,9 +16,14 @@ public:
 
 protected:
     bool uebernehmen(const PultEingabe& e) override;
+    bool event(QEvent* e) override;
 
 private:
     KonfModulOpt_Form();
+    void fuellen();
+    bool pultGewechselt() const;
+
+    uint32_t gefuelltFuer = 0;   // the desk the entries were read from
 };
 
 // Menu "Grundeinstellungen ändern": shows the desk-settings dialog.

@@ -7,6 +7,8 @@
 #include "core/MainWinState.h"
 #include "core/Placement.h"
 #include "platform/FlexGridView.h"
+#include "project/DeskRecord.h"
+#include "project/DeskSettingsDialog.h"
 #include "support/Meldungen.h"
 #include "support/TestDesk.h"
 #include "support/TestDialog.h"
@@ -141,6 +143,39 @@ private slots:
         QCOMPARE(meldungen.boxen.size(), 1);
         QCOMPARE(meldungen.boxen[0].titel, QStringLiteral("LNCV Tabelle"));
         QVERIFY(dlg->isHidden());
+    }
+
+    // "Grundeinstellungen" left open while another desk is created or loaded
+    // never applies the first desk's size and options to the second: it shows
+    // the new desk's when activated, and an OK before that takes nothing.
+    void grundeinstellungenFolgenDemNeuenPult_data()
+    {
+        QTest::addColumn<bool>("aktiviert");
+        QTest::newRow("OK sofort") << false;
+        QTest::newRow("erst aktiviert") << true;
+    }
+    void grundeinstellungenFolgenDemNeuenPult()
+    {
+        QFETCH(bool, aktiviert);
+        PultDaten.PultOpt_HellWert = 7;
+        grundeinstellungenZeigen();
+        KonfModulOpt_Form* dlg = KonfModulOpt_Form::instanz();
+        QCOMPARE(dlg->AnzCol_Txt->text(), QStringLiteral("4"));
+
+        TestDesk::neuesPult(9, 6);
+        PultDaten.PultOpt_HellWert = 2;
+        Meldungen meldungen(Msg::Ok);
+        if (aktiviert) {
+            QEvent aktivierung(QEvent::WindowActivate);
+            QApplication::sendEvent(dlg, &aktivierung);
+        }
+        dlg->OK_But->click();
+        QCOMPARE((QList<int>{PultdimensionenX, PultdimensionenY, PultDaten.PultOpt_HellWert}), (QList<int>{9, 6, 2}));
+        QCOMPARE(dlg->AnzCol_Txt->text(), QStringLiteral("9"));
+        QCOMPARE(dlg->Hell_Txt->text(), QStringLiteral("2"));
+        QCOMPARE(meldungen.boxen.size(), aktiviert ? 0 : 1);
+        QCOMPARE(dlg->isVisible(), !aktiviert);
+        dlg->hide();
     }
 
     // Escape closes the LNCV table as it closes the other dialogs; what was
