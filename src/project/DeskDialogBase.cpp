@@ -1,5 +1,6 @@
 #include "project/DeskDialogBase.h"
 
+#include "core/Cp1252Validator.h"
 #include "core/DialogFields.h"
 #include "core/EditModes.h"
 #include "core/MainWinState.h"
@@ -89,6 +90,7 @@ QWidget* PultDialog::allgemeinAnlegen(Art art)
     ProjektNameTxt->setObjectName(QStringLiteral("ProjektNameTxt"));
     ProjektNameTxt->setProperty(laengeEigenschaft, 8);
     ProjektNameTxt->setMaxLength(8);
+    ProjektNameTxt->setValidator(new Cp1252Validator(ProjektNameTxt));
     ProjektNameTxt->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     // The name is part of the identity stamp of every programmed module.
     ProjektNameTxt->setReadOnly(!neu);

@@ -3,8 +3,11 @@
 #include "core/ErrorReport.h"
 #include "core/Words.h"
 #include "platform/MsgBox.h"
+#include "project/NewDeskDialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -187,6 +190,19 @@ private slots:
                                        "dieser Box angeben! "));
         QVERIFY(endeCode != -1 && endeCode != 0);
         setzeMsgBoxResponder({});
+    }
+
+    // The project name takes only what the project file can hold: typed
+    // characters without a Windows-1252 code are refused, the others kept.
+    void projektnameNurWindows1252()
+    {
+        QLineEdit* name = NeuesPultAnlegen::instanz()->ProjektNameTxt;
+        name->clear();
+        for (QChar c : QStringLiteral("Ä€\u2192ß\u4e2d?x")) {
+            QKeyEvent taste(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(name, &taste);
+        }
+        QCOMPARE(name->text(), QStringLiteral("Ä€ß?x"));
     }
 };
 
