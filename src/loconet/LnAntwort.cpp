@@ -55,6 +55,8 @@ void abschliessen()
         return;
     std::copy_n(LN_AntwortPuffer, LN_AntwortLaenge, LN_Antwort[LN_AntwortTyp]);
     LN_Antwort[LN_AntwortTyp][LN_Marke] = -1;
+    if (LN_NachrichtErfasst)
+        LN_NachrichtErfasst(LN_AntwortTyp);
 }
 } // namespace
 
@@ -81,6 +83,11 @@ void Antwort_erfassen(int b)
 bool LN_ZeileKomplett(int zeile)
 {
     return LN_Antwort[zeile][LN_Marke] != 0 && LN_Antwort[zeile][0] == opcodeDerZeile(zeile);
+}
+
+void LN_ErfassungAbbrechen()
+{
+    LN_AntwortAktiv = 0;
 }
 
 void LN_AntwortLeeren()

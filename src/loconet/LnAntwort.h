@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 
 // The reply table: per captured opcode the last complete, intact message.
 //   row 0: 0xB4 (4 bytes), row 1: 0xE5 (15), row 2: 0xED (15), row 3: 0xE7 (14), row 4 unused.
@@ -25,6 +26,14 @@ inline int16_t LN_AntwortPuffer[15]{};
 
 // Takes one received byte (0..255).
 void Antwort_erfassen(int b);
+
+// Called with the row each time a complete, intact message was stored there,
+// before any later message can replace it. The LNCV layer judges every
+// message this way while it waits for an answer.
+inline std::function<void(int zeile)> LN_NachrichtErfasst;
+
+// Abandons the message being captured: its remaining bytes are dropped.
+void LN_ErfassungAbbrechen();
 
 // Row complete: mark set and column 0 holding the row's opcode.
 bool LN_ZeileKomplett(int zeile);

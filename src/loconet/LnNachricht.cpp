@@ -87,11 +87,15 @@ LncvFelder leseLncvFelder(const int16_t* z)
     auto byteMit = [&](int i) { return (z[i] & 0x7F) + ((pxct1 & (1 << (i - 7))) ? 128 : 0); };
     LncvFelder f;
     f.befehl = uint8_t(z[5]);
-    f.artLow = uint8_t(z[7]);
-    f.artHigh = uint8_t(z[8]);
+    f.art = uint16_t(byteMit(8) * 256 + byteMit(7));
     f.lncvNr = uint16_t(byteMit(10) * 256 + byteMit(9));
     f.wert = uint16_t(byteMit(12) * 256 + byteMit(11));
     return f;
+}
+
+int lncvQuittungsCode(const int16_t* zeile)
+{
+    return zeile[1] == LncvQuittiert ? zeile[2] : -1;
 }
 
 bool baueFahrreglerNachricht(LnPuffer& p, int32_t a)

@@ -44,11 +44,11 @@ void schreiben(LnPuffer& p, int32_t art, int32_t lncvNr, int32_t wert);
 void progOff(LnPuffer& p, int32_t art, int32_t adr);
 } // namespace LncvNachricht
 
-// An LNCV message as received: fields unfolded, numbers as unsigned 16-bit values.
+// An LNCV message as received: fields unfolded (high bits from PXCT1), numbers
+// as unsigned 16-bit values.
 struct LncvFelder {
     uint8_t befehl = 0;
-    uint8_t artLow = 0;   // type bytes as received (bits 0..6)
-    uint8_t artHigh = 0;
+    uint16_t art = 0;
     uint16_t lncvNr = 0;
     uint16_t wert = 0;
     bool istLeseAntwort() const { return befehl == LncvBefehl::LeseAntwort; }
@@ -56,6 +56,15 @@ struct LncvFelder {
 
 // Reads the 15 bytes of an 0xE5 row of the reply table.
 LncvFelder leseLncvFelder(const int16_t* zeile);
+
+// The long acknowledge of an LNCV request (B4 6D code) names the request's
+// opcode 0xED without its bit 7. Its code is 0x7F when the module accepted.
+constexpr uint8_t LncvQuittiert = LnOpcode::Direktpaket & 0x7F;
+constexpr uint8_t QuittungAngenommen = 0x7F;
+
+// The code of the 0xB4 row when it acknowledges an LNCV request; -1 for an
+// acknowledge of anything else.
+int lncvQuittungsCode(const int16_t* zeile);
 
 // The throttle set-up message for receiver address a in words 0..6. False (and
 // the buffer untouched) when a is outside 1..4095 or its low byte has bit 7

@@ -6,67 +6,101 @@
 #include "loconet/LnSenden.h"
 #include "platform/MsgBox.h"
 
+#include <functional>
 #include <optional>
 
 namespace {
 constexpr int StartWarteMs = 200;
 constexpr int LeseWarteMs = 500;
 
+// The result a received message stands for, or nothing when it is not the
+// answer to our request (our own echo, traffic of other devices, late answers).
+using Urteil = std::optional<int32_t>;
+
 struct Anfrage {
     int versuche;
     int warteMs;
-    int zeile;                       // row of the awaited reply
-    bool vorJederAnfrageVerwerfen;   // else once before the first
-    std::function<void()> bauen;     // fills LN_Sende and clears the reply rows
-    // The result for a complete reply, or nothing when it does not count.
-    std::function<std::optional<int32_t>()> beurteilen;
+    std::function<void()> bauen;                 // fills LN_Sende and clears the reply rows
+    std::function<Urteil(int zeile)> beurteilen; // judges each message as it is completed
 };
 
+// Anything received before a request cannot answer it: bytes waiting at the
+// port and a message half captured are dropped.
+void eingangVerwerfen()
+{
+    if (Comm1)
+        Comm1->eingabeVerwerfen();
+    LN_ErfassungAbbrechen();
+}
+
+// Judges every message completed during the wait, so that an answer is
+// never lost behind a later message landing in the same row.
+class Beobachtung {
+public:
+    explicit Beobachtung(const std::function<Urteil(int)>& beurteilen)
+    {
+        LN_NachrichtErfasst = [this, beurteilen](int zeile) {
+            if (!ergebnis)
+                ergebnis = beurteilen(zeile);
+        };
+    }
+    ~Beobachtung() { LN_NachrichtErfasst = nullptr; }
+    Beobachtung(const Beobachtung&) = delete;
+    Beobachtung& operator=(const Beobachtung&) = delete;
+
+    Urteil ergebnis;
+};
+
+// Sends the request up to a.versuche times. Messages that are not the answer
+// are ignored and the wait goes on; only the time-out repeats the request.
 int32_t frage(const Anfrage& a)
 {
-    if (!a.vorJederAnfrageVerwerfen && Comm1)
-        Comm1->eingabeVerwerfen();
     for (int nr = 1; nr <= a.versuche; ++nr) {
+        eingangVerwerfen();
         a.bauen();
-        if (a.vorJederAnfrageVerwerfen && Comm1)
-            Comm1->eingabeVerwerfen();
         int32_t fehler = 0;
         send(LN_Sende, LncvLetztesWort, fehler);
         if (fehler != 0)
             return 1;
-        if (!warteHoechstens([&] { return LN_ZeileKomplett(a.zeile); }, a.warteMs))
-            continue;
-        if (const std::optional<int32_t> ergebnis = a.beurteilen())
-            return *ergebnis;
+        Beobachtung b(a.beurteilen);
+        if (warteHoechstens([&] { return b.ergebnis.has_value(); }, a.warteMs))
+            return *b.ergebnis;
     }
     return 2;
 }
 
-// Only a read reply (command 0x1F) of the module type asked for is an answer:
-// the interface's echo of our own end-of-programming message lands in the
-// same row and must not pass for one.
-std::optional<LncvFelder> antwortDesTyps(uint8_t artLow, uint8_t artHigh)
+// Only a read reply (command 0x1F) of the whole module type asked for, high
+// bit included, is an answer: the interface's echo of our own messages lands
+// in the same row and must not pass for one.
+std::optional<LncvFelder> leseAntwort(int zeile, uint16_t art)
 {
+    if (zeile != LN_ZeileLncv)
+        return std::nullopt;
     const LncvFelder f = leseLncvFelder(LN_Antwort[LN_ZeileLncv]);
-    if (!f.istLeseAntwort() || f.artLow != artLow || f.artHigh != artHigh)
+    if (!f.istLeseAntwort() || f.art != art)
         return std::nullopt;
     return f;
 }
 
-std::optional<LncvFelder> antwortWieGesendet()
+// The result of the long acknowledge of our LNCV request; nothing for any
+// other message, also for acknowledges of other devices' requests.
+Urteil quittung(int zeile)
 {
-    return antwortDesTyps(uint8_t(LN_Sende[7]), uint8_t(LN_Sende[8]));
+    if (zeile != LN_ZeileQuittung)
+        return std::nullopt;
+    const int code = lncvQuittungsCode(LN_Antwort[LN_ZeileQuittung]);
+    if (code < 0)
+        return std::nullopt;
+    return code == QuittungAngenommen ? 0 : 3;
 }
 } // namespace
 
 void Prog_On_Taste(int32_t Art, int32_t Versuche, int32_t& Fehler)
 {
-    const uint8_t low = uint8_t(Art & 0x7F);
-    const uint8_t high = uint8_t((uint16_t(Art) >> 8) & 0x7F);
-    Fehler = frage({Versuche, StartWarteMs, LN_ZeileLncv, false,
+    Fehler = frage({Versuche, StartWarteMs,
                     [] { LncvNachricht::progOnTaste(LN_Sende); LN_AntwortLeeren(); },
-                    [=]() -> std::optional<int32_t> {
-                        const auto f = antwortDesTyps(low, high);
+                    [=](int zeile) -> Urteil {
+                        const auto f = leseAntwort(zeile, uint16_t(Art));
                         if (f && f->lncvNr == 0)
                             return 0;
                         return std::nullopt;
@@ -75,23 +109,27 @@ void Prog_On_Taste(int32_t Art, int32_t Versuche, int32_t& Fehler)
 
 void Prog_On(int32_t Art, int32_t Adr, int32_t& Fehler)
 {
-    Fehler = frage({10, StartWarteMs, LN_ZeileLncv, false,
+    Fehler = frage({10, StartWarteMs,
                     [=] { LncvNachricht::progOn(LN_Sende, Art, Adr); LN_AntwortLeeren(); },
-                    [=]() -> std::optional<int32_t> {
-                        const auto f = antwortWieGesendet();
+                    [=](int zeile) -> Urteil {
+                        const auto f = leseAntwort(zeile, uint16_t(Art));
                         if (f && f->lncvNr == 0 && f->wert == uint16_t(Adr))
                             return 0;
                         return std::nullopt;
                     }});
 }
 
+// A module that refuses the read (an LNCV it does not have) answers with a
+// long acknowledge; that ends the read at once.
 void Read_Lncv(int32_t Art, int32_t LNCVNr, int32_t& Wert, int32_t& Fehler)
 {
     uint16_t gelesen = 0;
-    Fehler = frage({10, LeseWarteMs, LN_ZeileLncv, true,
+    Fehler = frage({10, LeseWarteMs,
                     [=] { LncvNachricht::lesen(LN_Sende, Art, LNCVNr); LN_AntwortLeeren(); },
-                    [&]() -> std::optional<int32_t> {
-                        const auto f = antwortWieGesendet();
+                    [&](int zeile) -> Urteil {
+                        if (const Urteil q = quittung(zeile); q && *q != 0)
+                            return q;
+                        const auto f = leseAntwort(zeile, uint16_t(Art));
                         if (!f || f->lncvNr != uint16_t(LNCVNr))
                             return std::nullopt;
                         gelesen = f->wert;
@@ -103,15 +141,14 @@ void Read_Lncv(int32_t Art, int32_t LNCVNr, int32_t& Wert, int32_t& Fehler)
 
 void Prog_Lncv(int32_t Art, int32_t LNCVNr, int32_t Wert, int32_t& Fehler)
 {
-    Fehler = frage({10, LeseWarteMs, LN_ZeileQuittung, false,
+    Fehler = frage({10, LeseWarteMs,
                     [=] { LncvNachricht::schreiben(LN_Sende, Art, LNCVNr, Wert); LN_MarkenLoeschen(); },
-                    []() -> std::optional<int32_t> { return LN_Antwort[LN_ZeileQuittung][2] == 0x7F ? 0 : 3; }});
+                    quittung});
 }
 
 void Prog_Off(int32_t Art, int32_t Adr, int32_t& Fehler)
 {
-    if (Comm1)
-        Comm1->eingabeVerwerfen();
+    eingangVerwerfen();
     LncvNachricht::progOff(LN_Sende, Art, Adr);
     send(LN_Sende, LncvLetztesWort, Fehler);
 }

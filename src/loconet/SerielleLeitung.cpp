@@ -1,8 +1,21 @@
 #include "loconet/SerielleLeitung.h"
 
+#include "loconet/LnPort.h"
+#include "platform/Wait.h"
+
+#include <QThread>
+#include <algorithm>
+#include <termios.h>
+
+namespace {
+constexpr qint64 BitsJeByte = 11;           // start, 8 data, 2 stop
+constexpr qint64 NachlaufNs = 5'000'000;    // latency of adapters between driver and line
+} // namespace
+
 SerielleLeitung::SerielleLeitung(QObject* eltern)
     : LnLeitung(eltern)
 {
+    uhr.start();
     connect(&port, &QSerialPort::readyRead, this, &LnLeitung::datenDa);
     // A device that vanishes while open is closed, so the next opening starts afresh.
     connect(&port, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
@@ -25,13 +38,39 @@ bool SerielleLeitung::oeffnen(const QString& geraet, qint32 baud, int stoppBits)
         return false;
     }
     fehler.clear();
+    baudRate = baud;
+    leerAbNs = 0;
     return true;
 }
 
+// Closing restores the line settings the port had before: a message still on
+// its way (the end of programming, typically) would reach the modules garbled.
 void SerielleLeitung::schliessen()
 {
-    if (port.isOpen())
+    if (!port.isOpen())
+        return;
+    leitungLeerWarten();
+    if (port.isOpen())   // a device that vanished meanwhile is closed already
         port.close();
+}
+
+// Drains the output, then keeps the line for the wire time of the bytes
+// written: USB adapters and pseudo-terminals return from the drain before
+// the last byte has left.
+void SerielleLeitung::leitungLeerWarten()
+{
+    if (port.bytesToWrite() > 0)
+        port.waitForBytesWritten(1000);
+    ::tcdrain(port.handle());
+    const qint64 restMs = (leerAbNs + NachlaufNs - uhr.nsecsElapsed() + 999'999) / 1'000'000;
+    if (restMs <= 0)
+        return;
+    QElapsedTimer gewartet;
+    gewartet.start();
+    warteHoechstens([] { return false; }, restMs);
+    // The wait returns early only when the program is ending: the line is still kept.
+    if (const qint64 fehlt = restMs - gewartet.elapsed(); fehlt > 0)
+        QThread::msleep(unsigned(fehlt));
 }
 
 bool SerielleLeitung::offen() const
@@ -81,6 +120,8 @@ bool SerielleLeitung::schreiben(const QByteArray& bytes)
     if (!port.isOpen() || port.write(bytes) != bytes.size())
         return false;
     port.flush();
+    if (baudRate > 0)
+        leerAbNs = std::max(leerAbNs, uhr.nsecsElapsed()) + bytes.size() * BitsJeByte * 1'000'000'000 / baudRate;
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include "loconet/LnLeitung.h"
 
+#include <QElapsedTimer>
 #include <QSerialPort>
 
 // LnLeitung over QSerialPort.
@@ -22,6 +23,11 @@ public:
     void eingabeVerwerfen() override;
 
 private:
+    void leitungLeerWarten();
+
     mutable QSerialPort port;
     QString fehler;
+    qint32 baudRate = 0;
+    QElapsedTimer uhr;
+    qint64 leerAbNs = 0;   // when the last byte written has left the line (on uhr)
 };

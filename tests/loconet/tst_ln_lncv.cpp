@@ -94,32 +94,78 @@ private slots:
             QCOMPARE(wert, ergebnis == 0 ? 77 : -7);   // unchanged without an answer
     }
 
-    void stoerungKostetEineAnfrage_data()
+    // The waits are 0.2 s for the start of programming and 0.5 s for reading
+    // and writing: an answer inside needs one request, one after a repeat.
+    void wartezeiten_data()
     {
-        QTest::addColumn<int>("stoerung");
+        QTest::addColumn<int>("operation");
+        QTest::addColumn<int>("verzugMs");
         QTest::addColumn<int>("erwartet");
-        QTest::newRow("fremder Typ") << 0 << 2;
-        QTest::newRow("fremde LNCV") << 1 << 2;
-        QTest::newRow("falsches Prüfbyte") << 2 << 2;
-        QTest::newRow("fremde Nachricht mittendrin") << 3 << 2;
-        QTest::newRow("geteilte Antwort") << 4 << 1;
+        QTest::newRow("Prog_On nach 0,15 s") << 0 << 150 << 1;
+        QTest::newRow("Prog_On nach 0,3 s") << 0 << 300 << 2;
+        QTest::newRow("Read_Lncv nach 0,3 s") << 1 << 300 << 1;
+        QTest::newRow("Read_Lncv nach 0,6 s") << 1 << 600 << 2;
+        QTest::newRow("Prog_Lncv nach 0,3 s") << 2 << 300 << 1;
+        QTest::newRow("Prog_Lncv nach 0,6 s") << 2 << 600 << 2;
     }
 
-    void stoerungKostetEineAnfrage()
+    void wartezeiten()
     {
+        QFETCH(int, operation);
+        QFETCH(int, verzugMs);
+        QFETCH(int, erwartet);
+        SimModul& modul = sim->modul(5466, 3);
+        modul.programmiermodus = true;
+        modul.lncv[9] = 77;
+        sim->antwortVerzugMs = verzugMs;
+        int32_t fehler = -5, wert = -7;
+        switch (operation) {
+        case 0: Prog_On(5466, 3, fehler); break;
+        case 1: Read_Lncv(5466, 9, wert, fehler); break;
+        default: Prog_Lncv(5466, 9, 5, fehler); break;
+        }
+        QCOMPARE(fehler, 0);
+        QCOMPARE(anfragen(), erwartet);
+        if (operation == 1)
+            QCOMPARE(wert, 77);
+    }
+
+    // An answer that is not the one asked for is ignored: the request is
+    // repeated only after its wait ran out, and then answered.
+    void falscheAntwortGiltNicht_data()
+    {
+        QTest::addColumn<bool>("progOn");
+        QTest::addColumn<int>("stoerung");
+        QTest::addColumn<int>("erwartet");
+        QTest::newRow("fremder Typ") << false << 0 << 2;
+        QTest::newRow("fremde LNCV") << false << 1 << 2;
+        QTest::newRow("falsches Prüfbyte") << false << 2 << 2;
+        QTest::newRow("fremde Nachricht mittendrin") << false << 3 << 2;
+        QTest::newRow("geteilte Antwort") << false << 4 << 1;
+        QTest::newRow("Prog_On: fremder Typ") << true << 0 << 2;
+        QTest::newRow("Prog_On: fremde Adresse") << true << 5 << 2;
+    }
+
+    void falscheAntwortGiltNicht()
+    {
+        QFETCH(bool, progOn);
         QFETCH(int, stoerung);
         QFETCH(int, erwartet);
-        SimModul& modul = sim->modul(5470, 8);
+        SimModul& modul = sim->modul(5449, 8);
         modul.programmiermodus = true;
         modul.lncv[4] = 4711;
         int LnModulSim::*const zaehler[] = {&LnModulSim::fremderTyp, &LnModulSim::fremdeLncv,
                                              &LnModulSim::falschesPruefbyte, &LnModulSim::fremdeMittendrin,
-                                             &LnModulSim::geteilt};
+                                             &LnModulSim::geteilt, &LnModulSim::fremderWert};
         sim->*zaehler[stoerung] = 1;
         int32_t fehler = -5, wert = 0;
-        Read_Lncv(5470, 4, wert, fehler);
+        if (progOn) {
+            Prog_On(5449, 8, fehler);
+        } else {
+            Read_Lncv(5449, 4, wert, fehler);
+            QCOMPARE(wert, 4711);
+        }
         QCOMPARE(fehler, 0);
-        QCOMPARE(wert, 4711);
         QCOMPARE(anfragen(), erwartet);
     }
 
@@ -159,9 +205,10 @@ private slots:
         Prog_On_Taste(5465, 100, fehler);
         QCOMPARE(fehler, 0);
         QVERIFY(gedrueckt.programmiermodus);
-        // A pressed key of another type does not answer for this one.
-        sim->modul(5469, 2).tasteGedrueckt = true;
-        Prog_On_Taste(5468, 2, fehler);
+        // A pressed key of another type does not answer for this one, even when
+        // the types differ only in the bit that travels in PXCT1.
+        sim->modul(5577, 2).tasteGedrueckt = true;
+        Prog_On_Taste(5449, 2, fehler);
         QCOMPARE(fehler, 2);
     }
 

@@ -80,10 +80,15 @@ private slots:
         QTest::addColumn<int>("lncvNr");
         QTest::addColumn<int>("wert");
         QTest::addColumn<bool>("leseAntwort");
-        QTest::newRow("LNCV ab 32768") << hex("E5 0F 05 49 4B 1F 08 59 15 00 00 01 00 00 00") << 32768 << 1 << true;
-        QTest::newRow("alle hohen Bits") << hex("E5 0F 05 49 4B 1F 3C 59 15 7F 7F 7F 7F 00 00") << 65535 << 65535 << true;
+        QTest::addColumn<int>("art");
+        QTest::newRow("LNCV ab 32768") << hex("E5 0F 05 49 4B 1F 08 59 15 00 00 01 00 00 00") << 32768 << 1 << true
+                                       << 5465;
+        QTest::newRow("alle hohen Bits") << hex("E5 0F 05 49 4B 1F 3F 59 15 7F 7F 7F 7F 00 00") << 65535 << 65535
+                                         << true << 0x95D9;
+        // 5577 = 0x15C9: its low byte's bit 7 travels in PXCT1; the rest reads as 5449.
+        QTest::newRow("Typ 5577") << hex("E5 0F 05 49 4B 1F 01 49 15 05 00 09 00 00 00") << 5 << 9 << true << 5577;
         QTest::newRow("Echo des Programmierendes") << hex("E5 0F 08 05 00 21 00 59 15 00 00 01 00 40 00") << 0 << 1
-                                                  << false;
+                                                  << false << 5465;
     }
 
     void antwortLesen()
@@ -92,6 +97,7 @@ private slots:
         QFETCH(int, lncvNr);
         QFETCH(int, wert);
         QFETCH(bool, leseAntwort);
+        QFETCH(int, art);
         int16_t z[34]{};
         for (int i = 0; i < zeile.size(); ++i)
             z[i] = uint8_t(zeile[i]);
@@ -99,8 +105,7 @@ private slots:
         QCOMPARE(int(f.lncvNr), lncvNr);
         QCOMPARE(int(f.wert), wert);
         QCOMPARE(f.istLeseAntwort(), leseAntwort);
-        QCOMPARE(int(f.artLow), 0x59);
-        QCOMPARE(int(f.artHigh), 0x15);
+        QCOMPARE(int(f.art), art);
     }
 
     void fahrregler_data()

@@ -26,9 +26,17 @@ QByteArray lncvAntwort(uint16_t art, uint16_t lncv, uint16_t wert)
     return mitPruefbyte(m);
 }
 
-QByteArray quittung(uint8_t code)
+QByteArray quittung(uint8_t code, uint8_t fuerOpcode)
 {
-    return mitPruefbyte(QByteArray("\xB4\x6D", 2) + char(code));
+    return mitPruefbyte(QByteArray(1, char(0xB4)) + char(fuerOpcode & 0x7F) + char(code));
+}
+
+bool pruefbyteStimmt(const QByteArray& m)
+{
+    uint8_t chk = 0;
+    for (char c : m)
+        chk ^= uint8_t(c);
+    return chk == 0xFF;
 }
 
 Lncv lies(const QByteArray& m)
@@ -99,10 +107,20 @@ QList<SimSendung> LnModulSim::textZeichen(char c)
     return {{"OK", antwortVerzugMs}, {"]\r", antwortVerzugMs + teilPauseMs}};
 }
 
+// The interface echoes whatever it put on the bus; the modules ignore a
+// message whose check byte is wrong.
 QList<SimSendung> LnModulSim::nachricht(const QByteArray& m)
 {
-    nachrichten << m;
     QList<SimSendung> raus{SimSendung{m, 0, true}};
+    if (!SimLn::pruefbyteStimmt(m)) {
+        ++pruefbyteFehler;
+        return raus;
+    }
+    nachrichten << m;
+    if (m.size() == 15 && uint8_t(m[0]) == 0xED) {
+        raus += beiNaechsterAnfrage;
+        beiNaechsterAnfrage.clear();
+    }
     for (const QByteArray& a : antworten(m))
         raus += mitStoerungen(a);
     return raus;
@@ -129,8 +147,9 @@ QList<QByteArray> LnModulSim::antworten(const QByteArray& m)
             mod.programmiermodus = meinTyp && n.wert == mod.adresse();
             if (mod.programmiermodus)
                 raus << SimLn::lncvAntwort(mod.art, 0, mod.adresse());
-        } else if (n.befehl == 0x21 && meinTyp && mod.programmiermodus && n.lncv < mod.lncv.size()) {
-            raus << SimLn::lncvAntwort(mod.art, n.lncv, mod.lncv[n.lncv]);
+        } else if (n.befehl == 0x21 && meinTyp && mod.programmiermodus) {
+            raus << (n.lncv < mod.lncv.size() ? SimLn::lncvAntwort(mod.art, n.lncv, mod.lncv[n.lncv])
+                                              : SimLn::quittung(0x00));
         } else if (n.befehl == 0x20 && meinTyp && mod.programmiermodus) {
             const bool nein = mod.verweigert.contains(n.lncv) || n.lncv >= mod.lncv.size();
             if (!nein)
@@ -147,10 +166,13 @@ QList<SimSendung> LnModulSim::mitStoerungen(QByteArray a)
     if (einmal(verloren))
         return {};
     const bool lncvAntwort = uint8_t(a[0]) == 0xE5;
+    const SimLn::Lncv n = lncvAntwort ? SimLn::lies(a) : SimLn::Lncv{};
     if (lncvAntwort && einmal(fremderTyp))
-        a = SimLn::lncvAntwort(SimLn::lies(a).art + 1, SimLn::lies(a).lncv, SimLn::lies(a).wert);
+        a = SimLn::lncvAntwort(n.art ^ 0x80, n.lncv, n.wert);
     if (lncvAntwort && einmal(fremdeLncv))
-        a = SimLn::lncvAntwort(SimLn::lies(a).art, SimLn::lies(a).lncv + 1, SimLn::lies(a).wert);
+        a = SimLn::lncvAntwort(n.art, n.lncv + 1, n.wert);
+    if (lncvAntwort && einmal(fremderWert))
+        a = SimLn::lncvAntwort(n.art, n.lncv, n.wert + 1);
     if (einmal(falschesPruefbyte))
         a[a.size() - 1] = char(a[a.size() - 1] ^ 0x01);
     if (einmal(fremdeMittendrin))

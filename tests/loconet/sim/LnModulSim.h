@@ -31,19 +31,27 @@ struct SimSendung {
 class LnModulSim {
 public:
     // Adds a module; route memory 5467 has 2048 LNCVs, the others 128.
+    // Reads and writes of LNCVs beyond those are refused (acknowledge code 0).
     SimModul& modul(uint16_t art, uint16_t adresse);
 
     QList<SimSendung> empfange(const QByteArray& bytes);
 
-    QList<QByteArray> nachrichten;   // every LocoNet message received, whole
+    QList<QByteArray> nachrichten;   // every intact LocoNet message received, in order
+    int pruefbyteFehler = 0;         // messages received with a wrong check byte (ignored)
     QStringList textBefehle;         // text commands received by a command station
 
     int antwortVerzugMs = 0;
 
+    // Other devices on the bus: sent once, together with the answers to the
+    // next LNCV request, each verzugMs after that request (foreign acknowledges,
+    // replies of other modules, any other traffic).
+    QList<SimSendung> beiNaechsterAnfrage;
+
     // Faults, each taking effect for that many of the next answers.
     int verloren = 0;                // no answer
-    int fremderTyp = 0;              // answer naming another module type
+    int fremderTyp = 0;              // answer naming another module type (bit 7 of its low byte flipped)
     int fremdeLncv = 0;              // answer naming another LNCV
+    int fremderWert = 0;             // answer with another value (another address to a start request)
     int falschesPruefbyte = 0;
     int geteilt = 0;                 // answer in two pieces, teilPauseMs apart
     int fremdeMittendrin = 0;        // another message in the middle of the answer
@@ -70,7 +78,8 @@ private:
 namespace SimLn {
 QByteArray mitPruefbyte(QByteArray bytes);
 QByteArray lncvAntwort(uint16_t art, uint16_t lncv, uint16_t wert);
-QByteArray quittung(uint8_t code);
+QByteArray quittung(uint8_t code, uint8_t fuerOpcode = 0xED);   // long acknowledge of a request
+bool pruefbyteStimmt(const QByteArray& m);
 struct Lncv {
     uint8_t opcode, befehl, flags;
     uint16_t art, lncv, wert;

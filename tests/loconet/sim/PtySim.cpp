@@ -31,10 +31,13 @@ bool PtySim::starten()
     char name[256] = {};
     if (::openpty(&masterFd, &slaveFd, name, nullptr, nullptr) != 0)
         return false;
+    // 9600 baud: a rate the program never uses, so an unopened port shows.
     termios tio{};
     ::tcgetattr(slaveFd, &tio);
     ::cfmakeraw(&tio);
+    ::cfsetspeed(&tio, B9600);
     ::tcsetattr(slaveFd, TCSANOW, &tio);
+    anfang = einstellung();
     ::fcntl(masterFd, F_SETFL, ::fcntl(masterFd, F_GETFL) | O_NONBLOCK);
     slave = QString::fromLocal8Bit(name);
     uhr.start();
@@ -43,29 +46,59 @@ bool PtySim::starten()
     return true;
 }
 
+PtySim::Einstellung PtySim::einstellung() const
+{
+    termios tio{};
+    ::tcgetattr(slaveFd, &tio);
+    return {unsigned(tio.c_iflag), unsigned(tio.c_oflag), unsigned(tio.c_cflag), unsigned(tio.c_lflag),
+            unsigned(::cfgetispeed(&tio)), unsigned(::cfgetospeed(&tio))};
+}
+
+void PtySim::sofort(const QByteArray& bytes)
+{
+    (void)::write(masterFd, bytes.constData(), size_t(bytes.size()));
+}
+
 void PtySim::lesbar()
 {
     char puffer[512];
     const ssize_t n = ::read(masterFd, puffer, sizeof puffer);
     if (n <= 0)
         return;
+    if (!waehrendDesNaechstenSendens.isEmpty()) {
+        sofort(waehrendDesNaechstenSendens);
+        waehrendDesNaechstenSendens.clear();
+    }
     const qint64 jetzt = jetztNs();
+    const Einstellung e = einstellung();
     for (ssize_t i = 0; i < n; ++i) {
         rxFrei = std::max(rxFrei, jetzt) + byteZeitNs;
-        for (const SimSendung& s : sim.empfange(QByteArray(1, puffer[i]))) {
-            if (s.echo) {
-                plane(rxFrei, s.bytes);
-                continue;
-            }
-            qint64 start = std::max(rxFrei + qint64(s.verzugMs) * 1000000, txFrei);
-            for (char c : s.bytes) {
-                start += byteZeitNs;
-                plane(start, QByteArray(1, c));
-            }
-            txFrei = start;
-        }
+        unterwegs.emplace(rxFrei, Eingang{puffer[i], e});
     }
     faellige();
+}
+
+// A byte that has left the line: garbled unless the program's settings held
+// from its writing to the end of its wire time.
+void PtySim::empfangen(const Eingang& e)
+{
+    if (e.einstellung == anfang || einstellung() != e.einstellung) {
+        ++verstuemmelteBytes;
+        return;
+    }
+    const qint64 jetzt = jetztNs();
+    for (const SimSendung& s : sim.empfange(QByteArray(1, e.byte))) {
+        if (s.echo) {
+            plane(jetzt, s.bytes);
+            continue;
+        }
+        qint64 start = std::max(jetzt + qint64(s.verzugMs) * 1000000, txFrei);
+        for (char c : s.bytes) {
+            start += byteZeitNs;
+            plane(start, QByteArray(1, c));
+        }
+        txFrei = start;
+    }
 }
 
 void PtySim::plane(qint64 faelligNs, const QByteArray& bytes)
@@ -75,6 +108,11 @@ void PtySim::plane(qint64 faelligNs, const QByteArray& bytes)
 
 void PtySim::faellige()
 {
+    while (!unterwegs.empty() && unterwegs.begin()->first <= jetztNs()) {
+        const Eingang e = unterwegs.begin()->second;
+        unterwegs.erase(unterwegs.begin());
+        empfangen(e);
+    }
     const qint64 jetzt = jetztNs();
     QByteArray raus;
     while (!geplant.empty() && geplant.begin()->first <= jetzt) {
@@ -83,8 +121,11 @@ void PtySim::faellige()
     }
     if (!raus.isEmpty())
         (void)::write(masterFd, raus.constData(), size_t(raus.size()));
-    if (!geplant.empty()) {
-        const qint64 restNs = geplant.begin()->first - jetzt;
-        takt.start(int((restNs + 999999) / 1000000));
-    }
+    qint64 naechste = -1;
+    if (!unterwegs.empty())
+        naechste = unterwegs.begin()->first;
+    if (!geplant.empty() && (naechste < 0 || geplant.begin()->first < naechste))
+        naechste = geplant.begin()->first;
+    if (naechste >= 0)
+        takt.start(int(std::max<qint64>(0, (naechste - jetzt + 999999) / 1000000)));
 }
