@@ -42,10 +42,12 @@ void feldInfoZeigen(int x, int y)
     MainWin().melden();
 }
 
-void gleisplanKlick(Qt::MouseButton knopf)
+void gleisplanKlick(Qt::MouseButton knopf, int x, int y)
 {
-    if (PultOptGPLocked)
+    if (PultOptGPLocked) {
+        ModulWahl_Klick(knopf, x, y);
         return;
+    }
     if (knopf != Qt::LeftButton)
         return;
     // Only placing an element or the delete tool changes the field; "Leer"
@@ -158,7 +160,7 @@ void Pult_MouseDown(int grid, Qt::MouseButton knopf, Qt::KeyboardModifiers, int 
     }
     MainWin().Pult[grid].setzeZelle(zeile, spalte);
     if (EditModus == 1 && grid == 0)
-        gleisplanKlick(knopf);
+        gleisplanKlick(knopf, spalte, zeile);
     else if (EditModus == 2 && grid == 1)
         elektrikKlick(spalte, zeile);
     else if (EditModus == 10 && grid == 0)
