@@ -7,7 +7,7 @@
 #include "core/BasicText.h"
 #include "core/Desk.h"
 #include "platform/MsgBox.h"
-#include "routes/RouteTable.h"
+#include "routes/RouteMemoryCode.h"
 
 #include <QList>
 

@@ -13,6 +13,7 @@
 #include "core/Rotation.h"
 #include "project/DeskRecord.h"
 #include "routes/RouteTable.h"
+#include "routes/RouteWarning.h"
 
 namespace {
 PultFeld& feld(int x, int y)

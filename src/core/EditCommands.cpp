@@ -9,6 +9,7 @@
 #include "platform/MsgBox.h"
 #include "project/DeskRecord.h"
 #include "routes/RouteTable.h"
+#include "routes/RouteWarning.h"
 
 namespace {
 PultFeld& feld(int x, int y)

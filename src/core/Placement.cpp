@@ -7,6 +7,7 @@
 #include "core/ModuleDefaults.h"
 #include "platform/MsgBox.h"
 #include "project/PendingLncvDeletions.h"
+#include "routes/RouteMemoryCode.h"
 #include "routes/RouteTable.h"
 
 #include <algorithm>

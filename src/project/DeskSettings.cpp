@@ -10,7 +10,8 @@
 #include "core/Placement.h"
 #include "platform/MsgBox.h"
 #include "project/ProgramConfig.h"
-#include "routes/RouteTable.h"
+#include "routes/RouteMemoryCode.h"
+#include "routes/RouteWarning.h"
 
 #include <QStringList>
 #include <cmath>

@@ -1,6 +1,32 @@
 #include "routes/RouteTable.h"
 
+#include "core/Desk.h"
+#include "core/Words.h"
 #include "platform/MsgBox.h"
+#include "project/DeskRecord.h"
+#include "routes/RouteCommands.h"
+#include "routes/RouteSlots.h"
+
+#include <algorithm>
+
+namespace {
+int32_t wort(int16_t w)
+{
+    return Int_to_UWord(w);
+}
+
+bool imTabellenbereich(int r)
+{
+    return r >= 0 && r <= FSMax;
+}
+} // namespace
+
+int32_t fsFeldLncv(int x, int y, int n)
+{
+    if (!imPult(x, y) || n < 0 || n >= int(PultFeld{}.LNCV.size()))
+        return 0;
+    return Int_to_UWord(PultFelder[size_t(x)][size_t(y)].LNCV[size_t(n)]);
+}
 
 void alleFahrstrassenLoeschen()
 {
@@ -9,41 +35,59 @@ void alleFahrstrassenLoeschen()
     FSAnzahl = -1;
 }
 
-int RouteSaveAnz(int route, int liste)
+bool fahrstrasseVorhanden(int r)
 {
-    if (route < 0 || route > FSMax || liste < 0 || liste > 1)
+    return r >= 0 && r <= FSAnzahl && r <= FSMax;
+}
+
+int32_t Get_Ziel_Adr(int r)
+{
+    if (!imTabellenbereich(r))
         return 0;
-    const auto& befehle = FSDaten[size_t(route)].Route[size_t(liste)];
-    for (int j = 100; j >= 1; --j)
-        if (befehle[size_t(j)][6] != 0 && befehle[size_t(j)][7] != 0)
-            return j;
-    return 0;
+    const auto& z = FSDaten[size_t(r)].Ziel;
+    return z[4] == -1 ? wort(z[2]) : fsFeldLncv(z[0], z[1], z[4]) / 10;
 }
 
-void FS_new()
+int32_t Get_Ziel_Zust(int r)
 {
-    MsgBox(QStringLiteral("Die Festlegung neuer Fahrstraßen ist in dieser Programmversion noch nicht verfügbar."),
-           Msg::NurOk | Msg::Information, QStringLiteral("Fahrstraßen"));
+    if (!imTabellenbereich(r))
+        return 0;
+    const auto& z = FSDaten[size_t(r)].Ziel;
+    return z[4] == -1 ? wort(z[3]) : fsFeldLncv(z[0], z[1], z[4]) % 10;
 }
 
-bool FS_Warnung_Pruefen()
+int32_t Get_Aufloesen_Adr(int r)
 {
-    if (FSAnzahl == -1 || FSWarnungAus == 1)
-        return true;
-    const int antwort = MsgBox(QStringLiteral("Diese Änderung kann bestehende Fahrstraßen ungültig machen.\r\n"
-                                              "Trotzdem ausführen?"),
-                               Msg::JaNein | Msg::Ausruf, QStringLiteral("Achtung!"));
-    return antwort == Msg::Ja;
+    if (!imTabellenbereich(r))
+        return 0;
+    const auto& a = FSDaten[size_t(r)].Aufloesen;
+    return a[4] == -1 ? wort(a[2]) : fsFeldLncv(a[0], a[1], a[4]);
 }
 
-void make_54670_code()
+int32_t Get_Route_Adr(int r, int s, int e)
 {
-    // The route memory code is built from the route table; with no routes
-    // defined there is nothing to place.
+    if (!imTabellenbereich(r) || s < 0 || s > 1 || e < 1 || e > BefehlMax)
+        return 0;
+    const RouteBefehl& b = FSDaten[size_t(r)].Route[size_t(s)][size_t(e)];
+    const int16_t n = b[Befehl::LNCVNr];
+    if (n == LNCVNrImWert)
+        return wort(b[Befehl::Wert]);
+    if (n < 0)
+        return 0;
+    const int32_t v = fsFeldLncv(b[Befehl::X], b[Befehl::Y], n);
+    switch (b[Befehl::Befehlsart]) {
+    case Befehlsart::Vorsignal2: return v + 1;
+    case Befehlsart::Hauptsignal2: return PultDaten.PultOpt_HS_FolgeAdr == 1 ? v + 1 : wort(b[Befehl::Wert]);
+    default: return v;
+    }
 }
 
-void RefreshFSin54660()
+void DelFS(int r)
 {
-    // Route slots are written from the route table; with no routes there is
-    // nothing to rewrite.
+    if (!fahrstrasseVorhanden(r))
+        return;
+    DelFSin54660(r);
+    std::move(FSDaten.begin() + r + 1, FSDaten.begin() + FSAnzahl + 1, FSDaten.begin() + r);
+    FSDaten[size_t(FSAnzahl)] = LeerFahrstrasse;
+    --FSAnzahl;
 }

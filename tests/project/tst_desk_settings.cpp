@@ -5,6 +5,7 @@
 #include "core/EditModes.h"
 #include "project/DeskSettings.h"
 #include "project/DeskSettingsDialog.h"
+#include "routes/RouteWarning.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -16,6 +17,8 @@ class TestDeskSettings : public QObject {
     Q_OBJECT
     PlacementTestDesk d;
     using I = PlacementTestDesk;
+    int warnAntwort = 1;   // the route warning's button: 0 "Abbruch", 1 "Ausführen"
+    int warnungen = 0;
 
     static KonfModulOpt_Form* dialog() { return KonfModulOpt_Form::instanz(); }
     template <typename T = QLineEdit>
@@ -49,6 +52,11 @@ private slots:
         AdrOpt = AdrOptDaten{};
         d.neu(Msg::Ok);
         dialog()->hide();
+        warnungen = 0;
+        setzeFSWarnungResponder([this] {
+            ++warnungen;
+            return warnAntwort;
+        });
     }
 
     void opensFromTheProject()
@@ -242,12 +250,13 @@ private slots:
 
         grundeinstellungenZeigen();
         groesse("8", "8");
-        d.antworten << Msg::Ok << Msg::Ja;
+        warnAntwort = 1;
         ok();
 
-        QCOMPARE(d.boxen.size(), 2);
+        QCOMPARE(d.boxen.size(), 3);   // then twice: the routes have no route memory left
         QCOMPARE(d.boxen[0].text, verkleinernText);
-        QCOMPARE(d.boxen[1].titel, QString("Achtung!"));   // the route warning
+        QCOMPARE(d.boxen[2].titel, QString("Fahrstraßen für Fahrstraßenspeicher"));
+        QCOMPARE(warnungen, 1);
         QVERIFY(!dialog()->isVisible());
         QCOMPARE(PultdimensionenX, int16_t(8));
         QCOMPARE(feld(9, 2), LeerFeld);
@@ -267,9 +276,10 @@ private slots:
     void routeWarning_data()
     {
         QTest::addColumn<int>("x");
-        QTest::addColumn<int>("boxen");
-        QTest::newRow("module cut off, declined") << 9 << 2;
-        QTest::newRow("nothing cut off: no warning") << 3 << 1;
+        QTest::addColumn<int>("warnungen");
+        QTest::addColumn<int>("boxen");   // the shrink question; applied: the route has no route memory
+        QTest::newRow("module cut off, declined") << 9 << 1 << 1;
+        QTest::newRow("nothing cut off: no warning") << 3 << 0 << 2;
     }
 
     void routeWarning()
@@ -280,9 +290,10 @@ private slots:
         const PultFeld vorher = feld(x, 2);
         grundeinstellungenZeigen();
         groesse("8", "8");
-        d.antworten << Msg::Ok << Msg::Nein;
+        warnAntwort = 0;
         ok();
         QTEST(int(d.boxen.size()), "boxen");
+        QTEST(warnungen, "warnungen");
         QCOMPARE(dialog()->isVisible(), x == 9);
         QCOMPARE(PultdimensionenX, int16_t(x == 9 ? 10 : 8));
         QCOMPARE(feld(x, 2), vorher);

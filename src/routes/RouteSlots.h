@@ -1,0 +1,46 @@
+#pragma once
+#include <cstdint>
+
+// The route slots of the signal boards: the signal board under a route's
+// start key (article 54660, or 54710 for left-hand traffic) keeps the route's
+// trigger data in one of ten slots s = 0..9, LNCV 41+4s..44+4s of the field:
+// destination key, set command, release feedback and release command, each
+// address*10 + code. A route refers to its slot through Start(2) = s + 1.
+// Slots are only ever written into a field that still carries a signal board.
+
+inline constexpr int FSSlotAnzahl = 10;
+inline constexpr int FSSlotErsteLNCV = 41;     // slot s: LNCV 41+4s .. 44+4s
+inline constexpr int FSRueckmeldeAdrMax = 4095;
+
+// First LNCV of slot s (0..9).
+constexpr int fsSlotLncv(int s) { return FSSlotErsteLNCV + 4 * s; }
+
+// Does field (x, y) lie on the desk and carry a signal board?
+bool traegtSignalmodul(int x, int y);
+
+// Is slot s of field (x, y) taken: one of its four LNCVs is not 0, or a route
+// other than `ausser` refers to it?
+bool fsSlotBelegt(int x, int y, int s, int ausser = -1);
+
+// The four words of route r's slot (address*10 + code, 0..65535), in LNCV order.
+struct FSSlotWerte {
+    int32_t ziel = 0, festlegen = 0, freimeldung = 0, aufloesen = 0;
+};
+FSSlotWerte fsSlotWerte(int r);
+
+// Takes the lowest free slot of route r's start field and writes it: 0 on
+// success, -99 (after saying why) when the start field carries no signal
+// board, all ten slots are taken, or a feedback address of the route lies
+// above 4095. Start(2) stays 0 then.
+int NeueFSin54660(int r);
+
+// Writes the four LNCVs of route r's slot (none when Start(2) is 0). The
+// automatic-numbering flags are not touched.
+void SetFSin54660(int r);
+
+// Rewrites the slots of all routes 0..FSAnzahl, so that changed destination
+// and feedback addresses reach them.
+void RefreshFSin54660();
+
+// Sets the four LNCVs of route r's slot to 0 (none when Start(2) is 0).
+void DelFSin54660(int r);

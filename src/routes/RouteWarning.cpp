@@ -1,0 +1,91 @@
+#include "routes/RouteWarning.h"
+
+#include "platform/Wait.h"
+#include "routes/RouteTable.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+std::function<int()> antwortGeber;
+constexpr int Ausfuehren = 1;
+const QString WartetNoch = QStringLiteral("-1");
+} // namespace
+
+Warnung_Fs_form* Warnung_Fs_form::instanz()
+{
+    static Warnung_Fs_form* form = new Warnung_Fs_form;
+    return form;
+}
+
+Warnung_Fs_form::Warnung_Fs_form()
+{
+    setObjectName(QStringLiteral("Warnung_Fs_form"));
+    setWindowTitle(QStringLiteral("Warnung!"));
+    setProperty("Tag", WartetNoch);
+    auto* spalte = new QVBoxLayout(this);
+    Label1 = new QLabel(QStringLiteral("Durch diese Operation können die bestehenden Fahrstraßen ungültig werden "
+                                       "und müssen gelöscht und neu festgelegt werden."),
+                        this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    Label1->setMinimumWidth(360);
+    spalte->addWidget(Label1);
+    NotChk = new QCheckBox(QStringLiteral("diese Meldung nicht mehr anzeigen"), this);
+    NotChk->setObjectName(QStringLiteral("NotChk"));
+    spalte->addWidget(NotChk);
+    auto* knoepfe = new QHBoxLayout;
+    const QString texte[2] = {QStringLiteral("Abbruch"), QStringLiteral("Ausführen")};
+    for (int i : {1, 0}) {
+        Button[i] = new QPushButton(texte[i], this);
+        Button[i]->setObjectName(QStringLiteral("Button(%1)").arg(i));
+        knoepfe->addWidget(Button[i]);
+        connect(Button[i], &QPushButton::clicked, this, [this, i] { Button_Click(i); });
+    }
+    spalte->addLayout(knoepfe);
+    Button[Abbruch]->setDefault(true);
+}
+
+void Warnung_Fs_form::Button_Click(int index)
+{
+    setProperty("Tag", QString::number(index));
+    hide();
+}
+
+bool Warnung_Fs_form::event(QEvent* e)
+{
+    // Enter answers "Abbruch": the cancel button has the focus and is the default.
+    if (e->type() == QEvent::WindowActivate)
+        Button[Abbruch]->setFocus();
+    return AbbruchDialog::event(e);
+}
+
+bool FS_Warnung_Pruefen()
+{
+    if (FSAnzahl < 0 || FSWarnungAus == 1)
+        return true;
+    if (antwortGeber)
+        return antwortGeber() == Ausfuehren;
+    Warnung_Fs_form* form = Warnung_Fs_form::instanz();
+    form->setProperty("Tag", WartetNoch);
+    form->show();
+    form->raise();
+    form->activateWindow();
+    const auto antwort = [form] { return form->property("Tag").toString().toInt(); };
+    if (!Warten::bis([&] { return antwort() != -1; })) {
+        form->hide();
+        return false;
+    }
+    if (form->NotChk->isChecked())
+        FSWarnungAus = 1;
+    return antwort() == Ausfuehren;
+}
+
+void setzeFSWarnungResponder(std::function<int()> responder)
+{
+    antwortGeber = std::move(responder);
+}

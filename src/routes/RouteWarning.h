@@ -1,0 +1,46 @@
+#pragma once
+#include "core/CancelDialog.h"
+
+#include <cstdint>
+#include <functional>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+// 1 after the user asked not to be warned again; kept until the program ends, never saved.
+inline int16_t FSWarnungAus = 0;
+
+// The warning before a desk edit that may leave existing routes pointing at
+// wrong or missing elements. Made once and kept; hidden between questions, so
+// the check box keeps its state. Its Tag holds the answer: "-1" while
+// waiting, else the index of the button pressed. Closing it through its frame
+// or with Escape answers "Abbruch".
+class Warnung_Fs_form : public AbbruchDialog {
+    Q_OBJECT
+public:
+    static Warnung_Fs_form* instanz();
+
+    QLabel* Label1 = nullptr;
+    QCheckBox* NotChk = nullptr;
+    QPushButton* Button[2]{};     // 0 "Abbruch", 1 "Ausführen"
+
+    void Button_Click(int index);
+
+protected:
+    bool event(QEvent* e) override;
+
+private:
+    Warnung_Fs_form();
+    void abbrechen() override { Button_Click(Abbruch); }
+    static constexpr int Abbruch = 0;
+};
+
+// May a desk edit that can invalidate routes go ahead? True at once when there
+// are no routes or the warning is switched off; else asks and waits. Closing
+// the program while it asks answers false.
+bool FS_Warnung_Pruefen();
+
+// Tests answer the warning instead of the user with a button index (0
+// "Abbruch", 1 "Ausführen"); an empty function shows the dialog again.
+void setzeFSWarnungResponder(std::function<int()> responder);

@@ -1,0 +1,331 @@
+// The route memory code: the words of every command type, packed and aligned
+// layouts, a full route memory continuing in the next one, refused words,
+// and a project with routes that loads, rebuilds its code and saves as it was.
+#include "routes/RouteTestDesk.h"
+
+#include "config/AddressOptions.h"
+#include "core/Cp1252.h"
+#include "project/ChangeDetection.h"
+#include "project/LncvFile.h"
+#include "project/ProjectFileLoad.h"
+#include "project/ProjectFileSave.h"
+#include "routes/RouteMemoryCode.h"
+#include "routes/RouteSlots.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+using Bloecke = QList<QList<int>>;
+
+class TstRouteMemoryCode : public QObject {
+    Q_OBJECT
+
+    RouteTestDesk pult;
+    using I = PlacementTestDesk::Index;
+    using T = RouteTestDesk;
+    static constexpr int Pause1s = 25;
+
+    static std::vector<int> code(int slot, int von = 5, int bis = FSCodeLetzteLNCV)
+    {
+        std::vector<int> w;
+        for (int n = von; n <= bis; ++n)
+            w.push_back(Int_to_UWord(FSSpeicher[size_t(slot)].LNCV[size_t(n)]));
+        return w;
+    }
+
+    // Route r with n0 / n1 pauses of one second; header words (10 + r)*10 + 6 and (20 + r)*10 + 7.
+    static void pausenRoute(int r, int n0, int n1)
+    {
+        T::route(r, 0, 0, 10 + r, 0, 20 + r, 1);
+        for (int i = 0; i < n0; ++i)
+            T::neu(r, 0, Befehlsart::Pause, 0, 0, 1);
+        for (int i = 0; i < n1; ++i)
+            T::neu(r, 1, Befehlsart::NutzerPause, 0, 0, 1);
+    }
+
+    // The code of slot 0 expected from the routes' lengths and the first LNCV of every block.
+    static std::vector<int> erwartet(const Bloecke& laengen, const QList<int>& starts)
+    {
+        std::vector<int> w(FSCodeLetzteLNCV + 1, 0);
+        qsizetype k = 0;
+        for (qsizetype r = 0; r < laengen.size(); ++r)
+            for (int l = 0; l < 2; ++l) {
+                const int n = laengen[r][l];
+                if (n == 0)
+                    continue;
+                const int start = starts[k++];
+                w[size_t(start)] = (l == 0 ? 10 + int(r) : 20 + int(r)) * 10 + 6 + l;
+                std::fill_n(w.begin() + start + 1, n, Pause1s);
+            }
+        return std::vector<int>(w.begin() + 5, w.end());
+    }
+
+    QString fsMeldung() const { return pult.boxen.isEmpty() ? QString() : pult.boxen.last().text; }
+
+private slots:
+    void init()
+    {
+        pult.aufbauen();
+        AdrOpt = AdrOptDaten{};
+        PultDaten.PultOpt_HS_FolgeAdr = 0;
+        PultDatei = "Routen.plt";
+        pult.setze(9, 9, I::FSSpeicherEl);
+        QCOMPARE(FSSpeicher[0].X, int16_t(9));
+        TestDesk::setzen(4, 1, I::Signal, {31, 300, 32, 310, 33, 320});
+        TestDesk::setzen(6, 1, I::Vorsignal, {0, 777});
+        TestDesk::setzen(2, 3, I::Weiche, {0, 302, 11, 1234});
+        pult.boxen.clear();
+    }
+
+    void commandWords_data()
+    {
+        QTest::addColumn<int>("liste");
+        QTest::addColumn<QList<int>>("befehl");   // type, column, row, Wert, Zustand, LNCVNr
+        QTest::addColumn<QList<int>>("worte");
+        QTest::newRow("turnout green") << 0 << QList<int>{2, 2, 3, 0, 1, 11} << QList<int>{1009, 12341};
+        QTest::newRow("illumination") << 0 << QList<int>{1, 2, 3, 0, 1, 0} << QList<int>{1009, 3021};
+        QTest::newRow("distant signal, second address") << 0 << QList<int>{4, 4, 1, 0, 0, 32} << QList<int>{1009, 3110};
+        QTest::newRow("shunting signal") << 0 << QList<int>{6, 4, 1, 0, 1, 33} << QList<int>{1009, 3201};
+        QTest::newRow("main signal 2, own address") << 0 << QList<int>{8, 4, 1, 55, 1, 31} << QList<int>{1009, 551};
+        QTest::newRow("distant signal link") << 0 << QList<int>{5, 4, 1, 6, 1, 31} << QList<int>{1009, 3004, 7774};
+        QTest::newRow("link, release copy") << 1 << QList<int>{5, 4, 1, 6, 1, -2} << QList<int>{2008, 4, 7774};
+        QTest::newRow("pause 3 s") << 0 << QList<int>{9, 0, 0, 3, 0, -1} << QList<int>{1009, 65};
+        QTest::newRow("release feedback occupied") << 0 << QList<int>{10, 0, 0, 900, 3, -1} << QList<int>{1009, 9003};
+        QTest::newRow("user accessory") << 1 << QList<int>{21, 0, 0, 2001, 1, -1} << QList<int>{2008, 20011};
+        QTest::newRow("user feedback free") << 0 << QList<int>{22, 0, 0, 3000, 2, -1} << QList<int>{1009, 30002};
+        QTest::newRow("user pause 3276 s") << 0 << QList<int>{23, 0, 0, 3276, 0, -1} << QList<int>{1009, 65525};
+        QTest::newRow("call a route when occupied") << 0 << QList<int>{24, 0, 0, 150, 1, -1} << QList<int>{1009, 1507};
+        QTest::newRow("lock route 12") << 0 << QList<int>{25, 0, 0, 12, 2, -1} << QList<int>{1009, 60122};
+        QTest::newRow("route number 553") << 0 << QList<int>{25, 0, 0, 553, 1, -1} << QList<int>{1009, 65531};
+    }
+
+    void commandWords()
+    {
+        QFETCH(int, liste);
+        QFETCH(QList<int>, befehl);
+        QFETCH(QList<int>, worte);
+        T::route(0, 4, 1, 100, 3, 200, 2);
+        T::neu(0, liste, befehl[0], befehl[1], befehl[2], befehl[3], befehl[4], befehl[5]);
+        make_54670_code();
+        std::vector<int> w(worte.begin(), worte.end());
+        w.push_back(0);
+        QCOMPARE(code(0, 6, 6 + int(worte.size())), w);
+        QCOMPARE(FSSpeicher[0].LetzteLNCV, int16_t(5 + worte.size()));
+        QCOMPARE(FSSpeicher[0].Voll, int16_t(0));
+        QVERIFY(pult.boxen.isEmpty());
+    }
+
+    void layouts_data()
+    {
+        QTest::addColumn<int>("a");
+        QTest::addColumn<Bloecke>("laengen");    // per route: commands of list 0 and list 1
+        QTest::addColumn<QList<int>>("starts");  // first LNCV of every block
+        QTest::addColumn<int>("letzte");
+        QTest::newRow("packed") << 0 << Bloecke{{3, 1}, {0, 2}, {1, 0}} << QList<int>{6, 10, 12, 15} << 16;
+        QTest::newRow("aligned 10") << 10 << Bloecke{{3, 1}, {2, 0}} << QList<int>{10, 20, 30} << 32;
+        QTest::newRow("aligned, block ends on 29") << 10 << Bloecke{{8, 9}, {1, 0}} << QList<int>{10, 20, 40} << 41;
+        QTest::newRow("aligned, full step") << 10 << Bloecke{{9, 0}, {1, 0}} << QList<int>{10, 30} << 31;
+        QTest::newRow("aligned, only a release list") << 10 << Bloecke{{0, 1}, {1, 0}} << QList<int>{20, 30} << 31;
+        QTest::newRow("aligned, empty route") << 10 << Bloecke{{1, 1}, {0, 0}, {1, 0}} << QList<int>{10, 20, 30}
+                                              << 31;
+        QTest::newRow("aligned 1") << 1 << Bloecke{{1, 1}, {1, 0}} << QList<int>{7, 10, 13} << 14;
+        QTest::newRow("negative step packs") << -3 << Bloecke{{1, 1}} << QList<int>{6, 8} << 9;
+    }
+
+    void layouts()
+    {
+        QFETCH(int, a);
+        QFETCH(Bloecke, laengen);
+        QFETCH(QList<int>, starts);
+        AdrOpt.AdrOpt_FahrstFolgenStart = int16_t(a);
+        for (qsizetype r = 0; r < laengen.size(); ++r)
+            pausenRoute(int(r), laengen[r][0], laengen[r][1]);
+        make_54670_code();
+        QCOMPARE(code(0), erwartet(laengen, starts));
+        QTEST(int(FSSpeicher[0].LetzteLNCV), "letzte");
+        QVERIFY(pult.boxen.isEmpty());
+    }
+
+    // Route memories in slots 0 and 2, slot 1 free: the code continues in
+    // slot 2; what fits nowhere is named.
+    void fullMemoryContinuesInTheNext_data()
+    {
+        QTest::addColumn<int>("a");
+        QTest::addColumn<int>("proSpeicher");   // routes of 100 + 100 commands per memory
+        QTest::addColumn<int>("letzte");
+        QTest::newRow("packed") << 0 << 10 << 2025;
+        QTest::newRow("aligned 100") << 100 << 5 << 2000;
+    }
+
+    void fullMemoryContinuesInTheNext()
+    {
+        QFETCH(int, a);
+        QFETCH(int, proSpeicher);
+        AdrOpt.AdrOpt_FahrstFolgenStart = int16_t(a);
+        pult.setze(9, 8, I::FSSpeicherEl);
+        pult.setze(9, 7, I::FSSpeicherEl);
+        LoeschePultElement(9, 8);
+        QCOMPARE(FSSpeicher[1].X, int16_t(0));
+        QCOMPARE(FSSpeicher[2].X, int16_t(9));
+        const int routen = 2 * proSpeicher + 2;
+        for (int r = 0; r < routen; ++r)
+            pausenRoute(r, 100, 100);
+        pult.boxen.clear();
+        make_54670_code();
+
+        for (int m : {0, 2}) {
+            QCOMPARE(FSSpeicher[size_t(m)].Voll, int16_t(-1));
+            QTEST(int(FSSpeicher[size_t(m)].LetzteLNCV), "letzte");
+        }
+        QCOMPARE(FSSpeicher[1].LetzteLNCV, int16_t(5));
+        QCOMPARE(code(1), std::vector<int>(FSCodeLetzteLNCV - 4, 0));
+        const int erster = a == 0 ? 6 : a;
+        QCOMPARE(Int_to_UWord(FSSpeicher[2].LNCV[size_t(erster)]), (10 + proSpeicher) * 10 + 6);
+        QCOMPARE(pult.boxen.size(), 1);
+        QCOMPARE(pult.boxen[0].titel, QString("Fahrstraßen für Fahrstraßenspeicher"));
+        QCOMPARE(fsMeldung(), QString("Alle vorhandenen Fahrstraßenspeicher (54670) sind belegt!\r\n"
+                                      " Die vorgegebenen Fahrstraßen konnten nicht vollständig   \r\n"
+                                      "    in die Fahrstraßenspeicher übernommen werden!         \r\n"
+                                      "\r\nNicht übernommen:\r\n"
+                                      "Fahrstraße %1 \"FS%2\"\r\nFahrstraße %3 \"FS%1\"")
+                                  .arg(routen - 1).arg(routen - 2).arg(routen));
+    }
+
+    // A route that ends exactly at LNCV 2039 fills the memory; the next route
+    // goes into the next one even though it is short.
+    void routeEndingAt2039FillsTheMemory()
+    {
+        pult.setze(9, 8, I::FSSpeicherEl);
+        for (int r = 0; r < 10; ++r)
+            pausenRoute(r, 100, 100);
+        pausenRoute(10, 13, 0);
+        pausenRoute(11, 1, 0);
+        make_54670_code();
+        QCOMPARE(FSSpeicher[0].LetzteLNCV, int16_t(2039));
+        QCOMPARE(FSSpeicher[0].Voll, int16_t(-1));
+        QCOMPARE(code(1, 6, 8), std::vector<int>({216, Pause1s, 0}));
+        QVERIFY(pult.boxen.isEmpty());
+    }
+
+    void wordsThatDoNotFitAreRefused()
+    {
+        T::route(0, 0, 0, 100, 3, 100, 2);
+        T::neu(0, 0, Befehlsart::NutzerPause, 0, 0, 3276);
+        T::neu(0, 0, Befehlsart::Pause, 0, 0, 3277);
+        T::neu(0, 0, Befehlsart::NutzerFSNummer, 0, 0, 554);
+        T::neu(0, 0, Befehlsart::Weiche, 2, 3, 0, 0, 11);
+        T::neu(0, 1, Befehlsart::NutzerMagnetartikel, 0, 0, 7, 12);
+        T::neu(0, 1, 17, 0, 0, 7, 1);
+        T::route(1, 0, 0, 6554, 0, 100, 2);
+        T::neu(1, 0, Befehlsart::Pause, 0, 0, 1);
+        T::neu(1, 1, Befehlsart::Pause, 0, 0, 1);
+        make_54670_code();
+        QCOMPARE(code(0, 6, 12), std::vector<int>({1009, 65525, 12340, 1008, 1008, Pause1s, 0}));
+        QCOMPARE(pult.boxen.size(), 1);
+        QCOMPARE(fsMeldung(), QString("Diese Befehle passen nicht in ein LNCV des Fahrstraßenspeichers\r\n"
+                                      "und wurden nicht übernommen:\r\n"
+                                      "Fahrstraße 1 \"FS0\", Festlegen, Befehl 2: der Wert 65545 ist größer als 65535\r\n"
+                                      "Fahrstraße 1 \"FS0\", Festlegen, Befehl 3: der Wert 65540 ist größer als 65535\r\n"
+                                      "Fahrstraße 1 \"FS0\", Auflösen, Befehl 1: Zustand 12 ist ungültig\r\n"
+                                      "Fahrstraße 1 \"FS0\", Auflösen, Befehl 2: unbekannte Befehlsart 17\r\n"
+                                      "Fahrstraße 2 \"FS1\", Festlegen, Rückmeldeadresse: der Wert 65546 ist "
+                                      "größer als 65535"));
+    }
+
+    void withoutRoutesOrRouteMemories()
+    {
+        FSSpeicherModul& m = FSSpeicher[0];
+        m.LNCV.fill(9);
+        m.Voll = -1;
+        m.LetzteLNCV = 700;
+        make_54670_code();   // no route: the code is cleared, the rest stays
+        QCOMPARE(code(0), std::vector<int>(FSCodeLetzteLNCV - 4, 0));
+        QCOMPARE(m.LNCV[4], int16_t(9));
+        QCOMPARE(m.LNCV[2040], int16_t(9));
+        QCOMPARE(m.Voll, int16_t(-1));
+        QCOMPARE(m.LetzteLNCV, int16_t(700));
+        QVERIFY(pult.boxen.isEmpty());
+
+        pausenRoute(0, 1, 1);
+        LoeschePultElement(9, 9);
+        QCOMPARE(pult.boxen.size(), 1);
+        QCOMPARE(fsMeldung(), QString("Es ist kein Fahrstraßenspeicher im Pult vorhanden!\r\n"
+                                      "   Die Fahrstraßen müssen, soweit möglich, in     \r\n"
+                                      "        Centravox oder Centravox-Switch                 \r\n"
+                                      "           programmiert werden.                   "));
+        QCOMPARE(pult.boxen[0].stil, Msg::NurOk | Msg::Kritisch);
+    }
+
+    // Routes of every kind saved with their code; the route memory's file is
+    // then stripped of the code: loading rebuilds it and saving gives the
+    // same files again.
+    void projectWithRoutesLoadsRebuildsAndSavesIdentically()
+    {
+        AdrOpt.AdrOpt_FahrstFolgenStart = 16;
+        for (int x : {2, 4, 6})
+            TestDesk::setzen(x, x == 2 ? 3 : 1, I::Leer);
+        pult.setze(4, 1, I::Signal);
+        pult.setze(2, 3, I::Weiche);
+        for (auto [x, y, n, wert] : {std::array{4, 1, 0, 401}, {4, 1, 31, 300}, {4, 1, 39, 4561}, {2, 3, 0, 302},
+                                     {2, 3, 11, 1234}})
+            TestDesk::feld(x, y).LNCV[size_t(n)] = int16_t(wert);
+        for (int r = 0; r < 3; ++r) {
+            Fahrstrasse& fs = T::route(r, 4, 1, 1000 + r, 3, 1000 + r, 2);
+            fs.Ziel = {4, 1, 0, 0, 39};
+            fs.Aufloesen = {0, 0, 900, 2, -1};
+            T::neu(r, 0, Befehlsart::Hauptsignal1, 4, 1, 0, 1, 31);
+            T::neu(r, 0, Befehlsart::Weiche, 2, 3, 0, r % 2, 11);
+            T::neu(r, 0, Befehlsart::Freimeldung, 0, 0, 900, 2, -1);
+            Make_new_FS(r);
+            T::neu(r, 1, Befehlsart::NutzerFSNummer, 0, 0, r + 1, 1);
+            QCOMPARE(NeueFSin54660(r), 0);
+        }
+        DelRouteElement(1, 0, 2);   // a hole in a list
+        make_54670_code();
+        const std::vector<int> vorher = code(0);
+        QCOMPARE(vorher[16 - 5], 10006 + 3);
+        QVERIFY(Save_plt());
+        const QMap<QString, QByteArray> erste = dateien();
+        const QStringList speicher = QStringList(erste.keys()).filter(QRegularExpression("^54670_.*\\.lcv$"));
+        QCOMPARE(speicher.size(), 1);
+        const QString speicherDatei = PultVerz + speicher[0];
+
+        LncvInhalt inhalt;
+        QString fehler;
+        QVERIFY2(lncvDateiLesen(speicherDatei, LncvAnzahlFSSpeicher, inhalt, fehler), qPrintable(fehler));
+        std::fill(inhalt.werte.begin() + FSCodeErsteLNCV, inhalt.werte.begin() + FSCodeLetzteLNCV + 1, int16_t(0));
+        schreiben(speicherDatei, lncvDateiInhalt(inhalt.artikelNr, inhalt.werte.data(), LncvAnzahlFSSpeicher, inhalt.text));
+        alleFahrstrassenLoeschen();
+        PultAufgebaut = false;
+        QVERIFY(Load_plt());
+
+        QCOMPARE(FSAnzahl, int16_t(2));
+        QCOMPARE(code(0), vorher);
+        QCOMPARE(TestDesk::lncv(4, 1, 45), 4561);
+        QVERIFY(Save_plt());
+        QCOMPARE(dateien(), erste);
+        QVERIFY2(pult.boxen.isEmpty(), qPrintable(fsMeldung()));
+    }
+
+private:
+    static QMap<QString, QByteArray> dateien()
+    {
+        QMap<QString, QByteArray> inhalt;
+        for (const QString& name : QDir(PultVerz).entryList(QDir::Files)) {
+            QFile f(PultVerz + name);
+            f.open(QIODevice::ReadOnly);
+            inhalt.insert(name, f.readAll());
+        }
+        return inhalt;
+    }
+
+    static void schreiben(const QString& pfad, const QByteArray& bytes)
+    {
+        QFile f(pfad);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+};
+
+QTEST_MAIN(TstRouteMemoryCode)
+#include "tst_route_memory_code.moc"

@@ -1,0 +1,179 @@
+// Route slots in the signal boards: the four words of a slot, allocation of
+// the lowest free slot, refusals, and that only signal boards are written.
+#include "routes/RouteTestDesk.h"
+
+#include "routes/RouteSlots.h"
+
+class TstRouteSlots : public QObject {
+    Q_OBJECT
+
+    RouteTestDesk pult;
+    using I = PlacementTestDesk::Index;
+    using T = RouteTestDesk;
+
+    static QList<int> slotLncvs(int x, int y, int s)
+    {
+        QList<int> w;
+        for (int n = fsSlotLncv(s); n < fsSlotLncv(s + 1); ++n)
+            w << TestDesk::lncv(x, y, n);
+        return w;
+    }
+
+private slots:
+    void init()
+    {
+        pult.aufbauen();
+        TestDesk::setzen(4, 1, I::Signal);
+        TestDesk::setzen(7, 2, I::Signal, {39, 4561});        // destination key
+        TestDesk::setzen(8, 3, I::Weiche, {13, 4095, 22, 17}); // release feedback
+    }
+
+    // Destination (direct or the key's LNCV), set command, release feedback
+    // (direct or the feedback field's LNCV) and release command of one route.
+    void slotWords_data()
+    {
+        QTest::addColumn<QList<int>>("ziel");         // column, row, address, code, LNCV
+        QTest::addColumn<QList<int>>("aufloesen");
+        QTest::addColumn<QList<int>>("rueckmeldung"); // set address, code, release address, code
+        QTest::addColumn<QList<int>>("slot");
+        QTest::newRow("direct destination 12 green")
+            << QList<int>{0, 0, 12, 1, -1} << QList<int>{0, 0, 900, 2, -1} << QList<int>{100, 3, 100, 2}
+            << QList<int>{121, 1003, 9002, 1002};
+        QTest::newRow("linked key and feedback, 4095 occupied")
+            << QList<int>{7, 2, 0, 0, 39} << QList<int>{8, 3, 0, 3, 13} << QList<int>{4095, 3, 4095, 2}
+            << QList<int>{4561, 40953, 40953, 40952};
+        QTest::newRow("feedback LNCV is a plain address")
+            << QList<int>{7, 2, 0, 0, 39} << QList<int>{8, 3, 0, 2, 22} << QList<int>{1, 0, 2, 1}
+            << QList<int>{4561, 10, 172, 21};
+    }
+
+    void slotWords()
+    {
+        QFETCH(QList<int>, ziel);
+        QFETCH(QList<int>, aufloesen);
+        QFETCH(QList<int>, rueckmeldung);
+        Fahrstrasse& fs = T::route(0, 4, 1, rueckmeldung[0], rueckmeldung[1], rueckmeldung[2], rueckmeldung[3]);
+        for (int k = 0; k < 5; ++k) {
+            fs.Ziel[size_t(k)] = int16_t(ziel[k]);
+            fs.Aufloesen[size_t(k)] = int16_t(aufloesen[k]);
+        }
+        TestDesk::feld(4, 1).AutoFlag.fill(1);
+        QCOMPARE(NeueFSin54660(0), 0);
+        QCOMPARE(fs.Start[2], int16_t(1));
+        QTEST(slotLncvs(4, 1, 0), "slot");
+        QCOMPARE(TestDesk::feld(4, 1).AutoFlag[41], uint8_t(1));
+        QVERIFY(pult.boxen.isEmpty());
+    }
+
+    // Slots 0, 1 and 3 are taken in different ways: the new route gets slot 2.
+    void lowestFreeSlotWins_data()
+    {
+        QTest::addColumn<int>("belegtDurch");   // how slot 1 is taken
+        QTest::newRow("a route writes it") << 0;
+        QTest::newRow("only its release LNCV is set") << 1;
+        QTest::newRow("cleared, but a route refers to it") << 2;
+    }
+
+    void lowestFreeSlotWins()
+    {
+        QFETCH(int, belegtDurch);
+        for (int r = 0; r < 2; ++r) {
+            T::route(r, 4, 1, 200 + r, 3, 200 + r, 2);
+            QCOMPARE(NeueFSin54660(r), 0);
+        }
+        auto& lncv = TestDesk::feld(4, 1).LNCV;
+        if (belegtDurch > 0)
+            std::fill(lncv.begin() + fsSlotLncv(1), lncv.begin() + fsSlotLncv(2), int16_t(0));
+        if (belegtDurch == 1) {
+            FSDaten[1].Start[2] = 0;
+            lncv[size_t(fsSlotLncv(1) + 2)] = 5;
+        }
+        lncv[size_t(fsSlotLncv(3))] = 1;
+        T::route(2, 4, 1, 300, 3, 300, 2);
+        QCOMPARE(NeueFSin54660(2), 0);
+        QCOMPARE(FSDaten[2].Start[2], int16_t(3));
+        QCOMPARE(slotLncvs(4, 1, 2), QList<int>({0, 3003, 0, 3002}));
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<int>("startX");
+        QTest::addColumn<int>("festAdr");
+        QTest::addColumn<bool>("voll");
+        QTest::addColumn<QString>("text");
+        const QString nicht = "\r\n          Die Fahrstraße kann nicht angelegt werden!";
+        QTest::newRow("all ten slots taken")
+            << 4 << 100 << true << "Achtung alle 10 Plätze für Fahrstraßen sind im Modul 4, 1 belegt!" + nicht;
+        QTest::newRow("feedback address above 4095")
+            << 4 << 4096 << false << "Achtung: die Rückmeldeadresse 4096 der Fahrstraße ist größer als 4095!" + nicht;
+        QTest::newRow("start field without a signal board")
+            << 8 << 100 << false << "Achtung: im Feld 8, 1 liegt kein Signalmodul (54660/54710)!" + nicht;
+    }
+
+    void refusals()
+    {
+        QFETCH(int, startX);
+        QFETCH(int, festAdr);
+        QFETCH(bool, voll);
+        TestDesk::setzen(8, 1, I::Weiche);
+        if (voll)
+            for (int n = fsSlotLncv(0); n < fsSlotLncv(FSSlotAnzahl); n += 4)
+                TestDesk::feld(4, 1).LNCV[size_t(n + 3)] = 1;
+        const PultFeld vorher = TestDesk::feld(startX, 1);
+        T::route(0, startX, 1, festAdr, 3, 100, 2).Start[2] = 7;
+        QCOMPARE(NeueFSin54660(0), -99);
+        QCOMPARE(FSDaten[0].Start[2], int16_t(0));
+        QCOMPARE(TestDesk::feld(startX, 1), vorher);
+        QCOMPARE(pult.boxen.size(), 1);
+        QTEST(pult.boxen[0].text, "text");
+        QCOMPARE(pult.boxen[0].titel, QString("Fehler beim Erstellen der Fahrstraße"));
+        QCOMPARE(pult.boxen[0].stil, Msg::NurOk | Msg::Kritisch);
+    }
+
+    // A signal board replaced by another module keeps that module's values;
+    // a left-hand signal board takes slots like a right-hand one.
+    void onlySignalBoardsAreWritten()
+    {
+        TestDesk::setzen(5, 5, I::SignalLinks);
+        T::route(0, 4, 1, 100, 3, 100, 2);
+        T::route(1, 5, 5, 101, 3, 101, 2);
+        QCOMPARE(NeueFSin54660(0), 0);
+        QCOMPARE(NeueFSin54660(1), 0);
+        QCOMPARE(slotLncvs(5, 5, 0), QList<int>({0, 1013, 0, 1012}));
+
+        TestDesk::setzen(4, 1, I::Weiche, {41, 7, 42, 8});
+        const PultFeld weiche = TestDesk::feld(4, 1);
+        RefreshFSin54660();
+        DelFSin54660(0);
+        SetFSin54660(0);
+        QCOMPARE(TestDesk::feld(4, 1), weiche);
+        TestDesk::setzen(5, 5, I::Leer);
+        DelFS(1);
+        QCOMPARE(TestDesk::feld(5, 5), LeerFeld);
+    }
+
+    // After the destination key's or the feedback's address changes, a refresh
+    // brings the new values into every route linked to them.
+    void refreshFollowsLinkedAddresses()
+    {
+        TestDesk::setzen(6, 6, I::Signal);
+        for (int r = 0; r < 2; ++r) {
+            Fahrstrasse& fs = T::route(r, r == 0 ? 4 : 6, r == 0 ? 1 : 6, 100 + r, 3, 100 + r, 2);
+            fs.Ziel = {7, 2, 0, 0, 39};
+            fs.Aufloesen = {8, 3, 0, 3, 13};
+            QCOMPARE(NeueFSin54660(r), 0);
+        }
+        TestDesk::feld(7, 2).LNCV[39] = 880;
+        TestDesk::feld(8, 3).LNCV[13] = 12;
+        RefreshFSin54660();
+        QCOMPARE(slotLncvs(4, 1, 0), QList<int>({880, 1003, 123, 1002}));
+        QCOMPARE(slotLncvs(6, 6, 0), QList<int>({880, 1013, 123, 1012}));
+        FSAnzahl = -1;
+        TestDesk::feld(7, 2).LNCV[39] = 990;
+        RefreshFSin54660();
+        QCOMPARE(TestDesk::lncv(4, 1, 41), 880);
+    }
+};
+
+QTEST_MAIN(TstRouteSlots)
+#include "tst_route_slots.moc"
