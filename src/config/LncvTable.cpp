@@ -4,6 +4,7 @@
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
 #include "core/Words.h"
+#include "routes/RouteSlots.h"
 #include "routes/RouteTable.h"
 
 #include <algorithm>
@@ -127,6 +128,7 @@ void LncvTabelle::blinken()
 void LncvTabelle::speichern(int n, qint64 wert)
 {
     werte()[n] = alsWort(int32_t(wert));
+    RefreshFSin54660();
 }
 
 // Typing goes into the module the table was filled for, never into another

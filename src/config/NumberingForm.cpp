@@ -8,6 +8,7 @@
 #include "core/Desk.h"
 #include "platform/MsgBox.h"
 #include "routes/RouteMemoryCode.h"
+#include "routes/RouteSlots.h"
 
 #include <QList>
 
@@ -163,6 +164,7 @@ bool knopfAusfuehren(const KonfAdrEingabe& e, int knopf, bool vergeben)
         alleGruppen();
     else
         AutoInc_Clr(knopf);
+    RefreshFSin54660();
     Show_LNCV_in_PultAdr();
     make_54670_code();
     return true;

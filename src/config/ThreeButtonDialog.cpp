@@ -6,6 +6,7 @@
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
 #include "platform/MsgBox.h"
+#include "routes/RouteSlots.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -362,4 +363,5 @@ void T3Mod_Form::ok()
         return;
     hide();
     set_PultAdr(bezug.x(), bezug.y());
+    RefreshFSin54660();
 }

@@ -12,7 +12,6 @@
 
 namespace {
 std::function<int()> antwortGeber;
-constexpr int Ausfuehren = 1;
 const QString WartetNoch = QStringLiteral("-1");
 } // namespace
 
@@ -40,13 +39,14 @@ Warnung_Fs_form::Warnung_Fs_form()
     spalte->addWidget(NotChk);
     auto* knoepfe = new QHBoxLayout;
     const QString texte[2] = {QStringLiteral("Abbruch"), QStringLiteral("Ausführen")};
-    for (int i : {1, 0}) {
+    for (int i : {Ausfuehren, Abbruch}) {
         Button[i] = new QPushButton(texte[i], this);
         Button[i]->setObjectName(QStringLiteral("Button(%1)").arg(i));
         knoepfe->addWidget(Button[i]);
         connect(Button[i], &QPushButton::clicked, this, [this, i] { Button_Click(i); });
     }
     spalte->addLayout(knoepfe);
+    Button[Ausfuehren]->setAutoDefault(false);
     Button[Abbruch]->setDefault(true);
 }
 
@@ -69,12 +69,13 @@ bool FS_Warnung_Pruefen()
     if (FSAnzahl < 0 || FSWarnungAus == 1)
         return true;
     if (antwortGeber)
-        return antwortGeber() == Ausfuehren;
+        return antwortGeber() == Warnung_Fs_form::Ausfuehren;
     Warnung_Fs_form* form = Warnung_Fs_form::instanz();
     form->setProperty("Tag", WartetNoch);
     form->show();
     form->raise();
     form->activateWindow();
+    form->Button[Warnung_Fs_form::Abbruch]->setFocus();
     const auto antwort = [form] { return form->property("Tag").toString().toInt(); };
     if (!Warten::bis([&] { return antwort() != -1; })) {
         form->hide();
@@ -82,7 +83,7 @@ bool FS_Warnung_Pruefen()
     }
     if (form->NotChk->isChecked())
         FSWarnungAus = 1;
-    return antwort() == Ausfuehren;
+    return antwort() == Warnung_Fs_form::Ausfuehren;
 }
 
 void setzeFSWarnungResponder(std::function<int()> responder)

@@ -19,6 +19,8 @@ inline int16_t FSWarnungAus = 0;
 class Warnung_Fs_form : public AbbruchDialog {
     Q_OBJECT
 public:
+    enum Knopf : int { Abbruch = 0, Ausfuehren = 1 };
+
     static Warnung_Fs_form* instanz();
 
     QLabel* Label1 = nullptr;
@@ -33,7 +35,6 @@ protected:
 private:
     Warnung_Fs_form();
     void abbrechen() override { Button_Click(Abbruch); }
-    static constexpr int Abbruch = 0;
 };
 
 // May a desk edit that can invalidate routes go ahead? True at once when there
