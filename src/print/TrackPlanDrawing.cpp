@@ -15,6 +15,7 @@
 namespace {
 constexpr int FeldPixelBreite = 81;
 constexpr int FeldPixelHoehe = 51;
+constexpr int HoechstesElement = 4;   // fields of the tallest element, one picture each
 
 // Pages needed for `anzahl` fields at `proSeite` a page: the quotient, one more for a remainder.
 int seitenFuer(int anzahl, int proSeite)
@@ -39,19 +40,35 @@ QString gitterBild(int gitter, int x, int y)
     return datei.isEmpty() ? weiss() : datei;
 }
 
+bool hohesElement(const KatalogEintrag* e)
+{
+    return e && e->ElementNr >= 1 && e->Breite == 1 && e->Hoehe >= 2;
+}
+
+// Is field (x, y) one of the upper fields of a tall element standing below it?
+bool oberesTeil(int x, int y)
+{
+    for (int k = 1; y + k <= PultdimensionenY && k < HoechstesElement; ++k)
+        if (const KatalogEintrag* e = elementVon(x, y + k); hohesElement(e) && e->Hoehe > k)
+            return true;
+    return false;
+}
+
+// An empty field prints white, but for the upper pieces of a tall element:
+// they are printed even when the element itself stands on the next page.
 QString feldBild(DruckArt art, int x, int y)
 {
     if (art == DruckArt::Elektrik)
         return gitterBild(1, x, y);
     const KatalogEintrag* e = elementVon(x, y);
-    return e && e->ElementNr >= 1 ? gitterBild(0, x, y) : weiss();
+    return (e && e->ElementNr >= 1) || oberesTeil(x, y) ? gitterBild(0, x, y) : weiss();
 }
 
 // A tall element (one field wide) draws the grid's pieces of its picture into the fields above it.
 void hoheTeile(Zeichenplan& plan, int x, int y, const QRectF& ort)
 {
     const KatalogEintrag* e = elementVon(x, y);
-    if (!e || e->ElementNr < 1 || e->Breite != 1 || e->Breite * e->Hoehe < 2)
+    if (!hohesElement(e))
         return;
     for (int k = 1; k < e->Hoehe && y - k > 0; ++k)
         plan.bilder << FeldBild{ort.translated(0, -k * ort.height()), gitterBild(0, x, y - k)};

@@ -151,8 +151,12 @@ private slots:
         QStringList dateien;
         for (const FeldBild& f : plan.bilder)
             dateien << QFileInfo(f.datei).fileName() + QString("@%1").arg(f.ort.y() / H);
-        QCOMPARE(dateien, (QStringList{"weiss.bmp@0", "weiss.bmp@1", "rot.bmp@2", "blau.bmp@1", "blau.bmp@0",
+        QCOMPARE(dateien, (QStringList{"blau.bmp@0", "blau.bmp@1", "rot.bmp@2", "blau.bmp@1", "blau.bmp@0",
                                        "weiss.bmp@3", "rot.bmp@0", "weiss.bmp@1", "weiss.bmp@2", "weiss.bmp@3"}));
+        // Split over two pages: the upper pieces still print on the page above.
+        const Zeichenplan oben = zeichenplan(DruckArt::Gleisplan, kacheln(2, 4, QSizeF(2 * B, 2 * H)), 1);
+        QCOMPARE(oben.bilder[0].datei, datei("blau.bmp"));
+        QCOMPARE(oben.bilder[1].datei, datei("blau.bmp"));
     }
 
     // The page as printed: each field's picture stretched over its field, white elsewhere.
