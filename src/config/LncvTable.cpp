@@ -47,6 +47,7 @@ bool LncvTabelle::fuellen(int x, int y)
     const int zeilen = (werteAnzahl + WerteJeZeile - 1) / WerteJeZeile + 1;
     {
         FlexGrid::Stapel stapel(Tabelle);
+        Tabelle.FixedRows = Tabelle.FixedCols = 1;
         Tabelle.setzeGroesse(zeilen, Spalten);
         Tabelle.clear();
         Tabelle.setColWidth(0, 40);

@@ -19,6 +19,7 @@ constexpr int AdrZeilenHoehe = 13;
 
 void deskGridSizing(FlexGrid& g)
 {
+    g.FixedRows = g.FixedCols = 1;
     g.setzeGroesse(PultdimensionenY + 1, PultdimensionenX + 1);
     g.setColWidth(0, KopfBreite);
     g.setRowHeight(0, KopfHoehe);
@@ -34,6 +35,7 @@ void deskGridSizing(FlexGrid& g)
 
 void addressGridSizing(FlexGrid& g)
 {
+    g.FixedRows = g.FixedCols = 1;
     g.setzeGroesse(3 * PultdimensionenY + 1, PultdimensionenX + 1);
     g.setColWidth(0, AdrKopfBreite);
     g.setRowHeight(0, KopfHoehe);

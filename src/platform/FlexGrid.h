@@ -41,6 +41,9 @@ public:
     void setzeAuswahlEnde(int rowSel, int colSel);     // current cell kept
     bool HighLight = false;
 
+    // Header row 0 and column 0 stay in view while the cells scroll (0 = they scroll along).
+    int FixedRows = 0, FixedCols = 0;
+
     int MouseRow = 0, MouseCol = 0;                    // cell under the mouse, 0 in the headers
     QString ToolTipText;
     Zeiger MousePointer = Standard;

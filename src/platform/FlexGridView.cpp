@@ -9,6 +9,8 @@
 #include <QStyledItemDelegate>
 #include <QToolTip>
 
+#include <algorithm>
+
 namespace {
 
 QPixmap bildAusDatei(const QString& datei)
@@ -21,6 +23,56 @@ QPixmap bildAusDatei(const QString& datei)
     return bild;
 }
 
+// One cell: background, picture, text. A text over a picture stands on a
+// white patch, so that the picture never hides it.
+void zelleMalen(QPainter* p, const QRect& rechteck, const FlexGrid& g, int r, int c, bool kopf)
+{
+    p->fillRect(rechteck, kopf ? QColor(0xE0, 0xE0, 0xE0) : QColor(Qt::white));
+    const QString datei = g.CellPicture(r, c);
+    if (!datei.isEmpty())
+        p->drawPixmap(rechteck.topLeft(), bildAusDatei(datei));
+    const QString text = g.Text(r, c);
+    if (text.trimmed().isEmpty())
+        return;
+    const QRect textRechteck = rechteck.adjusted(2, 0, -2, 0);
+    if (!datei.isEmpty()) {
+        QRect flaeche = p->fontMetrics().boundingRect(textRechteck, Qt::AlignVCenter | Qt::AlignLeft, text);
+        p->fillRect(flaeche.adjusted(-2, 0, 2, 0), Qt::white);
+    }
+    p->setPen(g.CellForeColor(r, c));
+    p->drawText(textRechteck, Qt::AlignVCenter | Qt::AlignLeft, text);
+}
+
+// The fixed header row or column: it shows row 0 or column 0 of the grid and
+// stays in place while the cells scroll.
+class KopfLeiste : public QHeaderView {
+public:
+    KopfLeiste(Qt::Orientation richtung, FlexGrid* g, QWidget* parent) : QHeaderView(richtung, parent), gitter(g)
+    {
+        setSectionResizeMode(Fixed);
+        setSectionsClickable(false);
+        setHighlightSections(false);
+    }
+
+protected:
+    void paintSection(QPainter* p, const QRect& rechteck, int index) const override
+    {
+        p->save();
+        p->setClipRect(rechteck);
+        if (orientation() == Qt::Horizontal)
+            zelleMalen(p, rechteck, *gitter, 0, index, true);
+        else
+            zelleMalen(p, rechteck, *gitter, index, 0, true);
+        p->setPen(QColor(0xC0, 0xC0, 0xC0));
+        p->drawLine(rechteck.topRight(), rechteck.bottomRight());
+        p->drawLine(rechteck.bottomLeft(), rechteck.bottomRight());
+        p->restore();
+    }
+
+private:
+    FlexGrid* gitter;
+};
+
 class ZellenMaler : public QStyledItemDelegate {
 public:
     explicit ZellenMaler(FlexGrid* g, QObject* parent)
@@ -30,15 +82,7 @@ public:
     {
         const int r = i.row(), c = i.column();
         const bool kopf = r == 0 || c == 0;
-        p->fillRect(opt.rect, kopf ? QColor(0xE0, 0xE0, 0xE0) : QColor(Qt::white));
-        const QString datei = gitter->CellPicture(r, c);
-        if (!datei.isEmpty())
-            p->drawPixmap(opt.rect.topLeft(), bildAusDatei(datei));
-        const QString text = gitter->Text(r, c);
-        if (!text.isEmpty()) {
-            p->setPen(gitter->CellForeColor(r, c));
-            p->drawText(opt.rect.adjusted(2, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft, text);
-        }
+        zelleMalen(p, opt.rect, *gitter, r, c, kopf);
         if (gitter->HighLight && !kopf && imAuswahlRechteck(r, c))
             p->fillRect(opt.rect, QColor(0, 90, 200, 70));
         if (!kopf && r == gitter->Row && c == gitter->Col) {
@@ -71,10 +115,11 @@ FlexGridView::FlexGridView(FlexGrid* grid, QWidget* parent)
     : QTableView(parent), gitter(grid)
 {
     QPixmapCache::setCacheLimit(64 * 1024);
+    setHorizontalHeader(new KopfLeiste(Qt::Horizontal, grid, this));
+    setVerticalHeader(new KopfLeiste(Qt::Vertical, grid, this));
     setModel(grid);
     setItemDelegate(new ZellenMaler(grid, this));
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
+    setCornerButtonEnabled(false);
     horizontalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setMinimumSectionSize(1);
     setEditTriggers(NoEditTriggers);
@@ -93,9 +138,32 @@ void FlexGridView::groessenUebernehmen()
     for (int c = 0; c < gitter->Cols(); ++c)
         if (columnWidth(c) != gitter->ColWidth(c))
             setColumnWidth(c, gitter->ColWidth(c));
-    for (int r = 0; r < gitter->Rows(); ++r)
-        if (rowHeight(r) != gitter->RowHeight(r))
-            setRowHeight(r, gitter->RowHeight(r));
+    // A text row is at least as high as its text, descenders included.
+    const int textHoehe = fontMetrics().height() + 2;
+    for (int r = 0; r < gitter->Rows(); ++r) {
+        const int hoehe = std::max(gitter->RowHeight(r), textHoehe);
+        if (rowHeight(r) != hoehe)
+            setRowHeight(r, hoehe);
+    }
+    kopfZellenFesthalten();
+}
+
+// Row 0 and column 0 move into the fixed header bars: the view's own
+// copies of them are hidden and the bars take their sizes.
+void FlexGridView::kopfZellenFesthalten()
+{
+    const bool zeile = gitter->FixedRows > 0 && gitter->Rows() > 0;
+    const bool spalte = gitter->FixedCols > 0 && gitter->Cols() > 0;
+    horizontalHeader()->setVisible(zeile);
+    verticalHeader()->setVisible(spalte);
+    if (gitter->Rows() > 0)
+        setRowHidden(0, zeile);
+    if (gitter->Cols() > 0)
+        setColumnHidden(0, spalte);
+    if (zeile)
+        horizontalHeader()->setFixedHeight(std::max(gitter->RowHeight(0), fontMetrics().height() + 2));
+    if (spalte)
+        verticalHeader()->setFixedWidth(gitter->ColWidth(0));
 }
 
 void FlexGridView::zustandUebernehmen()

@@ -4,7 +4,8 @@
 #include <QTableView>
 
 // Shows a FlexGrid: pictures drawn from files (cached by name), texts, the
-// header row and column in grey, the marked rectangle while HighLight is on.
+// header row and column in grey (fixed while the cells scroll when the grid
+// asks for it), the marked rectangle while HighLight is on.
 // Mouse and key events are handed on as signals in the grid's index space;
 // a click outside the cells carries row and column -1.
 class FlexGridView : public QTableView {
@@ -29,6 +30,7 @@ protected:
 
 private:
     void groessenUebernehmen();
+    void kopfZellenFesthalten();
     void zustandUebernehmen();
     QPair<int, int> zelleBei(const QPoint& p) const;
 

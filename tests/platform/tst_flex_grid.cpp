@@ -1,6 +1,10 @@
 #include "platform/FlexGrid.h"
+#include "platform/FlexGridView.h"
 #include "platform/Wait.h"
 
+#include <QHeaderView>
+#include <QImage>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -34,6 +38,39 @@ private slots:
         QCOMPARE(g.Text(5, 5), QString());
         QCOMPARE(g.ColWidth(9), 0);
         QCOMPARE(g.CellForeColor(7, 7), QColor(Qt::black));
+    }
+
+    // A 99 x 99 desk scrolled to its far corner still shows its column and
+    // row numbers; a 13-pixel text row is as high as its text.
+    void fixedHeadersStayInViewWhileScrolling()
+    {
+        FlexGrid g;
+        g.FixedRows = g.FixedCols = 1;
+        g.setzeGroesse(100, 100);
+        g.setColWidth(0, 30);
+        g.setRowHeight(0, 20);
+        for (int i = 1; i < 100; ++i) {
+            g.setColWidth(i, 84);
+            g.setRowHeight(i, i == 50 ? 13 : 54);
+            g.setText(0, i, QString::number(i));
+            g.setText(i, 0, QString::number(i));
+            g.setText(i, i, QStringLiteral("Adr"));
+        }
+        FlexGridView view(&g);
+        view.resize(400, 300);
+        view.show();
+        view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->maximum());
+        view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
+        QVERIFY(view.isRowHidden(0) && view.isColumnHidden(0));
+        QCOMPARE(view.horizontalHeader()->height(), 20);
+        QCOMPARE(view.verticalHeader()->width(), 30);
+        // The header bars are painted grey over the whole length of the view.
+        const QImage bild = view.grab().toImage();
+        const QPoint ecke = view.viewport()->geometry().topLeft();
+        QCOMPARE(bild.pixelColor(ecke + QPoint(150, -4)), QColor(0xE0, 0xE0, 0xE0));
+        QCOMPARE(bild.pixelColor(ecke + QPoint(-4, 150)), QColor(0xE0, 0xE0, 0xE0));
+        QCOMPARE(view.horizontalHeader()->logicalIndexAt(view.viewport()->width() - 1), 99);
+        QVERIFY(view.rowHeight(50) >= view.fontMetrics().height());
     }
 
     void groupedChangesAnnounceOnce()
