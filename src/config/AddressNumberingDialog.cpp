@@ -5,6 +5,7 @@
 #include "core/EditModes.h"
 #include "core/MainWinState.h"
 #include "core/MainWindow.h"
+#include "routes/RouteStepState.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -246,6 +247,8 @@ void KonfAdrForm::Load_Form_Einstellungen()
 
 void KonfAdrForm::knopf(int knopf, bool vergeben)
 {
+    if (fsInArbeitAbweisen())
+        return;
     if (knopfAusfuehren(eingabe(), knopf, vergeben))
         Load_Form_Einstellungen();
 }

@@ -28,6 +28,8 @@
 #include "project/ProjectFileLoad.h"
 #include "project/ProjectFileSave.h"
 #include "project/DeskRecord.h"
+#include "routes/RouteDefinition.h"
+#include "routes/RouteStepState.h"
 #include "routes/RouteTable.h"
 
 #include <QApplication>
@@ -156,6 +158,8 @@ void befehleVerbinden(MainWindow& fenster)
 
 void NeuesPultMenu_Click()
 {
+    if (fsInArbeitAbweisen())
+        return;
     hilfe(10);
     int fehler = 0;
     const QString pfad = aenderungenVerwerfenFragen()
@@ -173,6 +177,8 @@ void NeuesPultMenu_Click()
 
 void PultLadenMenu_Click()
 {
+    if (fsInArbeitAbweisen())
+        return;
     hilfe(11);
     int fehler = 0;
     const QString pfad =
@@ -277,6 +283,8 @@ void StListe_Click()
 
 void KonfMenu_Click(int index)
 {
+    if (fsInArbeitAbweisen())
+        return;
     hilfe(41 + index);
     switch (index) {
     case 0: fensterZeigen(Dialog::KonfModulOpt_Form); break;

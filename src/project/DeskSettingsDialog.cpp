@@ -5,6 +5,7 @@
 #include "core/MainWindow.h"
 #include "platform/MsgBox.h"
 #include "project/DeskSettings.h"
+#include "routes/RouteStepState.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -65,6 +66,8 @@ bool KonfModulOpt_Form::uebernehmen(const PultEingabe& e)
                Msg::NurOk | Msg::Ausruf, QStringLiteral("Grundeinstellungen"));
         return false;
     }
+    if (fsInArbeitAbweisen())
+        return false;
     return einstellungenUebernehmen(e);
 }
 

@@ -94,6 +94,3 @@ int32_t Get_Route_Adr(int r, int s, int e);
 // Deletes route r: clears its route slot in the start key's signal board and
 // moves the routes behind it up by one. The caller rebuilds the route memory code.
 void DelFS(int r);
-
-// Starts the interactive definition of new routes on the desk.
-void FS_new();

@@ -1,0 +1,81 @@
+#include "routes/KeyChoiceDialog.h"
+
+#include "core/CatalogueState.h"
+#include "core/MainWindow.h"
+#include "platform/Wait.h"
+#include "routes/RouteElementRoles.h"
+#include "routes/RouteStepState.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace {
+constexpr int Abbruch = 3;
+
+// Next to the cell of desk field (x, y) in the address grid, kept on the screen.
+QPoint nebenFeld(const QWidget& dialog, int x, int y)
+{
+    const MainWindow* haupt = hauptFensterWidget();
+    const QPoint ecke = haupt ? haupt->pos() : QPoint();
+    QPoint p(ecke.x() + FeldBreite * x, ecke.y() + FeldHoehe * y + 26 * (y - 1));
+    if (const QScreen* schirm = haupt ? haupt->screen() : QGuiApplication::primaryScreen()) {
+        const QRect frei = schirm->availableGeometry();
+        const QSize groesse = dialog.sizeHint();
+        p.setX(std::clamp(p.x(), frei.left(), std::max(frei.left(), frei.right() - groesse.width())));
+        p.setY(std::clamp(p.y(), frei.top(), std::max(frei.top(), frei.bottom() - groesse.height())));
+    }
+    return p;
+}
+} // namespace
+
+Fst_ZT_3TM_Form::Fst_ZT_3TM_Form() : AbbruchDialog(hauptFensterWidget())
+{
+    setObjectName(QStringLiteral("Fst_ZT_3TM_Form"));
+    setWindowTitle(QStringLiteral("3 Tasten Module als Zieltaste gewählt"));
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    auto* reihe = new QHBoxLayout(this);
+    const QString texte[4] = {QStringLiteral("linke Taste"), QStringLiteral("mittlere Taste"),
+                              QStringLiteral("rechte Taste"), QStringLiteral("Abbruch")};
+    for (int i = 0; i < 4; ++i) {
+        Taste[size_t(i)] = new QPushButton(texte[i], this);
+        Taste[size_t(i)]->setObjectName(QStringLiteral("Taste(%1)").arg(i));
+        Taste[size_t(i)]->setAutoDefault(false);
+        connect(Taste[size_t(i)], &QPushButton::clicked, this, [i] { ZT3TMTaste = int16_t(i); });
+        reihe->addWidget(Taste[size_t(i)]);
+    }
+    reihe->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Fst_ZT_3TM_Form::abbrechen()
+{
+    ZT3TMTaste = Abbruch;
+}
+
+Fst_ZT_3TM_Form& FstZT3TM()
+{
+    static QPointer<Fst_ZT_3TM_Form> dialog;
+    if (!dialog)
+        dialog = new Fst_ZT_3TM_Form;
+    return *dialog;
+}
+
+int FS_Ziel3TM_Auswahl(int x, int y)
+{
+    Fst_ZT_3TM_Form& d = FstZT3TM();
+    for (int k = 0; k < 3; ++k)
+        d.Taste[size_t(k)]->setEnabled(dreiTastenZiel(x, y, k));
+    ZT3TMTaste = -1;
+    d.move(nebenFeld(d, x, y));
+    d.show();
+    d.raise();
+    d.activateWindow();
+    if (!Warten::bis([] { return ZT3TMTaste != -1; }))
+        ZT3TMTaste = Abbruch;
+    d.hide();
+    return ZT3TMTaste;
+}

@@ -1,0 +1,153 @@
+#include "routes/RouteStepDialog.h"
+
+#include "core/DialogFields.h"
+#include "core/MainWindow.h"
+#include "routes/RouteStepState.h"
+
+#include <QBoxLayout>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpacerItem>
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+namespace {
+constexpr int SchrittDialogAnzahl = 7;
+std::array<FstSchrittDialog*, SchrittDialogAnzahl> schrittDialoge{};
+QPoint gemeinsamePosition;
+bool positionBekannt = false;
+} // namespace
+
+FstSchrittDialog* fstSchrittDialog(int code)
+{
+    return code >= 0 && code < SchrittDialogAnzahl ? schrittDialoge[size_t(code)] : nullptr;
+}
+
+void WinAktTimerSub()
+{
+    const FstSchrittDialog* vorbild = fstSchrittDialog(WinAkt);
+    if (!vorbild)
+        return;
+    gemeinsamePosition = vorbild->pos();
+    positionBekannt = true;
+    for (FstSchrittDialog* d : schrittDialoge)
+        if (d && d != vorbild && d->pos() != gemeinsamePosition)
+            d->move(gemeinsamePosition);
+}
+
+void alleSchrittDialogeVerbergen()
+{
+    for (FstSchrittDialog* d : schrittDialoge)
+        if (d)
+            d->hide();
+}
+
+FstSchrittDialog::FstSchrittDialog(const QString& objektName, int code, const QString& titel)
+    : AbbruchDialog(hauptFensterWidget()), winAktCode(code)
+{
+    setObjectName(objektName);
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setTitel(titel);
+    PosTimer.setInterval(250);
+    connect(&PosTimer, &QTimer::timeout, this, &WinAktTimerSub);
+    schrittDialoge[size_t(code)] = this;
+    if (positionBekannt)
+        move(gemeinsamePosition);
+}
+
+FstSchrittDialog::~FstSchrittDialog()
+{
+    if (schrittDialoge[size_t(winAktCode)] == this)
+        schrittDialoge[size_t(winAktCode)] = nullptr;
+}
+
+void FstSchrittDialog::setTitel(const QString& titel)
+{
+    setProperty("Tag", titel);
+    setWindowTitle(titel);
+    if (!titelPlatz)
+        return;
+    // Room for the whole title and the frame's buttons beside it.
+    int knoepfe = Abbruch_Cmd->sizeHint().width() + (OK_But ? OK_But->sizeHint().width() : 0);
+    titelPlatz->changeSize(std::max(0, fontMetrics().horizontalAdvance(titel) + 100 - knoepfe), 0, QSizePolicy::Fixed,
+                           QSizePolicy::Minimum);
+    if (layout())
+        layout()->invalidate();
+}
+
+void FstSchrittDialog::zeigen(bool eigenePosition)
+{
+    if (positionBekannt && !isVisible() && !eigenePosition)
+        move(gemeinsamePosition);
+    show();
+    raise();
+    activateWindow();
+}
+
+void FstSchrittDialog::knoepfeAnfuegen(QBoxLayout* layout, const QString& okText)
+{
+    auto* reihe = new QHBoxLayout;
+    titelPlatz = new QSpacerItem(0, 0);
+    reihe->addSpacerItem(titelPlatz);
+    reihe->addStretch();
+    if (!okText.isEmpty()) {
+        OK_But = new QPushButton(okText, this);
+        OK_But->setObjectName(QStringLiteral("OK_But"));
+        OK_But->setDefault(true);
+        connect(OK_But, &QPushButton::clicked, this, [this] { antworten(FSAntwort::OK); });
+        reihe->addWidget(OK_But);
+    }
+    Abbruch_Cmd = new QPushButton(QStringLiteral("abbrechen"), this);
+    Abbruch_Cmd->setObjectName(QStringLiteral("Abbruch_Cmd"));
+    Abbruch_Cmd->setAutoDefault(false);
+    connect(Abbruch_Cmd, &QPushButton::clicked, this, [this] { abbrechen(); });
+    reihe->addWidget(Abbruch_Cmd);
+    layout->addLayout(reihe);
+    setTitel(windowTitle());
+}
+
+void FstSchrittDialog::boxenPruefen()
+{
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        const QVariant maximum = box->property("maximum");
+        if (maximum.isValid())
+            Check_Wert(this, box,
+                       box->isVisibleTo(this) && box->isEnabled() ? maximum.toDouble()
+                                                                   : std::numeric_limits<double>::infinity());
+    }
+}
+
+void FstSchrittDialog::abbrechen()
+{
+    if (isVisible())
+        antworten(FSAntwort::Abbruch);
+}
+
+void FstSchrittDialog::antworten(int16_t antwort)
+{
+    // The position the user left this dialog at is the next step's.
+    WinAkt = int16_t(winAktCode);
+    WinAktTimerSub();
+    hide();
+    FSBestaet = antwort;
+    PosTimer.stop();
+}
+
+bool FstSchrittDialog::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate) {
+        WinAkt = int16_t(winAktCode);
+        PosTimer.start();
+    }
+    return AbbruchDialog::event(e);
+}
+
+void FstSchrittDialog::showEvent(QShowEvent* e)
+{
+    WinAkt = int16_t(winAktCode);
+    PosTimer.start();
+    AbbruchDialog::showEvent(e);
+}

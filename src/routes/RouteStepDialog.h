@@ -1,0 +1,60 @@
+#pragma once
+#include "core/CancelDialog.h"
+
+#include <QTimer>
+
+class QBoxLayout;
+class QPushButton;
+class QSpacerItem;
+
+// Common frame of the seven route step dialogs: a modeless window that stays
+// above the main window while the user clicks on the desk. OK and cancel hide
+// it and answer through FSBestaet (1, 2); closing it through its frame or with
+// Escape is its cancel. The dialog activated or shown last names the position
+// (WinAkt) that all seven take, so dragging one takes the others along and the
+// next step's dialog opens where the last one was left.
+class FstSchrittDialog : public AbbruchDialog {
+    Q_OBJECT
+public:
+    // code: the dialog's number in WinAkt (0..6).
+    FstSchrittDialog(const QString& objektName, int code, const QString& titel);
+    ~FstSchrittDialog() override;
+
+    int code() const { return winAktCode; }
+
+    // Sets the window title and keeps it as the title the range check restores.
+    void setTitel(const QString& titel);
+
+    // Shows the dialog, at the shared position unless `eigenePosition`, and brings it to the front.
+    void zeigen(bool eigenePosition = false);
+
+    QPushButton* OK_But = nullptr;
+    QPushButton* Abbruch_Cmd = nullptr;
+
+protected:
+    // Adds the row with the OK button (when okText is not empty) and the cancel button.
+    void knoepfeAnfuegen(QBoxLayout* layout, const QString& okText = QStringLiteral("OK"));
+    // Range-checks every number box of the dialog that is shown; a hidden or
+    // disabled box carries no input and never holds OK back.
+    void boxenPruefen();
+
+    void abbrechen() override;
+    bool event(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void antworten(int16_t antwort);
+
+    int winAktCode;
+    QTimer PosTimer;
+    QSpacerItem* titelPlatz = nullptr;   // keeps the dialog as wide as its title needs
+};
+
+// Moves all step dialogs to the position of the one named by WinAkt.
+void WinAktTimerSub();
+
+// The step dialog with WinAkt code `code`, null when it does not exist yet.
+FstSchrittDialog* fstSchrittDialog(int code);
+
+// Hides every step dialog (the wizard or a change ended).
+void alleSchrittDialogeVerbergen();
