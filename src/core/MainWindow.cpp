@@ -1,6 +1,7 @@
 #include "core/MainWindow.h"
 
 #include "core/ExitCheck.h"
+#include "core/HelpWindow.h"
 #include "core/MainWinState.h"
 #include "core/ModulePick.h"
 #include "platform/FlexGridView.h"
@@ -8,7 +9,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,7 +17,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -212,10 +211,7 @@ bool MainWindow::eventFilter(QObject* ziel, QEvent* e)
 void MainWindow::keyPressEvent(QKeyEvent* e)
 {
     if (e->key() == Qt::Key_F1) {
-        const QString seite = programmVerz() + QStringLiteral("Hilfe/index.html");
-        QUrl url = QUrl::fromLocalFile(seite);
-        url.setFragment(QStringLiteral("h%1").arg(MainWin().HelpContextID));
-        QDesktopServices::openUrl(url);
+        hilfeZeigen(MainWin().HelpContextID);
         return;
     }
     QMainWindow::keyPressEvent(e);

@@ -4,6 +4,7 @@
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
 #include "core/EditModes.h"
+#include "core/HelpWindow.h"
 #include "core/MainWinState.h"
 #include "core/MainWindow.h"
 #include "core/MenuCommands.h"
@@ -51,6 +52,7 @@ void hauptfensterZeigen()
     moduleDialogeAnmelden();
     adressNummerierungAnmelden();
     LN_starten(fenster);
+    hilfeTasteAnmelden();
     fenster->show();
     HauptFenster& w = MainWin();
     for (const char* menu : {"BearbeitenMenu", "PultSpeichernMenu", "PultSpeichernUnterMenu", "DruckMenu",
