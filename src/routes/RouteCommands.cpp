@@ -23,6 +23,11 @@ bool imListenbereich(int e)
     return e >= 1 && e <= BefehlMax;
 }
 
+bool belegt(const Liste& l, int e)
+{
+    return imListenbereich(e) && l[size_t(e)][Befehl::Vorgaenger] != 0 && l[size_t(e)][Befehl::Nachfolger] != 0;
+}
+
 // The lowest used slot whose link `feld` ends the chain.
 int endeDerKette(int r, int s, Befehl::Feld feld)
 {
@@ -30,7 +35,7 @@ int endeDerKette(int r, int s, Befehl::Feld feld)
         return -1;
     const Liste& l = liste(r, s);
     for (int e = 1; e <= BefehlMax; ++e)
-        if (befehlBelegt(l, e) && l[size_t(e)][feld] == KeinGlied)
+        if (belegt(l, e) && l[size_t(e)][feld] == KeinGlied)
             return e;
     return -1;
 }
@@ -61,10 +66,10 @@ void nachArtVerketten(Liste& l, int bis)
     std::vector<int> reihe;
     for (int t = Befehlsart::Ausleuchtung; t <= Befehlsart::Freimeldung; ++t)
         for (int e = 1; e <= bis; ++e)
-            if (befehlBelegt(l, e) && l[size_t(e)][Befehl::Befehlsart] == t)
+            if (belegt(l, e) && l[size_t(e)][Befehl::Befehlsart] == t)
                 reihe.push_back(e);
     for (int e = 1; e <= bis; ++e)
-        if (befehlBelegt(l, e) && std::find(reihe.begin(), reihe.end(), e) == reihe.end())
+        if (belegt(l, e) && std::find(reihe.begin(), reihe.end(), e) == reihe.end())
             reihe.push_back(e);
     int p = -1;
     for (int e : reihe) {
@@ -98,9 +103,9 @@ bool freigabeBefehl(int r, int e, RouteBefehl& kopie)
 }
 } // namespace
 
-bool befehlBelegt(const Liste& l, int e)
+bool befehlBelegt(int r, int s, int e)
 {
-    return imListenbereich(e) && l[size_t(e)][Befehl::Vorgaenger] != 0 && l[size_t(e)][Befehl::Nachfolger] != 0;
+    return gueltig(r, s) && belegt(liste(r, s), e);
 }
 
 int FirstRouteIdx(int r, int s)
@@ -121,7 +126,7 @@ std::vector<int> RouteKette(int r, int s)
         return kette;
     const Liste& l = liste(r, s);
     std::array<bool, BefehlMax + 1> gesehen{};
-    while (befehlBelegt(l, e) && !gesehen[size_t(e)]) {
+    while (belegt(l, e) && !gesehen[size_t(e)]) {
         gesehen[size_t(e)] = true;
         kette.push_back(e);
         e = l[size_t(e)][Befehl::Nachfolger];
@@ -135,7 +140,7 @@ int RouteSaveAnz(int r, int s)
         return 0;
     const Liste& l = liste(r, s);
     for (int e = BefehlMax; e >= 1; --e)
-        if (befehlBelegt(l, e))
+        if (belegt(l, e))
             return e;
     return 0;
 }
@@ -162,9 +167,9 @@ void DelRouteElement(int r, int s, int e)
     Liste& l = liste(r, s);
     const int16_t vor = l[size_t(e)][Befehl::Vorgaenger];
     const int16_t nach = l[size_t(e)][Befehl::Nachfolger];
-    if (befehlBelegt(l, vor))
+    if (belegt(l, vor))
         l[size_t(vor)][Befehl::Nachfolger] = nach;
-    if (befehlBelegt(l, nach))
+    if (belegt(l, nach))
         l[size_t(nach)][Befehl::Vorgaenger] = vor;
     l[size_t(e)].fill(0);
 }
@@ -177,10 +182,10 @@ void GleicheEintraegeLoeschen(int r, int s)
     // compared fields, so one pass finds every duplicate.
     const Liste& l = liste(r, s);
     for (int i = 1; i <= BefehlMax; ++i) {
-        if (!befehlBelegt(l, i))
+        if (!belegt(l, i))
             continue;
         for (int j = i + 1; j <= BefehlMax; ++j)
-            if (befehlBelegt(l, j) && gleicherBefehl(l[size_t(i)], l[size_t(j)]))
+            if (belegt(l, j) && gleicherBefehl(l[size_t(i)], l[size_t(j)]))
                 DelRouteElement(r, s, j);
     }
 }
@@ -198,7 +203,7 @@ void Make_new_FS(int r)
     for (int t = Befehlsart::Ausleuchtung; t <= Befehlsart::Hauptsignal2; ++t)
         for (int e = 1; e <= BefehlMax; ++e) {
             RouteBefehl kopie;
-            if (!befehlBelegt(satz, e) || satz[size_t(e)][Befehl::Befehlsart] != t || !freigabeBefehl(r, e, kopie))
+            if (!belegt(satz, e) || satz[size_t(e)][Befehl::Befehlsart] != t || !freigabeBefehl(r, e, kopie))
                 continue;
             ++k;
             freigabe[size_t(k)] = kopie;

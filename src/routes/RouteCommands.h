@@ -17,8 +17,8 @@ enum : int16_t {
 };
 } // namespace Befehlsart
 
-// Is slot e of the list in use (both links non-zero)? False for e outside 1..100.
-bool befehlBelegt(const std::array<RouteBefehl, BefehlMax + 1>& liste, int e);
+// Is slot e of list s of route r in use (both links non-zero)? False for e outside 1..100.
+bool befehlBelegt(int r, int s, int e);
 
 // First / last command of list s of route r: the lowest used slot whose
 // Vorgaenger / Nachfolger is 65535; -1 when the list is empty.
