@@ -83,9 +83,7 @@ private slots:
         QTest::addColumn<QList<int>>("befehl");   // type, column, row, Wert, Zustand, LNCVNr
         QTest::addColumn<QList<int>>("worte");
         QTest::newRow("turnout green") << 0 << QList<int>{2, 2, 3, 0, 1, 11} << QList<int>{1009, 12341};
-        QTest::newRow("illumination") << 0 << QList<int>{1, 2, 3, 0, 1, 0} << QList<int>{1009, 3021};
         QTest::newRow("distant signal, second address") << 0 << QList<int>{4, 4, 1, 0, 0, 32} << QList<int>{1009, 3110};
-        QTest::newRow("shunting signal") << 0 << QList<int>{6, 4, 1, 0, 1, 33} << QList<int>{1009, 3201};
         QTest::newRow("main signal 2, own address") << 0 << QList<int>{8, 4, 1, 55, 1, 31} << QList<int>{1009, 551};
         QTest::newRow("distant signal link") << 0 << QList<int>{5, 4, 1, 6, 1, 31} << QList<int>{1009, 3004, 7774};
         QTest::newRow("link, release copy") << 1 << QList<int>{5, 4, 1, 6, 1, -2} << QList<int>{2008, 4, 7774};

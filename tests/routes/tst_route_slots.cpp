@@ -25,7 +25,7 @@ private slots:
         pult.aufbauen();
         TestDesk::setzen(4, 1, I::Signal);
         TestDesk::setzen(7, 2, I::Signal, {39, 4561});        // destination key
-        TestDesk::setzen(8, 3, I::Weiche, {13, 4095, 22, 17}); // release feedback
+        TestDesk::setzen(8, 3, I::Weiche, {13, 4095});          // release feedback
     }
 
     // Destination (direct or the key's LNCV), set command, release feedback
@@ -42,9 +42,6 @@ private slots:
         QTest::newRow("linked key and feedback, 4095 occupied")
             << QList<int>{7, 2, 0, 0, 39} << QList<int>{8, 3, 0, 3, 13} << QList<int>{4095, 3, 4095, 2}
             << QList<int>{4561, 40953, 40953, 40952};
-        QTest::newRow("feedback LNCV is a plain address")
-            << QList<int>{7, 2, 0, 0, 39} << QList<int>{8, 3, 0, 2, 22} << QList<int>{1, 0, 2, 1}
-            << QList<int>{4561, 10, 172, 21};
     }
 
     void slotWords()
@@ -150,28 +147,6 @@ private slots:
         TestDesk::setzen(5, 5, I::Leer);
         DelFS(1);
         QCOMPARE(TestDesk::feld(5, 5), LeerFeld);
-    }
-
-    // After the destination key's or the feedback's address changes, a refresh
-    // brings the new values into every route linked to them.
-    void refreshFollowsLinkedAddresses()
-    {
-        TestDesk::setzen(6, 6, I::Signal);
-        for (int r = 0; r < 2; ++r) {
-            Fahrstrasse& fs = T::route(r, r == 0 ? 4 : 6, r == 0 ? 1 : 6, 100 + r, 3, 100 + r, 2);
-            fs.Ziel = {7, 2, 0, 0, 39};
-            fs.Aufloesen = {8, 3, 0, 3, 13};
-            QCOMPARE(NeueFSin54660(r), 0);
-        }
-        TestDesk::feld(7, 2).LNCV[39] = 880;
-        TestDesk::feld(8, 3).LNCV[13] = 12;
-        RefreshFSin54660();
-        QCOMPARE(slotLncvs(4, 1, 0), QList<int>({880, 1003, 123, 1002}));
-        QCOMPARE(slotLncvs(6, 6, 0), QList<int>({880, 1013, 123, 1012}));
-        FSAnzahl = -1;
-        TestDesk::feld(7, 2).LNCV[39] = 990;
-        RefreshFSin54660();
-        QCOMPARE(TestDesk::lncv(4, 1, 41), 880);
     }
 };
 

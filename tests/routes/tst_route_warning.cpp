@@ -5,7 +5,6 @@
 #include "routes/RouteWarning.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -42,16 +41,6 @@ private slots:
         FSAnzahl = 0;
         FSWarnungAus = 0;
         form()->NotChk->setChecked(false);
-    }
-
-    void textsOfTheDialog()
-    {
-        QCOMPARE(form()->windowTitle(), QString("Warnung!"));
-        QCOMPARE(form()->Label1->text(), QString("Durch diese Operation können die bestehenden Fahrstraßen ungültig "
-                                                 "werden und müssen gelöscht und neu festgelegt werden."));
-        QCOMPARE(form()->NotChk->text(), QString("diese Meldung nicht mehr anzeigen"));
-        QCOMPARE(form()->Button[0]->text(), QString("Abbruch"));
-        QCOMPARE(form()->Button[1]->text(), QString("Ausführen"));
     }
 
     void answers_data()
