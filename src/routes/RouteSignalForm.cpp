@@ -24,14 +24,6 @@
 namespace {
 enum Gruppe { HSRG1, HSRG2, VSRG1, VSRG2, RSRG, ZSRG };
 
-QLabel* adressLabel(QWidget* eltern, const QString& name)
-{
-    auto* l = new QLabel(eltern);
-    l->setObjectName(name);
-    l->setMinimumWidth(40);
-    return l;
-}
-
 QGroupBox* rahmen(QWidget* eltern, const QString& name, const QString& titel = {})
 {
     auto* r = new QGroupBox(titel, eltern);
@@ -56,37 +48,23 @@ int wort(int x, int y, int n)
 Fst_SBest_Form::Fst_SBest_Form() : FstSchrittDialog(QStringLiteral("Fst_SBest_Form"), 3, QStringLiteral("Signalsekment"))
 {
     auto rotGruen = [this](Gruppe g, QWidget* eltern, const QString& name, std::array<QRadioButton*, 2>& knoepfe,
-                           QHBoxLayout* reihe) {
-        gruppen[g] = new QButtonGroup(this);
-        const QString texte[2] = {QStringLiteral("ROT"), QStringLiteral("GRÜN")};
-        for (int i = 0; i < 2; ++i) {
-            knoepfe[size_t(i)] = new QRadioButton(texte[i], eltern);
-            knoepfe[size_t(i)]->setObjectName(QStringLiteral("%1(%2)").arg(name).arg(i));
-            gruppen[g]->addButton(knoepfe[size_t(i)], i);
-            reihe->addWidget(knoepfe[size_t(i)]);
-        }
-    };
+                           QHBoxLayout* reihe) { gruppen[g] = FstTeile::rotGruen(eltern, name, knoepfe, reihe); };
     auto* raster = new QGridLayout(this);
-    Fst_Img = new QLabel(this);
-    Fst_Img->setObjectName(QStringLiteral("Fst_Img"));
-    Fst_Img->setFixedSize(84, 54);
-    Fst_Img->setScaledContents(true);
-    Fst_Img->setFrameShape(QFrame::Box);
+    Fst_Img = FstTeile::bild(this);
     raster->addWidget(Fst_Img, 0, 0, Qt::AlignLeft);
     raster->addWidget(new QLabel(QStringLiteral("In Fahrstraße übernehmen"), this), 0, 1, Qt::AlignBottom);
 
     HS_Frame = rahmen(this, QStringLiteral("HS_Frame"), QStringLiteral("Hauptsignal:"));
     auto* hs = new QVBoxLayout(HS_Frame);
     auto* hs1 = new QHBoxLayout;
-    HSAdr1_Lbl = adressLabel(HS_Frame, QStringLiteral("HSAdr1_Lbl"));
+    HSAdr1_Lbl = FstTeile::adresse(HS_Frame, QStringLiteral("HSAdr1_Lbl"));
     hs1->addWidget(HSAdr1_Lbl);
     rotGruen(HSRG1, HS_Frame, QStringLiteral("HSRG1_Opt"), HSRG1_Opt, hs1);
     auto* hs2 = new QHBoxLayout;
     HSMherb_Chk = new QCheckBox(QStringLiteral("mehrbegriffig"), HS_Frame);
     HSMherb_Chk->setObjectName(QStringLiteral("HSMherb_Chk"));
     connect(HSMherb_Chk, &QCheckBox::toggled, this, &Fst_SBest_Form::HSMherb_Chk_Click);
-    HSAdr2_Txt = zahlBox(this, QStringLiteral("HSAdr2_Txt"), 2047);
-    HSAdr2_Txt->setProperty("maximum", 2047);
+    HSAdr2_Txt = FstTeile::zahl(this, QStringLiteral("HSAdr2_Txt"), 2047);
     HS2Opt_Frame = rahmen(HS_Frame, QStringLiteral("HS2Opt_Frame"));
     auto* hs2opt = new QHBoxLayout(HS2Opt_Frame);
     rotGruen(HSRG2, HS2Opt_Frame, QStringLiteral("HSRG2_Opt"), HSRG2_Opt, hs2opt);
@@ -101,19 +79,19 @@ Fst_SBest_Form::Fst_SBest_Form() : FstSchrittDialog(QStringLiteral("Fst_SBest_Fo
     auto* vs = new QVBoxLayout(VS_Frame);
     VSAdr_Frame = rahmen(VS_Frame, QStringLiteral("VSAdr_Frame"));
     auto* vsAdr = new QHBoxLayout(VSAdr_Frame);
-    VSAdr1_Lbl = adressLabel(VSAdr_Frame, QStringLiteral("VSAdr1_Lbl"));
+    VSAdr1_Lbl = FstTeile::adresse(VSAdr_Frame, QStringLiteral("VSAdr1_Lbl"));
     vsAdr->addWidget(VSAdr1_Lbl);
     rotGruen(VSRG1, VSAdr_Frame, QStringLiteral("VSRG1_Opt"), VSRG1_Opt, vsAdr);
     VS2Opt_Frame = rahmen(VSAdr_Frame, QStringLiteral("VS2Opt_Frame"));
     auto* vs2 = new QHBoxLayout(VS2Opt_Frame);
-    VSAdr2_Lbl = adressLabel(VS2Opt_Frame, QStringLiteral("VSAdr2_Lbl"));
+    VSAdr2_Lbl = FstTeile::adresse(VS2Opt_Frame, QStringLiteral("VSAdr2_Lbl"));
     vs2->addWidget(VSAdr2_Lbl);
     rotGruen(VSRG2, VS2Opt_Frame, QStringLiteral("VSRG2_Opt"), VSRG2_Opt, vs2);
     vsAdr->addWidget(VS2Opt_Frame);
     VSAuto_Frame = rahmen(VS_Frame, QStringLiteral("VSAuto_Frame"), QStringLiteral("zugehöriges Hauptsignal x,y :"));
     auto* vsAuto = new QHBoxLayout(VSAuto_Frame);
     for (int i = 0; i < 2; ++i) {
-        VSAutoAdr_Lbl[size_t(i)] = adressLabel(VSAuto_Frame, QStringLiteral("VSAutoAdr_Lbl(%1)").arg(i));
+        VSAutoAdr_Lbl[size_t(i)] = FstTeile::adresse(VSAuto_Frame, QStringLiteral("VSAutoAdr_Lbl(%1)").arg(i));
         vsAuto->addWidget(VSAutoAdr_Lbl[size_t(i)]);
     }
     VSAuto_Cmd = new QPushButton(QStringLiteral("Festlegen"), VSAuto_Frame);
@@ -129,7 +107,7 @@ Fst_SBest_Form::Fst_SBest_Form() : FstSchrittDialog(QStringLiteral("Fst_SBest_Fo
                        const QString& optName, std::array<QRadioButton*, 2>& opt) {
         QGroupBox* r = rahmen(this, name, titel);
         auto* reihe = new QHBoxLayout(r);
-        adresse = adressLabel(r, adrName);
+        adresse = FstTeile::adresse(r, adrName);
         reihe->addWidget(adresse);
         rotGruen(g, r, optName, opt, reihe);
         return r;
@@ -145,8 +123,8 @@ Fst_SBest_Form::Fst_SBest_Form() : FstSchrittDialog(QStringLiteral("Fst_SBest_Fo
     auto* ausl = new QGridLayout(Ausl_Frame);
     ausl->addWidget(new QLabel(QStringLiteral("Ausleuchtung Schiene rechts:"), Ausl_Frame), 0, 0);
     ausl->addWidget(new QLabel(QStringLiteral("Ausleuchtung Schiene links:"), Ausl_Frame), 1, 0);
-    AuslAdr1_Lbl = adressLabel(Ausl_Frame, QStringLiteral("AuslAdr1_Lbl"));
-    AuslAdr2_Lbl = adressLabel(Ausl_Frame, QStringLiteral("AuslAdr2_Lbl"));
+    AuslAdr1_Lbl = FstTeile::adresse(Ausl_Frame, QStringLiteral("AuslAdr1_Lbl"));
+    AuslAdr2_Lbl = FstTeile::adresse(Ausl_Frame, QStringLiteral("AuslAdr2_Lbl"));
     ausl->addWidget(AuslAdr1_Lbl, 0, 1);
     ausl->addWidget(AuslAdr2_Lbl, 1, 1);
     Ausl1_Chk = benutzen(Ausl_Frame, QStringLiteral("Ausl1_Chk"));

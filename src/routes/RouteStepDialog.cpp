@@ -1,10 +1,15 @@
 #include "routes/RouteStepDialog.h"
 
+#include "config/ModuleDialogFields.h"
+#include "core/CatalogueState.h"
 #include "core/DialogFields.h"
 #include "core/MainWindow.h"
 #include "routes/RouteStepState.h"
 
 #include <QBoxLayout>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QRadioButton>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -151,3 +156,41 @@ void FstSchrittDialog::showEvent(QShowEvent* e)
     PosTimer.start();
     AbbruchDialog::showEvent(e);
 }
+
+namespace FstTeile {
+QLabel* adresse(QWidget* eltern, const QString& name)
+{
+    auto* l = benannt(new QLabel(eltern), name);
+    l->setMinimumWidth(40);
+    return l;
+}
+
+QLineEdit* zahl(FstSchrittDialog* dialog, const QString& name, double maximum)
+{
+    QLineEdit* box = zahlBox(dialog, name, maximum);
+    box->setProperty("maximum", maximum);
+    return box;
+}
+
+QLabel* bild(QWidget* eltern)
+{
+    auto* b = benannt(new QLabel(eltern), QStringLiteral("Fst_Img"));
+    b->setFixedSize(FeldBreite, FeldHoehe);
+    b->setScaledContents(true);
+    b->setFrameShape(QFrame::Box);
+    return b;
+}
+
+QButtonGroup* rotGruen(QWidget* eltern, const QString& name, std::array<QRadioButton*, 2>& knoepfe, QBoxLayout* reihe)
+{
+    auto* gruppe = new QButtonGroup(eltern);
+    const QString texte[2] = {QStringLiteral("ROT"), QStringLiteral("GRÜN")};
+    for (int i = 0; i < 2; ++i) {
+        knoepfe[size_t(i)] = benannt(new QRadioButton(texte[i], eltern), QStringLiteral("%1(%2)").arg(name).arg(i));
+        gruppe->addButton(knoepfe[size_t(i)], i);
+        if (reihe)
+            reihe->addWidget(knoepfe[size_t(i)]);
+    }
+    return gruppe;
+}
+} // namespace FstTeile

@@ -3,7 +3,13 @@
 
 #include <QTimer>
 
+#include <array>
+
 class QBoxLayout;
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
 class QPushButton;
 class QSpacerItem;
 
@@ -58,3 +64,24 @@ FstSchrittDialog* fstSchrittDialog(int code);
 
 // Hides every step dialog (the wizard or a change ended).
 void alleSchrittDialogeVerbergen();
+
+// Building blocks of the step dialogs.
+namespace FstTeile {
+template <typename T>
+T* benannt(T* w, const QString& name)
+{
+    w->setObjectName(name);
+    return w;
+}
+// An address label with room for four digits.
+QLabel* adresse(QWidget* eltern, const QString& name);
+// A number box that takes digits only and is range-checked against `maximum`
+// while it is shown (FstSchrittDialog::boxenPruefen).
+QLineEdit* zahl(FstSchrittDialog* dialog, const QString& name, double maximum);
+// The element picture "Fst_Img", one desk cell in size.
+QLabel* bild(QWidget* eltern);
+// Options "ROT" and "GRÜN" named name(0) and name(1) in one exclusive group
+// (ids 0 and 1), added to `reihe` when one is given.
+QButtonGroup* rotGruen(QWidget* eltern, const QString& name, std::array<QRadioButton*, 2>& knoepfe,
+                       QBoxLayout* reihe = nullptr);
+} // namespace FstTeile

@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+using namespace FstTeile;
+
 namespace {
 template <typename D>
 D& instanz()
@@ -27,40 +29,6 @@ D& instanz()
     return *dialog;
 }
 
-QLabel* benannt(QLabel* l, const QString& name)
-{
-    l->setObjectName(name);
-    return l;
-}
-
-// A pair of options "ROT" / "GRÜN" named name(0), name(1) in an exclusive group.
-QButtonGroup* rotGruen(QWidget* eltern, const QString& name, std::array<QRadioButton*, 2>& knoepfe)
-{
-    auto* gruppe = new QButtonGroup(eltern);
-    const QString texte[2] = {QStringLiteral("ROT"), QStringLiteral("GRÜN")};
-    for (int i = 0; i < 2; ++i) {
-        knoepfe[size_t(i)] = new QRadioButton(texte[i], eltern);
-        knoepfe[size_t(i)]->setObjectName(QStringLiteral("%1(%2)").arg(name).arg(i));
-        gruppe->addButton(knoepfe[size_t(i)], i);
-    }
-    return gruppe;
-}
-
-QLineEdit* zahlFeld(QWidget* dialog, const QString& name, double maximum)
-{
-    QLineEdit* box = zahlBox(dialog, name, maximum);
-    box->setProperty("maximum", maximum);
-    return box;
-}
-
-QLabel* bildFeld(QWidget* eltern)
-{
-    auto* bild = benannt(new QLabel(eltern), QStringLiteral("Fst_Img"));
-    bild->setFixedSize(FeldBreite, FeldHoehe);
-    bild->setScaledContents(true);
-    bild->setFrameShape(QFrame::Box);
-    return bild;
-}
 } // namespace
 
 void elementBildZeigen(QLabel* bild, int x, int y)
@@ -116,7 +84,7 @@ Fst_RBest_Form::Fst_RBest_Form()
                                       Anl_ohne_RM_Frame),
                            QStringLiteral("Label1")),
                    0, 0, 1, 4);
-    RadrTxt = zahlFeld(this, QStringLiteral("RadrTxt"), 4095);
+    RadrTxt = zahl(this, QStringLiteral("RadrTxt"), 4095);
     statGruppe = new QButtonGroup(this);
     anl->addWidget(RadrTxt, 1, 0);
     for (int i = 0; i < 2; ++i) {
@@ -130,7 +98,7 @@ Fst_RBest_Form::Fst_RBest_Form()
                                       Anl_ohne_RM_Frame),
                            QStringLiteral("Label2")),
                    2, 0, 1, 4);
-    PauseTxt = zahlFeld(this, QStringLiteral("PauseTxt"), 255);
+    PauseTxt = zahl(this, QStringLiteral("PauseTxt"), 255);
     anl->addWidget(PauseTxt, 3, 0);
     anl->addWidget(benannt(new QLabel(QStringLiteral("in Sek."), Anl_ohne_RM_Frame), QStringLiteral("Label3")), 3, 1, 1, 2);
 
@@ -207,15 +175,14 @@ Fst_ZBest_Form::Fst_ZBest_Form()
 Fst_WBest_Form::Fst_WBest_Form() : FstSchrittDialog(QStringLiteral("Fst_WBest_Form"), 5, QStringLiteral("Weichensekment"))
 {
     auto* layout = new QVBoxLayout(this);
-    Fst_Img = bildFeld(this);
+    Fst_Img = bild(this);
     layout->addWidget(Fst_Img, 0, Qt::AlignHCenter);
     auto antrieb = [this](int n, QLabel*& adresse, std::array<QRadioButton*, 2>& rg) {
         auto* frame = new QGroupBox(QStringLiteral("Antrieb %1:").arg(n), this);
         frame->setObjectName(QStringLiteral("Mag%1Frame").arg(n));
         auto* raster = new QGridLayout(frame);
         raster->addWidget(new QLabel(QStringLiteral("Magnetartikel-Adresse :"), frame), 0, 0);
-        adresse = benannt(new QLabel(frame), QStringLiteral("MagAdr%1Lbl").arg(n));
-        adresse->setMinimumWidth(40);
+        adresse = FstTeile::adresse(frame, QStringLiteral("MagAdr%1Lbl").arg(n));
         raster->addWidget(adresse, 0, 1);
         gruppen[size_t(n - 1)] = rotGruen(frame, QStringLiteral("Mag%1_RG").arg(n), rg);
         raster->addWidget(rg[0], 1, 0);
@@ -250,13 +217,12 @@ Fst_ABest_Form::Fst_ABest_Form()
     : FstSchrittDialog(QStringLiteral("Fst_ABest_Form"), 0, QStringLiteral("Sekment mit Ausleuchtung"))
 {
     auto* layout = new QVBoxLayout(this);
-    Fst_Img = bildFeld(this);
+    Fst_Img = bild(this);
     layout->addWidget(Fst_Img, 0, Qt::AlignHCenter);
     auto* raster = new QGridLayout;
     raster->addWidget(new QLabel(QStringLiteral("In Fahrstraße übernehmen"), this), 0, 2);
     raster->addWidget(new QLabel(QStringLiteral("Ausleuchtung:"), this), 1, 0);
-    AuslAdr_Lbl = benannt(new QLabel(this), QStringLiteral("AuslAdr_Lbl"));
-    AuslAdr_Lbl->setMinimumWidth(40);
+    AuslAdr_Lbl = adresse(this, QStringLiteral("AuslAdr_Lbl"));
     raster->addWidget(AuslAdr_Lbl, 1, 1);
     Incl_Chk = new QCheckBox(QStringLiteral("benutzen"), this);
     Incl_Chk->setObjectName(QStringLiteral("Incl_Chk"));
