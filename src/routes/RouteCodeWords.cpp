@@ -3,6 +3,8 @@
 #include "core/Words.h"
 #include "routes/RouteCommands.h"
 
+#include <algorithm>
+
 namespace {
 constexpr int32_t WortMax = 65535;
 constexpr int32_t CodeKopplung = 4, CodePause = 5, CodeKopf = 6, CodeAufruf = 6;

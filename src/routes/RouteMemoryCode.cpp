@@ -5,6 +5,7 @@
 #include "routes/RouteTable.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 const QString Titel = QStringLiteral("Fahrstraßen für Fahrstraßenspeicher");
