@@ -71,6 +71,9 @@ bool FS_Warnung_Pruefen()
     if (antwortGeber)
         return antwortGeber() == Warnung_Fs_form::Ausfuehren;
     Warnung_Fs_form* form = Warnung_Fs_form::instanz();
+    // Another edit while the warning still waits for its answer is refused.
+    if (form->isVisible())
+        return false;
     form->setProperty("Tag", WartetNoch);
     form->show();
     form->raise();

@@ -20,6 +20,7 @@ class TstRouteWarning : public QObject {
         QTimer::singleShot(0, [=] {
             QVERIFY(form()->isVisible());
             QCOMPARE(form()->property("Tag").toString(), QString("-1"));
+            QVERIFY(!FS_Warnung_Pruefen());   // a second edit meanwhile is refused
             form()->NotChk->setChecked(ankreuzen);
             if (weg == "Ausführen")
                 form()->Button[Warnung_Fs_form::Ausfuehren]->click();
