@@ -74,7 +74,9 @@ int FS_Ziel3TM_Auswahl(int x, int y)
     d.show();
     d.raise();
     d.activateWindow();
-    if (!Warten::bis([] { return ZT3TMTaste != -1; }))
+    // A step dialog answered meanwhile (its cancel) ends the choice as well.
+    Warten::bis([] { return ZT3TMTaste != -1 || FSBestaet != FSAntwort::Warten; });
+    if (ZT3TMTaste == -1)
         ZT3TMTaste = Abbruch;
     d.hide();
     return ZT3TMTaste;

@@ -22,5 +22,6 @@ Fst_ZT_3TM_Form& FstZT3TM();
 
 // Lets the user pick one key of the 3-button segment on desk field (x, y):
 // only keys whose function is "destination key" can be chosen. Shows the
-// dialog next to the field, waits for the answer and returns 0..2, or 3 for cancel.
+// dialog next to the field, waits for the answer and returns 0..2, or 3 for
+// cancel (also when the waiting step dialog was cancelled meanwhile).
 int FS_Ziel3TM_Auswahl(int x, int y);

@@ -416,6 +416,15 @@ private slots:
                            "3 Tasten Segment angewählt!|0"}
             << QList<int>{1, 2, 0, 0, 0};
 
+        QTest::newRow("cancelling the destination step closes the open key choice")
+            << Skript([](WizardUser& u) {
+                   nameUndStart(u);
+                   u.klick(7, 4, &FstGBest());
+                   u.tun(&FstZT3TM(), [] {});
+                   u.knopf(&FstGBest(), "Abbruch_Cmd");
+               })
+            << -1 << QStringList{frage} << QStringList() << QList<int>();
+
         QTest::newRow("incomplete release choices repeat; frame close, Ja clears the route slot")
             << Skript([](WizardUser& u) {
                    bisZurFreigabe(u);
@@ -509,6 +518,7 @@ private slots:
             QCOMPARE(slotWorte(1, 2, 0), (QList<int>{TestDesk::lncv(1, 2, 45), 0, 0, 0}));
         for (int code = 0; code < 7; ++code)
             QVERIFY(!fstSchrittDialog(code)->isVisible());
+        QVERIFY(!FstZT3TM().isVisible());
     }
 
     // The route editor runs single steps of an existing route: a new name
