@@ -20,6 +20,7 @@
 #include "platform/MsgBox.h"
 #include "platform/Wait.h"
 #include "project/ProgramConfig.h"
+#include "routes/RouteEditor.h"
 #include "routes/RouteTable.h"
 
 #include <QLabel>
@@ -51,6 +52,7 @@ void hauptfensterZeigen()
     grundeinstellungenAnmelden();
     moduleDialogeAnmelden();
     adressNummerierungAnmelden();
+    routenDialogeAnmelden();
     LN_starten(fenster);
     hilfeTasteAnmelden();
     fenster->show();

@@ -1,0 +1,307 @@
+#include "core/DialogLaunchers.h"
+#include "core/MainWinState.h"
+#include "platform/Wait.h"
+#include "project/ProjectFileLoad.h"
+#include "project/ProjectFileSave.h"
+#include "routes/RouteEditor.h"
+#include "routes/RouteEditorModel.h"
+#include "routes/RouteMemoryCode.h"
+#include "routes/UserCommandDialog.h"
+#include "EditorTestDesk.h"
+#include "WizardUser.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+using namespace EditorTestDesk;
+using Befehle = QList<QList<int>>;
+using Aktion = std::function<void(Fst_UBest_Form&)>;
+using Skript = std::function<void(WizardUser&)>;
+
+namespace {
+QStringList zeilen(int r, int s, QList<int>* werte = nullptr)
+{
+    QStringList t;
+    for (const FstZeile& z : fstListenZeilen(r, s)) {
+        t << z.text;
+        if (werte)
+            *werte << z.wert;
+    }
+    return t;
+}
+
+QStringList aktiveKnoepfe()
+{
+    QStringList k;
+    for (QPushButton* b : FstEdit().findChildren<QPushButton*>())
+        if (b->isEnabled())
+            k << b->objectName();
+    k.sort();
+    return k;
+}
+
+QList<int> code(int von, int bis)
+{
+    QList<int> w;
+    for (int n = von; n <= bis; ++n)
+        w << Int_to_UWord(FSSpeicher[0].LNCV[size_t(n)]);
+    return w;
+}
+} // namespace
+
+class TestRouteEditor : public QObject {
+    Q_OBJECT
+    Meldungen meldungen{Msg::Ok};
+    QTemporaryDir projekt;
+
+    // Runs the editor session `skript` until the user is done.
+    void sitzung(const Skript& skript)
+    {
+        WizardUser u;
+        skript(u);
+        dialogZeigen(Dialog::Fst_Edit_Form);
+        Warten::bis([&] { return u.aktionen.isEmpty(); });
+        QVERIFY2(!u.haengt, "the script could not go on");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        echtenKatalogLaden();
+        routenDialogeAnmelden();
+    }
+
+    void init()
+    {
+        PultVerz = projekt.path() + "/";
+        PultDatei = "Test.plt";
+        aufbauen();
+        meldungen.neu(Msg::Ok);
+    }
+
+    void showsRouteLineByLine()
+    {
+        QList<int> werte;
+        QCOMPARE(zeilen(0, 0, &werte),
+                 QStringList({"Name       :Abc", "Starttaste : X= 01 Y= 01 Fahrstr.Nr.: 01",
+                              "Zieltaste  : X= 04 Y= 01 Adr: 0030 grün   ", "Auflösen   : X= 02 Y= 01 Adr: 0500 frei   ",
+                              "LocoNet-Kom. für den Fahrstraßenaufruf: ", "    1000 besetzt", "Route :",
+                              " X= Y= Befehlsdaten:", " 02 01               Weiche schalten,  Adr.= 0010 rot    ",
+                              " 03 01         Hauptsignal schalten, 1.Adr.= 0120 grün   "}));
+        QCOMPARE(werte, (QList<int>{-1, -2, -3, -4, -5, -5, 0, 0, 1, 2}));
+        QCOMPARE(zeilen(0, 1).mid(5), QStringList({"    1000 frei   ", "Route :", " X= Y= Befehlsdaten:",
+                                                   " 03 01         Hauptsignal schalten, 1.Adr.= 0120 rot    "}));
+        QCOMPARE(zeilen(1, 0).mid(1, 3), QStringList({"Starttaste : X= 03 Y= 01 Fahrstr.Nr.: 01",
+                                                      "Zieltaste  : X= 04 Y= 01 Adr: 0031 rot    ",
+                                                      "Auflösen   : X= 00 Y= 00 Adr: 0700 besetzt"}));
+        QCOMPARE(fstComboEintraege(), QStringList({"Abc - Festlegen", "Abc - Auflösen", "Süd - Festlegen", "Süd - Auflösen"}));
+    }
+
+    void userCommandTypes_data()
+    {
+        QTest::addColumn<int>("art");
+        QTest::addColumn<int>("zustand");
+        QTest::addColumn<QString>("wert");
+        QTest::addColumn<QList<int>>("befehl");   // Wert, Zustand, Befehlsart; empty = refused
+        QTest::addColumn<QString>("text");
+
+        auto neu = [](const char* n, int art, int z, const char* w, QList<int> b, const char* t = "") {
+            QTest::newRow(n) << art << z << QString(w) << b << QString(t);
+        };
+        neu("accessory 2047 green", 0, 1, "2047", {2047, 1, 21}, "    Benutzer:Magnetartikelbef.  Adr.= 2047 grün   ");
+        neu("accessory 2048", 0, 1, "2048", {});
+        neu("accessory without state", 0, -1, "5", {});
+        neu("accessory with a state it does not offer", 0, 2, "5", {});
+        neu("feedback 4095 occupied", 1, 1, "4095", {4095, 3, 22}, "    Benutzer:Rückmeldebefehl    Adr.= 4095 belegt ");
+        neu("feedback 4096", 1, 0, "4096", {});
+        neu("pause 255 without state", 2, -1, "255", {255, 0, 23}, "    Benutzer:Pause einfügen           0255 s");
+        neu("pause 5", 2, -1, "5", {5, 0, 23}, "    Benutzer:Pause einfügen           0005 s");
+        neu("pause 256", 2, -1, "256", {});
+        neu("route call on free", 3, 0, "4095", {4095, 0, 24}, "    Benutzer:Fahrst.per frei aufrufen 4095(Rückm.adr.)");
+        neu("route call on occupied", 3, 1, "12", {12, 1, 24}, "    Benutzer:Fahrst.per belegt aufruf.0012(Rückm.adr.)");
+        neu("route call 4096", 3, 1, "4096", {});
+        neu("route number 255", 4, 1, "255", {255, 1, 25}, "    Benutzer:Fahrstraßennummer:       0255");
+        neu("lock route", 4, 2, "7", {7, 2, 25}, "    Benutzer:Fahrstraße verriegeln:   0007");
+        neu("unlock route", 4, 0, "7", {7, 0, 25}, "    Benutzer:Fahrstraße entriegeln:   0007");
+        neu("route number 256", 4, 1, "256", {});
+        neu("no type", -1, 0, "1", {});
+    }
+
+    void userCommandTypes()
+    {
+        QFETCH(int, art);
+        QFETCH(int, zustand);
+        QFETCH(QString, wert);
+        QFETCH(QList<int>, befehl);
+        QFETCH(QString, text);
+        const NutzerEingabe eingabe{art, zustand, wert};
+        QCOMPARE(nutzerEingabeGueltig(eingabe), !befehl.isEmpty());
+        if (befehl.isEmpty())
+            return;
+        const int e = FindNewRouteElement(1, 0);
+        Get_UBest_Form_Values(1, 0, e, eingabe);
+        const RouteBefehl& b = FSDaten[1].Route[0][size_t(e)];
+        QCOMPARE((QList<int>{b[0], b[1], b[2], b[3], b[4], b[5]}), (QList<int>{0, 0, befehl[0], befehl[1], befehl[2], -1}));
+        QCOMPARE(zeilen(1, 0).last(), " -- -- " + text);
+        const NutzerEingabe zurueck = Put_UBest_Form_Values(1, 0, e);
+        QCOMPARE((QList<int>{zurueck.art, zurueck.zustand}), (QList<int>{art, art == 2 ? -1 : zustand}));
+        QCOMPARE(zurueck.wert, wert);
+    }
+
+    void userCommandDialog_data()
+    {
+        QTest::addColumn<Aktion>("aktion");
+        QTest::addColumn<bool>("okAn");
+        QTest::addColumn<int>("antwort");     // FSBestaet after OK (cancel for the frame)
+        auto art = [](int i) { return [i](Fst_UBest_Form& d) { d.BefehlsartOpt[size_t(i)]->click(); }; };
+        auto tippen = [](const char* t) { return [t](Fst_UBest_Form& d) { d.AdrTxt->setText(t); }; };
+        auto zustand = [](int i) { return [i](Fst_UBest_Form& d) { d.ZustandOpt[size_t(i)]->click(); }; };
+        auto folge = [](QList<Aktion> a) { return Aktion([a](Fst_UBest_Form& d) { for (const Aktion& x : a) x(d); }); };
+
+        QTest::newRow("nothing chosen") << Aktion([](Fst_UBest_Form&) {}) << true << 0;
+        QTest::newRow("accessory without state") << folge({art(0), tippen("5")}) << true << 0;
+        QTest::newRow("pause without state") << folge({art(2), tippen("3")}) << true << 1;
+        QTest::newRow("300 after switching from feedback to pause")
+            << folge({art(1), tippen("300"), zustand(0), art(2)}) << false << 0;
+        QTest::newRow("300 after switching from route number to feedback")
+            << folge({art(4), tippen("300"), zustand(1), art(1), zustand(1)}) << true << 1;
+        QTest::newRow("lock option hidden by the accessory type")
+            << folge({art(4), tippen("3"), zustand(2), art(0)}) << true << 0;
+        QTest::newRow("frame close") << folge({art(2), [](Fst_UBest_Form& d) { d.close(); }}) << true << 2;
+    }
+
+    void userCommandDialog()
+    {
+        QFETCH(Aktion, aktion);
+        QFETCH(bool, okAn);
+        QFETCH(int, antwort);
+        Fst_UBest_Form& d = FstUBest();
+        FSBestaet = FSAntwort::Warten;
+        d.zeigen({});
+        QVERIFY(!d.AdrTxt->isVisibleTo(&d));
+        aktion(d);
+        for (QRadioButton* o : d.ZustandOpt)
+            QVERIFY(!o->isChecked() || o->isVisibleTo(&d));
+        QCOMPARE(d.OK_But->isEnabled(), okAn);
+        if (d.isVisible())
+            d.OK_But->click();
+        QCOMPARE(int(FSBestaet), antwort);
+        QCOMPARE(d.isVisible(), antwort == 0);
+        d.hide();
+    }
+
+    void movesCommands_data()
+    {
+        QTest::addColumn<QList<int>>("zuege");     // slot, then 1 up / 0 down, repeated
+        QTest::addColumn<QList<bool>>("bewegt");
+        QTest::addColumn<QList<int>>("kette");
+        QTest::newRow("first up") << QList<int>{1, 1} << QList<bool>{false} << QList<int>{1, 2, 3, 4};
+        QTest::newRow("last down") << QList<int>{4, 0} << QList<bool>{false} << QList<int>{1, 2, 3, 4};
+        QTest::newRow("first down") << QList<int>{1, 0} << QList<bool>{true} << QList<int>{2, 1, 3, 4};
+        QTest::newRow("last up") << QList<int>{4, 1} << QList<bool>{true} << QList<int>{1, 2, 4, 3};
+        QTest::newRow("down and up again") << QList<int>{2, 0, 2, 1} << QList<bool>{true, true} << QList<int>{1, 2, 3, 4};
+        QTest::newRow("to the front") << QList<int>{3, 1, 3, 1} << QList<bool>{true, true} << QList<int>{3, 1, 2, 4};
+        QTest::newRow("free slot") << QList<int>{7, 1} << QList<bool>{false} << QList<int>{1, 2, 3, 4};
+    }
+
+    void movesCommands()
+    {
+        QFETCH(QList<int>, zuege);
+        QFETCH(QList<bool>, bewegt);
+        QFETCH(QList<int>, kette);
+        for (int p = 1; p <= 4; ++p)
+            Get_UBest_Form_Values(1, 0, FindNewRouteElement(1, 0), {2, -1, QString::number(p)});
+        const auto vorher = FSDaten[1].Route[0];
+        for (qsizetype i = 0; i < zuege.size(); i += 2)
+            QCOMPARE(fstBefehlVerschieben(1, 0, zuege[i], zuege[i + 1] == 1), bewegt[i / 2]);
+        const std::vector<int> ist = RouteKette(1, 0);
+        QCOMPARE(QList<int>(ist.begin(), ist.end()), kette);
+        QCOMPARE(FirstRouteIdx(1, 0), kette.first());
+        QCOMPARE(LastRouteIdx(1, 0), kette.last());
+        if (kette == QList<int>{1, 2, 3, 4})
+            QVERIFY(FSDaten[1].Route[0] == vorher);
+    }
+
+    void editsARouteAndRebuildsItsCode()
+    {
+        QStringList offen;
+        sitzung([&](WizardUser& u) {
+            QWidget* ed = &FstEdit();
+            u.tun(ed, [&] {
+                offen << aktiveKnoepfe().join(",") << FstEdit().FstAnzLbl->text();
+                QVERIFY(FSinArbeit);
+                FstEdit().Fst_Combo_Click(1);
+                offen << aktiveKnoepfe().join(",");
+                FstEdit().Fst_Combo_Click(0);
+                FstEdit().Fst_List->setCurrentRow(8);
+            });
+            // The turnout turns green.
+            u.knopf(ed, "Fst_Chge");
+            u.tun(&FstWChge(), [&] { offen << FstWChge().MagAdrLbl->text(); });
+            u.waehlen(&FstWChge(), "Mag_RG(1)");
+            u.knopf(&FstWChge(), "OK_But");
+            // The main signal moves to the front and stays selected.
+            u.tun(ed, [] { FstEdit().Fst_List->setCurrentRow(9); });
+            u.knopf(ed, "Fst_Versch(1)");
+            u.tun(ed, [&] { offen << QString::number(FstEdit().Fst_List->currentRow()); });
+            // A user accessory command is appended, the turnout deleted.
+            u.knopf(ed, "FS_AllgKmd");
+            u.knopf(&FstUBest(), "BefehlsartOpt(0)");
+            u.tippen(&FstUBest(), "AdrTxt", "5");
+            u.waehlen(&FstUBest(), "ZustandOpt(1)");
+            u.knopf(&FstUBest(), "OK_But");
+            u.tun(ed, [] { FstEdit().Fst_List->setCurrentRow(9); });
+            u.knopf(ed, "Fst_Clr");
+            u.schliessen(ed);
+        });
+        QCOMPARE(offen, QStringList({"FST_ClrAll,OK_But", "2", "FST_ClrAll,FS_AllgKmd,Fst_FSClr,OK_But", "10", "8"}));
+        QVERIFY(!FSinArbeit);
+        QVERIFY(!FstEdit().isVisible());
+        for (int runde = 0; runde < 2; ++runde) {
+            QCOMPARE(liste(0, 0), (Befehle{{3, 1, 0, 1, 7, 31}, {0, 0, 5, 1, 21, -1}}));
+            QCOMPARE(slotWorte(1, 1, 0), (QList<int>{301, 10003, 5002, 10002}));
+            QCOMPARE(code(6, 11), (QList<int>{10009, 1201, 51, 10008, 1200, 0}));
+            if (runde == 0) {
+                QVERIFY(Save_plt());
+                PultAufgebaut = false;
+                QVERIFY(Load_plt());
+            }
+        }
+    }
+
+    void deletesRoutes()
+    {
+        QStringList stand;
+        auto notieren = [&] {
+            stand << QString::number(FSAnzahl) + "|" + QString::number(FstEdit().Fst_Combo->count()) + "|"
+                         + FstEdit().FstAnzLbl->text();
+        };
+        meldungen.antworten = {Msg::Abbrechen, Msg::Ok};
+        sitzung([&](WizardUser& u) {
+            QWidget* ed = &FstEdit();
+            u.tun(ed, [] { FstEdit().Fst_Combo_Click(2); });
+            u.knopf(ed, "Fst_FSClr");
+            u.tun(ed, notieren);
+            u.knopf(ed, "FST_ClrAll");
+            u.tun(ed, notieren);
+            u.knopf(ed, "FST_ClrAll");
+            u.tun(ed, notieren);
+            u.escape(ed);
+        });
+        QCOMPARE(stand, QStringList({"0|2|1", "0|2|1", "-1|0|"}));
+        QCOMPARE(meldungen.boxen.size(), 2);
+        QCOMPARE(meldungen.boxen[0].titel, QString("Fahrstraßen löschen"));
+        QCOMPARE(slotWorte(3, 1, 0), (QList<int>{0, 0, 0, 0}));
+        QCOMPARE(slotWorte(1, 1, 0), (QList<int>{0, 0, 0, 0}));
+        QCOMPARE(code(6, 7), (QList<int>{0, 0}));
+        QVERIFY(!FSinArbeit);
+    }
+};
+
+QTEST_MAIN(TestRouteEditor)
+#include "tst_route_editor.moc"
