@@ -2,6 +2,7 @@
 
 #include "core/CatalogueState.h"
 #include "core/MainWindow.h"
+#include "platform/FlexGridView.h"
 #include "platform/Wait.h"
 #include "routes/RouteElementRoles.h"
 #include "routes/RouteStepState.h"
@@ -17,12 +18,17 @@
 namespace {
 constexpr int Abbruch = 3;
 
-// Next to the cell of desk field (x, y) in the address grid, kept on the screen.
+// Just below desk field (x, y) of the address grid, kept on the screen.
 QPoint nebenFeld(const QWidget& dialog, int x, int y)
 {
     const MainWindow* haupt = hauptFensterWidget();
     const QPoint ecke = haupt ? haupt->pos() : QPoint();
     QPoint p(ecke.x() + FeldBreite * x, ecke.y() + FeldHoehe * y + 26 * (y - 1));
+    if (haupt && haupt->PultAdr->isVisible()) {
+        const QRect zelle = haupt->PultAdr->visualRect(haupt->PultAdr->model()->index(3 * y, x));
+        if (zelle.isValid())
+            p = haupt->PultAdr->viewport()->mapToGlobal(zelle.bottomLeft() + QPoint(0, 2));
+    }
     if (const QScreen* schirm = haupt ? haupt->screen() : QGuiApplication::primaryScreen()) {
         const QRect frei = schirm->availableGeometry();
         const QSize groesse = dialog.sizeHint();

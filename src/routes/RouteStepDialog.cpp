@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScreen>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -87,6 +88,13 @@ void FstSchrittDialog::zeigen(bool eigenePosition)
 {
     if (positionBekannt && !isVisible() && !eigenePosition)
         move(gemeinsamePosition);
+    // A larger dialog than the last one moves up or left as far as it needs to stay on the screen.
+    adjustSize();
+    if (const QScreen* schirm = screen()) {
+        const QRect frei = schirm->availableGeometry();
+        move(std::clamp(x(), frei.left(), std::max(frei.left(), frei.right() - width())),
+             std::clamp(y(), frei.top(), std::max(frei.top(), frei.bottom() - height())));
+    }
     show();
     raise();
     activateWindow();
