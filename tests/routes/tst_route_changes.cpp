@@ -1,0 +1,359 @@
+#include "core/BoundElement.h"
+#include "core/DeskMouse.h"
+#include "core/DialogLaunchers.h"
+#include "routes/RouteChanges.h"
+#include "routes/RouteEditor.h"
+#include "routes/RouteSlotDialog.h"
+#include "routes/RouteSignalForm.h"
+#include "routes/RouteStepForms.h"
+#include "EditorTestDesk.h"
+#include "WizardUser.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+using namespace EditorTestDesk;
+using Befehle = QList<QList<int>>;
+using Skript = std::function<void(WizardUser&)>;
+using Vorbereitung = std::function<void()>;
+
+namespace {
+// Slot group g of route 0's board (1,1), slot 3 (tab 2): LNCV 49 + g.
+constexpr int Tab = 2;
+int lncvNr(int g)
+{
+    return fsSlotLncv(Tab) + g;
+}
+
+QStringList titel(const Meldungen& m)
+{
+    QStringList t;
+    for (const MsgBoxAufruf& a : m.boxen)
+        t << a.titel;
+    return t;
+}
+} // namespace
+
+class TestRouteChanges : public QObject {
+    Q_OBJECT
+    Meldungen meldungen{Msg::Ok};
+
+    // Runs `aenderung` while the user does `skript`.
+    void aendern(const Skript& skript, const std::function<void()>& aenderung)
+    {
+        WizardUser u;
+        skript(u);
+        aenderung();
+        u.weiter();
+        QVERIFY2(!u.haengt, "the script could not go on");
+        QVERIFY2(u.aktionen.isEmpty(), "the change ended before the user was done");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        echtenKatalogLaden();
+        routenDialogeAnmelden();
+        schrittDialogeAnlegen();
+    }
+
+    void init()
+    {
+        aufbauen();
+        ChangeEditMode();
+        meldungen.neu(Msg::Ok);
+    }
+
+    void slotDialogValueRanges_data()
+    {
+        QTest::addColumn<int>("g");
+        QTest::addColumn<int>("wort");          // slot word before
+        QTest::addColumn<bool>("okAn");         // OK enabled as loaded
+        QTest::addColumn<QString>("adresse");   // typed afterwards
+        QTest::addColumn<int>("code");          // option chosen afterwards, -1 none
+        QTest::addColumn<int>("gespeichert");   // word stored by OK, -1 OK disabled
+        QTest::newRow("empty") << 1 << 0 << true << "2047" << 1 << 20471;
+        QTest::newRow("accessory 2048 in the set command") << 1 << 0 << true << "2048" << 0 << -1;
+        QTest::newRow("feedback 4095 in the set command") << 1 << 20471 << true << "4095" << 3 << 40953;
+        QTest::newRow("feedback 4096 in the release command") << 3 << 0 << true << "4096" << 2 << -1;
+        QTest::newRow("release feedback 4095 kept above 32767") << 2 << 40953 << true << "4095" << 3 << 40953;
+        QTest::newRow("release feedback 4096 loaded") << 2 << 40962 << false << "4095" << 2 << 40952;
+        QTest::newRow("a code the group has no option for stays") << 1 << 12345 << true << "1234" << -1 << 12345;
+        QTest::newRow("65535 holds OK back") << 3 << 65535 << false << "0" << -1 << 0;
+        QTest::newRow("0 clears the option") << 2 << 5002 << true << "0" << -1 << 0;
+        QTest::newRow("destination key word above 32767") << 0 << 65531 << false << "6553" << 1 << -1;
+    }
+
+    void slotDialogValueRanges()
+    {
+        QFETCH(int, g);
+        QFETCH(int, wort);
+        QFETCH(bool, okAn);
+        QFETCH(QString, adresse);
+        QFETCH(int, code);
+        QFETCH(int, gespeichert);
+        TestDesk::feld(1, 1).LNCV[size_t(lncvNr(g))] = alsWort(wort);
+        const QList<int> vorher = slotWorte(1, 1, Tab);
+        FSModulTab = Tab;
+        Fahrstr_Form& d = FahrstrForm();
+        d.oeffnen(1, 1, true);
+        QCOMPARE(d.FS_TAB->currentIndex(), Tab);
+        QCOMPARE(d.OK_But->isEnabled(), okAn);
+        if (okAn) {
+            // Loaded and stored unchanged.
+            d.OK_But->click();
+            QCOMPARE(slotWorte(1, 1, Tab), vorher);
+            d.oeffnen(1, 1, true);
+        }
+        QLineEdit* box = d.FSAdr_Txt[size_t(4 * Tab + g)];
+        box->setText(adresse);
+        if (code >= 0)
+            d.option(Tab, g, code)->click();
+        QCOMPARE(d.OK_But->isEnabled(), gespeichert >= 0);
+        QCOMPARE(box->styleSheet().contains("red"), gespeichert < 0);
+        if (gespeichert < 0)
+            return d.hide();
+        d.OK_But->click();
+        QCOMPARE(TestDesk::lncv(1, 1, lncvNr(g)), gespeichert);
+        QCOMPARE(int(FSBestaet), int(FSAntwort::OK));
+    }
+
+    void slotDialogFromTheAddressGrid()
+    {
+        Fahrstr_Form& d = FahrstrForm();
+        FSModulTab = 0;
+        FSBestaet = FSAntwort::Warten;
+        PultAdr_MouseDown(Qt::LeftButton, 1, 1);
+        QVERIFY(d.isVisible());
+        QCOMPARE((QList<int>{d.feldX(), d.feldY()}), (QList<int>{1, 1}));
+        QVERIFY(!d.FSAdr_Txt[1]->isEnabled());
+        QVERIFY(!d.FSAdr_Txt[0]->isEnabled());
+        // A route step waiting meanwhile is not confirmed by it.
+        d.OK_But->click();
+        QCOMPARE(int(FSBestaet), int(FSAntwort::Warten));
+        // "löschen" clears the slot shown; the next refresh writes the route back.
+        d.oeffnen(1, 1, false);
+        d.Loeschen->click();
+        QCOMPARE(slotWorte(1, 1, 0), (QList<int>{0, 0, 0, 0}));
+        RefreshFSin54660();
+        QCOMPARE(slotWorte(1, 1, 0), (QList<int>{301, 10003, 5002, 10002}));
+        // Another element on the field: OK writes nothing.
+        d.oeffnen(1, 1, false);
+        d.Loeschen->click();
+        RefreshFSin54660();
+        TestDesk::setzen(1, 1, katalogIndex(501), {0, 11});
+        feldErneuert(1, 1);
+        d.OK_But->click();
+        QCOMPARE(slotWorte(1, 1, 0), (QList<int>{0, 0, 0, 0}));
+        QVERIFY(!d.isVisible());
+        QCOMPARE(meldungen.boxen.size(), 1);
+    }
+
+    void releaseCounterparts_data()
+    {
+        QTest::addColumn<Befehle>("neu");             // appended to the set list
+        QTest::addColumn<int>("volleFreigabe");       // release list filled to 100 first
+        QTest::addColumn<Befehle>("festlegen");
+        QTest::addColumn<Befehle>("aufloesen");
+        const QList<int> weiche{2, 1, 0, 0, 2, 11}, hs{3, 1, 0, 1, 7, 31}, hsAus{3, 1, 120, 0, 7, 31};
+        QTest::newRow("turnout and main signal: the signal is released")
+            << Befehle{{2, 1, 0, 1, 2, 11}, {5, 1, 0, 1, 7, 31}} << 0
+            << Befehle{weiche, hs, {2, 1, 0, 1, 2, 11}, {5, 1, 0, 1, 7, 31}}
+            << Befehle{hsAus, {5, 1, 130, 0, 7, 31}};
+        QTest::newRow("a red main signal is released green")
+            << Befehle{{5, 1, 0, 0, 7, 31}} << 0 << Befehle{weiche, hs, {5, 1, 0, 0, 7, 31}}
+            << Befehle{hsAus, {5, 1, 130, 1, 7, 31}};
+        QTest::newRow("illumination and distant-signal link")
+            << Befehle{{5, 1, 0, 1, 1, 25}, {3, 1, 5, 1, 5, 31}} << 0
+            << Befehle{weiche, hs, {5, 1, 0, 1, 1, 25}, {3, 1, 5, 1, 5, 31}}
+            << Befehle{hsAus, {5, 1, 140, 0, 1, 25}, {3, 1, 5, 1, 5, -2}};
+        QTest::newRow("an element the route has already") << Befehle{hs} << 0 << Befehle{weiche, hs} << Befehle{hsAus};
+        QTest::newRow("nothing added: no empty command") << Befehle{} << 0 << Befehle{weiche, hs} << Befehle{hsAus};
+        QTest::newRow("release list full") << Befehle{{5, 1, 0, 1, 7, 31}} << 1
+                                           << Befehle{weiche, hs, {5, 1, 0, 1, 7, 31}} << Befehle{};
+    }
+
+    void releaseCounterparts()
+    {
+        QFETCH(Befehle, neu);
+        QFETCH(int, volleFreigabe);
+        QFETCH(Befehle, festlegen);
+        QFETCH(Befehle, aufloesen);
+        for (int e; volleFreigabe && (e = FindNewRouteElement(0, 1)) != -1;)
+            FSDaten[0].Route[1][size_t(e)][Befehl::Wert] = int16_t(e);
+        const int k = LastRouteIdx(0, 0);
+        for (const QList<int>& b : neu) {
+            RouteBefehl& ziel = FSDaten[0].Route[0][size_t(FindNewRouteElement(0, 0))];
+            for (int f = 0; f < 6; ++f)
+                ziel[size_t(f)] = int16_t(b[f]);
+        }
+        NeueEintraegeAnhaengen(0, k);
+        QCOMPARE(liste(0, 0), festlegen);
+        QCOMPARE(RouteSaveAnz(0, 0), int(festlegen.size()));
+        if (volleFreigabe) {
+            QCOMPARE(RouteSaveAnz(0, 1), 100);
+            QCOMPARE(titel(meldungen), QStringList{"Fehler!"});
+        } else {
+            QCOMPARE(liste(0, 1), aufloesen);
+        }
+    }
+
+    void changesThroughTheSlotDialog_data()
+    {
+        QTest::addColumn<Vorbereitung>("vorbereitung");
+        QTest::addColumn<Skript>("skript");
+        QTest::addColumn<QList<int>>("ziel");
+        QTest::addColumn<QList<int>>("aufloesen");
+        QTest::addColumn<QList<int>>("kommandos");
+        QTest::addColumn<QStringList>("boxen");
+        QWidget* d = &FahrstrForm();
+        auto ok = [d](WizardUser& u) { u.knopf(d, "OK_But"); };
+        const QList<int> ziel{4, 1, 30, 1, 39}, aufloesen{2, 1, 500, 2, 13}, kommandos{1000, 3, 1000, 2, 0};
+        QTest::newRow("readdressed destination key stays linked")
+            << Vorbereitung([] { TestDesk::feld(4, 1).LNCV[39] = 401; RefreshFSin54660(); }) << Skript(ok) << ziel
+            << aufloesen << kommandos << QStringList();
+        QTest::newRow("another destination in the slot is taken directly")
+            << Vorbereitung([] { TestDesk::feld(1, 1).LNCV[41] = 551; }) << Skript(ok) << QList<int>{4, 1, 55, 1, -1}
+            << aufloesen << kommandos << QStringList();
+        QTest::newRow("set command and release feedback typed")
+            << Vorbereitung([] {}) << Skript([d](WizardUser& u) {
+                   u.tippen(d, "FSAdr_Txt(1)", "2000");
+                   u.knopf(d, "FS1_RG(2)");
+                   u.tippen(d, "FSAdr_Txt(2)", "4095");
+                   u.knopf(d, "FS2_RG(1)");
+                   u.knopf(d, "OK_But");
+               })
+            << ziel << QList<int>{2, 1, 4095, 3, -1} << QList<int>{2000, 2, 1000, 2, 0} << QStringList();
+        QTest::newRow("frame close changes nothing")
+            << Vorbereitung([] {}) << Skript([d](WizardUser& u) {
+                   u.tippen(d, "FSAdr_Txt(1)", "2000");
+                   u.schliessen(d);
+               })
+            << ziel << aufloesen << kommandos << QStringList();
+        QTest::newRow("a route without slot")
+            << Vorbereitung([] { FSDaten[0].Start[2] = 0; }) << Skript([](WizardUser&) {}) << ziel << aufloesen
+            << kommandos << QStringList{"Fahrstraße ändern"};
+    }
+
+    void changesThroughTheSlotDialog()
+    {
+        QFETCH(Vorbereitung, vorbereitung);
+        QFETCH(Skript, skript);
+        QFETCH(QList<int>, ziel);
+        QFETCH(QList<int>, aufloesen);
+        QFETCH(QList<int>, kommandos);
+        QFETCH(QStringList, boxen);
+        vorbereitung();
+        const QList<int> vorher = slotWorte(1, 1, 0);
+        FSinArbeit = true;
+        aendern(skript, [] { FS_Aendern(0, -5); });
+        QVERIFY(FSinArbeit);
+        const Fahrstrasse& f = FSDaten[0];
+        QCOMPARE(gruppe(f.Ziel), ziel);
+        QCOMPARE(gruppe(f.Aufloesen), aufloesen);
+        QCOMPARE(gruppe(f.Rueckmeldeadressen), kommandos);
+        QCOMPARE(titel(meldungen), boxen);
+        // The slot now says what the route says.
+        if (kommandos[0] == 1000) {
+            QCOMPARE(slotWorte(1, 1, 0), vorher);
+        } else {
+            RefreshFSin54660();
+            QCOMPARE(slotWorte(1, 1, 0), (QList<int>{301, 20002, 40953, 10002}));
+        }
+    }
+
+    void changesThroughTheStepDialogs_data()
+    {
+        QTest::addColumn<int>("route");
+        QTest::addColumn<int>("teil");              // FS_Aendern part, 0 = FS_hinzuf
+        QTest::addColumn<Skript>("skript");
+        QTest::addColumn<QStringList>("kopf");      // Name, Start, Aufloesen of the route afterwards
+        QTest::addColumn<Befehle>("festlegen");
+        QTest::addColumn<Befehle>("aufloesen");
+        QTest::addColumn<QList<int>>("plaetze");      // first words of slot 0 of (1,1) and (5,1)
+        const QList<int> weiche{2, 1, 0, 0, 2, 11}, hs{3, 1, 0, 1, 7, 31}, hsAus{3, 1, 120, 0, 7, 31};
+        const QList<int> plaetze{301, 0};
+        auto typisch = [](const char* adresse, int zustand, const char* pause) {
+            return Skript([=](WizardUser& u) {
+                QWidget* r = &FstRBest();
+                u.tippen(r, "RadrTxt", adresse);
+                u.waehlen(r, QString("RM_stat_opt(%1)").arg(zustand));
+                u.tippen(r, "PauseTxt", pause);
+                u.knopf(r, "OK_But");
+            });
+        };
+        QTest::newRow("elements added")
+            << 0 << 0 << Skript([](WizardUser& u) {
+                   u.klick(2, 1, &FstZBest());
+                   u.waehlen(&FstWBest(), "Mag1_RG(1)");
+                   u.knopf(&FstWBest(), "OK_But");
+                   u.klick(5, 1, &FstZBest());
+                   u.waehlen(&FstSBest(), "HS_Chk");
+                   u.waehlen(&FstSBest(), "HSRG1_Opt(1)");
+                   u.knopf(&FstSBest(), "OK_But");
+                   u.knopf(&FstZBest(), "OK_But");
+               })
+            << QStringList{"Abc", "1 1 1", "2 1 500"} << Befehle{weiche, hs, {2, 1, 0, 1, 2, 11}, {5, 1, 0, 1, 7, 31}}
+            << Befehle{hsAus, {5, 1, 130, 0, 7, 31}} << plaetze;
+        QTest::newRow("renamed")
+            << 0 << -1 << Skript([](WizardUser& u) {
+                   u.tippen(&FstGBest(), "FSB_Name_Txt", "Neu");
+                   u.knopf(&FstGBest(), "OK_But");
+               })
+            << QStringList{"Neu", "1 1 1", "2 1 500"} << Befehle{weiche, hs} << Befehle{hsAus} << plaetze;
+        QTest::newRow("start key moved to another board")
+            << 0 << -2 << Skript([](WizardUser& u) {
+                   u.klick(5, 1, &FstGBest());
+                   u.knopf(&FstGBest(), "OK_But");
+               })
+            << QStringList{"Abc", "5 1 1", "2 1 500"} << Befehle{weiche, hs} << Befehle{hsAus} << QList<int>{0, 301};
+        QTest::newRow("typed release replaces the typed release")
+            << 1 << -4 << Skript([=](WizardUser& u) {
+                   typisch("800", 0, "5")(u);
+               })
+            << QStringList{"Süd", "3 1 1", "0 0 800"} << Befehle{{0, 0, 800, 2, 10, -1}, {0, 0, 5, 0, 9, -1}}
+            << Befehle{} << plaetze;
+        QTest::newRow("cancel keeps the route")
+            << 0 << -3 << Skript([](WizardUser& u) { u.escape(&FstGBest()); }) << QStringList{"Abc", "1 1 1", "2 1 500"}
+            << Befehle{weiche, hs} << Befehle{hsAus} << plaetze;
+        QTest::newRow("no such part") << 0 << -6 << Skript([](WizardUser&) {})
+                                      << QStringList{"Abc", "1 1 1", "2 1 500"} << Befehle{weiche, hs}
+                                      << Befehle{hsAus} << plaetze;
+    }
+
+    void changesThroughTheStepDialogs()
+    {
+        QFETCH(int, route);
+        QFETCH(int, teil);
+        QFETCH(Skript, skript);
+        QFETCH(QStringList, kopf);
+        QFETCH(Befehle, festlegen);
+        QFETCH(Befehle, aufloesen);
+        QFETCH(QList<int>, plaetze);
+        if (teil == -4) {
+            // A typed release given before: its two commands are replaced.
+            const QList<QList<int>> alt{{0, 0, 700, 3, 10, -1}, {0, 0, 9, 0, 9, -1}};
+            for (const QList<int>& b : alt) {
+                RouteBefehl& ziel = FSDaten[1].Route[0][size_t(FindNewRouteElement(1, 0))];
+                for (int f = 0; f < 6; ++f)
+                    ziel[size_t(f)] = int16_t(b[f]);
+            }
+        }
+        FSinArbeit = true;
+        aendern(skript, [=] { teil == 0 ? FS_hinzuf(route) : FS_Aendern(route, teil); });
+        QVERIFY(FSinArbeit);
+        const Fahrstrasse& f = FSDaten[size_t(route)];
+        auto drei = [](const std::array<int16_t, 5>& g) { return QString("%1 %2 %3").arg(g[0]).arg(g[1]).arg(g[2]); };
+        QCOMPARE((QStringList{f.Name, drei(f.Start), drei(f.Aufloesen)}), kopf);
+        QCOMPARE(liste(route, 0), festlegen);
+        QCOMPARE(liste(route, 1), aufloesen);
+        QCOMPARE((QList<int>{TestDesk::lncv(1, 1, 41), TestDesk::lncv(5, 1, 41)}), plaetze);
+        QCOMPARE(slotWorte(3, 1, 0).first(), 310);
+        QCOMPARE(titel(meldungen), QStringList());
+    }
+};
+
+QTEST_MAIN(TestRouteChanges)
+#include "tst_route_changes.moc"
