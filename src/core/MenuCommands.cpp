@@ -289,7 +289,10 @@ void KonfMenu_Click(int index)
     switch (index) {
     case 0: fensterZeigen(Dialog::KonfModulOpt_Form); break;
     case 1: fensterZeigen(Dialog::KonfAdr_Form); break;
-    case 2: FS_new(); break;
+    case 2:
+        FS_new();
+        hilfeZurueck();
+        break;
     case 3: fensterZeigen(Dialog::Fst_Edit_Form); break;
     default: break;
     }

@@ -521,6 +521,18 @@ private slots:
         QVERIFY(!FstZT3TM().isVisible());
     }
 
+    void theMenuItemStartsTheWizardUnderItsHelpTopic()
+    {
+        WizardUser u;
+        u.notiz(&FstGBest(), [] { return QString::number(MainWin().HelpContextID); });
+        u.escape(&FstGBest());
+        KonfMenu_Click(2);
+        u.weiter();
+        QCOMPARE(u.notizen, QStringList{"43"});
+        QCOMPARE(MainWin().HelpContextID, 28);
+        QVERIFY(!FSinArbeit && u.aktionen.isEmpty());
+    }
+
     // The route editor runs single steps of an existing route: a new name
     // only renames it, a new destination keeps its LocoNet commands and slot.
     void changingAnExistingRouteKeepsItsCommandsAndSlot()
