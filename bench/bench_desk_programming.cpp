@@ -52,8 +52,8 @@ double bodenMs(const LnModulSim& sim, const PtySim& pty)
 void zeile(const char* was, double ms, const LnModulSim& sim, const PtySim& pty)
 {
     const double boden = bodenMs(sim, pty);
-    std::printf("%-34s %5d messages  %9.1f ms  floor %9.1f ms  ratio %.3f\n", was, int(sim.nachrichten.size()), ms,
-                boden, ms / boden);
+    std::printf("%-34s %5d messages  %9.1f ms  floor %9.1f ms  ratio %.3f  garbled bytes %d\n", was,
+                int(sim.nachrichten.size()), ms, boden, ms / boden, pty.verstuemmelt());
 }
 
 int lauf()
@@ -71,7 +71,7 @@ int lauf()
     }
     ComPort = 1;
     LocoNetInterface = -1;
-    USBInterface = -1;
+    USBInterface = 0;   // the serial LocoNet interface at 16457 baud
     LN_starten(qApp);
     setzeMsgBoxResponder([](const MsgBoxAufruf&) { return int(Msg::Ok); });
 

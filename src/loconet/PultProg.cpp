@@ -4,6 +4,7 @@
 #include "core/InfoLines.h"
 #include "loconet/DeskActions.h"
 #include "loconet/Kennung.h"
+#include "loconet/LnPort.h"
 #include "loconet/Lncv.h"
 #include "loconet/ProgrammierErlaubnis.h"
 #include "platform/MsgBox.h"
@@ -142,6 +143,9 @@ void Pult_Prog()
     PultLauf lauf(QStringLiteral("Achtung Fehler: Modul Programmierung fehlerhaft"));
     if (!PultLauf::portOeffnen() || !lauf.alleModule(modulProgrammieren))
         return;
+    // The line is let go before the files are written: the end of
+    // programming of the last module leaves it while the program still runs.
+    Comm1->schliessen();
     Erzeuge_Kennung();
     const bool gesichert = Save_plt();
     InfoTxt_anzeigen(1, lauf.uebersprungen() == 0

@@ -1,5 +1,7 @@
 #include "LnModulSim.h"
 
+#include <chrono>
+
 namespace SimLn {
 QByteArray mitPruefbyte(QByteArray bytes)
 {
@@ -48,6 +50,12 @@ Lncv lies(const QByteArray& m)
 } // namespace SimLn
 
 namespace {
+qint64 jetztMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
 int laengeDerNachricht(const QByteArray& teil)
 {
     switch (uint8_t(teil[0]) & 0x60) {
@@ -63,7 +71,7 @@ SimModul& LnModulSim::modul(uint16_t art, uint16_t adresse)
 {
     SimModul m;
     m.art = art;
-    m.lncv.fill(0, art == 5467 ? 2048 : 128);
+    m.lncv.fill(0, art == 5467 ? 2049 : 128);
     m.lncv[0] = adresse;
     module.push_back(m);
     return module.back();
@@ -132,7 +140,10 @@ QList<QByteArray> LnModulSim::antworten(const QByteArray& m)
         return {};
     const SimLn::Lncv n = SimLn::lies(m);
     QList<QByteArray> raus;
+    const qint64 jetzt = jetztMs();
     for (SimModul& mod : module) {
+        if (jetzt < mod.besetztBisMs)
+            continue;
         const bool meinTyp = n.art == mod.art;
         if (n.opcode == 0xE5 && n.flags == 0x40) {
             if (meinTyp && n.wert == mod.adresse())
@@ -144,9 +155,10 @@ QList<QByteArray> LnModulSim::antworten(const QByteArray& m)
                 raus << SimLn::lncvAntwort(mod.art, 0, mod.adresse());
             }
         } else if (n.befehl == 0x21 && n.flags == 0x80) {
-            mod.programmiermodus = meinTyp && n.wert == mod.adresse();
-            if (mod.programmiermodus)
+            if (meinTyp && n.wert == mod.adresse()) {
+                mod.programmiermodus = true;
                 raus << SimLn::lncvAntwort(mod.art, 0, mod.adresse());
+            }
         } else if (n.befehl == 0x21 && meinTyp && mod.programmiermodus) {
             raus << (n.lncv < mod.lncv.size() ? SimLn::lncvAntwort(mod.art, n.lncv, mod.lncv[n.lncv])
                                               : SimLn::quittung(0x00));
@@ -155,9 +167,20 @@ QList<QByteArray> LnModulSim::antworten(const QByteArray& m)
             if (!nein)
                 mod.lncv[n.lncv] = n.wert;
             raus << SimLn::quittung(nein ? 0x00 : 0x7F);
+            if (!nein && n.lncv == mod.resetLncv() && n.wert == 0)
+                zuruecksetzen(mod);
         }
     }
     return raus;
+}
+
+void LnModulSim::zuruecksetzen(SimModul& mod) const
+{
+    const uint16_t adresse = mod.art == 5467 ? 1 : mod.adresse();
+    mod.lncv.fill(0);
+    mod.lncv[0] = adresse;
+    if (mod.art == 5467)
+        mod.besetztBisMs = jetztMs() + resetPauseMs;
 }
 
 QList<SimSendung> LnModulSim::mitStoerungen(QByteArray a)

@@ -4,6 +4,7 @@
 #include <QSet>
 #include <QStringList>
 #include <QVector>
+#include <QtGlobal>
 #include <cstdint>
 #include <deque>
 
@@ -18,7 +19,10 @@ struct SimModul {
     bool tasteGedrueckt = false;       // programming key pressed: answers the broadcast start
     bool programmiermodus = false;
     QSet<int> verweigert;              // LNCVs whose write is refused
+    qint64 besetztBisMs = 0;           // after a route memory's reset: deaf until then (steady clock)
     uint16_t adresse() const { return lncv.value(0); }
+    // Writing 0 here resets the module to its factory values.
+    int resetLncv() const { return art == 5467 ? 2048 : 119; }
 };
 
 // Bytes to send back, verzugMs after the message that caused them was complete.
@@ -30,9 +34,15 @@ struct SimSendung {
 
 class LnModulSim {
 public:
-    // Adds a module; route memory 5467 has 2048 LNCVs, the others 128.
-    // Reads and writes of LNCVs beyond those are refused (acknowledge code 0).
+    // Adds a module; route memory 5467 has 2048 LNCVs and its reset LNCV
+    // 2048, the others 128. Reads and writes of LNCVs beyond those are
+    // refused (acknowledge code 0). A start request for another module
+    // leaves a module in programming mode; only its end message ends it.
+    // The reset (0 into the reset LNCV) clears every value; a desk module
+    // keeps its address, a route memory falls back to address 1 and hears
+    // nothing for resetPauseMs.
     SimModul& modul(uint16_t art, uint16_t adresse);
+    int resetPauseMs = 400;
 
     QList<SimSendung> empfange(const QByteArray& bytes);
 
@@ -65,6 +75,7 @@ private:
     QList<SimSendung> nachricht(const QByteArray& m);
     QList<SimSendung> textZeichen(char c);
     QList<QByteArray> antworten(const QByteArray& m);
+    void zuruecksetzen(SimModul& mod) const;
     QList<SimSendung> mitStoerungen(QByteArray antwort);
 
     std::deque<SimModul> module;

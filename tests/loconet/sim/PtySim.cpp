@@ -126,6 +126,8 @@ void PtySim::faellige()
         naechste = unterwegs.begin()->first;
     if (!geplant.empty() && (naechste < 0 || geplant.begin()->first < naechste))
         naechste = geplant.begin()->first;
+    // Whole milliseconds are slept, the rest of the last one is waited out in
+    // immediate rounds: a byte is due on time, not up to a millisecond late.
     if (naechste >= 0)
-        takt.start(int(std::max<qint64>(0, (naechste - jetzt + 999999) / 1000000)));
+        takt.start(int(std::max<qint64>(0, (naechste - jetzt) / 1000000)));
 }

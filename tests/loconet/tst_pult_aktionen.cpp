@@ -1,0 +1,454 @@
+// The desk actions end to end: the program opens "COM1" through the real
+// serial-port path, simulated modules work the other end of a
+// pseudo-terminal paced at 16457 baud. Each case pins the whole message
+// trace: exactly the messages the programming decision requires.
+#include "LnTestUmgebung.h"
+#include "PtySim.h"
+#include "PultTestPult.h"
+#include "core/DeskMouse.h"
+#include "core/DeskReset.h"
+#include "core/MainWinState.h"
+#include "core/ModulePick.h"
+#include "core/MenuCommands.h"
+#include "loconet/DeskActions.h"
+#include "loconet/PultFehlMeldung.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+using PultTest::Spur;
+
+namespace {
+enum Menu { Auslesen = 1, Programmieren = 2, InitNeu = 3, Loeschen = 5 };
+const std::array<int16_t, 8> FruehererStempel{2016, 2904, 1405, 8501, 11615, 9814, 11100, 1};   // "Tessaro"
+} // namespace
+
+class TstPultAktionen : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<LnTestUmgebung> umgebung;
+    std::unique_ptr<LnModulSim> sim;
+    std::unique_ptr<PtySim> pty;
+    std::unique_ptr<QTemporaryDir> projekt;
+    QList<SimModul*> simModule;
+    QList<int> fehlerAntworten;
+    std::function<void()> beiFehler;
+
+    SimModul& simModul(uint16_t art, uint16_t adr, const QMap<int, int>& werte = {})
+    {
+        SimModul& m = sim->modul(art, adr);
+        for (auto it = werte.begin(); it != werte.end(); ++it)
+            m.lncv[it.key()] = uint16_t(it.value());
+        simModule << &m;
+        return m;
+    }
+
+    // The desk as programmed before with FruehererStempel, in the project and in module m.
+    void frueherProgrammiert(const QList<SimModul*>& module)
+    {
+        PultDaten.Kennung = FruehererStempel;
+        PultDaten.PultProgJahr = FruehererStempel[0];
+        PultDaten.PultProgTag = FruehererStempel[1];
+        PultDaten.PultProgZeit = FruehererStempel[2];
+        for (SimModul* m : module)
+            for (int i = 0; i < 8; ++i)
+                m->lncv[(m->art == 5467 ? 2040 : 120) + i] = uint16_t(FruehererStempel[size_t(i)]);
+    }
+
+    // The last message may still be on its way through the pseudo-terminal.
+    void alleModuleAusserProgrammiermodus()
+    {
+        for (const SimModul* m : simModule)
+            QTRY_VERIFY2_WITH_TIMEOUT(!m->programmiermodus,
+                                      qPrintable(QStringLiteral("Modul %1/%2").arg(m->art).arg(m->adresse())), 2000);
+    }
+
+    static std::array<int, 8> stempelWerte(const std::array<int16_t, 8>& s)
+    {
+        std::array<int, 8> w{};
+        for (size_t i = 0; i < 8; ++i)
+            w[i] = Int_to_UWord(s[i]);
+        return w;
+    }
+
+    void vergleicheSpur(const Spur& erwartet)
+    {
+        alleModuleAusserProgrammiermodus();
+        const QStringList ist = PultTest::spur(*sim);
+        sim->nachrichten.clear();
+        for (qsizetype i = 0; i < std::min(ist.size(), erwartet.zeilen.size()); ++i)
+            QCOMPARE(ist[i], erwartet.zeilen[i]);
+        QCOMPARE(ist.size(), erwartet.zeilen.size());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        echtenKatalogLaden();
+        LN_starten(this);
+        setzePultFehlMeldungResponder([this] {
+            if (beiFehler)
+                beiFehler();
+            return fehlerAntworten.isEmpty() ? int(PultFehler::Abbruch) : fehlerAntworten.takeFirst();
+        });
+    }
+
+    void init()
+    {
+        umgebung = std::make_unique<LnTestUmgebung>();
+        sim = std::make_unique<LnModulSim>();
+        sim->antwortVerzugMs = 2;
+        pty = std::make_unique<PtySim>(*sim);
+        QVERIFY(pty->starten());
+        umgebung->verknuepfe(1, pty->slavePfad());
+        LnTestUmgebung::einstellen(1, -1, 0);   // the serial LocoNet interface: 16457 baud, as the line is paced
+        projekt = std::make_unique<QTemporaryDir>();
+        TestDesk::neuesPult(3, 2);
+        PultDaten.PultName = QStringLiteral("Tessaro");
+        kennungAusNamen(PultDaten.PultName, PultDaten.Kennung.data());
+        PultVerz = projekt->path() + QStringLiteral("/");
+        PultDatei = QStringLiteral("Pult.plt");
+        simModule.clear();
+        fehlerAntworten.clear();
+        beiFehler = {};
+    }
+
+    void cleanup()
+    {
+        QVERIFY(!PultAktionLaeuft);
+        QVERIFY(!MarkTimer().isActive());
+        pty.reset();
+        sim.reset();
+        umgebung.reset();
+    }
+
+    // Never programmed, never initialised: every LNCV is read and only the
+    // differing ones written. The second run after one change writes that
+    // value and the stamp values of the new date, nothing else.
+    void erstesProgrammierenUndEineAenderung()
+    {
+        PultTest::modul(1, 1, 54650, 3, {5, 7, 40, 300});
+        PultTest::modul(2, 2, 54660, 21, {60, 1234});
+        simModul(5465, 3, {{5, 7}, {80, 9}});
+        simModul(5466, 21);
+        umgebung->antwort = Msg::Ja;
+        PultMenu_Click(Programmieren);
+
+        const auto& neu = PultDaten.TempKennung;
+        Spur erwartet;
+        erwartet.an(5465, 3).vergleichen(2, 80, {{5, 7}, {80, 9}}, {{5, 7}, {40, 300}}).stempel(120, {}, neu).aus(3);
+        erwartet.an(5466, 21).vergleichen(2, 80, {}, {{60, 1234}}).stempel(120, {}, neu).aus(21);
+        vergleicheSpur(erwartet);
+        QCOMPARE(umgebung->boxen.first().text, QStringLiteral(" Das Pult wurde noch nicht initialisiert! \r\n"
+                                                              "        Programmierung ausführen?         "));
+        QCOMPARE(PultTest::werte(PultDaten.Kennung), PultTest::werte(neu));
+        QCOMPARE(PultDaten.PultProgJahr, neu[0]);
+        QCOMPARE(MainWin().InfoTxt1, QStringLiteral("Pult Programmierung beendet !!!"));
+        QCOMPARE(MainWin().InfoTxt2, QStringLiteral("Pult wurde in Datenfile gesichert!"));
+        QVERIFY(QFile::exists(PultVerz + PultDatei));
+        QCOMPARE(int(simModule[0]->lncv[80]), 0);
+        QCOMPARE(TestDesk::feld(1, 1).ProgKopie[40], int16_t(300));
+        alleModuleAusserProgrammiermodus();
+
+        // The same desk programmed at an earlier date, then one value changed.
+        frueherProgrammiert(simModule);
+        for (auto [x, y] : {std::pair{1, 1}, std::pair{2, 2}})
+            for (int i = 0; i < 8; ++i)
+                TestDesk::feld(x, y).LNCV[size_t(120 + i)] = TestDesk::feld(x, y).ProgKopie[size_t(120 + i)] =
+                    FruehererStempel[size_t(i)];
+        TestDesk::feld(1, 1).LNCV[40] = 301;
+        PultMenu_Click(Programmieren);
+        Spur zweiter;
+        zweiter.an(5465, 3);
+        for (int n = 120; n <= 127; ++n)
+            zweiter.lies(n);
+        zweiter.schreib(40, 301).stempel(120, stempelWerte(FruehererStempel), PultDaten.TempKennung).aus(3);
+        zweiter.an(5466, 21);
+        for (int n = 120; n <= 127; ++n)
+            zweiter.lies(n);
+        zweiter.stempel(120, stempelWerte(FruehererStempel), PultDaten.TempKennung).aus(21);
+        vergleicheSpur(zweiter);
+        QVERIFY(zweiter.zeilen.contains(QStringLiteral("schreib 5465 122=%1").arg(PultDaten.Kennung[2])));
+        alleModuleAusserProgrammiermodus();
+    }
+
+    // A stamp changed by hand is read three times, then the module is
+    // compared value by value; a module saved with unprogrammed changes
+    // (mark 255) is compared without reading its stamp.
+    void verschiedeneKennung()
+    {
+        PultTest::modul(1, 1, 54650, 3, {5, 7});
+        PultTest::modul(1, 2, 54660, 21, {60, 2, 127, 255});
+        SimModul& a = simModul(5465, 3, {{5, 6}});
+        SimModul& b = simModul(5466, 21, {{60, 2}, {61, 4}});
+        frueherProgrammiert({&a, &b});
+        a.lncv[121] = 101;
+        PultDaten.PultInit = -1;
+        PultMenu_Click(Programmieren);
+
+        const auto& neu = PultDaten.TempKennung;
+        std::array<int, 8> stempelA = stempelWerte(FruehererStempel);
+        stempelA[1] = 101;
+        Spur erwartet;
+        erwartet.an(5465, 3).lies(120).lies(121).lies(121).lies(121);
+        erwartet.vergleichen(2, 80, {{5, 6}}, {{5, 7}}).stempel(120, stempelA, neu).aus(3);
+        erwartet.an(5466, 21).vergleichen(2, 80, {{60, 2}, {61, 4}}, {{60, 2}})
+            .stempel(120, stempelWerte(FruehererStempel), neu).aus(21);
+        vergleicheSpur(erwartet);
+        QCOMPARE(TestDesk::feld(1, 2).LNCV[127], int16_t(1));
+        alleModuleAusserProgrammiermodus();
+    }
+
+    // Read-back: a differing module is taken over after the question, the
+    // key functions of a 3-button segment stay as the editor set them; an
+    // equal module is only compared.
+    void auslesenMitUebernahme()
+    {
+        PultTest::modul(1, 1, 54690, 7, {10, 1, 115, 4});
+        PultTest::modul(2, 1, 54650, 3, {5, 7});
+        SimModul& tasten = simModul(5469, 7, {{10, 55}, {1, 2}});
+        SimModul& weiche = simModul(5465, 3, {{5, 9}});
+        frueherProgrammiert({&tasten, &weiche});
+        tasten.lncv[120] = 2017;
+        umgebung->antworten = {Msg::Ok, Msg::Ja};
+        PultMenu_Click(Auslesen);
+
+        Spur erwartet;
+        erwartet.an(5469, 7).lies(120).lies(120).lies(120);
+        for (int n = 0; n < 128; ++n)
+            if (n < 115 || n > 117)
+                erwartet.lies(n);
+        erwartet.aus(7).an(5465, 3);
+        for (int n = 120; n <= 127; ++n)
+            erwartet.lies(n);
+        erwartet.aus(3);
+        vergleicheSpur(erwartet);
+        QCOMPARE(umgebung->boxen[1].titel, QStringLiteral("Pult auslesen"));
+        QVERIFY(umgebung->boxen[1].text.startsWith(QStringLiteral("Das Modul in Spalte 1, Zeile 1\r\n")));
+        const PultFeld& f = TestDesk::feld(1, 1);
+        QCOMPARE(f.LNCV[10], int16_t(55));
+        QCOMPARE(f.ProgKopie[10], int16_t(55));
+        QCOMPARE(f.LNCV[120], int16_t(2017));
+        QCOMPARE(f.LNCV[115], int16_t(4));
+        QCOMPARE(TestDesk::feld(2, 1).LNCV[5], int16_t(7));   // equal stamp: not taken over
+        QCOMPARE(MainWin().InfoTxt1, QStringLiteral("Auslesen des Pults beendet !!!"));
+        QCOMPARE(MainWin().InfoTxt2, QStringLiteral("Pultinhalt stimmt nicht mit letzter Programmierung überein!"));
+        alleModuleAusserProgrammiermodus();
+    }
+
+    // Every module by its key; a missing module is skipped with "nächstes"
+    // after its 100 key requests, and the desk then does not count as initialised.
+    void initialisierenMitFehlendemModul()
+    {
+        PultTest::modul(1, 1, 54650, 3);
+        PultTest::modul(2, 1, 54660, 21);
+        PultTest::modul(3, 1, 54700, 8);
+        TestDesk::feld(1, 1).ProgKopie[5] = 7;
+        SimModul& a = simModul(5465, 1, {{5, 7}});
+        SimModul& c = simModul(5470, 1);
+        const QMap<QString, SimModul*> tasten = {{QStringLiteral("Spalte 1 Zeile 1"), &a},
+                                                 {QStringLiteral("Spalte 3 Zeile 1"), &c}};
+        // The user presses the key of the module the info line names.
+        const auto verbindung = connect(&MainWin(), &HauptFenster::geaendert, this, [&] {
+            SimModul* m = tasten.value(MainWin().InfoTxt2);
+            if (m && MainWin().InfoTxt1.startsWith(QStringLiteral("Bitte Taster")) && !m->programmiermodus)
+                m->tasteGedrueckt = true;
+        });
+        fehlerAntworten = {PultFehler::Naechstes};
+        PultMenu_Click(InitNeu);
+        disconnect(verbindung);
+
+        QStringList erwartet = {"taste", "schreib 5465 119=0", "schreib 5465 0=3", "aus 5465/3"};
+        for (int i = 0; i < 100; ++i)
+            erwartet << "taste";
+        erwartet << "taste" << "schreib 5470 119=0" << "schreib 5470 0=8" << "aus 5470/8";
+        alleModuleAusserProgrammiermodus();
+        QCOMPARE(PultTest::spur(*sim), erwartet);
+        QCOMPARE(a.adresse(), uint16_t(3));
+        QCOMPARE(int(a.lncv[5]), 0);
+        QCOMPARE(c.adresse(), uint16_t(8));
+        QCOMPARE(TestDesk::feld(1, 1).ProgKopie[5], int16_t(0));
+        QCOMPARE(TestDesk::feld(1, 1).ProgKopie[0], int16_t(3));
+        QCOMPARE(PultDaten.PultInit, int16_t(0));
+        QCOMPARE(MainWin().InfoTxt1,
+                 QStringLiteral("Pult-Initialisierung unvollständig: 1 Modul nicht initialisiert!"));
+        QCOMPARE(umgebung->boxen.last().text, QStringLiteral("  Fehler:\r\n    Modul reagiert nicht"));
+        alleModuleAusserProgrammiermodus();
+    }
+
+    // A route memory loses its address in the reset and gets it back after
+    // its pause; the programmed copies are forgotten so that the next
+    // programming writes every value again.
+    void loeschenMitFahrstrassenspeicher()
+    {
+        PultTest::modul(1, 1, 54650, 3, {5, 7});
+        TestDesk::feld(1, 1).ProgKopie[5] = 7;
+        FSSpeicherModul& bild = PultTest::fsSpeicher(2, 1, 0, 12);
+        bild.LNCV[100] = bild.ProgKopie[100] = 5;
+        SimModul& weiche = simModul(5465, 3, {{5, 7}});
+        SimModul& speicher = simModul(5467, 12, {{100, 5}});
+        PultMenu_Click(Loeschen);
+
+        alleModuleAusserProgrammiermodus();
+        QCOMPARE(PultTest::spur(*sim), (QStringList{"an 5465/3", "schreib 5465 119=0", "aus 5465/3", "an 5467/12",
+                                                    "schreib 5467 2048=0", "schreib 5467 0=12", "aus 5467/12"}));
+        QCOMPARE(int(weiche.lncv[5]), 0);
+        QCOMPARE(speicher.adresse(), uint16_t(12));
+        QCOMPARE(int(speicher.lncv[100]), 0);
+        QCOMPARE(TestDesk::feld(1, 1).ProgKopie[5], int16_t(0));
+        QCOMPARE(bild.ProgKopie[100], int16_t(0));
+        QCOMPARE(bild.ProgKopie[0], int16_t(12));
+        QCOMPARE(MainWin().InfoTxt1, QStringLiteral("gesamtes Pult gelöscht !!!"));
+        alleModuleAusserProgrammiermodus();
+    }
+
+    void dreiTastenVersion_data()
+    {
+        QTest::addColumn<int>("version");   // 0: no module answers
+        QTest::addColumn<bool>("warnung");
+        QTest::newRow("Version 1") << 1 << true;
+        QTest::newRow("Version 2") << 2 << false;
+        QTest::newRow("kein Modul") << 0 << false;
+    }
+
+    // A key with the STOP/GO function needs version 2: the module's version
+    // is read once after a successful start, a warning does not stop the module.
+    void dreiTastenVersion()
+    {
+        QFETCH(int, version);
+        QFETCH(bool, warnung);
+        PultTest::modul(1, 1, 54690, 7, {116, 5});
+        std::copy_n(FruehererStempel.begin(), 8, TestDesk::feld(1, 1).LNCV.begin() + 120);
+        std::copy_n(FruehererStempel.begin(), 8, TestDesk::feld(1, 1).ProgKopie.begin() + 120);
+        TestDesk::feld(1, 1).ProgKopie[116] = 5;
+        PultDaten.PultInit = -1;
+        QList<SimModul*> module;
+        if (version != 0)
+            module << &simModul(5469, 7, {{1, version}, {116, 5}});
+        frueherProgrammiert(module);
+        PultMenu_Click(Programmieren);
+
+        Spur erwartet;
+        if (version == 0) {
+            for (int i = 0; i < 10; ++i)
+                erwartet.an(5469, 7);
+        } else {
+            erwartet.an(5469, 7).lies(1);
+            for (int n = 120; n <= 127; ++n)
+                erwartet.lies(n);
+            erwartet.stempel(120, stempelWerte(FruehererStempel), PultDaten.TempKennung).aus(7);
+        }
+        vergleicheSpur(erwartet);
+        const bool gewarnt = std::any_of(umgebung->boxen.begin(), umgebung->boxen.end(), [](const MsgBoxAufruf& b) {
+            return b.titel == QStringLiteral("Achtung")
+                && b.text.startsWith(QStringLiteral(" Die Software-Version dieses 3-Tastenmoduls ist nicht\r"));
+        });
+        QCOMPARE(gewarnt, warnung);
+    }
+
+    void einzelnInitialisieren_data()
+    {
+        QTest::addColumn<int>("spalte");   // 0: the pick is cancelled with the right button
+        QTest::addColumn<QString>("zeile1");
+        QTest::addColumn<QStringList>("spur");
+        QTest::newRow("abgebrochen") << 0 << "Modulauswahl abgebrochen" << QStringList{};
+        QTest::newRow("Feld ohne Modul") << 2 << "Pult-Initialisierung beendet !!!" << QStringList{};
+        QTest::newRow("Weichenmodul") << 1 << "Pult-Initialisierung beendet !!!"
+                                      << QStringList{"taste", "schreib 5465 119=0", "schreib 5465 0=3", "aus 5465/3"};
+    }
+
+    // A click on the open plan is no pick; on the locked plan it picks the field.
+    void einzelnInitialisieren()
+    {
+        QFETCH(int, spalte);
+        QFETCH(QString, zeile1);
+        QFETCH(QStringList, spur);
+        PultTest::modul(1, 1, 54650, 3);
+        simModul(5465, 1).tasteGedrueckt = true;
+        PultOptGPLocked = false;
+        QTimer::singleShot(50, this, [&] {
+            Pult_MouseDown(0, Qt::LeftButton, {}, 1, 1);
+            PultOptGPLocked = true;
+            Pult_MouseDown(0, spalte == 0 ? Qt::RightButton : Qt::LeftButton, {}, 1, std::max(spalte, 1));
+        });
+        PultMenu_Click(4);
+        QCOMPARE(MainWin().InfoTxt1, zeile1);
+        alleModuleAusserProgrammiermodus();
+        QCOMPARE(PultTest::spur(*sim), spur);
+        QCOMPARE(umgebung->boxen.size(), 1);
+        QCOMPARE(PultDaten.PultInit, int16_t(0));
+        PultOptGPLocked = false;
+    }
+
+    void fehlerDialog_data()
+    {
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<QString>("zeile1");
+        QTest::newRow("nochmal") << int(PultFehler::Nochmal) << "Pult Programmierung beendet !!!";
+        QTest::newRow("nächstes") << int(PultFehler::Naechstes)
+                                  << "Pult Programmierung unvollständig: 1 Modul nicht programmiert!";
+        QTest::newRow("Abbruch") << int(PultFehler::Abbruch) << "Achtung Fehler: Modul Programmierung fehlerhaft";
+    }
+
+    // A refused value: the module leaves programming mode, then the answer decides.
+    void fehlerDialog()
+    {
+        QFETCH(int, antwort);
+        QFETCH(QString, zeile1);
+        PultTest::modul(1, 1, 54650, 3, {5, 7});
+        PultTest::modul(2, 1, 54660, 21, {60, 1});
+        SimModul& a = simModul(5465, 3);
+        SimModul& b = simModul(5466, 21);
+        frueherProgrammiert({&a, &b});
+        for (auto [x, y] : {std::pair{1, 1}, std::pair{2, 1}})
+            std::copy_n(FruehererStempel.begin(), 8, TestDesk::feld(x, y).LNCV.begin() + 120);
+        PultDaten.PultInit = -1;
+        a.verweigert.insert(5);
+        bool waehrendDesLaufs = false;
+        beiFehler = [&] {
+            waehrendDesLaufs = PultAktionLaeuft && QTest::qWaitFor([&] { return !a.programmiermodus; }, 1000);
+            // The desk is not edited meanwhile: a click of the placing tool on the open plan places nothing.
+            PultOptGPLocked = false;
+            AuswahlModus = false;
+            AuswahlElement = PultTest::index(54642);
+            Pult_MouseDown(0, Qt::LeftButton, {}, 2, 3);
+            waehrendDesLaufs = waehrendDesLaufs && TestDesk::feld(3, 2).ElementIndex == LeerFeld.ElementIndex;
+            a.verweigert.clear();
+        };
+        fehlerAntworten = {antwort};
+        PultMenu_Click(Programmieren);
+
+        QVERIFY(waehrendDesLaufs);
+        const auto& neu = PultDaten.TempKennung;
+        const auto alt = stempelWerte(FruehererStempel);
+        Spur erwartet;
+        erwartet.an(5465, 3);
+        for (int n = 120; n <= 127; ++n)
+            erwartet.lies(n);
+        erwartet.schreib(5, 7).aus(3);
+        if (antwort == PultFehler::Nochmal) {
+            erwartet.an(5465, 3);
+            for (int n = 120; n <= 127; ++n)
+                erwartet.lies(n);
+            erwartet.schreib(5, 7).stempel(120, alt, neu).aus(3);
+        }
+        if (antwort != PultFehler::Abbruch) {
+            erwartet.an(5466, 21);
+            for (int n = 120; n <= 127; ++n)
+                erwartet.lies(n);
+            erwartet.schreib(60, 1).stempel(120, alt, neu).aus(21);
+        }
+        vergleicheSpur(erwartet);
+        QCOMPARE(MainWin().InfoTxt1, zeile1);
+        const bool festgeschrieben = antwort != PultFehler::Abbruch;
+        QCOMPARE(PultDaten.Kennung == neu, festgeschrieben);
+        QCOMPARE(QFile::exists(PultVerz + PultDatei), festgeschrieben);
+        alleModuleAusserProgrammiermodus();
+    }
+};
+
+QTEST_MAIN(TstPultAktionen)
+#include "tst_pult_aktionen.moc"
