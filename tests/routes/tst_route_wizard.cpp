@@ -570,6 +570,16 @@ private slots:
         QCOMPARE(AdrOpt.AdrOpt_AdrOff[AdrGruppe::Fahrst], 1.0f);
         QCOMPARE(slotWorte(1, 2, 0), (QList<int>{351, 10003, 0, 10002}));
         QCOMPARE(slotWorte(1, 2, 1), (QList<int>{0, 0, 0, 0}));
+
+        // The next new route takes the next feedback address and the next slot of the board.
+        starten([](WizardUser& u) {
+            bisZuDenElementen(u);
+            u.knopf(&FstZBest(), "OK_But");
+        });
+        QCOMPARE(int(FSAnzahl), 1);
+        QCOMPARE(gruppe(FSDaten[1].Rueckmeldeadressen), (QList<int>{1001, 3, 1001, 2, 0}));
+        QCOMPARE(FSDaten[1].Start[2], int16_t(2));
+        QCOMPARE(slotWorte(1, 2, 1), (QList<int>{301, 10013, 0, 10012}));
     }
 };
 
