@@ -5,6 +5,7 @@
 #include "core/DeskMouse.h"
 #include "core/DeskReset.h"
 #include "core/MainWinState.h"
+#include "core/MainWindow.h"
 #include "core/MenuCommands.h"
 #include "core/ModulePick.h"
 #include "loconet/DeskActions.h"
@@ -13,6 +14,7 @@
 #include "loconet/PultFehlMeldung.h"
 #include "loconet/ProgrammierErlaubnis.h"
 
+#include <QAction>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -174,6 +176,27 @@ private slots:
         QCOMPARE(PultDaten.PultInit, int16_t(0));
         QCOMPARE(PultDaten.PultProgJahr, int16_t(0));
         QVERIFY(!PultAktionLaeuft);
+    }
+
+    // While a desk action runs the menus do nothing but lock the plan, and the window stays open.
+    void waehrendEinerAktionGesperrt()
+    {
+        tessaroPult();
+        Meldungen meldungen;
+        MainWindow fenster;
+        befehleVerbinden(fenster);
+        fenster.show();
+        PultAktionLaeuft = true;
+        const bool gesperrt = PultOptGPLocked;
+        for (const char* name : {"PultMenu(2)", "PultLadenMenu", "ProgEndeMenu", "GPLockMenu"})
+            fenster.findChild<QAction*>(QLatin1String(name))->trigger();
+        const bool geschlossen = fenster.close();
+        PultAktionLaeuft = false;
+        QVERIFY(meldungen.boxen.isEmpty());
+        QCOMPARE(PultOptGPLocked, !gesperrt);
+        QVERIFY(!geschlossen);
+        QVERIFY(fenster.isVisible());
+        GPLockMenu_Click();
     }
 
     // The blink timer paints the module's field, wherever the grid's cursor is.
