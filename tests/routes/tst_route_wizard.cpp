@@ -504,6 +504,9 @@ private slots:
         QCOMPARE(notizen, erwarteteNotizen);
         QCOMPARE(titel(), boxen);
         QCOMPARE(int(FSAnzahl), anzahl);
+        if (anzahl == FSMax)
+            QCOMPARE(meldungen.boxen[0].text, QString("    Es sind bereits 301 Fahrstraßen vergeben worden!     \r\n"
+                                                      " Zur Zeit können nicht mehr  Fahrstraßen definiert werden. "));
         if (!start.isEmpty()) {
             QCOMPARE(gruppe(FSDaten[0].Start), start);
             QCOMPARE(gruppe(FSDaten[0].Ziel), (QList<int>{0, 0, 0, 0, 0}));
