@@ -3,6 +3,7 @@
 #include "core/BasicText.h"
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
+#include "core/Placement.h"
 #include "core/Words.h"
 #include "routes/RouteSlots.h"
 #include "routes/RouteTable.h"
@@ -34,8 +35,8 @@ bool LncvTabelle::fuellen(int x, int y)
     const KatalogEintrag& eintrag = ElementKatalog[size_t(feld.ElementIndex)];
     int slotNeu = -1, anzahlNeu = std::clamp<int>(eintrag.LNCVAnzahl, 0, int(feld.LNCV.size()));
     if (eintrag.ArtikelNr == RoutenspeicherArtikel) {
-        slotNeu = feld.LNCV[0];
-        anzahlNeu = slotNeu >= 0 && slotNeu < FSSpeicherMax ? RoutenspeicherWerte : 0;
+        slotNeu = fahrstrassenSpeicherSlot(x, y);
+        anzahlNeu = slotNeu >= 0 ? RoutenspeicherWerte : 0;
     }
     if (anzahlNeu == 0)
         return false;

@@ -72,6 +72,35 @@ private slots:
         QCOMPARE(lncv(3, 2, 0), 2);   // the field keeps its slot number
     }
 
+    // A route memory's values open only through a slot its own field holds:
+    // a slot number naming another field's image is passed over.
+    void routenspeicherNurUeberEigenenSlot_data()
+    {
+        QTest::addColumn<int>("genannt");   // the slot number in the field's LNCV 0
+        QTest::addColumn<int>("eigen");     // the slot the field owns, -1 = none
+        QTest::newRow("names its own slot") << 2 << 2;
+        QTest::newRow("names another field's slot") << 1 << 2;
+        QTest::newRow("owns no slot") << 1 << -1;
+    }
+    void routenspeicherNurUeberEigenenSlot()
+    {
+        QFETCH(int, genannt);
+        QFETCH(int, eigen);
+        setzen(3, 2, Routenspeicher, {0, genannt});
+        FSSpeicher[1].X = FSSpeicher[1].Y = 1;
+        FSSpeicher[1].LNCV[5] = 11;
+        if (eigen >= 0) {
+            FSSpeicher[size_t(eigen)].X = 3;
+            FSSpeicher[size_t(eigen)].Y = 2;
+            FSSpeicher[size_t(eigen)].LNCV[5] = 77;
+        }
+        QCOMPARE(tab.fuellen(3, 2), eigen >= 0);
+        if (eigen < 0)
+            return;
+        QCOMPARE(tab.slot(), eigen);
+        QCOMPARE(g().Text(1, 6), QStringLiteral("77"));
+    }
+
     void tippen_data()
     {
         QTest::addColumn<int>("vorher");
