@@ -5,6 +5,11 @@
 
 class QPushButton;
 
+// Answers of the error dialog.
+namespace PultFehler {
+enum : int { Nochmal = 0, Naechstes = 1, Abbruch = 2 };
+}
+
 // The error dialog of the desk actions: after a module failed the user
 // chooses a new attempt at the same module, the next module or the end of
 // the action. Made once and kept; hidden between uses.
@@ -22,14 +27,8 @@ protected:
 
 private:
     PultFehlMeldung_Form();
-    void abbrechen() override { EXIT_But_Click(PultAbbruch); }
-    static constexpr int PultAbbruch = 2;
+    void abbrechen() override { EXIT_But_Click(PultFehler::Abbruch); }
 };
-
-// Answers of the error dialog.
-namespace PultFehler {
-enum : int { Nochmal = 0, Naechstes = 1, Abbruch = 2 };
-}
 
 // Shows the error dialog without modality and waits for the answer; closing
 // it through its frame and closing the program count as "Abbruch".

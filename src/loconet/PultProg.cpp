@@ -145,7 +145,8 @@ void Pult_Prog()
         return;
     // The line is let go before the files are written: the end of
     // programming of the last module leaves it while the program still runs.
-    Comm1->schliessen();
+    if (Comm1)
+        Comm1->schliessen();
     Erzeuge_Kennung();
     const bool gesichert = Save_plt();
     InfoTxt_anzeigen(1, lauf.uebersprungen() == 0
