@@ -257,9 +257,12 @@ private slots:
             u.knopf(&FstUBest(), "OK_But");
             u.tun(ed, [] { FstEdit().Fst_List->setCurrentRow(9); });
             u.knopf(ed, "Fst_Clr");
+            // The list shown anew has no line selected: nothing can be moved.
+            u.tun(ed, [&] { offen << aktiveKnoepfe().join(","); });
             u.schliessen(ed);
         });
-        QCOMPARE(offen, QStringList({"FST_ClrAll,OK_But", "2", "FST_ClrAll,FS_AllgKmd,Fst_FSClr,OK_But", "10", "8"}));
+        QCOMPARE(offen, QStringList({"FST_ClrAll,OK_But", "2", "FST_ClrAll,FS_AllgKmd,Fst_FSClr,OK_But", "10", "8",
+                                 "FST_ClrAll,FS_AllgKmd,Fst_Add,Fst_FSClr,OK_But"}));
         QVERIFY(!FSinArbeit);
         QVERIFY(!FstEdit().isVisible());
         for (int runde = 0; runde < 2; ++runde) {
