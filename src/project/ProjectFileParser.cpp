@@ -158,7 +158,8 @@ public:
 
 private:
     static int feldSchluessel(int x, int y) { return x * (PultMax + 1) + y; }
-    static int befehlsSchluessel(int r, int l, int j) { return (r * 2 + l) * 101 + j; }
+    static constexpr int Positionen = BefehlMax + 1;
+    static int befehlsSchluessel(int r, int l, int j) { return (r * 2 + l) * Positionen + j; }
 
     void hinweis(const QString& text) { hinweise.emplace_back(zeilenNr, text); }
     void hinweis(int zeile, const QString& text) { hinweise.emplace_back(zeile, text); }
@@ -175,10 +176,10 @@ private:
                 p.routen[size_t(r)] = Fahrstrasse{};
             }
         for (const auto& [schluessel, zeile] : befehlsZeilen) {
-            const int j = schluessel % 101, l = schluessel / 101 % 2, r = schluessel / 101 / 2;
+            const int j = schluessel % Positionen, l = schluessel / Positionen % 2, r = schluessel / Positionen / 2;
             auto& befehl = p.routen[size_t(r)].Route[size_t(l)][size_t(j)];
             const bool leer = std::all_of(befehl.begin(), befehl.end(), [](int16_t w) { return w == 0; });
-            if (r > p.fsAnzahl || leer || (befehl[6] != 0 && befehl[7] != 0))
+            if (r > p.fsAnzahl || leer || (befehl[Befehl::Vorgaenger] != 0 && befehl[Befehl::Nachfolger] != 0))
                 continue;
             hinweis(zeile, QStringLiteral("Befehl ") + QString::number(j) + QStringLiteral(" der Liste ")
                                + QString::number(l) + QStringLiteral(" von Fahrstraße ") + QString::number(r)
