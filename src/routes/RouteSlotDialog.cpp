@@ -211,10 +211,14 @@ void Fahrstr_Form::OK_But_Click()
         beenden(FSAntwort::Abbruch);
         return;
     }
+    // Only what the user changed is written: a slot refreshed meanwhile keeps
+    // its new words where the dialog still shows the old ones.
     auto& lncv = feld(bezug.x(), bezug.y()).LNCV;
-    for (int index = 0; index < FSSlotAnzahl * FSGruppenAnzahl; ++index)
-        lncv[size_t(FSSlotErsteLNCV + index)] =
-            alsWort(fsGruppeWort(index % FSGruppenAnzahl, gruppenWert(index), geladen[size_t(index)]));
+    for (int index = 0; index < FSSlotAnzahl * FSGruppenAnzahl; ++index) {
+        const int32_t wort = fsGruppeWort(index % FSGruppenAnzahl, gruppenWert(index), geladen[size_t(index)]);
+        if (wort != geladen[size_t(index)])
+            lncv[size_t(FSSlotErsteLNCV + index)] = alsWort(wort);
+    }
     FSModulTab = int16_t(FS_TAB->currentIndex());
     beenden(FSAntwort::OK);
     ChangeEditMode();

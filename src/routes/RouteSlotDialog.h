@@ -19,7 +19,7 @@ class QTabWidget;
 // commands the set command, release feedback and release command can be
 // edited and OK answers the waiting change with FSBestaet 1 (its frame with 2).
 // The dialog is bound to the board it was opened for and writes only there,
-// nothing once that field no longer holds it. OK is enabled only while all 40
+// nothing once that field no longer holds it, and only the groups the user changed. OK is enabled only while all 40
 // address boxes are in range.
 class Fahrstr_Form : public AbbruchDialog {
     Q_OBJECT

@@ -130,8 +130,12 @@ private slots:
         QCOMPARE((QList<int>{d.feldX(), d.feldY()}), (QList<int>{1, 1}));
         QVERIFY(!d.FSAdr_Txt[1]->isEnabled());
         QVERIFY(!d.FSAdr_Txt[0]->isEnabled());
-        // A route step waiting meanwhile is not confirmed by it.
+        // A route step waiting meanwhile is not confirmed by it, and a slot
+        // word refreshed meanwhile is not overwritten with the one shown.
+        TestDesk::feld(1, 1).LNCV[42] = 10013;
         d.OK_But->click();
+        QCOMPARE(TestDesk::lncv(1, 1, 42), 10013);
+        RefreshFSin54660();
         QCOMPARE(int(FSBestaet), int(FSAntwort::Warten));
         // "löschen" clears the slot shown; the next refresh writes the route back.
         d.oeffnen(1, 1, false);
