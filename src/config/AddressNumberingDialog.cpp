@@ -105,11 +105,13 @@ QLineEdit* KonfAdrForm::zahlBox(const QString& name, int i)
 
 void KonfAdrForm::zeilenAnlegen(QGridLayout* raster)
 {
-    auto* kopf1 = new QLabel(QStringLiteral("Beginn des Adressbereiches für diese Adressgruppe"), this);
-    auto* kopf2 = new QLabel(QStringLiteral("Nächste Adresse beim Start der automatischen Adressierung"), this);
-    auto* kopf3 = new QLabel(QStringLiteral("auto. Adressierung bereichsweise"), this);
+    // Headings broken into lines of their own: a label that wraps by itself
+    // in a grid is given too little height and loses its first or last line.
+    auto* kopf1 = new QLabel(QStringLiteral("Beginn des Adressbereiches\nfür diese Adressgruppe"), this);
+    auto* kopf2 = new QLabel(QStringLiteral("Nächste Adresse beim Start\nder automatischen Adressierung"), this);
+    auto* kopf3 = new QLabel(QStringLiteral("auto. Adressierung\nbereichsweise"), this);
     for (QLabel* kopf : {kopf1, kopf2, kopf3})
-        kopf->setWordWrap(true);
+        kopf->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     raster->addWidget(kopf1, 0, 1);
     raster->addWidget(kopf2, 0, 2);
     raster->addWidget(kopf3, 0, 3, 1, 2);

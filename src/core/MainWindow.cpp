@@ -42,17 +42,18 @@ MainWindow::MainWindow(QWidget* parent)
         Elemente[i] = new FlexGridView(&w.Elemente[i], this);
         teile.insert(QStringLiteral("Pult(%1)").arg(i), Pult[i]);
         teile.insert(QStringLiteral("Elemente(%1)").arg(i), Elemente[i]);
-        Elemente[i]->setFixedHeight(2 * 54 + 2 * Elemente[i]->frameWidth());
         Elemente[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        Elemente[i]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         connect(&w.Elemente[i], &FlexGrid::groessenGeaendert, this, [this, i] { paletteBreiteSetzen(i); });
+        paletteBreiteSetzen(i);
     }
     PultAdr = new FlexGridView(&w.PultAdr, this);
     teile.insert(QStringLiteral("PultAdr"), PultAdr);
     teile.insert(QStringLiteral("StromFrame"), stromFrameAnlegen());
 
     auto* oben = new QHBoxLayout;
-    oben->addWidget(Elemente[0]);
-    oben->addWidget(Elemente[1]);
+    oben->addWidget(Elemente[0], 0, Qt::AlignTop);
+    oben->addWidget(Elemente[1], 0, Qt::AlignTop);
     oben->addWidget(teile[QStringLiteral("StromFrame")], 1);
     oben->addStretch(0);   // keeps the palettes on the left while the supply frame is hidden
     auto* mitte = new QVBoxLayout;
@@ -83,6 +84,10 @@ QGroupBox* MainWindow::stromFrameAnlegen()
 {
     auto* frame = new QGroupBox(QStringLiteral("Strom pro Anschlussmodul:"), this);
     frame->setObjectName(QStringLiteral("StromFrame"));
+    // It takes the room beside the palette that is there; it never widens the
+    // window and stays about as high as the palette.
+    frame->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    frame->setMinimumHeight(2 * 54);
     auto* layout = new QHBoxLayout(frame);
     auto* knopf = new QPushButton(QStringLiteral("Berechnen"), frame);
     knopf->setObjectName(QStringLiteral("Strom_Berechnen"));
@@ -112,15 +117,17 @@ QWidget* MainWindow::infoBandAnlegen()
     return band;
 }
 
-// A palette is as wide as its cells, with room for its vertical scroll bar.
+// A palette shows all its cells: at most six rows of eight.
 void MainWindow::paletteBreiteSetzen(int palette)
 {
     const FlexGrid& g = MainWin().Elemente[palette];
-    int breite = 0;
+    FlexGridView* v = Elemente[palette];
+    int breite = 0, hoehe = 0;
     for (int c = 0; c < g.Cols(); ++c)
         breite += g.ColWidth(c);
-    Elemente[palette]->setFixedWidth(breite + 2 * Elemente[palette]->frameWidth()
-                                     + Elemente[palette]->verticalScrollBar()->sizeHint().width());
+    for (int r = 0; r < g.Rows(); ++r)
+        hoehe += g.RowHeight(r);
+    v->setFixedSize(breite + 2 * v->frameWidth(), hoehe + 2 * v->frameWidth());
 }
 
 void MainWindow::menusAnlegen()
@@ -171,8 +178,12 @@ void MainWindow::uebernehmen()
         it.value()->setChecked(s.Checked);
         it.value()->setVisible(s.Visible);
     }
-    for (auto it = teile.cbegin(); it != teile.cend(); ++it)
-        it.value()->setVisible(w[it.key()].Visible);
+    // Hidden first, then shown: two palettes shown side by side for a moment
+    // would widen the window for good.
+    for (const bool sichtbar : {false, true})
+        for (auto it = teile.cbegin(); it != teile.cend(); ++it)
+            if (w[it.key()].Visible == sichtbar)
+                it.value()->setVisible(sichtbar);
     InfoTxt1->setText(w.InfoTxt1);
     InfoTxt2->setText(w.InfoTxt2);
     if (gezeigteStromListe != w.StromListe) {

@@ -18,6 +18,7 @@
 #include "print/PrintDialog.h"
 #include "project/DeskSettingsDialog.h"
 #include "platform/MsgBox.h"
+#include "platform/WindowFit.h"
 #include "platform/Wait.h"
 #include "project/ProgramConfig.h"
 #include "routes/RouteEditor.h"
@@ -55,6 +56,7 @@ void hauptfensterZeigen()
     routenDialogeAnmelden();
     LN_starten(fenster);
     hilfeTasteAnmelden();
+    fensterEinpassenAnmelden();
     fenster->show();
     HauptFenster& w = MainWin();
     for (const char* menu : {"BearbeitenMenu", "PultSpeichernMenu", "PultSpeichernUnterMenu", "DruckMenu",
