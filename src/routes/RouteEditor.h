@@ -1,34 +1,12 @@
 #pragma once
-#include "core/CancelDialog.h"
+#include <QDialog>
 
 #include <array>
 
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QRadioButton;
-
-// The state of a turnout command, changed from the route editor. OK answers
-// FSBestaet 1; "abbrechen", the frame and Escape answer 2.
-class Fst_WChge_Form : public AbbruchDialog {
-    Q_OBJECT
-public:
-    Fst_WChge_Form();
-    // Shows the turnout's address and its state (0 red, 1 green, else none chosen).
-    void zeigen(int adresse, int zustand);
-    int zustand() const;   // 0 "ROT", 1 "GRÜN", -1 none
-
-    QGroupBox* Mag1Frame;
-    QLabel* MagAdrLbl;
-    std::array<QRadioButton*, 2> Mag_RG;
-    QPushButton* OK_But;
-    QPushButton* Abbruch_Cmd;
-
-protected:
-    void abbrechen() override;
-};
 
 // The route editor: one command list of one route at a time, its header
 // parts and commands changed, extended, reordered and deleted, routes
@@ -86,7 +64,6 @@ private:
 };
 
 Fst_Edit_Form& FstEdit();
-Fst_WChge_Form& FstWChge();
 
 // Lets the menu open the route editor and the address grid the route-slot dialog.
 void routenDialogeAnmelden();

@@ -4,6 +4,7 @@
 #include "core/DialogFields.h"
 #include "core/MainWindow.h"
 #include "routes/RouteStepState.h"
+#include "routes/WidgetName.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -18,13 +19,6 @@
 
 namespace {
 const QString Titel = QStringLiteral("Benutzer definierten Befehl einfügen");
-
-template <typename T>
-T* benannt(T* w, const QString& name)
-{
-    w->setObjectName(name);
-    return w;
-}
 } // namespace
 
 Fst_UBest_Form::Fst_UBest_Form() : AbbruchDialog(hauptFensterWidget())

@@ -6,6 +6,7 @@
 #include "routes/RouteEditor.h"
 #include "routes/RouteEditorModel.h"
 #include "routes/RouteMemoryCode.h"
+#include "routes/TurnoutStateDialog.h"
 #include "routes/UserCommandDialog.h"
 #include "EditorTestDesk.h"
 #include "WizardUser.h"
