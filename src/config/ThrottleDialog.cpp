@@ -50,6 +50,7 @@ Fahrregler_Form::Fahrregler_Form(QWidget* parent) : AbbruchDialog(parent)
     Abbruch_But->setObjectName(QStringLiteral("Abbruch_But"));
     raster->addWidget(OK_But, 4, 1, Qt::AlignRight);
     raster->addWidget(Abbruch_But, 4, 2);
+    raster->setColumnStretch(1, 1);   // the step numbers keep a narrow column
     connect(OK_But, &QPushButton::clicked, this, &Fahrregler_Form::senden);
     connect(Abbruch_But, &QPushButton::clicked, this, &Fahrregler_Form::abbrechen);
 }
