@@ -38,26 +38,18 @@ int32_t zuruecksetzen(const PultModul& m, bool adresseSchreiben)
 
 ModulVersuch modulLoeschen(const PultModul& m)
 {
-    blinkenStarten(m, 0);
-    InfoTxt_anzeigen(1, QStringLiteral("Modul in Spalte %1 Zeile %2 wird gelöscht ").arg(m.x).arg(m.y));
-    InfoTxt_anzeigen(2, QString());
-    ModulVersuch v;
-    Prog_On(m.art, m.adresse(), v.fehler);
+    ModulVersuch v = versuchBeginnen(
+        m, QStringLiteral("Modul in Spalte %1 Zeile %2 wird gelöscht ").arg(m.x).arg(m.y));
     if (v.fehler != 0)
         return v;
-    v.imProgModus = true;
     if ((v.fehler = zuruecksetzen(m, false)) != 0)
         return v;
-    Prog_Off(m.art, m.adresse(), v.fehler);
-    if (v.fehler != 0)
-        return v;
-    v.imProgModus = false;
-    // The module holds its factory values now: the next programming writes them all again.
-    m.kopieVergessen();
-    m.kopie[0] = m.adresse();
-    blinkenBeenden(m);
-    InfoTxt_anzeigen(1, QStringLiteral("Modul Programmierung -  O.K.  "));
-    InfoTxt_anzeigen(2, QString());
+    v = versuchAbschliessen(m, v, QStringLiteral("Modul Programmierung -  O.K.  "));
+    if (v.fehler == 0) {
+        // The module holds its factory values now: the next programming writes them all again.
+        m.kopieVergessen();
+        m.kopie[0] = m.adresse();
+    }
     return v;
 }
 

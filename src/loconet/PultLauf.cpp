@@ -33,6 +33,30 @@ void blinkenBeenden(const PultModul& m)
     MainWin().Pult[0].setCellPicture(m.y, m.x, MarkBild[0]);
 }
 
+ModulVersuch versuchBeginnen(const PultModul& m, const QString& zeile1, bool zeile2Leeren)
+{
+    blinkenStarten(m, 0);
+    InfoTxt_anzeigen(1, zeile1);
+    if (zeile2Leeren)
+        InfoTxt_anzeigen(2, QString());
+    ModulVersuch v;
+    Prog_On(m.art, m.adresse(), v.fehler);
+    v.imProgModus = v.fehler == 0;
+    return v;
+}
+
+ModulVersuch versuchAbschliessen(const PultModul& m, ModulVersuch v, const QString& okText)
+{
+    Prog_Off(m.art, m.adresse(), v.fehler);
+    if (v.fehler != 0)
+        return v;
+    v.imProgModus = false;
+    blinkenBeenden(m);
+    InfoTxt_anzeigen(1, okText);
+    InfoTxt_anzeigen(2, QString());
+    return v;
+}
+
 QString ortText(const PultModul& m)
 {
     return QStringLiteral("Zeile: %1 Spalte: %2").arg(m.y).arg(m.x);

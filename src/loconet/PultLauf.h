@@ -56,6 +56,14 @@ void blinkenStarten(const PultModul& m, int phase, bool sofort = false);
 // Blinking ends; the field shows its normal picture.
 void blinkenBeenden(const PultModul& m);
 
+// Starts an attempt at module m: its field blinks, info line 1 shows
+// zeile1 (line 2 is emptied when zeile2Leeren) and the module is switched
+// into programming mode at its address.
+ModulVersuch versuchBeginnen(const PultModul& m, const QString& zeile1, bool zeile2Leeren = true);
+// Ends an attempt whose work succeeded: programming mode off, blinking
+// off, info line 1 shows okText and line 2 is emptied.
+ModulVersuch versuchAbschliessen(const PultModul& m, ModulVersuch v, const QString& okText);
+
 // "Zeile: y Spalte: x", the place of a failed module in info line 2.
 QString ortText(const PultModul& m);
 

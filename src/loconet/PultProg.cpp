@@ -75,14 +75,10 @@ int32_t werteProgrammieren(const PultModul& m, bool erste, bool gleich)
 
 ModulVersuch modulProgrammieren(const PultModul& m)
 {
-    blinkenStarten(m, 0);
-    InfoTxt_anzeigen(1, QStringLiteral("Modul in Spalte %1 Zeile %2 wird programmiert ").arg(m.x).arg(m.y));
-    InfoTxt_anzeigen(2, QString());
-    ModulVersuch v;
-    Prog_On(m.art, m.adresse(), v.fehler);
+    ModulVersuch v = versuchBeginnen(
+        m, QStringLiteral("Modul in Spalte %1 Zeile %2 wird programmiert ").arg(m.x).arg(m.y));
     if (v.fehler != 0)
         return v;
-    v.imProgModus = true;
     // The module answered at this address: it holds it.
     m.kopie[0] = m.adresse();
     if (m.artikel == 54690) {
@@ -103,14 +99,7 @@ ModulVersuch modulProgrammieren(const PultModul& m)
     Prog_Kennung(m.art, m.x, m.y, v.fehler);
     if (v.fehler != 0)
         return v;
-    Prog_Off(m.art, m.adresse(), v.fehler);
-    if (v.fehler != 0)
-        return v;
-    v.imProgModus = false;
-    blinkenBeenden(m);
-    InfoTxt_anzeigen(1, QStringLiteral("Modul Programmierung -  O.K.  "));
-    InfoTxt_anzeigen(2, QString());
-    return v;
+    return versuchAbschliessen(m, v, QStringLiteral("Modul Programmierung -  O.K.  "));
 }
 } // namespace
 

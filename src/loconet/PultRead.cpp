@@ -55,13 +55,10 @@ int32_t inhaltUebernehmen(const PultModul& m)
 
 ModulVersuch modulLesen(const PultModul& m, bool& unterschied)
 {
-    blinkenStarten(m, 0);
-    InfoTxt_anzeigen(1, QStringLiteral("Das Modul Spalte %1 Zeile %2 wird gelesen").arg(m.x).arg(m.y));
-    ModulVersuch v;
-    Prog_On(m.art, m.adresse(), v.fehler);
+    ModulVersuch v = versuchBeginnen(
+        m, QStringLiteral("Das Modul Spalte %1 Zeile %2 wird gelesen").arg(m.x).arg(m.y), false);
     if (v.fehler != 0)
         return v;
-    v.imProgModus = true;
     bool uebernehmen = true;
     if (PultDaten.PultProgJahr != 0) {
         InfoTxt_anzeigen(2, QStringLiteral(" Lese Modulkennung "));
@@ -79,14 +76,7 @@ ModulVersuch modulLesen(const PultModul& m, bool& unterschied)
     }
     if (uebernehmen && (v.fehler = inhaltUebernehmen(m)) != 0)
         return v;
-    Prog_Off(m.art, m.adresse(), v.fehler);
-    if (v.fehler != 0)
-        return v;
-    v.imProgModus = false;
-    blinkenBeenden(m);
-    InfoTxt_anzeigen(1, QStringLiteral("Modul ausgelesen -  O.K.  "));
-    InfoTxt_anzeigen(2, QString());
-    return v;
+    return versuchAbschliessen(m, v, QStringLiteral("Modul ausgelesen -  O.K.  "));
 }
 } // namespace
 
