@@ -20,16 +20,6 @@
 #include <QElapsedTimer>
 #include <cstdio>
 
-namespace {
-int katalogIndex(int code)
-{
-    for (int i = 0; i < KatalogAnzahl; ++i)
-        if (ElementKatalog[size_t(i)].ElementNr == code)
-            return i;
-    return -1;
-}
-} // namespace
-
 int main(int argc, char* argv[])
 {
     ohneBildschirm();
@@ -47,13 +37,13 @@ int main(int argc, char* argv[])
     PultDaten.PultOpt_ZS_AdrOpt = 1;
     PultdimensionenX = PultdimensionenY = 99;
     pult_leeren();
-    const int weiche = katalogIndex(101);
+    const int16_t weiche = katalogIndex(101);
     messen("place a turnout module on all 9,801 fields", [&] {
         FlexGrid::Stapel s0(w.Pult[0]), s1(w.Pult[1]), s2(w.PultAdr);
         for (int x = 1; x <= 99; ++x)
             for (int y = 1; y <= 99; ++y) {
                 w.Pult[0].setzeZelle(y, x);
-                SetzePultElement(int16_t(weiche));
+                SetzePultElement(weiche);
                 PultFelder[size_t(x)][size_t(y)].LNCV[11] = int16_t(x * 10 + y);
             }
     });

@@ -112,13 +112,5 @@ int lauf()
 
 int main(int argc, char** argv)
 {
-    ohneBildschirm();
-    QApplication app(argc, argv);
-    int ergebnis = 1;
-    QTimer::singleShot(0, [&] {
-        ergebnis = lauf();
-        app.quit();
-    });
-    app.exec();
-    return ergebnis;
+    return imEreignisLauf(argc, argv, lauf);
 }

@@ -2,6 +2,7 @@
 // that pace both directions at 16457 baud and answer 5 ms after a request.
 // Prints the time per operation beside the floor: wire time of request and
 // reply plus the 5 ms.
+#include "BenchSupport.h"
 #include "LnModulSim.h"
 #include "PtySim.h"
 #include "core/Words.h"
@@ -80,14 +81,5 @@ int lauf()
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    int ergebnis = 1;
-    QTimer::singleShot(0, [&] {
-        ergebnis = lauf();
-        app.quit();
-    });
-    app.exec();
-    return ergebnis;
+    return imEreignisLauf(argc, argv, lauf);
 }

@@ -1,6 +1,7 @@
 // Fills a full 99 x 99 desk with a mix of addressed elements and track pieces,
 // numbers every address group as "Alles Starten" does, clears them again and
 // prints how long each step took (goal: numbering under 100 ms).
+#include "BenchSupport.h"
 #include "config/AddressOptions.h"
 #include "config/NumberingForm.h"
 #include "config/NumberingGroups.h"
@@ -20,22 +21,6 @@
 #include <functional>
 
 namespace {
-void messen(const char* was, const std::function<void()>& schritt)
-{
-    QElapsedTimer uhr;
-    uhr.start();
-    schritt();
-    std::printf("%-52s %8.1f ms\n", was, uhr.nsecsElapsed() / 1e6);
-}
-
-int16_t katalogIndex(int code)
-{
-    for (int i = 0; i < KatalogSlots; ++i)
-        if (ElementKatalog[size_t(i)].ElementNr == code && !ElementKatalog[size_t(i)].Name.isEmpty())
-            return int16_t(i);
-    return 0;
-}
-
 // Every group stays within its maximum on a full desk: one element in four is a track piece.
 void pultFuellen()
 {

@@ -16,13 +16,6 @@
 namespace {
 constexpr int Module = 20;
 
-int16_t katalogIndex(int code)
-{
-    for (int i = 0; i < KatalogSlots; ++i)
-        if (ElementKatalog[size_t(i)].ElementNr == code && !ElementKatalog[size_t(i)].Name.isEmpty())
-            return int16_t(i);
-    return 0;
-}
 
 // Band b holds the rows of one module. Its column of cross boards alternates
 // between columns 2 and 3, so two bands never meet through it.
