@@ -352,6 +352,8 @@ T3Eingabe T3Mod_Form::eingabe() const
 
 void T3Mod_Form::ok()
 {
+    if (!elementNochDa(this, bezug))
+        return;
     const T3Eingabe e = eingabe();
     if (const int k = t3TasteOhneZustand(e); k >= 0) {
         Reiter->setCurrentIndex(k);
@@ -359,7 +361,7 @@ void T3Mod_Form::ok()
                Msg::NurOk | Msg::Ausruf, Titel);
         return;
     }
-    if (!elementNochDa(this, bezug) || !t3Schreiben(PultFelder[size_t(bezug.x())][size_t(bezug.y())], e))
+    if (!t3Schreiben(PultFelder[size_t(bezug.x())][size_t(bezug.y())], e))
         return;
     hide();
     set_PultAdr(bezug.x(), bezug.y());
