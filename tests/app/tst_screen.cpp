@@ -6,6 +6,7 @@
 #include "config/ModuleDialogs.h"
 #include "core/DeskMouse.h"
 #include "core/EditModes.h"
+#include "core/HelpWindow.h"
 #include "core/MainWinState.h"
 #include "core/MainWindow.h"
 #include "core/MenuCommands.h"
@@ -25,6 +26,7 @@
 #include <QHeaderView>
 #include <QScreen>
 #include <QTest>
+#include <QTextBrowser>
 
 namespace {
 void bild(QWidget* w, const QString& name)
@@ -120,6 +122,18 @@ private slots:
         QVERIFY(adressen->horizontalHeader()->isVisible() && adressen->verticalHeader()->isVisible());
         bild(fenster, QStringLiteral("weichenadressen"));
         modus(1);
+    }
+
+    // The help window shows the topic on the screen, without a web browser.
+    void helpWindowShowsTheTopic()
+    {
+        hilfeZeigen(22);
+        QTextBrowser* hilfe = hilfeFenster();
+        QVERIFY(hilfe && hilfe->isVisible());
+        QVERIFY(hilfe->screen()->availableGeometry().contains(hilfe->frameGeometry()));
+        QVERIFY(hilfe->toPlainText().contains(QStringLiteral("kleinste freie Nummer")));
+        bild(hilfe, QStringLiteral("hilfe"));
+        hilfe->hide();
     }
 
     // Dialogs open fully on the screen and wide enough for their titles.
