@@ -131,6 +131,11 @@ void LncvTabelle::speichern(int n, qint64 wert)
 {
     werte()[n] = alsWort(int32_t(wert));
     RefreshFSin54660();
+    // A route slot word belongs to its route, which writes its own value back
+    // at once: the cell shows what is stored, not what was typed.
+    const int32_t gespeichert = Int_to_UWord(werte()[n]);
+    if (gespeichert != wert)
+        LNCVTabText = QString::number(gespeichert);
 }
 
 // Typing goes into the module the table was filled for, never into another

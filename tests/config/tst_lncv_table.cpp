@@ -4,6 +4,7 @@
 #include "config/LncvTable.h"
 #include "config/LncvTableDialog.h"
 #include "platform/FlexGridView.h"
+#include "routes/RouteSlots.h"
 #include "routes/RouteTable.h"
 
 using namespace ModulTestPult;
@@ -133,6 +134,25 @@ private slots:
         // Leaving the cell shows the buffer without cursor.
         tab.zelleWaehlen(1, 1);
         QCOMPARE(g().Text(2, 5), zelle.chopped(1));
+    }
+
+    // A slot word a route owns is written back by the route at once: the cell
+    // shows the route's value, not the digits typed.
+    void routenplatzZeigtDenWertDerRoute()
+    {
+        setzen(1, 1, Signal);
+        Fahrstrasse& fs = FSDaten[0];
+        fs = LeerFahrstrasse;
+        fs.Start = {1, 1, 1, 0, 0};
+        fs.Ziel = {0, 0, 12, 1, -1};
+        FSAnzahl = 0;
+        RefreshFSin54660();
+        tab.fuellen(1, 1);
+        tab.zelleWaehlen(5, 2);   // LNCV 41: the destination key word
+        tasten("7");
+        FSAnzahl = -1;
+        QCOMPARE(int(PultFelder[1][1].LNCV[41]), 121);
+        QCOMPARE(g().Text(5, 2), QString("121|"));
     }
 
     // Deleting every digit keeps the stored value and OK off until a digit comes.
