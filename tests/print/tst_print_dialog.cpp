@@ -19,23 +19,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-int pdfSeiten(const QString& datei)
-{
-    QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray inhalt = f.readAll();
-    if (!inhalt.startsWith("%PDF"))
-        return -1;
-    return int(QString::fromLatin1(inhalt).count(QRegularExpression("/Type\\s*/Page[^s]")));
-}
-} // namespace
-
 class TestPrintDialog : public QObject {
     Q_OBJECT
     QTemporaryDir verz;
     QString pdf;
+    QByteArray pdfInhalt;
     std::unique_ptr<DruckenDialog> dialog;
 
     QPushButton* knopf(const char* name) { return dialog->findChild<QPushButton*>(name); }
@@ -50,7 +38,11 @@ class TestPrintDialog : public QObject {
     {
         QFile::remove(pdf);
         knopf(name)->click();
-        return pdfSeiten(pdf);
+        QFile f(pdf);
+        pdfInhalt = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        if (!pdfInhalt.startsWith("%PDF"))
+            return -1;
+        return int(QString::fromLatin1(pdfInhalt).count(QRegularExpression("/Type\\s*/Page[^s]")));
     }
 
 private slots:
@@ -76,61 +68,48 @@ private slots:
         QCOMPARE(dialog->findChild<QLabel*>("Vorschau")->width(), qRound(schirm.height() / 3.0));
     }
 
-    void routeListPrintsItsPage()
+    // Each list previewed and printed into a PDF, its page and all pages; the
+    // buttons offer what the list has. "Alles drucken" includes the parts and
+    // order list; drawings print on landscape A4, which holds 12 x 14 fields.
+    void everyListPrintsIntoAPdf_data()
     {
-        TestDesk::neuesPult(3, 3);
-        Meldungen m;
-        knopf("FahrstBut")->click();
-        QCOMPARE(seitenNr(), QString("1"));
-        QCOMPARE(knoepfe(), (QList<bool>{false, false, true, false}));
-        QCOMPARE(drucken("DruckenSeite"), 1);
-        QVERIFY(m.boxen.isEmpty());
+        QTest::addColumn<QString>("liste");          // its button
+        QTest::addColumn<int>("weichen");            // turnout boards in row 1
+        QTest::addColumn<int>("seiten");
+        QTest::addColumn<QList<bool>>("frei");       // next, previous, this page, all pages
+        QTest::newRow("Fahrstraßen") << "FahrstBut" << 0 << 1 << QList<bool>{false, false, true, false};
+        QTest::newRow("Module") << "ModProgBut" << 13 << 2 << QList<bool>{true, true, true, true};
+        QTest::newRow("Stückliste") << "StkListeBut" << 0 << 1 << QList<bool>{false, false, true, true};
+        QTest::newRow("Gleisplan") << "GleisPlanBut" << 0 << 4 << QList<bool>{true, true, true, true};
+        QTest::newRow("Elektrik") << "EleVerbBut" << 0 << 4 << QList<bool>{true, true, true, true};
     }
-
-    void moduleListPagesAndPrintAll()
+    void everyListPrintsIntoAPdf()
     {
-        TestDesk::neuesPult(13, 2);
-        int weiche = 0;
+        QFETCH(QString, liste);
+        QFETCH(int, weichen);
+        QFETCH(int, seiten);
+        QFETCH(QList<bool>, frei);
+        TestDesk::neuesPult(15, 20);
+        int16_t weiche = 0;
         while (ElementKatalog[size_t(weiche)].ArtikelNr != 54650)
             ++weiche;
-        for (int x = 1; x <= 13; ++x)
+        for (int x = 1; x <= weichen; ++x)
             TestDesk::setzen(x, 1, weiche, {0, x, 11, x});
-        knopf("ModProgBut")->click();
-        QCOMPARE(dialog->liste()->seitenAnzahl(), 2);
-        QCOMPARE(knoepfe(), (QList<bool>{true, true, true, true}));
-        knopf("SeiteVorBut")->click();
-        QCOMPARE(seitenNr(), QString("2"));
-        knopf("SeiteVorBut")->click();   // the last page stays
-        QCOMPARE(dialog->aktSeite(), 2);
-        QCOMPARE(drucken("DruckenAllesBut"), 2);
-        knopf("SeiteZurueckBut")->click();
-        QCOMPARE(seitenNr(), QString("1"));
-    }
-
-    // "Alles drucken" prints the parts and order list too.
-    void partsListPrintAll()
-    {
+        Meldungen m;
         dialog->aktivieren();
-        knopf("StkListeBut")->click();
-        QCOMPARE(dialog->druckArt(), DruckArt::Stueckliste);
-        QCOMPARE(seitenNr(), QString("1"));
-        QCOMPARE(knoepfe(), (QList<bool>{false, false, true, true}));
-        QCOMPARE(drucken("DruckenAllesBut"), 1);
+        knopf(qPrintable(liste))->click();
+        QCOMPARE(dialog->liste()->seitenAnzahl(), seiten);
+        QCOMPARE(knoepfe(), frei);
+        for (const char* blaettern : {"SeiteVorBut", "SeiteZurueckBut"}) {
+            for (int i = 1; i <= seiten; ++i)   // the last and the first page stay
+                knopf(blaettern)->click();
+            QCOMPARE(seitenNr(), QString::number(blaettern[5] == 'V' ? seiten : 1));
+        }
         QCOMPARE(drucken("DruckenSeite"), 1);
-    }
-
-    void trackPlanAllPagesInLandscape()
-    {
-        TestDesk::neuesPult(15, 20);   // A4 landscape holds 12 x 14 fields: 2 x 2 pages
-        knopf("GleisPlanBut")->click();
-        QCOMPARE(dialog->liste()->seitenAnzahl(), 4);
-        QCOMPARE(knoepfe(), (QList<bool>{true, true, true, true}));
-        QCOMPARE(drucken("DruckenAllesBut"), 4);
-        QFile f(pdf);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QVERIFY(f.readAll().contains("/MediaBox [0 0 842"));   // landscape A4
-        knopf("EleVerbBut")->click();
-        QCOMPARE(drucken("DruckenSeite"), 1);
+        QCOMPARE(pdfInhalt.contains("/MediaBox [0 0 842"), seiten == 4);   // landscape A4
+        if (frei[3])
+            QCOMPARE(drucken("DruckenAllesBut"), seiten);
+        QVERIFY(m.boxen.isEmpty());
     }
 
     void failingJobSaysSo()

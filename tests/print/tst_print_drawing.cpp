@@ -23,11 +23,16 @@ Kachelung kacheln(int dimX, int dimY, QSizeF ausgabe = vierMalZwei)
     return kachelung(ausgabe, QPointF(15, 15), 1.0, dimX, dimY);
 }
 
-void bildSchreiben(const QString& datei, QColor farbe)
+// Each picture of a page as "file@left,top" in fields, its size when it is not one field.
+QStringList bilder(const Zeichenplan& plan)
 {
-    QImage bild(84, 54, QImage::Format_RGB32);
-    bild.fill(farbe);
-    QVERIFY(bild.save(datei, "BMP"));
+    QStringList z;
+    for (const FeldBild& f : plan.bilder) {
+        z << QStringLiteral("%1@%2,%3").arg(QFileInfo(f.datei).baseName()).arg(f.ort.x() / B).arg(f.ort.y() / H);
+        if (f.ort.size() != QSizeF(B, H))
+            z.last() += QStringLiteral(" %1x%2").arg(f.ort.width() / B).arg(f.ort.height() / H);
+    }
+    return z;
 }
 } // namespace
 
@@ -42,10 +47,11 @@ private slots:
     void initTestCase()
     {
         KonfVerz = verz.path() + "/";
-        bildSchreiben(datei("weiss.bmp"), Qt::white);
-        bildSchreiben(datei("rot.bmp"), Qt::red);
-        bildSchreiben(datei("blau.bmp"), Qt::blue);
-        bildSchreiben(datei("gruen.bmp"), Qt::green);
+        for (auto [name, farbe] : {std::pair{"weiss", Qt::white}, {"rot", Qt::red}, {"blau", Qt::blue}, {"gruen", Qt::green}}) {
+            QImage bild(84, 54, QImage::Format_RGB32);
+            bild.fill(farbe);
+            QVERIFY(bild.save(datei(name) + ".bmp", "BMP"));
+        }
         leererKatalog();
         weiche = katalogIndex(101, 54650);
         regler = katalogIndex(901, 54730);
@@ -110,13 +116,8 @@ private slots:
         const Kachelung k = kacheln(10, 3);
         QCOMPARE(k.seiten(), 6);
         const Zeichenplan plan = zeichenplan(DruckArt::Gleisplan, k, 3);
-        QCOMPARE(plan.bilder.size(), 4);
-        QCOMPARE(plan.bilder[0].ort, QRectF(B, 0, B, H));
+        QCOMPARE(bilder(plan), (QStringList{"rot@1,0", "weiss@1,1", "weiss@2,0", "weiss@2,1"}));
         QCOMPARE(plan.bilder[0].datei, datei("rot.bmp"));
-        QCOMPARE(plan.bilder[1].ort, QRectF(B, H, B, H));
-        QCOMPARE(plan.bilder[1].datei, datei("weiss.bmp"));
-        QCOMPARE(plan.bilder[3].ort, QRectF(2 * B, H, B, H));
-        QCOMPARE(plan.bilder[3].datei, datei("weiss.bmp"));
         // Row numbers only in the first column, column numbers only in the first row.
         QStringList nummern;
         for (const Beschriftung& n : plan.nummern)
@@ -129,13 +130,11 @@ private slots:
         QCOMPARE(plan.linien[0], QLineF(B, 0, B, 2 * H));
         QCOMPARE(plan.linien[5], QLineF(B, 2 * H, 3 * B, 2 * H));
 
-        const Zeichenplan elektrik = zeichenplan(DruckArt::Elektrik, k, 3);
-        QCOMPARE(elektrik.bilder[0].datei, datei("weiss.bmp"));
-        QCOMPARE(elektrik.bilder[1].datei, datei("gruen.bmp"));
+        QCOMPARE(bilder(zeichenplan(DruckArt::Elektrik, k, 3)).mid(0, 2), (QStringList{"weiss@1,0", "gruen@1,1"}));
         // Page 4 starts the second row of pages: row 3, the column numbers from 1.
         const Zeichenplan unten = zeichenplan(DruckArt::Gleisplan, k, 4);
         QCOMPARE(unten.nummern.first().text, QString("03"));
-        QCOMPARE(unten.bilder.first().ort, QRectF(0, 0.5 * H, B, H));
+        QCOMPARE(bilder(unten).first(), QString("weiss@0,0.5"));
     }
 
     void throttleDrawsItsUpperPieces()
@@ -147,16 +146,12 @@ private slots:
         for (int y = 1; y <= 3; ++y)
             w.Pult[0].setCellPicture(y, 1, datei(y == 3 ? "rot.bmp" : "blau.bmp"));
         w.Pult[0].setCellPicture(1, 2, datei("rot.bmp"));
-        const Zeichenplan plan = zeichenplan(DruckArt::Gleisplan, kacheln(2, 4, QSizeF(2 * B, 4 * H)), 1);
-        QStringList dateien;
-        for (const FeldBild& f : plan.bilder)
-            dateien << QFileInfo(f.datei).fileName() + QString("@%1").arg(f.ort.y() / H);
-        QCOMPARE(dateien, (QStringList{"blau.bmp@0", "blau.bmp@1", "rot.bmp@2", "blau.bmp@1", "blau.bmp@0",
-                                       "weiss.bmp@3", "rot.bmp@0", "weiss.bmp@1", "weiss.bmp@2", "weiss.bmp@3"}));
+        QCOMPARE(bilder(zeichenplan(DruckArt::Gleisplan, kacheln(2, 4, QSizeF(2 * B, 4 * H)), 1)),
+                 (QStringList{"blau@0,0", "blau@0,1", "rot@0,2", "blau@0,1", "blau@0,0", "weiss@0,3", "rot@1,0",
+                              "weiss@1,1", "weiss@1,2", "weiss@1,3"}));
         // Split over two pages: the upper pieces still print on the page above.
-        const Zeichenplan oben = zeichenplan(DruckArt::Gleisplan, kacheln(2, 4, QSizeF(2 * B, 2 * H)), 1);
-        QCOMPARE(oben.bilder[0].datei, datei("blau.bmp"));
-        QCOMPARE(oben.bilder[1].datei, datei("blau.bmp"));
+        QCOMPARE(bilder(zeichenplan(DruckArt::Gleisplan, kacheln(2, 4, QSizeF(2 * B, 2 * H)), 1)).mid(0, 2),
+                 (QStringList{"blau@0,0", "blau@0,1"}));
     }
 
     // The page as printed: each field's picture stretched over its field, white elsewhere.
