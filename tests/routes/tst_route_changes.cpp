@@ -1,21 +1,20 @@
+// Route changes: the route-slot dialog's value ranges and its binding to one
+// board, release counterparts of added elements, and changes of a route
+// through its slot and through the step dialogs.
+#include "routes/RouteTestDesk.h"
+
 #include "core/BoundElement.h"
-#include "core/DeskMouse.h"
 #include "core/DialogLaunchers.h"
 #include "routes/RouteChanges.h"
 #include "routes/RouteEditor.h"
-#include "routes/RouteSlotDialog.h"
 #include "routes/RouteSignalForm.h"
+#include "routes/RouteSlotDialog.h"
 #include "routes/RouteStepForms.h"
-#include "EditorTestDesk.h"
-#include "WizardUser.h"
 
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 
-using namespace EditorTestDesk;
-using Befehle = QList<QList<int>>;
 using Skript = std::function<void(WizardUser&)>;
 using Vorbereitung = std::function<void()>;
 
@@ -25,14 +24,6 @@ constexpr int Tab = 2;
 int lncvNr(int g)
 {
     return fsSlotLncv(Tab) + g;
-}
-
-QStringList titel(const Meldungen& m)
-{
-    QStringList t;
-    for (const MsgBoxAufruf& a : m.boxen)
-        t << a.titel;
-    return t;
 }
 } // namespace
 
@@ -61,7 +52,7 @@ private slots:
 
     void init()
     {
-        aufbauen();
+        editorPult();
         ChangeEditMode();
         meldungen.neu(Msg::Ok);
     }
@@ -188,11 +179,8 @@ private slots:
         for (int e; volleFreigabe && (e = FindNewRouteElement(0, 1)) != -1;)
             FSDaten[0].Route[1][size_t(e)][Befehl::Wert] = int16_t(e);
         const int k = LastRouteIdx(0, 0);
-        for (const QList<int>& b : neu) {
-            RouteBefehl& ziel = FSDaten[0].Route[0][size_t(FindNewRouteElement(0, 0))];
-            for (int f = 0; f < 6; ++f)
-                ziel[size_t(f)] = int16_t(b[f]);
-        }
+        for (const QList<int>& b : neu)
+            anhaengen(0, 0, b);
         NeueEintraegeAnhaengen(0, k);
         QCOMPARE(liste(0, 0), festlegen);
         QCOMPARE(RouteSaveAnz(0, 0), int(festlegen.size()));
@@ -336,14 +324,9 @@ private slots:
         QFETCH(Befehle, festlegen);
         QFETCH(Befehle, aufloesen);
         QFETCH(QList<int>, plaetze);
-        if (teil == -4) {
-            // A typed release given before: its two commands are replaced.
-            const QList<QList<int>> alt{{0, 0, 700, 3, 10, -1}, {0, 0, 9, 0, 9, -1}};
-            for (const QList<int>& b : alt) {
-                RouteBefehl& ziel = FSDaten[1].Route[0][size_t(FindNewRouteElement(1, 0))];
-                for (int f = 0; f < 6; ++f)
-                    ziel[size_t(f)] = int16_t(b[f]);
-            }
+        if (teil == -4) {   // a typed release given before: its two commands are replaced
+            anhaengen(1, 0, {0, 0, 700, 3, 10, -1});
+            anhaengen(1, 0, {0, 0, 9, 0, 9, -1});
         }
         FSinArbeit = true;
         aendern(skript, [=] { teil == 0 ? FS_hinzuf(route) : FS_Aendern(route, teil); });
@@ -356,6 +339,26 @@ private slots:
         QCOMPARE((QList<int>{TestDesk::lncv(1, 1, 41), TestDesk::lncv(5, 1, 41)}), plaetze);
         QCOMPARE(slotWorte(3, 1, 0).first(), 310);
         QCOMPARE(titel(meldungen), QStringList());
+    }
+
+    // A start key moved to a board without a free slot: the route keeps its
+    // former start key and slot, and the message says so.
+    void startKeyToAFullBoard()
+    {
+        for (int s = 0; s < FSSlotAnzahl; ++s)
+            TestDesk::feld(5, 1).LNCV[size_t(fsSlotLncv(s))] = 1;
+        FSinArbeit = true;
+        aendern(
+            [](WizardUser& u) {
+                u.klick(5, 1, &FstGBest());
+                u.knopf(&FstGBest(), "OK_But");
+            },
+            [] { FS_Aendern(0, -2); });
+        QCOMPARE(FSDaten[0].Start[0], int16_t(1));
+        QCOMPARE(FSDaten[0].Start[2], int16_t(1));
+        QCOMPARE(TestDesk::lncv(1, 1, 41), 301);
+        QCOMPARE(titel(meldungen), QStringList{"Fahrstraße ändern"});
+        QCOMPARE(meldungen.boxen[0].text.section("\r\n", 1), QString("          Die Fahrstraße behält ihre bisherige Starttaste!"));
     }
 };
 

@@ -1,26 +1,23 @@
+// The route editor: its lines, user commands of every type with their limits,
+// moving commands, an editing session end to end, and deleting routes.
+#include "routes/RouteTestDesk.h"
+
 #include "core/DialogLaunchers.h"
-#include "core/MainWinState.h"
+#include "core/MenuCommands.h"
 #include "platform/Wait.h"
 #include "project/ProjectFileLoad.h"
 #include "project/ProjectFileSave.h"
 #include "routes/RouteEditor.h"
 #include "routes/RouteEditorModel.h"
-#include "routes/RouteMemoryCode.h"
 #include "routes/TurnoutStateDialog.h"
 #include "routes/UserCommandDialog.h"
-#include "EditorTestDesk.h"
-#include "WizardUser.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 
-using namespace EditorTestDesk;
-using Befehle = QList<QList<int>>;
 using Aktion = std::function<void(Fst_UBest_Form&)>;
 using Skript = std::function<void(WizardUser&)>;
 
@@ -44,14 +41,6 @@ QStringList aktiveKnoepfe()
             k << b->objectName();
     k.sort();
     return k;
-}
-
-QList<int> code(int von, int bis)
-{
-    QList<int> w;
-    for (int n = von; n <= bis; ++n)
-        w << Int_to_UWord(FSSpeicher[0].LNCV[size_t(n)]);
-    return w;
 }
 } // namespace
 
@@ -81,7 +70,7 @@ private slots:
     {
         PultVerz = projekt.path() + "/";
         PultDatei = "Test.plt";
-        aufbauen();
+        editorPult();
         meldungen.neu(Msg::Ok);
     }
 
@@ -121,7 +110,6 @@ private slots:
         neu("feedback 4095 occupied", 1, 1, "4095", {4095, 3, 22}, "    Benutzer:Rückmeldebefehl    Adr.= 4095 belegt ");
         neu("feedback 4096", 1, 0, "4096", {});
         neu("pause 255 without state", 2, -1, "255", {255, 0, 23}, "    Benutzer:Pause einfügen           0255 s");
-        neu("pause 5", 2, -1, "5", {5, 0, 23}, "    Benutzer:Pause einfügen           0005 s");
         neu("pause 256", 2, -1, "256", {});
         neu("route call on free", 3, 0, "4095", {4095, 0, 24}, "    Benutzer:Fahrst.per frei aufrufen 4095(Rückm.adr.)");
         neu("route call on occupied", 3, 1, "12", {12, 1, 24}, "    Benutzer:Fahrst.per belegt aufruf.0012(Rückm.adr.)");
@@ -146,8 +134,7 @@ private slots:
             return;
         const int e = FindNewRouteElement(1, 0);
         Get_UBest_Form_Values(1, 0, e, eingabe);
-        const RouteBefehl& b = FSDaten[1].Route[0][size_t(e)];
-        QCOMPARE((QList<int>{b[0], b[1], b[2], b[3], b[4], b[5]}), (QList<int>{0, 0, befehl[0], befehl[1], befehl[2], -1}));
+        QCOMPARE(liste(1, 0), (Befehle{{0, 0, befehl[0], befehl[1], befehl[2], -1}}));
         QCOMPARE(zeilen(1, 0).last(), " -- -- " + text);
         const NutzerEingabe zurueck = Put_UBest_Form_Values(1, 0, e);
         QCOMPARE((QList<int>{zurueck.art, zurueck.zustand}), (QList<int>{art, art == 2 ? -1 : zustand}));
@@ -205,7 +192,6 @@ private slots:
         QTest::newRow("last down") << QList<int>{4, 0} << QList<bool>{false} << QList<int>{1, 2, 3, 4};
         QTest::newRow("first down") << QList<int>{1, 0} << QList<bool>{true} << QList<int>{2, 1, 3, 4};
         QTest::newRow("last up") << QList<int>{4, 1} << QList<bool>{true} << QList<int>{1, 2, 4, 3};
-        QTest::newRow("down and up again") << QList<int>{2, 0, 2, 1} << QList<bool>{true, true} << QList<int>{1, 2, 3, 4};
         QTest::newRow("to the front") << QList<int>{3, 1, 3, 1} << QList<bool>{true, true} << QList<int>{3, 1, 2, 4};
         QTest::newRow("free slot") << QList<int>{7, 1} << QList<bool>{false} << QList<int>{1, 2, 3, 4};
     }
@@ -220,10 +206,8 @@ private slots:
         const auto vorher = FSDaten[1].Route[0];
         for (qsizetype i = 0; i < zuege.size(); i += 2)
             QCOMPARE(fstBefehlVerschieben(1, 0, zuege[i], zuege[i + 1] == 1), bewegt[i / 2]);
-        const std::vector<int> ist = RouteKette(1, 0);
-        QCOMPARE(QList<int>(ist.begin(), ist.end()), kette);
-        QCOMPARE(FirstRouteIdx(1, 0), kette.first());
-        QCOMPARE(LastRouteIdx(1, 0), kette.last());
+        QCOMPARE(RouteKette(1, 0), std::vector<int>(kette.begin(), kette.end()));
+        QCOMPARE((QList<int>{FirstRouteIdx(1, 0), LastRouteIdx(1, 0)}), (QList<int>{kette.first(), kette.last()}));
         if (kette == QList<int>{1, 2, 3, 4})
             QVERIFY(FSDaten[1].Route[0] == vorher);
     }
@@ -240,6 +224,8 @@ private slots:
                 offen << aktiveKnoepfe().join(",");
                 FstEdit().Fst_Combo_Click(0);
                 FstEdit().Fst_List->setCurrentRow(8);
+                // Choosing the editor again brings it to the front as it is.
+                KonfMenu_Click(3);
             });
             // The turnout turns green.
             u.knopf(ed, "Fst_Chge");
@@ -266,6 +252,7 @@ private slots:
                                  "FST_ClrAll,FS_AllgKmd,Fst_Add,Fst_FSClr,OK_But"}));
         QVERIFY(!FSinArbeit);
         QVERIFY(!FstEdit().isVisible());
+        QCOMPARE(meldungen.boxen.size(), 0);
         for (int runde = 0; runde < 2; ++runde) {
             QCOMPARE(liste(0, 0), (Befehle{{3, 1, 0, 1, 7, 31}, {0, 0, 5, 1, 21, -1}}));
             QCOMPARE(slotWorte(1, 1, 0), (QList<int>{301, 10003, 5002, 10002}));
@@ -298,8 +285,8 @@ private slots:
             u.escape(ed);
         });
         QCOMPARE(stand, QStringList({"0|2|1", "0|2|1", "-1|0|"}));
+        QCOMPARE(titel(meldungen).first(), QString("Fahrstraßen löschen"));
         QCOMPARE(meldungen.boxen.size(), 2);
-        QCOMPARE(meldungen.boxen[0].titel, QString("Fahrstraßen löschen"));
         QCOMPARE(slotWorte(3, 1, 0), (QList<int>{0, 0, 0, 0}));
         QCOMPARE(slotWorte(1, 1, 0), (QList<int>{0, 0, 0, 0}));
         QCOMPARE(code(6, 7), (QList<int>{0, 0}));

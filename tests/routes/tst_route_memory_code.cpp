@@ -3,17 +3,12 @@
 // and a project with routes that loads, rebuilds its code and saves as it was.
 #include "routes/RouteTestDesk.h"
 
-#include "config/AddressOptions.h"
-#include "core/Cp1252.h"
-#include "project/ChangeDetection.h"
 #include "project/LncvFile.h"
 #include "project/ProjectFileLoad.h"
 #include "project/ProjectFileSave.h"
 #include "routes/RouteMemoryCode.h"
-#include "routes/RouteSlots.h"
 
 #include <QDir>
-#include <QRegularExpression>
 
 using Bloecke = QList<QList<int>>;
 
@@ -25,13 +20,8 @@ class TstRouteMemoryCode : public QObject {
     using T = RouteTestDesk;
     static constexpr int Pause1s = 25;
 
-    static std::vector<int> code(int slot, int von = 5, int bis = FSCodeLetzteLNCV)
-    {
-        std::vector<int> w;
-        for (int n = von; n <= bis; ++n)
-            w.push_back(Int_to_UWord(FSSpeicher[size_t(slot)].LNCV[size_t(n)]));
-        return w;
-    }
+    // The whole code area of route memory m.
+    static QList<int> alles(int m = 0) { return code(5, FSCodeLetzteLNCV, m); }
 
     // Route r with n0 / n1 pauses of one second; header words (10 + r)*10 + 6 and (20 + r)*10 + 7.
     static void pausenRoute(int r, int n0, int n1)
@@ -44,9 +34,9 @@ class TstRouteMemoryCode : public QObject {
     }
 
     // The code of slot 0 expected from the routes' lengths and the first LNCV of every block.
-    static std::vector<int> erwartet(const Bloecke& laengen, const QList<int>& starts)
+    static QList<int> erwartet(const Bloecke& laengen, const QList<int>& starts)
     {
-        std::vector<int> w(FSCodeLetzteLNCV + 1, 0);
+        QList<int> w(FSCodeLetzteLNCV + 1, 0);
         qsizetype k = 0;
         for (qsizetype r = 0; r < laengen.size(); ++r)
             for (int l = 0; l < 2; ++l) {
@@ -54,10 +44,10 @@ class TstRouteMemoryCode : public QObject {
                 if (n == 0)
                     continue;
                 const int start = starts[k++];
-                w[size_t(start)] = (l == 0 ? 10 + int(r) : 20 + int(r)) * 10 + 6 + l;
+                w[start] = (l == 0 ? 10 + int(r) : 20 + int(r)) * 10 + 6 + l;
                 std::fill_n(w.begin() + start + 1, n, Pause1s);
             }
-        return std::vector<int>(w.begin() + 5, w.end());
+        return w.mid(5);
     }
 
     QString fsMeldung() const { return pult.boxen.isEmpty() ? QString() : pult.boxen.last().text; }
@@ -105,9 +95,7 @@ private slots:
         T::route(0, 4, 1, 100, 3, 200, 2);
         T::neu(0, liste, befehl[0], befehl[1], befehl[2], befehl[3], befehl[4], befehl[5]);
         make_54670_code();
-        std::vector<int> w(worte.begin(), worte.end());
-        w.push_back(0);
-        QCOMPARE(code(0, 6, 6 + int(worte.size())), w);
+        QCOMPARE(code(6, 6 + int(worte.size())), worte + QList<int>{0});
         QCOMPARE(FSSpeicher[0].LetzteLNCV, int16_t(5 + worte.size()));
         QCOMPARE(FSSpeicher[0].Voll, int16_t(0));
         QVERIFY(pult.boxen.isEmpty());
@@ -139,7 +127,7 @@ private slots:
         for (qsizetype r = 0; r < laengen.size(); ++r)
             pausenRoute(int(r), laengen[r][0], laengen[r][1]);
         make_54670_code();
-        QCOMPARE(code(0), erwartet(laengen, starts));
+        QCOMPARE(alles(), erwartet(laengen, starts));
         QTEST(int(FSSpeicher[0].LetzteLNCV), "letzte");
         QVERIFY(pult.boxen.isEmpty());
     }
@@ -176,11 +164,10 @@ private slots:
             QTEST(int(FSSpeicher[size_t(m)].LetzteLNCV), "letzte");
         }
         QCOMPARE(FSSpeicher[1].LetzteLNCV, int16_t(5));
-        QCOMPARE(code(1), std::vector<int>(FSCodeLetzteLNCV - 4, 0));
+        QCOMPARE(alles(1), QList<int>(FSCodeLetzteLNCV - 4, 0));
         const int erster = a == 0 ? 6 : a;
         QCOMPARE(Int_to_UWord(FSSpeicher[2].LNCV[size_t(erster)]), (10 + proSpeicher) * 10 + 6);
-        QCOMPARE(pult.boxen.size(), 1);
-        QCOMPARE(pult.boxen[0].titel, QString("Fahrstraßen für Fahrstraßenspeicher"));
+        QCOMPARE(titel(pult), QStringList{"Fahrstraßen für Fahrstraßenspeicher"});
         QCOMPARE(fsMeldung(), QString("Alle vorhandenen Fahrstraßenspeicher (54670) sind belegt!\r\n"
                                       " Die vorgegebenen Fahrstraßen konnten nicht vollständig   \r\n"
                                       "    in die Fahrstraßenspeicher übernommen werden!         \r\n"
@@ -201,7 +188,7 @@ private slots:
         make_54670_code();
         QCOMPARE(FSSpeicher[0].LetzteLNCV, int16_t(2039));
         QCOMPARE(FSSpeicher[0].Voll, int16_t(-1));
-        QCOMPARE(code(1, 6, 8), std::vector<int>({216, Pause1s, 0}));
+        QCOMPARE(code(6, 8, 1), QList<int>({216, Pause1s, 0}));
         QVERIFY(pult.boxen.isEmpty());
     }
 
@@ -218,7 +205,7 @@ private slots:
         T::neu(1, 0, Befehlsart::Pause, 0, 0, 1);
         T::neu(1, 1, Befehlsart::Pause, 0, 0, 1);
         make_54670_code();
-        QCOMPARE(code(0, 6, 12), std::vector<int>({1009, 65525, 12340, 1008, 1008, Pause1s, 0}));
+        QCOMPARE(code(6, 12), QList<int>({1009, 65525, 12340, 1008, 1008, Pause1s, 0}));
         QCOMPARE(pult.boxen.size(), 1);
         QCOMPARE(fsMeldung(), QString("Diese Befehle passen nicht in ein LNCV des Fahrstraßenspeichers\r\n"
                                       "und wurden nicht übernommen:\r\n"
@@ -237,11 +224,8 @@ private slots:
         m.Voll = -1;
         m.LetzteLNCV = 700;
         make_54670_code();   // no route: the code is cleared, the rest stays
-        QCOMPARE(code(0), std::vector<int>(FSCodeLetzteLNCV - 4, 0));
-        QCOMPARE(m.LNCV[4], int16_t(9));
-        QCOMPARE(m.LNCV[2040], int16_t(9));
-        QCOMPARE(m.Voll, int16_t(-1));
-        QCOMPARE(m.LetzteLNCV, int16_t(700));
+        QCOMPARE(alles(), QList<int>(FSCodeLetzteLNCV - 4, 0));
+        QCOMPARE((QList<int>{m.LNCV[4], m.LNCV[2040], m.Voll, m.LetzteLNCV}), (QList<int>{9, 9, -1, 700}));
         QVERIFY(pult.boxen.isEmpty());
 
         pausenRoute(0, 1, 1);
@@ -280,25 +264,24 @@ private slots:
         }
         DelRouteElement(1, 0, 2);   // a hole in a list
         make_54670_code();
-        const std::vector<int> vorher = code(0);
+        const QList<int> vorher = alles();
         QCOMPARE(vorher[16 - 5], 10006 + 3);
         QVERIFY(Save_plt());
         const QMap<QString, QByteArray> erste = dateien();
-        const QStringList speicher = QStringList(erste.keys()).filter(QRegularExpression("^54670_.*\\.lcv$"));
+        const QStringList speicher = QDir(PultVerz).entryList({"54670_*.lcv"});
         QCOMPARE(speicher.size(), 1);
-        const QString speicherDatei = PultVerz + speicher[0];
-
+        const QString datei = PultVerz + speicher[0];
         LncvInhalt inhalt;
         QString fehler;
-        QVERIFY2(lncvDateiLesen(speicherDatei, LncvAnzahlFSSpeicher, inhalt, fehler), qPrintable(fehler));
+        QVERIFY2(lncvDateiLesen(datei, LncvAnzahlFSSpeicher, inhalt, fehler), qPrintable(fehler));
         std::fill(inhalt.werte.begin() + FSCodeErsteLNCV, inhalt.werte.begin() + FSCodeLetzteLNCV + 1, int16_t(0));
-        schreiben(speicherDatei, lncvDateiInhalt(inhalt.artikelNr, inhalt.werte.data(), LncvAnzahlFSSpeicher, inhalt.text));
+        QVERIFY(save_lncv(inhalt.artikelNr, inhalt.werte.data(), LncvAnzahlFSSpeicher, datei, inhalt.text, fehler));
         alleFahrstrassenLoeschen();
         PultAufgebaut = false;
         QVERIFY(Load_plt());
 
         QCOMPARE(FSAnzahl, int16_t(2));
-        QCOMPARE(code(0), vorher);
+        QCOMPARE(alles(), vorher);
         QCOMPARE(TestDesk::lncv(4, 1, 45), 4561);
         QVERIFY(Save_plt());
         QCOMPARE(dateien(), erste);
@@ -315,13 +298,6 @@ private:
             inhalt.insert(name, f.readAll());
         }
         return inhalt;
-    }
-
-    static void schreiben(const QString& pfad, const QByteArray& bytes)
-    {
-        QFile f(pfad);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
     }
 };
 
