@@ -29,6 +29,7 @@
 #include "project/ProjectFileSave.h"
 #include "project/DeskRecord.h"
 #include "routes/RouteDefinition.h"
+#include "routes/RouteEditor.h"
 #include "routes/RouteStepState.h"
 #include "routes/RouteTable.h"
 
@@ -283,7 +284,9 @@ void StListe_Click()
 
 void KonfMenu_Click(int index)
 {
-    if (fsInArbeitAbweisen())
+    // The route editor already open is brought to the front, not refused.
+    const bool editorOffen = index == 3 && FstEdit().FstEditAktiv;
+    if (!editorOffen && fsInArbeitAbweisen())
         return;
     hilfe(41 + index);
     switch (index) {

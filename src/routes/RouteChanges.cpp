@@ -115,7 +115,7 @@ void startVerlegen(int r, const std::array<int16_t, 5>& alt)
     DelFSin54660(r);
     f.Start = neu;
     f.Start[2] = 0;
-    if (NeueFSin54660(r) != 0) {
+    if (NeueFSin54660(r, true) != 0) {
         f.Start = alt;
         SetFSin54660(r);
     }

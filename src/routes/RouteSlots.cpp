@@ -9,6 +9,8 @@
 namespace {
 const QString FehlerTitel = QStringLiteral("Fehler beim Erstellen der Fahrstraße");
 const QString NichtAngelegt = QStringLiteral("          Die Fahrstraße kann nicht angelegt werden!");
+const QString AendernTitel = QStringLiteral("Fahrstraße ändern");
+const QString StartBleibt = QStringLiteral("          Die Fahrstraße behält ihre bisherige Starttaste!");
 
 PultFeld& feld(int x, int y)
 {
@@ -39,21 +41,23 @@ void schreiben(int r, int s, const FSSlotWerte& w)
     lncv[size_t(n + 3)] = alsWort(w.aufloesen);
 }
 
-bool fehler(const QString& text)
+bool fehler(const QString& text, bool verlegen)
 {
-    MsgBox(text + QStringLiteral("\r\n") + NichtAngelegt, Msg::NurOk | Msg::Kritisch, FehlerTitel);
+    MsgBox(text + QStringLiteral("\r\n") + (verlegen ? StartBleibt : NichtAngelegt), Msg::NurOk | Msg::Kritisch,
+           verlegen ? AendernTitel : FehlerTitel);
     return false;
 }
 
 // A route whose LocoNet commands use an address above 4095 cannot be kept in a slot.
-bool rueckmeldungenPassen(int r)
+bool rueckmeldungenPassen(int r, bool verlegen)
 {
     const auto& rm = FSDaten[size_t(r)].Rueckmeldeadressen;
     for (int i : {0, 2})
         if (Int_to_UWord(rm[size_t(i)]) > FSRueckmeldeAdrMax)
             return fehler(QStringLiteral("Achtung: die Rückmeldeadresse ") + QString::number(Int_to_UWord(rm[size_t(i)]))
                           + QStringLiteral(" der Fahrstraße ist größer als ") + QString::number(FSRueckmeldeAdrMax)
-                          + QStringLiteral("!"));
+                          + QStringLiteral("!"),
+                          verlegen);
     return true;
 }
 } // namespace
@@ -93,7 +97,7 @@ FSSlotWerte fsSlotWerte(int r)
             Get_Aufloesen_Adr(r) * 10 + Int_to_UWord(fs.Aufloesen[3]), Int_to_UWord(rm[2]) * 10 + Int_to_UWord(rm[3])};
 }
 
-int NeueFSin54660(int r)
+int NeueFSin54660(int r, bool verlegen)
 {
     if (r < 0 || r > FSMax)
         return -99;
@@ -102,10 +106,11 @@ int NeueFSin54660(int r)
     start[2] = 0;
     if (!traegtSignalmodul(x, y)) {
         fehler(QStringLiteral("Achtung: im Feld ") + QString::number(x) + QStringLiteral(", ") + QString::number(y)
-               + QStringLiteral(" liegt kein Signalmodul (54660/54710)!"));
+               + QStringLiteral(" liegt kein Signalmodul (54660/54710)!"),
+               verlegen);
         return -99;
     }
-    if (!rueckmeldungenPassen(r))
+    if (!rueckmeldungenPassen(r, verlegen))
         return -99;
     for (int s = 0; s < FSSlotAnzahl; ++s)
         if (!fsSlotBelegt(x, y, s, r)) {
@@ -114,7 +119,8 @@ int NeueFSin54660(int r)
             return 0;
         }
     fehler(QStringLiteral("Achtung alle 10 Plätze für Fahrstraßen sind im Modul ") + QString::number(x)
-           + QStringLiteral(", ") + QString::number(y) + QStringLiteral(" belegt!"));
+           + QStringLiteral(", ") + QString::number(y) + QStringLiteral(" belegt!"),
+           verlegen);
     return -99;
 }
 

@@ -31,8 +31,9 @@ FSSlotWerte fsSlotWerte(int r);
 // Takes the lowest free slot of route r's start field and writes it: 0 on
 // success, -99 (after saying why) when the start field carries no signal
 // board, all ten slots are taken, or a feedback address of the route lies
-// above 4095. Start(2) stays 0 then.
-int NeueFSin54660(int r);
+// above 4095. Start(2) stays 0 then. With `verlegen` the route exists already
+// and its start key moves: the message says it keeps its former start key.
+int NeueFSin54660(int r, bool verlegen = false);
 
 // Writes the four LNCVs of route r's slot (none when Start(2) is 0). The
 // automatic-numbering flags are not touched.
