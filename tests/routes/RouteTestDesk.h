@@ -7,6 +7,7 @@
 #include "core/EditModes.h"
 #include "core/PlacementTestDesk.h"
 #include "core/Words.h"
+#include "platform/Wait.h"
 #include "routes/RouteCommands.h"
 #include "routes/RouteSlots.h"
 #include "routes/RouteStepState.h"
@@ -270,3 +271,18 @@ public:
 private:
     QTimer takt, wache;
 };
+
+using Skript = std::function<void(WizardUser&)>;
+
+// Runs `start` (a dialog or a wait of the program) while the user does
+// `skript`, until the user is done; the user's notes go to `notizen`.
+inline void durchspielen(const Skript& skript, const std::function<void()>& start, QStringList* notizen = nullptr)
+{
+    WizardUser u;
+    skript(u);
+    start();
+    Warten::bis([&] { return u.aktionen.isEmpty(); });
+    QVERIFY2(!u.haengt, "the script could not go on");
+    if (notizen)
+        *notizen = u.notizen;
+}

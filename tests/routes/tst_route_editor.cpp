@@ -19,7 +19,6 @@
 #include <QRadioButton>
 
 using Aktion = std::function<void(Fst_UBest_Form&)>;
-using Skript = std::function<void(WizardUser&)>;
 
 namespace {
 QStringList zeilen(int r, int s, QList<int>* werte = nullptr)
@@ -49,15 +48,7 @@ class TestRouteEditor : public QObject {
     Meldungen meldungen{Msg::Ok};
     QTemporaryDir projekt;
 
-    // Runs the editor session `skript` until the user is done.
-    void sitzung(const Skript& skript)
-    {
-        WizardUser u;
-        skript(u);
-        dialogZeigen(Dialog::Fst_Edit_Form);
-        Warten::bis([&] { return u.aktionen.isEmpty(); });
-        QVERIFY2(!u.haengt, "the script could not go on");
-    }
+    static void sitzung(const Skript& skript) { durchspielen(skript, [] { dialogZeigen(Dialog::Fst_Edit_Form); }); }
 
 private slots:
     void initTestCase()
