@@ -284,8 +284,9 @@ void StListe_Click()
 
 void KonfMenu_Click(int index)
 {
-    // The route editor already open is brought to the front, not refused.
-    const bool editorOffen = index == 3 && FstEdit().FstEditAktiv;
+    // The route editor already open is brought to the front, not refused;
+    // while it is hidden for a change of its route, it stays hidden.
+    const bool editorOffen = index == 3 && FstEdit().FstEditAktiv && FstEdit().isVisible();
     if (!editorOffen && fsInArbeitAbweisen())
         return;
     hilfe(41 + index);

@@ -220,7 +220,12 @@ private slots:
             });
             // The turnout turns green.
             u.knopf(ed, "Fst_Chge");
-            u.tun(&FstWChge(), [&] { offen << FstWChge().MagAdrLbl->text(); });
+            u.tun(&FstWChge(), [&] {
+                offen << FstWChge().MagAdrLbl->text();
+                // While a change runs the editor stays hidden: choosing it is refused.
+                KonfMenu_Click(3);
+                offen << QString::number(FstEdit().isVisible());
+            });
             u.waehlen(&FstWChge(), "Mag_RG(1)");
             u.knopf(&FstWChge(), "OK_But");
             // The main signal moves to the front and stays selected.
@@ -239,11 +244,12 @@ private slots:
             u.tun(ed, [&] { offen << aktiveKnoepfe().join(","); });
             u.schliessen(ed);
         });
-        QCOMPARE(offen, QStringList({"FST_ClrAll,OK_But", "2", "FST_ClrAll,FS_AllgKmd,Fst_FSClr,OK_But", "10", "8",
+        QCOMPARE(offen, QStringList({"FST_ClrAll,OK_But", "2", "FST_ClrAll,FS_AllgKmd,Fst_FSClr,OK_But", "10", "0", "8",
                                  "FST_ClrAll,FS_AllgKmd,Fst_Add,Fst_FSClr,OK_But"}));
         QVERIFY(!FSinArbeit);
         QVERIFY(!FstEdit().isVisible());
-        QCOMPARE(meldungen.boxen.size(), 0);
+        QCOMPARE(meldungen.boxen.size(), 1);
+        QCOMPARE(meldungen.boxen[0].titel, QString("Fahrstraße eingeben"));
         for (int runde = 0; runde < 2; ++runde) {
             QCOMPARE(liste(0, 0), (Befehle{{3, 1, 0, 1, 7, 31}, {0, 0, 5, 1, 21, -1}}));
             QCOMPARE(slotWorte(1, 1, 0), (QList<int>{301, 10003, 5002, 10002}));
