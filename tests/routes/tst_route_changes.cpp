@@ -141,10 +141,6 @@ private slots:
         QTest::addColumn<Befehle>("festlegen");
         QTest::addColumn<Befehle>("aufloesen");
         const QList<int> weiche{2, 1, 0, 0, 2, 11}, hs{3, 1, 0, 1, 7, 31}, hsAus{3, 1, 120, 0, 7, 31};
-        QTest::newRow("turnout and main signal: the signal is released")
-            << Befehle{{2, 1, 0, 1, 2, 11}, {5, 1, 0, 1, 7, 31}} << 0
-            << Befehle{weiche, hs, {2, 1, 0, 1, 2, 11}, {5, 1, 0, 1, 7, 31}}
-            << Befehle{hsAus, {5, 1, 130, 0, 7, 31}};
         QTest::newRow("a red main signal is released green")
             << Befehle{{5, 1, 0, 0, 7, 31}} << 0 << Befehle{weiche, hs, {5, 1, 0, 0, 7, 31}}
             << Befehle{hsAus, {5, 1, 130, 1, 7, 31}};

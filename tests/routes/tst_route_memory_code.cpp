@@ -67,19 +67,14 @@ private slots:
         pult.boxen.clear();
     }
 
+    // Command types and values the route definition tests do not walk through.
     void commandWords_data()
     {
         QTest::addColumn<int>("liste");
         QTest::addColumn<QList<int>>("befehl");   // type, column, row, Wert, Zustand, LNCVNr
         QTest::addColumn<QList<int>>("worte");
-        QTest::newRow("turnout green") << 0 << QList<int>{2, 2, 3, 0, 1, 11} << QList<int>{1009, 12341};
         QTest::newRow("distant signal, second address") << 0 << QList<int>{4, 4, 1, 0, 0, 32} << QList<int>{1009, 3110};
         QTest::newRow("main signal 2, own address") << 0 << QList<int>{8, 4, 1, 55, 1, 31} << QList<int>{1009, 551};
-        QTest::newRow("distant signal link") << 0 << QList<int>{5, 4, 1, 6, 1, 31} << QList<int>{1009, 3004, 7774};
-        QTest::newRow("link, release copy") << 1 << QList<int>{5, 4, 1, 6, 1, -2} << QList<int>{2008, 4, 7774};
-        QTest::newRow("pause 3 s") << 0 << QList<int>{9, 0, 0, 3, 0, -1} << QList<int>{1009, 65};
-        QTest::newRow("release feedback occupied") << 0 << QList<int>{10, 0, 0, 900, 3, -1} << QList<int>{1009, 9003};
-        QTest::newRow("user accessory") << 1 << QList<int>{21, 0, 0, 2001, 1, -1} << QList<int>{2008, 20011};
         QTest::newRow("user feedback free") << 0 << QList<int>{22, 0, 0, 3000, 2, -1} << QList<int>{1009, 30002};
         QTest::newRow("user pause 3276 s") << 0 << QList<int>{23, 0, 0, 3276, 0, -1} << QList<int>{1009, 65525};
         QTest::newRow("call a route when occupied") << 0 << QList<int>{24, 0, 0, 150, 1, -1} << QList<int>{1009, 1507};
