@@ -97,7 +97,7 @@ Urteil quittung(int zeile)
 
 void Prog_On_Taste(int32_t Art, int32_t Versuche, int32_t& Fehler)
 {
-    Fehler = frage({Versuche, StartWarteMs,
+    Fehler = frage({Versuche, TastenWarteMs,
                     [] { LncvNachricht::progOnTaste(LN_Sende); LN_AntwortLeeren(); },
                     [=](int zeile) -> Urteil {
                         const auto f = leseAntwort(zeile, uint16_t(Art));

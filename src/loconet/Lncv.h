@@ -11,8 +11,11 @@
 // every other message is ignored and the wait goes on. A request is repeated
 // only when its wait ran out. Input received before a request is discarded.
 
-// Waits for the programming key of a module of type Art: up to Versuche requests, 0.2 s each.
+// Waits for the programming key of a module of type Art: up to Versuche
+// requests, each waiting TastenWarteMs (0.2 s) for the module's answer.
 void Prog_On_Taste(int32_t Art, int32_t Versuche, int32_t& Fehler);
+inline constexpr int TastenWarteStandardMs = 200;
+inline int TastenWarteMs = TastenWarteStandardMs;   // tests shorten it for a module that never answers
 
 // Switches the module Art/Adr into programming mode: up to 10 requests, 0.2 s each.
 void Prog_On(int32_t Art, int32_t Adr, int32_t& Fehler);

@@ -19,16 +19,10 @@ inline int16_t index(int32_t artikel)
     return -1;
 }
 
-inline QList<int> werte(const std::array<int16_t, 8>& stempel)
-{
-    return QList<int>(stempel.begin(), stempel.end());
-}
-
 // A desk module on (x, y) with address adr, its values as pairs number, value.
 inline PultFeld& modul(int x, int y, int32_t artikel, int adr, const QList<int>& lncvs = {})
 {
-    PultFeld& f = TestDesk::setzen(x, y, index(artikel), QList<int>{0, adr} + lncvs);
-    return f;
+    return TestDesk::setzen(x, y, index(artikel), QList<int>{0, adr} + lncvs);
 }
 
 // A route memory on (x, y) in image slot; its image takes address and values.
@@ -75,21 +69,15 @@ struct Spur {
         zeilen << QStringLiteral("an %1/%2").arg(a).arg(adr);
         return *this;
     }
-    Spur& aus(int adr)
+    Spur& aus(int adr) { return zeile(QStringLiteral("aus %1/%2").arg(art).arg(adr)); }
+    // Reads LNCV von, or von..bis.
+    Spur& lies(int von, int bis = -1)
     {
-        zeilen << QStringLiteral("aus %1/%2").arg(art).arg(adr);
+        for (int n = von; n <= std::max(von, bis); ++n)
+            zeile(QStringLiteral("lies %1 %2").arg(art).arg(n));
         return *this;
     }
-    Spur& lies(int n)
-    {
-        zeilen << QStringLiteral("lies %1 %2").arg(art).arg(n);
-        return *this;
-    }
-    Spur& schreib(int n, int wert)
-    {
-        zeilen << QStringLiteral("schreib %1 %2=%3").arg(art).arg(n).arg(wert);
-        return *this;
-    }
+    Spur& schreib(int n, int wert) { return zeile(QStringLiteral("schreib %1 %2=%3").arg(art).arg(n).arg(wert)); }
     // Reads LNCV von..bis and writes each value of neu that the module (alt) does not hold.
     Spur& vergleichen(int von, int bis, const QMap<int, int>& alt, const QMap<int, int>& neu)
     {
@@ -108,6 +96,13 @@ struct Spur {
             if (alt[size_t(i)] != Int_to_UWord(neu[size_t(i)]))
                 schreib(erste + i, Int_to_UWord(neu[size_t(i)]));
         }
+        return *this;
+    }
+
+private:
+    Spur& zeile(const QString& z)
+    {
+        zeilen << z;
         return *this;
     }
 };

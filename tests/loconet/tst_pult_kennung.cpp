@@ -34,31 +34,29 @@ class TstPultKennung : public QObject {
 private slots:
     void initTestCase() { echtenKatalogLaden(); }
 
+    // The cases the desk-action traces do not walk through: after an
+    // initialisation only non-zero values are written; with the stamp equal a
+    // changed value is written whether or not the desk was initialised.
     void erlaubnis_data()
     {
-        QTest::addColumn<bool>("erste");
         QTest::addColumn<bool>("init");
-        QTest::addColumn<bool>("gleich");
+        QTest::addColumn<bool>("erste");
         QTest::addColumn<int>("neu");
         QTest::addColumn<int>("kopie");
         QTest::addColumn<int>("erwartet");
-        QTest::newRow("nie programmiert, initialisiert, 0") << true << true << false << 0 << 5 << 0;
-        QTest::newRow("nie programmiert, initialisiert, Kopie gleich") << true << true << false << 7 << 7 << 1;
-        QTest::newRow("nie programmiert, nicht initialisiert") << true << false << true << 7 << 7 << 2;
-        QTest::newRow("Kennung gleich, nicht initialisiert, geändert") << false << false << true << 7 << 6 << 1;
-        QTest::newRow("Kennung gleich, initialisiert, unverändert") << false << true << true << -1 << -1 << 0;
-        QTest::newRow("Kennung verschieden, unverändert") << false << true << false << 7 << 7 << 2;
+        QTest::newRow("nie programmiert, initialisiert, 0") << true << true << 0 << 5 << 0;
+        QTest::newRow("nie programmiert, initialisiert, Kopie gleich") << true << true << 7 << 7 << 1;
+        QTest::newRow("Kennung gleich, nicht initialisiert, geändert") << false << false << 7 << 6 << 1;
     }
 
     void erlaubnis()
     {
-        QFETCH(bool, erste);
         QFETCH(bool, init);
-        QFETCH(bool, gleich);
+        QFETCH(bool, erste);
         QFETCH(int, neu);
         QFETCH(int, kopie);
         QFETCH(int, erwartet);
-        QCOMPARE(ProgrammierErlaubnis(erste, init, gleich, int16_t(neu), int16_t(kopie)), erwartet);
+        QCOMPARE(ProgrammierErlaubnis(erste, init, !erste, int16_t(neu), int16_t(kopie)), erwartet);
     }
 
     // 29 April 2016, 14:05, project "Tessaro"; committing keeps the name part.
@@ -66,10 +64,10 @@ private slots:
     {
         tessaroPult();
         Erzeuge_TempKennung(QDateTime(QDate(2016, 4, 29), QTime(14, 5)));
-        QCOMPARE(PultTest::werte(PultDaten.TempKennung), PultTest::werte(Stempel));
+        QCOMPARE(PultDaten.TempKennung, Stempel);
         PultDaten.TempKennung[3] = 0;
         Erzeuge_Kennung();
-        QCOMPARE(PultTest::werte(PultDaten.Kennung), PultTest::werte(Stempel));
+        QCOMPARE(PultDaten.Kennung, Stempel);
         QCOMPARE(PultDaten.PultProgJahr, int16_t(2016));
         QCOMPARE(PultDaten.PultProgTag, int16_t(2904));
         QCOMPARE(PultDaten.PultProgZeit, int16_t(1405));
