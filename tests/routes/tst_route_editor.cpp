@@ -18,8 +18,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-using Aktion = std::function<void(Fst_UBest_Form&)>;
-
 namespace {
 QStringList zeilen(int r, int s, QList<int>* werte = nullptr)
 {
@@ -134,36 +132,39 @@ private slots:
 
     void userCommandDialog_data()
     {
-        QTest::addColumn<Aktion>("aktion");
+        QTest::addColumn<QStringList>("aktionen");   // aN type N, zN state N, tX type X, x frame close
         QTest::addColumn<bool>("okAn");
         QTest::addColumn<int>("antwort");     // FSBestaet after OK (cancel for the frame)
-        auto art = [](int i) { return [i](Fst_UBest_Form& d) { d.BefehlsartOpt[size_t(i)]->click(); }; };
-        auto tippen = [](const char* t) { return [t](Fst_UBest_Form& d) { d.AdrTxt->setText(t); }; };
-        auto zustand = [](int i) { return [i](Fst_UBest_Form& d) { d.ZustandOpt[size_t(i)]->click(); }; };
-        auto folge = [](QList<Aktion> a) { return Aktion([a](Fst_UBest_Form& d) { for (const Aktion& x : a) x(d); }); };
-
-        QTest::newRow("nothing chosen") << Aktion([](Fst_UBest_Form&) {}) << true << 0;
-        QTest::newRow("accessory without state") << folge({art(0), tippen("5")}) << true << 0;
-        QTest::newRow("pause without state") << folge({art(2), tippen("3")}) << true << 1;
-        QTest::newRow("300 after switching from feedback to pause")
-            << folge({art(1), tippen("300"), zustand(0), art(2)}) << false << 0;
+        QTest::newRow("nothing chosen") << QStringList{} << true << 0;
+        QTest::newRow("accessory without state") << QStringList{"a0", "t5"} << true << 0;
+        QTest::newRow("pause without state") << QStringList{"a2", "t3"} << true << 1;
+        QTest::newRow("300 after switching from feedback to pause") << QStringList{"a1", "t300", "z0", "a2"} << false << 0;
         QTest::newRow("300 after switching from route number to feedback")
-            << folge({art(4), tippen("300"), zustand(1), art(1), zustand(1)}) << true << 1;
-        QTest::newRow("lock option hidden by the accessory type")
-            << folge({art(4), tippen("3"), zustand(2), art(0)}) << true << 0;
-        QTest::newRow("frame close") << folge({art(2), [](Fst_UBest_Form& d) { d.close(); }}) << true << 2;
+            << QStringList{"a4", "t300", "z1", "a1", "z1"} << true << 1;
+        QTest::newRow("lock option hidden by the accessory type") << QStringList{"a4", "t3", "z2", "a0"} << true << 0;
+        QTest::newRow("frame close") << QStringList{"a2", "x"} << true << 2;
     }
 
     void userCommandDialog()
     {
-        QFETCH(Aktion, aktion);
+        QFETCH(QStringList, aktionen);
         QFETCH(bool, okAn);
         QFETCH(int, antwort);
         Fst_UBest_Form& d = FstUBest();
         FSBestaet = FSAntwort::Warten;
         d.zeigen({});
         QVERIFY(!d.AdrTxt->isVisibleTo(&d));
-        aktion(d);
+        for (const QString& a : aktionen) {
+            const size_t n = a.mid(1).toUInt();
+            if (a[0] == 'a')
+                d.BefehlsartOpt[n]->click();
+            else if (a[0] == 'z')
+                d.ZustandOpt[n]->click();
+            else if (a[0] == 't')
+                d.AdrTxt->setText(a.mid(1));
+            else
+                d.close();
+        }
         for (QRadioButton* o : d.ZustandOpt)
             QVERIFY(!o->isChecked() || o->isVisibleTo(&d));
         QCOMPARE(d.OK_But->isEnabled(), okAn);
