@@ -17,23 +17,14 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 int wert(int x, int y, int n)
 {
     return Int_to_UWord(PultFelder[size_t(x)][size_t(y)].LNCV[size_t(n)]);
-}
-
-void mittigAufSchirm(QWidget& d)
-{
-    d.adjustSize();
-    if (const QScreen* schirm = QGuiApplication::primaryScreen())
-        d.move(schirm->availableGeometry().center() - d.rect().center());
 }
 
 void tastenSchritt(const QString& rahmen, const QString& titel)

@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QLabel>
 #include <QRadioButton>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QEvent>
 #include <QLineEdit>
@@ -42,6 +43,13 @@ void WinAktTimerSub()
     for (FstSchrittDialog* d : schrittDialoge)
         if (d && d != vorbild && d->pos() != gemeinsamePosition)
             d->move(gemeinsamePosition);
+}
+
+void mittigAufSchirm(QWidget& d)
+{
+    d.adjustSize();
+    if (const QScreen* schirm = QGuiApplication::primaryScreen())
+        d.move(schirm->availableGeometry().center() - d.rect().center());
 }
 
 void alleSchrittDialogeVerbergen()
@@ -86,8 +94,15 @@ void FstSchrittDialog::setTitel(const QString& titel)
 
 void FstSchrittDialog::zeigen(bool eigenePosition)
 {
-    if (positionBekannt && !isVisible() && !eigenePosition)
-        move(gemeinsamePosition);
+    // Without a shared position yet (a change from the editor may show any step
+    // first), the dialog opens in the middle of the screen, as the name step does,
+    // not over the menu and the first desk fields.
+    if (!isVisible() && !eigenePosition) {
+        if (positionBekannt)
+            move(gemeinsamePosition);
+        else
+            mittigAufSchirm(*this);
+    }
     // A larger dialog than the last one moves up or left as far as it needs to stay on the screen.
     adjustSize();
     if (const QScreen* schirm = screen()) {

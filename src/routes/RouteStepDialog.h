@@ -65,6 +65,9 @@ FstSchrittDialog* fstSchrittDialog(int code);
 // Hides every step dialog (the wizard or a change ended).
 void alleSchrittDialogeVerbergen();
 
+// Places a dialog, at its natural size, in the middle of the main screen.
+void mittigAufSchirm(QWidget& d);
+
 // Building blocks of the step dialogs.
 namespace FstTeile {
 template <typename T>

@@ -13,6 +13,7 @@
 
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 
 using Vorbereitung = std::function<void()>;
@@ -43,6 +44,21 @@ private slots:
         editorPult();
         ChangeEditMode();
         meldungen.neu(Msg::Ok);
+    }
+
+    // Runs first: the first step dialog of the program, shown by a change
+    // from the editor, opens in the middle of the screen, clear of the desk.
+    void firstStepDialogOpensMidScreen()
+    {
+        QPoint mitte;
+        FSinArbeit = true;
+        durchspielen(
+            [&](WizardUser& u) {
+                u.tun(&FstZBest(), [&] { mitte = FstZBest().geometry().center(); });
+                u.knopf(&FstZBest(), "OK_But");
+            },
+            [] { FS_hinzuf(0); });
+        QVERIFY((mitte - FstZBest().screen()->availableGeometry().center()).manhattanLength() <= 4);
     }
 
     void slotDialogValueRanges_data()
