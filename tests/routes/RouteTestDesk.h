@@ -118,22 +118,18 @@ inline void editorPult()
     AdrOpt = AdrOptDaten{};
     AdrOpt.AdrOpt_StartAdr[AdrGruppe::Fahrst] = 1000;
 
-    Fahrstrasse& a = FSDaten[0];
-    a = LeerFahrstrasse;
+    Fahrstrasse& a = RouteTestDesk::route(0, 1, 1, 1000, 3, 1000, 2);
     a.Name = QStringLiteral("Abc");
-    a.Start = {1, 1, 1, 0, 0};
+    a.Start[2] = 1;
     a.Ziel = {4, 1, 30, 1, 39};
     a.Aufloesen = {2, 1, 500, 2, 13};
-    a.Rueckmeldeadressen = {1000, 3, 1000, 2, 0};
     anhaengen(0, 0, {2, 1, 0, 0, Befehlsart::Weiche, 11});
     anhaengen(0, 0, {3, 1, 0, 1, Befehlsart::Hauptsignal1, 31});
-    Fahrstrasse& b = FSDaten[1];
-    b = LeerFahrstrasse;
+    Fahrstrasse& b = RouteTestDesk::route(1, 3, 1, 1001, 3, 1001, 2);
     b.Name = QStringLiteral("Süd");
-    b.Start = {3, 1, 1, 0, 0};
+    b.Start[2] = 1;
     b.Ziel = {4, 1, 31, 0, -1};
     b.Aufloesen = {0, 0, 700, 3, -1};
-    b.Rueckmeldeadressen = {1001, 3, 1001, 2, 0};
     FSAnzahl = 1;
     Make_new_FS(0);
     RefreshFSin54660();
