@@ -4,10 +4,10 @@
 #include "ElementDialogTestPult.h"
 
 #include "config/JoystickDialog.h"
+#include "support/Faelle.h"
 #include "support/Meldungen.h"
 
 #include <QAction>
-#include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -81,32 +81,6 @@ QStringList zustaende(QDialog* dlg, const QStringList& pruefungen)
     return z;
 }
 
-// The rows of data/joystick.txt for one test: "test | case | column | ...";
-// each column a list, "; "-separated.
-void faelle(const char* test, std::initializer_list<const char*> spalten)
-{
-    for (const char* s : spalten)   // Qt Test keeps the pointer: literals only
-        QTest::addColumn<QStringList>(s);
-    QFile f(QStringLiteral(TESTDATEN "joystick.txt"));
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    for (const QString& zeile : QString::fromUtf8(f.readAll()).split('\n')) {
-        const QStringList teile = zeile.split(QStringLiteral(" | "));
-        if (teile.size() != qsizetype(spalten.size()) + 2 || teile[0] != QLatin1String(test))
-            continue;
-        QTestData& fall = QTest::newRow(qPrintable(teile[1]));
-        for (const QString& t : teile.mid(2))
-            fall << t.split(QStringLiteral("; "), Qt::SkipEmptyParts);
-    }
-}
-
-// The blank-separated numbers of a column.
-QList<int> zahlen(const QStringList& spalte)
-{
-    QList<int> z;
-    for (const QString& w : spalte.join(' ').split(' ', Qt::SkipEmptyParts))
-        z << w.toInt();
-    return z;
-}
 } // namespace
 
 class TstJoystickDialog : public QObject {
@@ -120,7 +94,7 @@ private slots:
         katalogIndex(711, 54700, 128);
     }
 
-    void laden_data() { faelle("laden", {"lncvs", "pruefungen"}); }
+    void laden_data() { faelle(TESTDATEN "joystick.txt", "laden", {"lncvs", "pruefungen"}); }
 
     void laden()
     {
@@ -132,7 +106,7 @@ private slots:
         QCOMPARE(zustaende(dlg, pruefungen), pruefungen);
     }
 
-    void speichern_data() { faelle("speichern", {"lncvs", "schritte", "erwartet"}); }
+    void speichern_data() { faelle(TESTDATEN "joystick.txt", "speichern", {"lncvs", "schritte", "erwartet"}); }
 
     void speichern()
     {
@@ -154,7 +128,7 @@ private slots:
         QCOMPARE(lncv(1, 1, 0), 0);   // the module address is not the dialog's
     }
 
-    void grenzen_data() { faelle("grenzen", {"lncvs", "schritte", "ok"}); }
+    void grenzen_data() { faelle(TESTDATEN "joystick.txt", "grenzen", {"lncvs", "schritte", "ok"}); }
 
     void grenzen()
     {

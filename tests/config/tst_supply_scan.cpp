@@ -2,6 +2,7 @@
 // delays and positions, currents and the messages of each outcome.
 #include "config/SupplyServices.h"
 #include "core/Desk.h"
+#include "support/Faelle.h"
 #include "support/Meldungen.h"
 #include "support/TestCatalogue.h"
 #include "core/Words.h"
@@ -21,8 +22,7 @@ struct Teil {
     int32_t artikel;
     int32_t platte;
 };
-// "." empty, "A<n>" connection module numbered n, "X" cross connection board,
-// "Ro"/"Rm"/"Ru" top, middle and bottom field of a throttle; the rest are elements.
+// The signs of a desk drawn in the case file.
 const Teil Teile[] = {
     {"X", 0, 0, 54640},       {"G", 1, 54642, 0},   {"L", 51, 54644, 0},  {"W", 101, 54650, 0},
     {"V", 201, 54650, 0},     {"S", 501, 54660, 0}, {"F", 930, 54670, 0}, {"Z", 920, 54680, 0},
@@ -30,10 +30,7 @@ const Teil Teile[] = {
     {"Ro", 0, 0, 54732},
 };
 
-PultFeld& feld(int x, int y)
-{
-    return PultFelder[size_t(x)][size_t(y)];
-}
+PultFeld& feld(int x, int y) { return PultFelder[size_t(x)][size_t(y)]; }
 
 void setzen(int x, int y, const QString& zeichen)
 {
@@ -58,7 +55,7 @@ void setzen(int x, int y, const QString& zeichen)
     }
 }
 
-// The desk from rows of blank-separated signs; every field was fed by a stale supply 9.
+// The desk from rows of blank-separated signs (see the case file); every field was fed by a stale supply 9.
 void pultZeichnen(const QStringList& zeilen)
 {
     leererKatalog();
@@ -124,54 +121,7 @@ class TstSupplyScan : public QObject {
 private slots:
     void scan_data()
     {
-        QTest::addColumn<QStringList>("pult");
-        QTest::addColumn<QStringList>("ergebnis");       // connection number/start-up position
-        QTest::addColumn<QStringList>("versorgungen");
-        QTest::addColumn<QStringList>("meldungen");
-
-        const QString doppelt = "Fehler: Es gibt Pultteile, die von 2 Versorgungen gespeist werden!";
-        const QString ungespeist = "Fehler: Es gibt Pultteile, die nicht gespeist werden!";
-
-        // Turnout boards of code 201..203 draw 3 mA more; the route memory's position lies in its image.
-        QTest::newRow("eine Versorgung")
-            << QStringList{"A1 W S F V ."} << QStringList{"1 1/1 1/2 1/3 1/4 0"}
-            << QStringList{versorgung(30, 10.5 + 20.5 + 7.5 + 13.5)} << QStringList{};
-        // Supply 2 stands first in scan order (column by column) and still gets its delay.
-        QTest::newRow("zwei Versorgungen, die höhere zuerst")
-            << QStringList{"A2 W J .", "A1 Z D S"} << QStringList{"2 2/1 2/2 0", "1 1/1 1/2 1/3"}
-            << QStringList{versorgung(30, 35 + 16.5 + 20.5), versorgung(33, 10.5 + 13.5)} << QStringList{};
-        // Numbers 1 and 3: supply 2 has no module and adds nothing to supply 3's delay.
-        QTest::newRow("Lücke in den Nummern")
-            << QStringList{"A3 W", "A1 S"} << QStringList{"3 3/1", "1 1/1"}
-            << QStringList{versorgung(30, 20.5), versorgung(31, 0), versorgung(31, 10.5)} << QStringList{};
-        // Cross boards carry up and down; a throttle reached from the side feeds all three fields and
-        // draws its current once; an empty field stops every walk.
-        QTest::newRow("Querverbinder und Fahrregler")
-            << QStringList{"A1 X . Ro .", ". X G Rm W", ". X L Ru ."} << QStringList{"1 1 0 1 0", "0 1 1 1 1/1", "0 1 1 1 0"}
-            << QStringList{versorgung(30, 3 * 6 + 10.5 + 6 + 7.5)} << QStringList{};
-        // A throttle's top field does not take the supply from a cross board above it.
-        QTest::newRow("Querverbinder über dem Fahrregler")
-            << QStringList{"A1 G X", ". . Ro", ". . Rm", ". . Ru"} << QStringList{"1 1 1", "0 0 0", "0 0 0", "0 0 0"}
-            << QStringList{} << QStringList{ungespeist};
-        // A module at the right edge feeds nothing; a module does not take supply from above.
-        QTest::newRow("ungespeister Teil")
-            << QStringList{"A1 X", "W A2"} << QStringList{"1 1", "0/0 2"} << QStringList{} << QStringList{ungespeist};
-        // Two rows joined through two cross boards: every number but the modules' is cleared.
-        QTest::newRow("zwei Versorgungen treffen sich")
-            << QStringList{"A1 S X", "A2 W X"} << QStringList{"1 0/0 0", "2 0/0 0"} << QStringList{} << QStringList{doppelt};
-        // Two modules in one row: each feeds its own stretch.
-        QTest::newRow("zwei Module in einer Zeile")
-            << QStringList{"A1 W A2 S"} << QStringList{"1 1/1 2 2/1"}
-            << QStringList{versorgung(30, 10.5), versorgung(31, 20.5)} << QStringList{};
-        // A module without a number is named, then counts as an unfed part.
-        QTest::newRow("Modul ohne Nummer")
-            << QStringList{"A1 W", "A0 S"} << QStringList{"1 1/0", "0 0/0"} << QStringList{}
-            << QStringList{"Achtung!: Das Anschlussmodul an der Pos. Spalte: 1 Zeile: 2 hat keine Nummerierung\r"
-                           "Bitte den Anschluss anklicken und nummerieren!",
-                           ungespeist};
-        QTest::newRow("kein Anschlussmodul")
-            << QStringList{"W X"} << QStringList{"0/0 0"} << QStringList{}
-            << QStringList{"Achtung!: Kein Anschlussmodul vorhanden!\rBitte fügen Sie ein Anschlusmodul ein!"};
+        faelle(TESTDATEN "supply_scan.txt", "scan", {"pult", "ergebnis", "versorgungen", "meldungen"});
     }
 
     void scan()
@@ -192,7 +142,7 @@ private slots:
         QCOMPARE(::versorgungen(), versorgungen);
         QStringList gezeigt;
         for (const MsgBoxAufruf& b : boxen.boxen) {
-            gezeigt << b.titel + ": " + b.text;
+            gezeigt << b.titel + ": " + QString(b.text).replace('\r', "\\r");
             QCOMPARE(b.stil, b.titel == "Fehler" ? Msg::NurOk | Msg::Kritisch : Msg::NurOk);
         }
         QCOMPARE(gezeigt, meldungen);
