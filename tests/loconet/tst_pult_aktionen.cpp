@@ -85,9 +85,7 @@ class TstPultAktionen : public QObject {
         alleModuleAusserProgrammiermodus();
         const QStringList ist = PultTest::spur(*sim);
         sim->nachrichten.clear();
-        for (qsizetype i = 0; i < std::min(ist.size(), erwartet.size()); ++i)
-            QCOMPARE(ist[i], erwartet[i]);
-        QCOMPARE(ist.size(), erwartet.size());
+        QCOMPARE(ist, erwartet);
     }
 
 private slots:

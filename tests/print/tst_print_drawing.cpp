@@ -59,48 +59,36 @@ private slots:
         ElementKatalog[size_t(regler)].Hoehe = 3;
     }
 
+    // The last page across: its first and last column and how far in it starts.
     void tiling_data()
     {
+        QTest::addColumn<QSizeF>("ausgabe");
         QTest::addColumn<int>("dimX");
-        QTest::addColumn<int>("seiten");
-        QTest::addColumn<int>("x0");        // first and last column of the last page across
-        QTest::addColumn<int>("x1");
-        QTest::addColumn<double>("offX");
-        QTest::newRow("10 columns: third page centred") << 10 << 3 << 9 << 10 << 1.0;
-        QTest::newRow("9 columns: half a field") << 9 << 3 << 9 << 9 << 1.5;
-        QTest::newRow("8 columns fill two pages") << 8 << 2 << 5 << 8 << 0.0;
-        QTest::newRow("one page") << 3 << 1 << 1 << 3 << 0.5;
+        QTest::addColumn<int>("dimY");
+        QTest::addColumn<QList<int>>("felder");   // fields across and down a page, pages
+        QTest::addColumn<QList<double>>("letzte"); // x0, x1, offX of the last page
+        QTest::newRow("10 columns: third page centred") << vierMalZwei << 10 << 2 << QList<int>{4, 2, 3}
+                                                       << QList<double>{9, 10, 1};
+        QTest::newRow("9 columns: half a field") << vierMalZwei << 9 << 2 << QList<int>{4, 2, 3} << QList<double>{9, 9, 1.5};
+        QTest::newRow("8 columns fill two pages") << vierMalZwei << 8 << 2 << QList<int>{4, 2, 2} << QList<double>{5, 8, 0};
+        QTest::newRow("one page") << vierMalZwei << 3 << 2 << QList<int>{4, 2, 1} << QList<double>{1, 3, 0.5};
+        // A4 in landscape at 0.9 of the page: 12 x 14 fields; a full desk needs 9 x 8 pages.
+        QTest::newRow("A4, full desk") << grafikSeitenmass(papierTwips(QPageSize(QPageSize::A4), true), 900 * 15.0).ausgabe
+                                       << 99 << 99 << QList<int>{12, 14, 72} << QList<double>{97, 99, 4.5};
+        // A page smaller than one field still takes one field per page.
+        QTest::newRow("tiny page") << QSizeF(B / 2, H / 2) << 3 << 2 << QList<int>{1, 1, 6} << QList<double>{3, 3, 0};
     }
     void tiling()
     {
+        QFETCH(QSizeF, ausgabe);
         QFETCH(int, dimX);
-        QFETCH(int, seiten);
-        QFETCH(int, x0);
-        QFETCH(int, x1);
-        QFETCH(double, offX);
-        const Kachelung k = kacheln(dimX, 2);
-        QCOMPARE(k.felderX, 4);
-        QCOMPARE(k.felderY, 2);
-        QCOMPARE(k.seiten(), seiten);
-        const Kachel g = kachel(k, seiten, dimX, 2);
-        QCOMPARE(g.x0, x0);
-        QCOMPARE(g.x1, x1);
-        QCOMPARE(g.offX, offX);
-    }
-
-    void paperSizesAndTinyPages()
-    {
-        // A4 in landscape at 0.9 of the page: 12 x 14 fields; a full desk needs 9 x 8 pages.
-        const Seitenmass a4 = grafikSeitenmass(papierTwips(QPageSize(QPageSize::A4), true), 900 * 15.0);
-        const Kachelung k = kacheln(99, 99, a4.ausgabe);
-        QCOMPARE(k.felderX, 12);
-        QCOMPARE(k.felderY, 14);
-        QCOMPARE(k.seiten(), 72);
-        QCOMPARE(qRound(a4.vorschau.height()), 300 * 15);   // a third of the screen height
-        // A page smaller than one field still takes one field per page.
-        const Kachelung winzig = kacheln(3, 2, QSizeF(B / 2, H / 2));
-        QCOMPARE(winzig.felderX, 1);
-        QCOMPARE(winzig.seiten(), 6);
+        QFETCH(int, dimY);
+        QFETCH(QList<int>, felder);
+        QFETCH(QList<double>, letzte);
+        const Kachelung k = kacheln(dimX, dimY, ausgabe);
+        QCOMPARE((QList<int>{k.felderX, k.felderY, k.seiten()}), felder);
+        const Kachel g = kachel(k, k.seiten(), dimX, dimY);
+        QCOMPARE((QList<double>{double(g.x0), double(g.x1), g.offX}), letzte);
     }
 
     // Page 3 of a desk 10 x 3 (pages 3 across, 2 down): columns 9 and 10, rows 1 and 2,

@@ -40,13 +40,6 @@ QStringList erwartet(const char* name)
     return z;
 }
 
-void vergleichen(const QStringList& ist, const QStringList& soll)
-{
-    for (qsizetype i = 0; i < std::max(ist.size(), soll.size()); ++i)
-        QCOMPARE(QString::number(i + 1) + ": " + ist.value(i, "<fehlt>"),
-                 QString::number(i + 1) + ": " + soll.value(i, "<fehlt>"));
-}
-
 // One command of a route's list: slot, words 0..5 and the links.
 void befehl(int r, int s, int e, std::array<int, 8> w)
 {
@@ -148,7 +141,7 @@ private slots:
         befehl(2, 0, 2, {0, 0, 2, 0, 23, -1, 1, 3});
         befehl(2, 0, 3, {0, 0, 5, 1, 21, -1, 2, 1});   // links back to slot 1
         befehl(2, 0, 4, {0, 0, 9, 1, 21, -1, 9, Ende});
-        vergleichen(seiten(fahrstrassenListe()), erwartet("route_list"));
+        QCOMPARE(seiten(fahrstrassenListe()), erwartet("route_list"));
     }
 
     // Only turnout, signal and left-hand boards, column by column; LNCVs from
@@ -161,7 +154,7 @@ private slots:
                          {6, 5, 8, 1, 37, 9, 38, 40000, 41, 1231, 42, 6, 43, 2, 77, 3, 80, 65535, 81, 4, 118, 7, 119, 9, 127, 1});
         TestDesk::setzen(5, 2, katalogIndex(502, 54710));
         TestDesk::setzen(1, 1, katalogIndex(601, 54690), {0, 3});
-        vergleichen(seiten(modulProgrammierListe()), erwartet("module_list"));
+        QCOMPARE(seiten(modulProgrammierListe()), erwartet("module_list"));
 
         // 12 boards of 4 lines each fill page 1 exactly; the 48th line opens page 2.
         TestDesk::leeresPult(12, 12);
@@ -187,7 +180,7 @@ private slots:
         TestDesk::feld(5, 1).Grundplatte = 54642;
         TestDesk::feld(5, 2).Grundplatte = 54642;
         TestDesk::setzen(6, 1, katalogIndex(101, 54650)).Grundplatte = 54644;
-        vergleichen(prt_stk_list().mid(1), erwartet("parts_list"));
+        QCOMPARE(prt_stk_list().mid(1), erwartet("parts_list"));
         int32_t artikel = 7;
         QString text = "unverändert";
         prt_bestell(18, artikel, text);
