@@ -130,12 +130,20 @@ void LncvTabelle::blinken()
 void LncvTabelle::speichern(int n, qint64 wert)
 {
     werte()[n] = alsWort(int32_t(wert));
+    if (routenSlot >= 0)
+        return;
     RefreshFSin54660();
-    // A route slot word belongs to its route, which writes its own value back
-    // at once: the cell shows what is stored, not what was typed.
-    const int32_t gespeichert = Int_to_UWord(werte()[n]);
-    if (gespeichert != wert)
-        LNCVTabText = QString::number(gespeichert);
+    // The route slots follow at once: a slot word typed over is written back by
+    // its route, and a key or feedback address typed here reaches the slots of
+    // this same board. Every cell shows what is stored now.
+    for (int i = 0; i < werteAnzahl; ++i) {
+        const QString gespeichert = QString::number(Int_to_UWord(werte()[i]));
+        const int row = i / WerteJeZeile + 1, col = i % WerteJeZeile + 1;
+        if (i == n && Int_to_UWord(werte()[i]) != wert)
+            LNCVTabText = gespeichert;
+        else if (i != n && Tabelle.Text(row, col) != gespeichert)
+            Tabelle.setText(row, col, gespeichert);
+    }
 }
 
 // Typing goes into the module the table was filled for, never into another

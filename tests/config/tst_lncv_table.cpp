@@ -137,7 +137,8 @@ private slots:
     }
 
     // A slot word a route owns is written back by the route at once: the cell
-    // shows the route's value, not the digits typed.
+    // shows the route's value, not the digits typed. A feedback address typed
+    // on the same board shows at once in the slot that follows it.
     void routenplatzZeigtDenWertDerRoute()
     {
         setzen(1, 1, Signal);
@@ -145,14 +146,18 @@ private slots:
         fs = LeerFahrstrasse;
         fs.Start = {1, 1, 1, 0, 0};
         fs.Ziel = {0, 0, 12, 1, -1};
+        fs.Aufloesen = {1, 1, 0, 2, 13};
         FSAnzahl = 0;
         RefreshFSin54660();
         tab.fuellen(1, 1);
         tab.zelleWaehlen(5, 2);   // LNCV 41: the destination key word
         tasten("7");
+        tab.zelleWaehlen(2, 4);   // LNCV 13: the release feedback address
+        tasten("7");
         FSAnzahl = -1;
         QCOMPARE(int(PultFelder[1][1].LNCV[41]), 121);
-        QCOMPARE(g().Text(5, 2), QString("121|"));
+        QCOMPARE(g().Text(5, 2), QString("121"));
+        QCOMPARE(g().Text(5, 4), QString("72"));   // LNCV 43
     }
 
     // Deleting every digit keeps the stored value and OK off until a digit comes.
