@@ -72,17 +72,13 @@ class TstPultAktionen : public QObject {
         }
     }
 
-    // The last message may still be on its way through the pseudo-terminal.
-    void alleModuleAusserProgrammiermodus()
+    // Every module has left programming mode (the last message may still be
+    // on its way through the pseudo-terminal) and received exactly erwartet.
+    void vergleicheSpur(const QStringList& erwartet)
     {
         for (const SimModul* m : simModule)
             QTRY_VERIFY2_WITH_TIMEOUT(!m->programmiermodus,
                                       qPrintable(QStringLiteral("Modul %1/%2").arg(m->art).arg(m->adresse())), 2000);
-    }
-
-    void vergleicheSpur(const QStringList& erwartet)
-    {
-        alleModuleAusserProgrammiermodus();
         const QStringList ist = PultTest::spur(*sim);
         sim->nachrichten.clear();
         QCOMPARE(ist, erwartet);

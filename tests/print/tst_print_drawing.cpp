@@ -91,6 +91,13 @@ private slots:
         QCOMPARE((QList<double>{double(g.x0), double(g.x1), g.offX}), letzte);
     }
 
+    // The preview of a drawing is a third of the screen height (here 900 pixels) high.
+    void previewHeight()
+    {
+        const Seitenmass a4 = grafikSeitenmass(papierTwips(QPageSize(QPageSize::A4), true), 900 * 15.0);
+        QCOMPARE(qRound(a4.vorschau.height()), 300 * 15);
+    }
+
     // Page 3 of a desk 10 x 3 (pages 3 across, 2 down): columns 9 and 10, rows 1 and 2,
     // one field in from the left; the picture of every field at its place and size.
     void placementOnAPage()
