@@ -6,6 +6,7 @@
 #include "core/MainWinState.h"
 #include "core/MainWindow.h"
 #include "routes/RouteStepState.h"
+#include "platform/SingleWindow.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -14,7 +15,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -287,10 +287,7 @@ void KonfAdrForm::reject()
 
 void adressNummerierungZeigen()
 {
-    static QPointer<KonfAdrForm> fenster;
-    if (!fenster)
-        fenster = new KonfAdrForm(hauptFensterWidget());
-    fenster->oeffnen();
+    einzigesFenster<KonfAdrForm>(hauptFensterWidget()).oeffnen();
 }
 
 void adressNummerierungAnmelden()

@@ -8,18 +8,15 @@
 #include "core/Desk.h"
 #include "core/DialogLaunchers.h"
 #include "core/MainWindow.h"
+#include "platform/SingleWindow.h"
 
-#include <QPointer>
 
 namespace {
 template <typename D>
 void anmelden(Dialog d)
 {
     setzeDialogStarter(d, [] {
-        static QPointer<D> fenster;
-        if (!fenster)
-            fenster = new D(hauptFensterWidget());
-        fenster->oeffnen(AktFeldX, AktFeldY);
+        einzigesFenster<D>(hauptFensterWidget()).oeffnen(AktFeldX, AktFeldY);
     });
 }
 } // namespace

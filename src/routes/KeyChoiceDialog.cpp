@@ -6,10 +6,10 @@
 #include "platform/Wait.h"
 #include "routes/RouteElementRoles.h"
 #include "routes/RouteStepState.h"
+#include "platform/SingleWindow.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 
@@ -64,10 +64,7 @@ void Fst_ZT_3TM_Form::abbrechen()
 
 Fst_ZT_3TM_Form& FstZT3TM()
 {
-    static QPointer<Fst_ZT_3TM_Form> dialog;
-    if (!dialog)
-        dialog = new Fst_ZT_3TM_Form;
-    return *dialog;
+    return einzigesFenster<Fst_ZT_3TM_Form>();
 }
 
 int FS_Ziel3TM_Auswahl(int x, int y)

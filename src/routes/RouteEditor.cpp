@@ -19,6 +19,7 @@
 #include "routes/WidgetName.h"
 #include "routes/TurnoutStateDialog.h"
 #include "routes/UserCommandDialog.h"
+#include "platform/SingleWindow.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -26,7 +27,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -369,10 +369,7 @@ void Fst_Edit_Form::reject()
 
 Fst_Edit_Form& FstEdit()
 {
-    static QPointer<Fst_Edit_Form> dialog;
-    if (!dialog)
-        dialog = new Fst_Edit_Form;
-    return *dialog;
+    return einzigesFenster<Fst_Edit_Form>();
 }
 
 void routenDialogeAnmelden()

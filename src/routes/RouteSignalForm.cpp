@@ -8,6 +8,7 @@
 #include "routes/RouteStepForms.h"
 #include "routes/RouteStepState.h"
 #include "routes/RouteTable.h"
+#include "platform/SingleWindow.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -16,7 +17,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -262,10 +262,7 @@ void Fst_SBest_Form::VSAuto_Cmd_Click()
 
 Fst_SBest_Form& FstSBest()
 {
-    static QPointer<Fst_SBest_Form> dialog;
-    if (!dialog)
-        dialog = new Fst_SBest_Form;
-    return *dialog;
+    return einzigesFenster<Fst_SBest_Form>();
 }
 
 void FS_Signal_Form(int x, int y, int code)

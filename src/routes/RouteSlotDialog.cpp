@@ -9,6 +9,7 @@
 #include "core/Words.h"
 #include "routes/RouteStepState.h"
 #include "routes/RouteTable.h"
+#include "platform/SingleWindow.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -16,7 +17,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -242,10 +242,7 @@ void Fahrstr_Form::beenden(int16_t antwort)
 
 Fahrstr_Form& FahrstrForm()
 {
-    static QPointer<Fahrstr_Form> dialog;
-    if (!dialog)
-        dialog = new Fahrstr_Form;
-    return *dialog;
+    return einzigesFenster<Fahrstr_Form>();
 }
 
 void fahrstrFormAnmelden()

@@ -5,6 +5,7 @@
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
 #include "routes/RouteSignalForm.h"
+#include "platform/SingleWindow.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -13,23 +14,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QPointer>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 using namespace FstTeile;
 
-namespace {
-template <typename D>
-D& instanz()
-{
-    static QPointer<D> dialog;
-    if (!dialog)
-        dialog = new D;
-    return *dialog;
-}
-
-} // namespace
 
 void elementBildZeigen(QLabel* bild, int x, int y)
 {
@@ -244,12 +233,12 @@ Fst_VBest_Form::Fst_VBest_Form()
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-Fst_GBest_Form& FstGBest() { return instanz<Fst_GBest_Form>(); }
-Fst_RBest_Form& FstRBest() { return instanz<Fst_RBest_Form>(); }
-Fst_ZBest_Form& FstZBest() { return instanz<Fst_ZBest_Form>(); }
-Fst_WBest_Form& FstWBest() { return instanz<Fst_WBest_Form>(); }
-Fst_ABest_Form& FstABest() { return instanz<Fst_ABest_Form>(); }
-Fst_VBest_Form& FstVBest() { return instanz<Fst_VBest_Form>(); }
+Fst_GBest_Form& FstGBest() { return einzigesFenster<Fst_GBest_Form>(); }
+Fst_RBest_Form& FstRBest() { return einzigesFenster<Fst_RBest_Form>(); }
+Fst_ZBest_Form& FstZBest() { return einzigesFenster<Fst_ZBest_Form>(); }
+Fst_WBest_Form& FstWBest() { return einzigesFenster<Fst_WBest_Form>(); }
+Fst_ABest_Form& FstABest() { return einzigesFenster<Fst_ABest_Form>(); }
+Fst_VBest_Form& FstVBest() { return einzigesFenster<Fst_VBest_Form>(); }
 
 void schrittDialogeAnlegen()
 {

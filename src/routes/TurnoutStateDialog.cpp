@@ -4,13 +4,13 @@
 #include "core/MainWindow.h"
 #include "routes/RouteStepState.h"
 #include "routes/WidgetName.h"
+#include "platform/SingleWindow.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -78,8 +78,5 @@ void Fst_WChge_Form::abbrechen()
 
 Fst_WChge_Form& FstWChge()
 {
-    static QPointer<Fst_WChge_Form> dialog;
-    if (!dialog)
-        dialog = new Fst_WChge_Form;
-    return *dialog;
+    return einzigesFenster<Fst_WChge_Form>();
 }

@@ -5,6 +5,7 @@
 #include "core/MainWindow.h"
 #include "routes/RouteStepState.h"
 #include "routes/WidgetName.h"
+#include "platform/SingleWindow.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -12,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -160,8 +160,5 @@ void Fst_UBest_Form::abbrechen()
 
 Fst_UBest_Form& FstUBest()
 {
-    static QPointer<Fst_UBest_Form> dialog;
-    if (!dialog)
-        dialog = new Fst_UBest_Form;
-    return *dialog;
+    return einzigesFenster<Fst_UBest_Form>();
 }
