@@ -1,5 +1,6 @@
 // "Pult auslesen": compares every module's stamp with the project's and takes
 // the content of differing modules over into the project.
+#include "core/BoundElement.h"
 #include "core/InfoLines.h"
 #include "loconet/DeskActions.h"
 #include "loconet/Kennung.h"
@@ -34,8 +35,11 @@ QString fortschritt(double prozent)
 }
 
 // Reads the module's values into the project and its programmed copies.
+// Dialogs opened for the field before show the old values: renewing the
+// field keeps them from writing those back over what was taken over.
 int32_t inhaltUebernehmen(const PultModul& m)
 {
+    feldErneuert(m.x, m.y);
     InfoTxt_anzeigen(2, fortschritt(0));
     const int anzahl = m.uebernahmeAnzahl();
     const double teiler = m.istFSSpeicher() ? 2047 : anzahl;

@@ -5,6 +5,7 @@
 #include "LnTestUmgebung.h"
 #include "PtySim.h"
 #include "PultTestPult.h"
+#include "core/BoundElement.h"
 #include "core/DeskMouse.h"
 #include "core/DeskReset.h"
 #include "core/MainWinState.h"
@@ -192,8 +193,12 @@ private slots:
         SimModul& weiche = modul(2, 1, 54650, 3, {5, 7}, {{5, 9}});
         frueherProgrammiert({&tasten, &weiche});
         tasten.lncv[120] = 2017;
+        // Dialogs opened for the fields before: the one whose values were taken over must not write its stale ones.
+        const ElementBezug uebernommen(1, 1), verglichen(2, 1);
         umgebung->antworten = {Msg::Ok, Msg::Ja};
         PultMenu_Click(Auslesen);
+        QVERIFY(!uebernommen.gilt());
+        QVERIFY(verglichen.gilt());
 
         Spur erwartet;
         erwartet.an(5469, 7).lies(120).lies(120).lies(120).lies(0, 114).lies(118, 127).aus(7);
