@@ -5,11 +5,12 @@ int ProgrammierErlaubnis(bool ersteProgrammierung, bool pultInit, bool kennungGl
 {
     const bool geaendert = neuerWert != programmierteKopie;
     if (ersteProgrammierung) {
-        // After an initialisation every module holds 0; without one its
+        // After an initialisation every module holds 0, except where a value
+        // was written or read since (its copy says so); without one its
         // content is unknown and only the module itself can tell.
         if (!pultInit)
             return Erlaubnis::LesenVergleichen;
-        return neuerWert != 0 ? Erlaubnis::Schreiben : Erlaubnis::Ueberspringen;
+        return neuerWert != 0 || geaendert ? Erlaubnis::Schreiben : Erlaubnis::Ueberspringen;
     }
     if (!kennungGleich)
         return Erlaubnis::LesenVergleichen;

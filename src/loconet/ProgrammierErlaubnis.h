@@ -14,7 +14,9 @@ enum : int {
 // programmed; pultInit: it was initialised as a whole since; kennungGleich:
 // the module's stamp equals the project's (not used on a first programming).
 // A value counts as changed when it differs from its programmed copy.
-//   never programmed, initialised:      write every value other than 0
+//   never programmed, initialised:      write every value other than 0, and
+//                                       every changed one (a run broken off
+//                                       or a read-back left it in the module)
 //   never programmed, not initialised:  read and compare every value
 //   stamp equal:                        write every changed value
 //   stamp different:                    read and compare every value
