@@ -74,11 +74,12 @@ ModulVersuch Modul_Init(const PultModul& m)
     blinkenStarten(m, 1, true);
     InfoTxt_anzeigen(1, QStringLiteral("Bitte Taster auf folgendem Modul betätigen: "));
     InfoTxt_anzeigen(2, QStringLiteral("Spalte %1 Zeile %2").arg(m.x).arg(m.y));
-    ModulVersuch v;
+    // A module whose answer to the key request was lost may still be in
+    // programming mode: after any failure the end message is sent.
+    ModulVersuch v{0, true};
     Prog_On_Taste(m.art, 100, v.fehler);
     if (v.fehler != 0)
         return v;
-    v.imProgModus = true;
     if ((v.fehler = zuruecksetzen(m, true)) != 0)
         return v;
     m.kopie[0] = m.adresse();
