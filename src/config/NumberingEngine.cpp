@@ -1,6 +1,7 @@
 #include "config/NumberingEngine.h"
 
 #include "config/AddressOptions.h"
+#include "core/BoundElement.h"
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
 #include "core/Words.h"
@@ -129,13 +130,26 @@ bool wirdVergeben(int gruppe, int x, int y, int lncvNr)
     return nachbarVorhanden(gruppe, x, y, lncvNr);
 }
 
+namespace {
+// Stores a numbered value; a field whose value changed is renewed, so that a
+// dialog still open for it does not write its old value back.
+void lncvNummerieren(int x, int y, int lncvNr, int16_t wert)
+{
+    int16_t& lncv = feld(x, y).LNCV[size_t(lncvNr)];
+    if (lncv == wert)
+        return;
+    lncv = wert;
+    feldErneuert(x, y);
+}
+} // namespace
+
 int IncAutoAdr(int Gruppe, int x, int y, int LNCVNr, bool Vergeben)
 {
-    PultFeld& f = feld(x, y);
+    const PultFeld& f = feld(x, y);
     if (f.AutoFlag[size_t(LNCVNr)] == 0)
         return 0;
     if (!Vergeben) {
-        f.LNCV[size_t(LNCVNr)] = 0;
+        lncvNummerieren(x, y, LNCVNr, 0);
         return 0;
     }
     if (!wirdVergeben(Gruppe, x, y, LNCVNr))
@@ -145,7 +159,7 @@ int IncAutoAdr(int Gruppe, int x, int y, int LNCVNr, bool Vergeben)
     if (!bereichePruefen(Gruppe, AdrOpt.AdrOpt_StartAdr[g] + AdrOpt.AdrOpt_AdrOff[g] + schritt, x, y))
         return NummerierungBeendet;
     AdrOpt.AdrOpt_AdrOff[g] += schritt;
-    f.LNCV[size_t(LNCVNr)] = adressWert(Gruppe, AdrOpt.AdrOpt_StartAdr[g] + AdrOpt.AdrOpt_AdrOff[g]);
+    lncvNummerieren(x, y, LNCVNr, adressWert(Gruppe, AdrOpt.AdrOpt_StartAdr[g] + AdrOpt.AdrOpt_AdrOff[g]));
     return 0;
 }
 

@@ -49,7 +49,8 @@ bool elementNochDa(QWidget* dialog, const ElementBezug& bezug)
         return true;
     const QString titel = dialog->property("Tag").toString();
     MsgBox(QStringLiteral("Das Element in Spalte %1, Zeile %2, für das dieses Fenster geöffnet wurde,\r\n"
-                          "steht nicht mehr auf dem Pult oder wurde aus dem Modul neu gelesen.\r\nEs wurde nichts gespeichert.")
+                          "steht nicht mehr auf dem Pult, oder seine Werte wurden inzwischen anderweitig geändert.\r\n"
+                          "Es wurde nichts gespeichert.")
                .arg(bezug.x())
                .arg(bezug.y()),
            Msg::NurOk | Msg::Ausruf, titel.isEmpty() ? dialog->windowTitle() : titel);

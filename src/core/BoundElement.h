@@ -3,8 +3,9 @@
 
 class QWidget;
 
-// Every placement or removal of an element renews its field (so does taking
-// the field's values over from its module), and every new or loaded desk
+// Every placement or removal of an element renews its field (so do taking
+// the field's values over from its module and automatic numbering that
+// changes one of its values), and every new or loaded desk
 // renews the whole desk. A dialog that keeps an ElementBezug can
 // thus tell whether the field still holds the very element it was opened for,
 // even when another element of the same kind took its place meanwhile.

@@ -1,9 +1,11 @@
 // Every dialog bound to a desk element refuses to write once that element has
 // left its field while the dialog stood open: replaced by another element of
 // the same kind, deleted, or gone with the whole desk.
+#include "config/AddressOptions.h"
 #include "config/ElementDialogs.h"
 #include "config/LncvTableDialog.h"
 #include "config/ModuleDialogs.h"
+#include "config/NumberingGroups.h"
 #include "core/MainWinState.h"
 #include "core/Placement.h"
 #include "platform/FlexGridView.h"
@@ -21,7 +23,7 @@ using TestDesk::lncv;
 using TestDialog::teil;
 
 namespace {
-enum Weg : int { GleichesElement, Geloescht, NeuesPult };
+enum Weg : int { GleichesElement, Geloescht, NeuesPult, Nummeriert };
 
 int16_t index(int code, int32_t artikel, int anzahl = 128)
 {
@@ -37,6 +39,12 @@ void ersetzen(int weg, int x, int y, int16_t element)
         break;
     case Geloescht: LoeschePultElement(x, y); break;
     case NeuesPult: TestDesk::neuesPult(PultdimensionenX, PultdimensionenY); break;
+    case Nummeriert:
+        AdrOpt.AdrOpt_StartAdr[AdrGruppe::MAWeichen] = 100;
+        AdrOpt.AdrOpt_AdrOff[AdrGruppe::MAWeichen] = 0;
+        AutoAdrSetzen = true;
+        gruppeAutoAdr(AdrGruppe::MAWeichen);
+        break;
     }
 }
 } // namespace
@@ -83,6 +91,9 @@ private slots:
                                                std::pair{int(NeuesPult), "neues Pult"}})
                 QTest::addRow("%s %s", d.name, wegName)
                     << int(d.d) << d.name << d.code << d.artikel << d.box << d.n << weg;
+        // Automatic numbering gave the open dialog's turnout a new address.
+        QTest::addRow("Weichen_Form nummeriert") << int(Dialog::Weichen_Form) << "Weichen_Form" << 101 << 54650
+                                                  << "WAdr_Txt(0)" << 11 << int(Nummeriert);
     }
 
     void okSchreibtNichtInsNeueElement()
