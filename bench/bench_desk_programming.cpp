@@ -3,21 +3,16 @@
 // after a request. Prints the time of each run beside its bus floor: the
 // wire time of every request and of every reply plus the modules' answer
 // time, worked out from the messages that were sent.
+#include "BenchSimLeitung.h"
 #include "BenchSupport.h"
 #include "LnModulSim.h"
-#include "PtySim.h"
 #include "core/Desk.h"
 #include "core/DeskReset.h"
 #include "core/MenuCommands.h"
-#include "loconet/ComGeraete.h"
-#include "loconet/LnPort.h"
 #include "platform/MsgBox.h"
 #include "project/DeskRecord.h"
 
-#include <QApplication>
-#include <QFile>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -61,18 +56,11 @@ int lauf()
     if (!katalogLaden())
         return 1;
     QTemporaryDir geraete, projekt;
-    setzeGeraeteVerz(geraete.path());
     LnModulSim sim;
     sim.antwortVerzugMs = AntwortVerzugMs;
     PtySim pty(sim);
-    if (!pty.starten() || !QFile::link(pty.slavePfad(), geraete.filePath(QStringLiteral("COM1")))) {
-        std::fprintf(stderr, "no pseudo-terminal\n");
+    if (!com1AmSimulator(pty, geraete.path()))
         return 1;
-    }
-    ComPort = 1;
-    LocoNetInterface = -1;
-    USBInterface = 0;   // the serial LocoNet interface at 16457 baud
-    LN_starten(qApp);
     setzeMsgBoxResponder([](const MsgBoxAufruf&) { return int(Msg::Ok); });
 
     PultdimensionenX = Spalten;

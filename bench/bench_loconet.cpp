@@ -2,21 +2,15 @@
 // that pace both directions at 16457 baud and answer 5 ms after a request.
 // Prints the time per operation beside the floor: wire time of request and
 // reply plus the 5 ms.
+#include "BenchSimLeitung.h"
 #include "BenchSupport.h"
 #include "LnModulSim.h"
-#include "PtySim.h"
 #include "core/Words.h"
-#include "loconet/ComGeraete.h"
-#include "loconet/LnPort.h"
 #include "loconet/Lncv.h"
 #include "loconet/OpenCom.h"
-#include "project/ProgramConfig.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -36,19 +30,12 @@ void zeile(const char* was, qint64 ns, int bytesHin, int bytesZurueck, const Pty
 int lauf()
 {
     QTemporaryDir geraete;
-    setzeGeraeteVerz(geraete.path());
     LnModulSim sim;
     sim.antwortVerzugMs = AntwortVerzugMs;
     sim.modul(Art, Adresse);
     PtySim pty(sim);
-    if (!pty.starten() || !QFile::link(pty.slavePfad(), geraete.filePath(QStringLiteral("COM1")))) {
-        std::fprintf(stderr, "no pseudo-terminal\n");
+    if (!com1AmSimulator(pty, geraete.path()))
         return 1;
-    }
-    ComPort = 1;
-    LocoNetInterface = -1;
-    USBInterface = 0;
-    LN_starten(qApp);
     int32_t fehler = 0;
     open_com(fehler);
     Prog_On(Art, Adresse, fehler);
