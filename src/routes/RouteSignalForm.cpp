@@ -47,13 +47,41 @@ int wort(int x, int y, int n)
 
 Fst_SBest_Form::Fst_SBest_Form() : FstSchrittDialog(QStringLiteral("Fst_SBest_Form"), 3, QStringLiteral("Signalsekment"))
 {
-    auto rotGruen = [this](Gruppe g, QWidget* eltern, const QString& name, std::array<QRadioButton*, 2>& knoepfe,
-                           QHBoxLayout* reihe) { gruppen[g] = FstTeile::rotGruen(eltern, name, knoepfe, reihe); };
     auto* raster = new QGridLayout(this);
     Fst_Img = FstTeile::bild(this);
     raster->addWidget(Fst_Img, 0, 0, Qt::AlignLeft);
     raster->addWidget(new QLabel(QStringLiteral("In Fahrstraße übernehmen"), this), 0, 1, Qt::AlignBottom);
+    hauptsignalBauen();
+    vorsignalBauen();
+    RS_Fame = einfachesSignal(QStringLiteral("RS_Fame"), QStringLiteral("Rangiersignal:"), RSAdr_Lbl,
+                              QStringLiteral("RSAdr_Lbl"), RSRG, QStringLiteral("RSRG_Opt"), RSRG_Opt);
+    RS_Chk = benutzen(this, QStringLiteral("RS_Chk"));
+    ZS_Fame = einfachesSignal(QStringLiteral("ZS_Fame"), QStringLiteral("Zwergsignal:"), ZSAdr_Lbl,
+                              QStringLiteral("ZSAdr_Lbl"), ZSRG, QStringLiteral("ZSRG_Opt"), ZSRG_Opt);
+    ZS_Chk = benutzen(this, QStringLiteral("ZS_Chk"));
+    ausleuchtungBauen();
 
+    int zeile = 1;
+    for (auto [r, c] : {std::pair<QWidget*, QWidget*>{HS_Frame, HS_Chk}, {VS_Frame, VS_Chk}, {RS_Fame, RS_Chk},
+                        {ZS_Fame, ZS_Chk}}) {
+        raster->addWidget(r, zeile, 0);
+        raster->addWidget(c, zeile++, 1, Qt::AlignTop);
+    }
+    raster->addWidget(Ausl_Frame, zeile++, 0, 1, 2);
+    auto* knoepfe = new QVBoxLayout;
+    raster->addLayout(knoepfe, zeile, 0, 1, 2);
+    knoepfeAnfuegen(knoepfe);
+    raster->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Fst_SBest_Form::rotGruen(int gruppe, QWidget* eltern, const QString& name, std::array<QRadioButton*, 2>& knoepfe,
+                              QHBoxLayout* reihe)
+{
+    gruppen[size_t(gruppe)] = FstTeile::rotGruen(eltern, name, knoepfe, reihe);
+}
+
+void Fst_SBest_Form::hauptsignalBauen()
+{
     HS_Frame = rahmen(this, QStringLiteral("HS_Frame"), QStringLiteral("Hauptsignal:"));
     auto* hs = new QVBoxLayout(HS_Frame);
     auto* hs1 = new QHBoxLayout;
@@ -74,7 +102,10 @@ Fst_SBest_Form::Fst_SBest_Form() : FstSchrittDialog(QStringLiteral("Fst_SBest_Fo
     hs->addLayout(hs1);
     hs->addLayout(hs2);
     HS_Chk = benutzen(this, QStringLiteral("HS_Chk"));
+}
 
+void Fst_SBest_Form::vorsignalBauen()
+{
     VS_Frame = rahmen(this, QStringLiteral("VS_Frame"), QStringLiteral("Vorsignal:"));
     auto* vs = new QVBoxLayout(VS_Frame);
     VSAdr_Frame = rahmen(VS_Frame, QStringLiteral("VSAdr_Frame"));
@@ -102,23 +133,22 @@ Fst_SBest_Form::Fst_SBest_Form() : FstSchrittDialog(QStringLiteral("Fst_SBest_Fo
     vs->addWidget(VSAdr_Frame);
     vs->addWidget(VSAuto_Frame);
     VS_Chk = benutzen(this, QStringLiteral("VS_Chk"));
+}
 
-    auto einfach = [&](const QString& name, const QString& titel, QLabel*& adresse, const QString& adrName, Gruppe g,
-                       const QString& optName, std::array<QRadioButton*, 2>& opt) {
-        QGroupBox* r = rahmen(this, name, titel);
-        auto* reihe = new QHBoxLayout(r);
-        adresse = FstTeile::adresse(r, adrName);
-        reihe->addWidget(adresse);
-        rotGruen(g, r, optName, opt, reihe);
-        return r;
-    };
-    RS_Fame = einfach(QStringLiteral("RS_Fame"), QStringLiteral("Rangiersignal:"), RSAdr_Lbl, QStringLiteral("RSAdr_Lbl"),
-                      RSRG, QStringLiteral("RSRG_Opt"), RSRG_Opt);
-    RS_Chk = benutzen(this, QStringLiteral("RS_Chk"));
-    ZS_Fame = einfach(QStringLiteral("ZS_Fame"), QStringLiteral("Zwergsignal:"), ZSAdr_Lbl, QStringLiteral("ZSAdr_Lbl"),
-                      ZSRG, QStringLiteral("ZSRG_Opt"), ZSRG_Opt);
-    ZS_Chk = benutzen(this, QStringLiteral("ZS_Chk"));
+QGroupBox* Fst_SBest_Form::einfachesSignal(const QString& name, const QString& titel, QLabel*& adresse,
+                                           const QString& adrName, int gruppe, const QString& optName,
+                                           std::array<QRadioButton*, 2>& opt)
+{
+    QGroupBox* r = rahmen(this, name, titel);
+    auto* reihe = new QHBoxLayout(r);
+    adresse = FstTeile::adresse(r, adrName);
+    reihe->addWidget(adresse);
+    rotGruen(gruppe, r, optName, opt, reihe);
+    return r;
+}
 
+void Fst_SBest_Form::ausleuchtungBauen()
+{
     Ausl_Frame = rahmen(this, QStringLiteral("Ausl_Frame"));
     auto* ausl = new QGridLayout(Ausl_Frame);
     ausl->addWidget(new QLabel(QStringLiteral("Ausleuchtung Schiene rechts:"), Ausl_Frame), 0, 0);
@@ -131,18 +161,6 @@ Fst_SBest_Form::Fst_SBest_Form() : FstSchrittDialog(QStringLiteral("Fst_SBest_Fo
     Ausl2_Chk = benutzen(Ausl_Frame, QStringLiteral("Ausl2_Chk"));
     ausl->addWidget(Ausl1_Chk, 0, 2);
     ausl->addWidget(Ausl2_Chk, 1, 2);
-
-    int zeile = 1;
-    for (auto [r, c] : {std::pair<QWidget*, QWidget*>{HS_Frame, HS_Chk}, {VS_Frame, VS_Chk}, {RS_Fame, RS_Chk},
-                        {ZS_Fame, ZS_Chk}}) {
-        raster->addWidget(r, zeile, 0);
-        raster->addWidget(c, zeile++, 1, Qt::AlignTop);
-    }
-    raster->addWidget(Ausl_Frame, zeile++, 0, 1, 2);
-    auto* knoepfe = new QVBoxLayout;
-    raster->addLayout(knoepfe, zeile, 0, 1, 2);
-    knoepfeAnfuegen(knoepfe);
-    raster->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void Fst_SBest_Form::allesVerbergen()

@@ -7,6 +7,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -61,6 +62,13 @@ public:
     QLabel* AuslAdr2_Lbl;
 
 private:
+    void hauptsignalBauen();
+    void vorsignalBauen();
+    void ausleuchtungBauen();
+    QGroupBox* einfachesSignal(const QString& name, const QString& titel, QLabel*& adresse, const QString& adrName,
+                               int gruppe, const QString& optName, std::array<QRadioButton*, 2>& opt);
+    void rotGruen(int gruppe, QWidget* eltern, const QString& name, std::array<QRadioButton*, 2>& knoepfe,
+                  QHBoxLayout* reihe);
     void HSMherb_Chk_Click();
     void VSAuto_Cmd_Click();
     void allesVerbergen();
