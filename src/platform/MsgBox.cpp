@@ -1,8 +1,12 @@
 #include "platform/MsgBox.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace {
 MsgBoxResponder responder;
@@ -45,6 +49,23 @@ QList<Knopf> knoepfeOf(int stil)
         return {{"OK", Msg::Ok, QMessageBox::AcceptRole}};
     }
 }
+
+// The lines of a message are broken where its text says; the box would wrap
+// every line wider than 500 pixels once more ("... geöffnet" / "wurde,").
+// Its text gets the width of its widest line, as far as the screen allows.
+void zeilenGanzLassen(QMessageBox& box, const QString& zeilen)
+{
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!label)
+        return;
+    int breite = 0;
+    for (const QString& zeile : zeilen.split(QLatin1Char('\n')))
+        breite = std::max(breite, label->fontMetrics().horizontalAdvance(zeile));
+    // The box never grows past this (the screen less room for its icon and frame).
+    const int schirm = box.screen()->availableGeometry().width();
+    const int grenze = (schirm <= 1024 ? schirm : std::min(schirm - 480, 1000)) - 120;
+    label->setMinimumWidth(std::min(breite + 1, grenze));
+}
 } // namespace
 
 void setzeMsgBoxResponder(MsgBoxResponder r)
@@ -60,6 +81,7 @@ int MsgBox(const QString& text, int stil, const QString& titel)
     QString zeilen = text;
     zeilen.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QMessageBox box(iconOf(stil), titel, zeilen, QMessageBox::NoButton, QApplication::activeWindow());
+    zeilenGanzLassen(box, zeilen);
     const QList<Knopf> knoepfe = knoepfeOf(stil);
     QList<QPushButton*> buttons;
     for (const Knopf& k : knoepfe)

@@ -24,9 +24,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 namespace {
 void bild(QWidget* w, const QString& name)
@@ -137,6 +141,33 @@ private slots:
     }
 
     // Dialogs open fully on the screen and wide enough for their titles.
+    // A message keeps the lines its text breaks whole: a line wider than 500
+    // pixels is not wrapped once more.
+    void messageLinesStayWhole()
+    {
+        const QString erste = QStringLiteral("Das Element in Spalte 12, Zeile 34, für das dieses Fenster vor einer Weile geöffnet wurde, ist fort;");
+        int zeilen = 0, zeilenHoehe = 0, ersteBreite = 0;
+        QTimer pruefen;
+        connect(&pruefen, &QTimer::timeout, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            const QLabel* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            zeilenHoehe = text->fontMetrics().lineSpacing();
+            zeilen = text->height() / zeilenHoehe;
+            ersteBreite = text->fontMetrics().horizontalAdvance(erste);
+            bild(box, QStringLiteral("meldung"));
+            box->buttons().first()->click();
+        });
+        pruefen.start(20);
+        setzeMsgBoxResponder({});
+        MsgBox(erste + QStringLiteral("\r\nsteht nicht mehr auf dem Pult.\r\nEs wurde nichts gespeichert."), Msg::NurOk,
+               QStringLiteral("Meldung"));
+        setzeMsgBoxResponder([](const MsgBoxAufruf&) { return int(Msg::Nein); });
+        QVERIFY2(ersteBreite > 500, "the first line must be wider than the box wraps by itself");
+        QCOMPARE(zeilen, 3);
+    }
+
     void dialogsFitScreenAndTitle_data()
     {
         QTest::addColumn<int>("dialog");
