@@ -64,13 +64,15 @@ QString feldBild(DruckArt art, int x, int y)
     return (e && e->ElementNr >= 1) || oberesTeil(x, y) ? gitterBild(0, x, y) : weiss();
 }
 
-// A tall element (one field wide) draws the grid's pieces of its picture into the fields above it.
-void hoheTeile(Zeichenplan& plan, int x, int y, const QRectF& ort)
+// A tall element (one field wide) draws the grid's pieces of its picture into the fields
+// above it, as far as they lie on the page (from row y0): a piece above the page's first
+// row belongs to the page above, and on a page centred down it would stand over the grid.
+void hoheTeile(Zeichenplan& plan, int x, int y, int y0, const QRectF& ort)
 {
     const KatalogEintrag* e = elementVon(x, y);
     if (!hohesElement(e))
         return;
-    for (int k = 1; k < e->Hoehe && y - k > 0; ++k)
+    for (int k = 1; k < e->Hoehe && y - k >= y0; ++k)
         plan.bilder << FeldBild{ort.translated(0, -k * ort.height()), gitterBild(0, x, y - k)};
 }
 
@@ -138,7 +140,7 @@ Zeichenplan zeichenplan(DruckArt art, const Kachelung& k, int seite)
             const QRectF ort(b * (g.offX + x - g.x0), h * (g.offY + y - g.y0), b, h);
             plan.bilder << FeldBild{ort, feldBild(art, x, y)};
             if (art == DruckArt::Gleisplan)
-                hoheTeile(plan, x, y, ort);
+                hoheTeile(plan, x, y, g.y0, ort);
             if (x == g.x0)
                 plan.nummern << Beschriftung{ort.topLeft() + QPointF(0.05 * b, 0.05 * b), mitNullen(y, 2)};
             if (y == g.y0)

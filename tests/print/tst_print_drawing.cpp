@@ -147,6 +147,11 @@ private slots:
         // Split over two pages: the upper pieces still print on the page above.
         QCOMPARE(bilder(zeichenplan(DruckArt::Gleisplan, kacheln(2, 4, QSizeF(2 * B, 2 * H)), 1)).mid(0, 2),
                  (QStringList{"blau@0,0", "blau@0,1"}));
+        // Page 2 holds row 5 only, centred: the throttle draws nothing above the page's grid.
+        TestDesk::leeresPult(1, 5);
+        TestDesk::setzen(1, 5, regler);
+        w.Pult[0].setCellPicture(5, 1, datei("rot.bmp"));
+        QCOMPARE(bilder(zeichenplan(DruckArt::Gleisplan, kacheln(1, 5, QSizeF(B, 4 * H)), 2)), QStringList{"rot@0,1.5"});
     }
 
     // The page as printed: each field's picture stretched over its field, white elsewhere.
