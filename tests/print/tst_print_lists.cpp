@@ -47,6 +47,17 @@ void befehl(int r, int s, int e, std::array<int, 8> w)
         FSDaten[size_t(r)].Route[size_t(s)][size_t(e)][k] = alsWort(w[k]);
 }
 constexpr int Ende = 65535;
+
+// The dark pixels' bounding box.
+QRect tinte(const QImage& bild)
+{
+    QRect r;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+            if (qGray(bild.pixel(x, y)) < 128)
+                r |= QRect(x, y, 1, 1);
+    return r;
+}
 } // namespace
 
 class TestPrintLists : public QObject {
@@ -87,15 +98,49 @@ private slots:
             textSchriftSetzen(p, AusgabeZiel{drucker, skala});
             prt_z(p, AusgabeZiel{drucker, skala}, zeile, "HHHH");
         }
-        QRect tinte;
-        for (int y = 0; y < bild.height(); ++y)
-            for (int x = 0; x < bild.width(); ++x)
-                if (qGray(bild.pixel(x, y)) < 128)
-                    tinte |= QRect(x, y, 1, 1);
+        const QRect t = tinte(bild);
         const QPointF pixel = ort / 15;
-        QVERIFY2(tinte.left() >= pixel.x() - 1 && tinte.left() <= pixel.x() + 3, qPrintable(QString::number(tinte.left())));
+        QVERIFY2(t.left() >= pixel.x() - 1 && t.left() <= pixel.x() + 3, qPrintable(QString::number(t.left())));
         // The capitals stand below the line's top, within the line's height of 300 twips.
-        QVERIFY2(tinte.top() >= pixel.y() && tinte.bottom() <= pixel.y() + 300 * skala / 15, qPrintable(QString::number(tinte.top())));
+        QVERIFY2(t.top() >= pixel.y() && t.bottom() <= pixel.y() + 300 * skala / 15, qPrintable(QString::number(t.top())));
+    }
+
+    // Page 1 full to the last line: line 50 holds a list line and is printed,
+    // and page 2 goes on with the next line. One desk and route give both lists.
+    void fullPage_data()
+    {
+        QTest::addColumn<int>("art");
+        QTest::addColumn<QString>("zeile50");
+        QTest::addColumn<QString>("weiter");
+        // 11 heading lines of the route, then its commands from line 14.
+        QTest::newRow("route list") << int(DruckArt::Fahrstrassen) << " -- --  Benutzer def. Pause 37s"
+                                    << " -- --  Benutzer def. Pause 38s";
+        // 11 boards of 4 lines, then one of 6.
+        QTest::newRow("module list") << int(DruckArt::ModulProg) << " 12 = 212 -  Weichenadresse 2"
+                                     << " 13 = 313 -  Rückmeldeadresse für Weichenbelegung";
+    }
+    void fullPage()
+    {
+        QFETCH(int, art);
+        QFETCH(QString, zeile50);
+        QFETCH(QString, weiter);
+        for (int x = 1; x <= 11; ++x)
+            TestDesk::setzen(x, 1, katalogIndex(101, 54650), {0, x, 11, 100 + x});
+        TestDesk::setzen(12, 1, katalogIndex(101, 54650), {0, 12, 11, 112, 12, 212, 13, 313});
+        FSAnzahl = 0;
+        for (int e = 1; e <= 38; ++e)
+            befehl(0, 0, e, {0, 0, e, 0, 23, -1, e == 1 ? Ende : e - 1, e == 38 ? Ende : e + 1});
+        const TextSeiten t = art == int(DruckArt::Fahrstrassen) ? fahrstrassenListe() : modulProgrammierListe();
+        QCOMPARE(t.seite(1)[50], zeile50);
+        QCOMPARE(t.seite(2)[3], weiter);
+        QImage bild(900, 1100, QImage::Format_RGB32);
+        bild.fill(Qt::white);
+        {
+            QPainter p(&bild);
+            p.scale(1 / 15.0, 1 / 15.0);
+            TextListe(t).seiteZeichnen(p, 1, AusgabeZiel{true, 1.0});
+        }
+        QVERIFY(tinte(bild).bottom() > 15000 / 15);   // line 50 stands 15000 twips down
     }
 
     // Commands from the desk's LNCVs, the two commands of a typed release
