@@ -73,6 +73,15 @@ QString zustand(QDialog* dlg, const QString& pruefung)
     return wert ? pruefung : pruefung + " NICHT";
 }
 
+// The LNCVs of field (1, 1) named in the pairs number, value given, as such pairs.
+QList<int> gespeichert(const QList<int>& soll)
+{
+    QList<int> werte;
+    for (qsizetype i = 0; i < soll.size(); i += 2)
+        werte << soll[i] << lncv(1, 1, soll[i]);
+    return werte;
+}
+
 QStringList zustaende(QDialog* dlg, const QStringList& pruefungen)
 {
     QStringList z;
@@ -120,12 +129,32 @@ private slots:
         QVERIFY(okAn(dlg));
         ok(dlg);
         QVERIFY(dlg->isHidden());
-        const QList<int> soll = zahlen(erwartet);
-        QList<int> gespeichert;
-        for (qsizetype i = 0; i < soll.size(); i += 2)
-            gespeichert << soll[i] << lncv(1, 1, soll[i]);
-        QCOMPARE(gespeichert, soll);
+        QCOMPARE(gespeichert(zahlen(erwartet)), zahlen(erwartet));
         QCOMPARE(lncv(1, 1, 0), 0);   // the module address is not the dialog's
+    }
+
+    void aktivieren_data()
+    {
+        faelle(TESTDATEN "joystick.txt", "aktivieren", {"lncvs", "schritte", "anderswo", "erwartet"});
+    }
+
+    void aktivieren()
+    {
+        QFETCH(QStringList, lncvs);
+        QFETCH(QStringList, schritte);
+        QFETCH(QStringList, anderswo);
+        QFETCH(QStringList, erwartet);
+        setzen(1, 1, 710, zahlen(lncvs));
+        QDialog* dlg = joystick();
+        for (const QString& s : schritte)
+            bedienen(dlg, s);
+        const QList<int> aenderung = zahlen(anderswo);
+        for (qsizetype i = 0; i < aenderung.size(); i += 2)
+            PultFelder[1][1].LNCV[size_t(aenderung[i])] = int16_t(aenderung[i + 1]);
+        QEvent aktiv(QEvent::WindowActivate);
+        QApplication::sendEvent(dlg, &aktiv);
+        ok(dlg);
+        QCOMPARE(gespeichert(zahlen(erwartet)), zahlen(erwartet));
     }
 
     void grenzen_data() { faelle(TESTDATEN "joystick.txt", "grenzen", {"lncvs", "schritte", "ok"}); }
