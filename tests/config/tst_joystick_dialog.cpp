@@ -73,6 +73,16 @@ QString zustand(QDialog* dlg, const QString& pruefung)
     return wert ? pruefung : pruefung + " NICHT";
 }
 
+// Opens the dialog for a board of this code on field (1, 1) with these LNCVs and takes the steps.
+QDialog* bedient(int code, const QStringList& lncvs, const QStringList& schritte)
+{
+    setzen(1, 1, code, zahlen(lncvs));
+    QDialog* dlg = joystick();
+    for (const QString& s : schritte)
+        bedienen(dlg, s);
+    return dlg;
+}
+
 // The LNCVs of field (1, 1) named in the pairs number, value given, as such pairs.
 QList<int> gespeichert(const QList<int>& soll)
 {
@@ -122,10 +132,7 @@ private slots:
         QFETCH(QStringList, lncvs);
         QFETCH(QStringList, schritte);
         QFETCH(QStringList, erwartet);
-        setzen(1, 1, 711, zahlen(lncvs));
-        QDialog* dlg = joystick();
-        for (const QString& s : schritte)
-            bedienen(dlg, s);
+        QDialog* dlg = bedient(711, lncvs, schritte);
         QVERIFY(okAn(dlg));
         ok(dlg);
         QVERIFY(dlg->isHidden());
@@ -144,10 +151,7 @@ private slots:
         QFETCH(QStringList, schritte);
         QFETCH(QStringList, anderswo);
         QFETCH(QStringList, erwartet);
-        setzen(1, 1, 710, zahlen(lncvs));
-        QDialog* dlg = joystick();
-        for (const QString& s : schritte)
-            bedienen(dlg, s);
+        QDialog* dlg = bedient(710, lncvs, schritte);
         const QList<int> aenderung = zahlen(anderswo);
         for (qsizetype i = 0; i < aenderung.size(); i += 2)
             PultFelder[1][1].LNCV[size_t(aenderung[i])] = int16_t(aenderung[i + 1]);
@@ -165,10 +169,7 @@ private slots:
         QFETCH(QStringList, schritte);
         QFETCH(QStringList, ok);
         const bool okFrei = ok == QStringList{"frei"};
-        setzen(1, 1, 710, zahlen(lncvs));
-        QDialog* dlg = joystick();
-        for (const QString& s : schritte)
-            bedienen(dlg, s);
+        QDialog* dlg = bedient(710, lncvs, schritte);
         QCOMPARE(okAn(dlg), okFrei);
         QCOMPARE(dlg->windowTitle(), okFrei ? "Joystick" : " --- Wert zu groß !! ---");
     }
