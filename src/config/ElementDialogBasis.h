@@ -41,6 +41,7 @@ public:
 
     int feldX() const { return bezug.x(); }
     int feldY() const { return bezug.y(); }
+    bool elementGilt() const { return bezug.gilt(); }   // the field still holds the element it was opened for
 
 protected:
     virtual void fuellen() = 0;           // controls from the bound field (bound as current field)

@@ -131,6 +131,14 @@ void magnetSpeichern(PultFeld& f, const JoyEingabe& e)
 }
 } // namespace
 
+JoyWerte joyWerte(const PultFeld& f)
+{
+    static_assert(std::tuple_size_v<JoyWerte> == MagnetTaster - LokAdresse + 1);
+    JoyWerte w;
+    std::copy_n(f.LNCV.begin() + LokAdresse, w.size(), w.begin());
+    return w;
+}
+
 JoyEingabe joyLaden(const PultFeld& f, const JoyEingabe& bisher)
 {
     JoyEingabe e = bisher;

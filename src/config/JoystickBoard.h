@@ -37,6 +37,10 @@ struct JoyEingabe {
     std::array<bool, JoyEbenen * JoyRichtungen> gruen{};    // "Grün" chosen, else "Rot"
 };
 
+// The LNCVs 50..89 of a board, all the dialog shows and stores.
+using JoyWerte = std::array<int16_t, 40>;
+JoyWerte joyWerte(const PultFeld& feld);
+
 // Fills the dialog's settings from a board's LNCVs. The settings of the mode
 // the board is not in (loco functions or accessories) keep what bisher shows.
 JoyEingabe joyLaden(const PultFeld& feld, const JoyEingabe& bisher);

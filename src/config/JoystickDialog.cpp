@@ -6,6 +6,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -354,7 +355,22 @@ void Joy_Form::pruefen()
 
 void Joy_Form::fuellen()
 {
-    anzeigen(joyLaden(PultFelder[size_t(AktFeldX)][size_t(AktFeldY)], eingabe()));
+    const PultFeld& board = PultFelder[size_t(AktFeldX)][size_t(AktFeldY)];
+    geladen = joyWerte(board);
+    anzeigen(joyLaden(board, eingabe()));
+}
+
+// Values of the board changed elsewhere while the dialog stood open (in the
+// LNCV table, say) are shown again when it becomes active, so that OK never
+// writes the old ones back. Without such a change what the user typed stays.
+bool Joy_Form::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate && isVisible() && elementGilt()
+        && joyWerte(PultFelder[size_t(feldX())][size_t(feldY())]) != geladen) {
+        FeldBindung bindung(feldX(), feldY());
+        fuellen();
+    }
+    return ElementDialog::event(e);
 }
 
 void Joy_Form::zurueckschreiben()

@@ -23,6 +23,7 @@ public:
 protected:
     void fuellen() override;
     void zurueckschreiben() override;
+    bool event(QEvent* e) override;
 
 private:
     QWidget* grundRahmen();
@@ -58,4 +59,5 @@ private:
     std::array<QLineEdit*, 8> MagAdrTxt{};
     std::array<QButtonGroup*, 8> RGOpt{};          // per direction 4L + d: ids 0 Rot, 1 Grün
     bool zeigt = false;                            // controls are being set from the settings
+    JoyWerte geladen{};                            // the board's values when the controls were filled
 };

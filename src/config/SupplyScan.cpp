@@ -39,11 +39,18 @@ bool istKnoten(int32_t p)
     return p == Querverbinder || p == ReglerUnten || p == ReglerMitte || p == ReglerOben;
 }
 
+// A walk up or down the column of a throttle ends in the column's end field:
+// the supply does not leave the column upward or downward.
+bool endeDerReglerspalte(int32_t p, Richtung d)
+{
+    return (p == ReglerOben && d == Hoch) || (p == ReglerUnten && d == Runter);
+}
+
 // Does a part take the supply that enters it moving up or down? The top
 // field of a throttle only from below, its bottom field only from above.
 bool traegtSenkrecht(int32_t p, Richtung d)
 {
-    return p == Querverbinder || p == ReglerMitte || (p == ReglerOben && d == Hoch) || (p == ReglerUnten && d == Runter);
+    return p == Querverbinder || p == ReglerMitte || endeDerReglerspalte(p, d);
 }
 
 // Desk modules that get a start-up position in LNCV 4.
@@ -148,7 +155,7 @@ private:
         f.Anschluss = int16_t(n);
         if (istKnoten(p))
             offen.push_back({x, y, p});
-        return false;
+        return endeDerReglerspalte(p, d);
     }
 
     const int n;

@@ -62,5 +62,9 @@ inline bool inGrundplattenPalette(int32_t artikel)
     return artikel == 54430 || artikel == 54640 || artikel == 54642 || artikel == -99 || artikel == -1;
 }
 
+// The codes of the select tool (-1) and the delete tool (-99) of the element
+// palette; no element on the desk carries them.
+inline bool istWerkzeugCode(int code) { return code == -1 || code == -99; }
+
 // Elements whose module is programmed through LNCVs.
 inline bool istLncvModul(int32_t artikel) { return artikel >= 54650 && artikel < 54711; }

@@ -143,7 +143,8 @@ void uebernehmen(const ProjektInhalt& p, const std::vector<ModulPlan>& plan)
 
 void load_new_element(const FeldZeile& z, const ModulPlan& plan)
 {
-    for (int i = 0; i < KatalogSlots; ++i) {
+    // A tool's code places nothing: the field stays empty, as for an unknown code.
+    for (int i = 0; i < KatalogSlots && !istWerkzeugCode(z.code); ++i) {
         const KatalogEintrag& e = ElementKatalog[size_t(i)];
         if (e.ElementNr != z.code)
             continue;

@@ -206,12 +206,15 @@ bool modulDateienLesen(const ProjektInhalt& inhalt, const KatalogTabelle& katalo
                        QStringList& hinweise, QString& fehler)
 {
     plan.assign(inhalt.felder.size(), ModulPlan{});
-    for (const FeldZeile& z : inhalt.felder)
-        if (letzterEintragMitCode(katalog, z.code) < 0)
+    for (const FeldZeile& z : inhalt.felder) {
+        const bool werkzeug = istWerkzeugCode(z.code);
+        if (werkzeug || letzterEintragMitCode(katalog, z.code) < 0)
             hinweise << QStringLiteral("Zeile ") + QString::number(z.zeile) + QStringLiteral(": Der Elementcode ")
                     + QString::number(z.code) + QStringLiteral(" von Feld (") + QString::number(z.x)
                     + QStringLiteral(", ") + QString::number(z.y)
-                    + QStringLiteral(") fehlt im Elementkatalog; das Feld bleibt leer.");
+                    + (werkzeug ? QStringLiteral(") ist ein Werkzeug, kein Element; das Feld bleibt leer.")
+                                : QStringLiteral(") fehlt im Elementkatalog; das Feld bleibt leer."));
+    }
     ModulLeser leser(inhalt, katalog);
     leser.vorauslesen();
     for (size_t i = 0; i < inhalt.felder.size(); ++i)

@@ -73,6 +73,25 @@ QString zustand(QDialog* dlg, const QString& pruefung)
     return wert ? pruefung : pruefung + " NICHT";
 }
 
+// Opens the dialog for a board of this code on field (1, 1) with these LNCVs and takes the steps.
+QDialog* bedient(int code, const QStringList& lncvs, const QStringList& schritte)
+{
+    setzen(1, 1, code, zahlen(lncvs));
+    QDialog* dlg = joystick();
+    for (const QString& s : schritte)
+        bedienen(dlg, s);
+    return dlg;
+}
+
+// The LNCVs of field (1, 1) named in the pairs number, value given, as such pairs.
+QList<int> gespeichert(const QList<int>& soll)
+{
+    QList<int> werte;
+    for (qsizetype i = 0; i < soll.size(); i += 2)
+        werte << soll[i] << lncv(1, 1, soll[i]);
+    return werte;
+}
+
 QStringList zustaende(QDialog* dlg, const QStringList& pruefungen)
 {
     QStringList z;
@@ -113,19 +132,33 @@ private slots:
         QFETCH(QStringList, lncvs);
         QFETCH(QStringList, schritte);
         QFETCH(QStringList, erwartet);
-        setzen(1, 1, 711, zahlen(lncvs));
-        QDialog* dlg = joystick();
-        for (const QString& s : schritte)
-            bedienen(dlg, s);
+        QDialog* dlg = bedient(711, lncvs, schritte);
         QVERIFY(okAn(dlg));
         ok(dlg);
         QVERIFY(dlg->isHidden());
-        const QList<int> soll = zahlen(erwartet);
-        QList<int> gespeichert;
-        for (qsizetype i = 0; i < soll.size(); i += 2)
-            gespeichert << soll[i] << lncv(1, 1, soll[i]);
-        QCOMPARE(gespeichert, soll);
+        QCOMPARE(gespeichert(zahlen(erwartet)), zahlen(erwartet));
         QCOMPARE(lncv(1, 1, 0), 0);   // the module address is not the dialog's
+    }
+
+    void aktivieren_data()
+    {
+        faelle(TESTDATEN "joystick.txt", "aktivieren", {"lncvs", "schritte", "anderswo", "erwartet"});
+    }
+
+    void aktivieren()
+    {
+        QFETCH(QStringList, lncvs);
+        QFETCH(QStringList, schritte);
+        QFETCH(QStringList, anderswo);
+        QFETCH(QStringList, erwartet);
+        QDialog* dlg = bedient(710, lncvs, schritte);
+        const QList<int> aenderung = zahlen(anderswo);
+        for (qsizetype i = 0; i < aenderung.size(); i += 2)
+            PultFelder[1][1].LNCV[size_t(aenderung[i])] = int16_t(aenderung[i + 1]);
+        QEvent aktiv(QEvent::WindowActivate);
+        QApplication::sendEvent(dlg, &aktiv);
+        ok(dlg);
+        QCOMPARE(gespeichert(zahlen(erwartet)), zahlen(erwartet));
     }
 
     void grenzen_data() { faelle(TESTDATEN "joystick.txt", "grenzen", {"lncvs", "schritte", "ok"}); }
@@ -136,10 +169,7 @@ private slots:
         QFETCH(QStringList, schritte);
         QFETCH(QStringList, ok);
         const bool okFrei = ok == QStringList{"frei"};
-        setzen(1, 1, 710, zahlen(lncvs));
-        QDialog* dlg = joystick();
-        for (const QString& s : schritte)
-            bedienen(dlg, s);
+        QDialog* dlg = bedient(710, lncvs, schritte);
         QCOMPARE(okAn(dlg), okFrei);
         QCOMPARE(dlg->windowTitle(), okFrei ? "Joystick" : " --- Wert zu groß !! ---");
     }

@@ -1,5 +1,6 @@
 // The supply scan on small desks drawn as text: connection numbers, start-up
 // delays and positions, currents and the messages of each outcome.
+#include "config/SupplyScan.h"
 #include "config/SupplyServices.h"
 #include "core/Desk.h"
 #include "support/Faelle.h"
@@ -8,9 +9,13 @@
 #include "core/Words.h"
 #include "routes/RouteTable.h"
 
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <algorithm>
+#include <set>
+#include <tuple>
 
 namespace {
 // A route memory's image starts with bits 6 and 7 of LNCV 3 set and position 5.
@@ -113,6 +118,72 @@ QStringList versorgungen()
         z.removeLast();
     return z;
 }
+// A random desk of cross boards, turnouts, throttles and connection modules
+// with distinct numbers, as rows of signs.
+QStringList zufallsPult(QRandomGenerator& zufall, int breite, int hoehe)
+{
+    QList<QStringList> felder(hoehe, QStringList(breite));
+    int nummer = 0;
+    for (int x = 0; x < breite; ++x)
+        for (int y = 0; y < hoehe;) {
+            const int w = int(zufall.bounded(100));
+            if (w < 15 && y + 3 <= hoehe)
+                for (const char* teil : {"Ro", "Rm", "Ru"})
+                    felder[y++][x] = teil;
+            else
+                felder[y++][x] = w < 30 ? "." : w < 60 ? "X" : w < 80 ? "W" : "A" + QString::number(++nummer);
+        }
+    QStringList zeilen;
+    for (const QStringList& z : felder)
+        zeilen << z.join(' ');
+    return zeilen;
+}
+
+// The connection numbers as a second, plainly written scan gives them: each
+// supply enters every pair of field and direction it can reach exactly once,
+// in no particular order and never cut short by a number set before; "doppelt"
+// when a supply reaches another connection module moving left.
+QStringList vergleichsScan()
+{
+    enum { Links, Rechts, Hoch, Runter };
+    const int dx[] = {-1, 1, 0, 0}, dy[] = {0, 0, -1, 1};
+    QList<QList<int>> nummern(PultdimensionenX + 1, QList<int>(PultdimensionenY + 1));
+    const auto modul = [](int x, int y) { return get_artnr(x, y) == 54430; };
+    const auto endfeld = [](int32_t p, int d) { return (p == 54732 && d == Hoch) || (p == 54730 && d == Runter); };
+    bool doppelt = false;
+    for (int c = 1; c <= PultdimensionenX && !doppelt; ++c)
+        for (int r = 1; r <= PultdimensionenY && !doppelt; ++r) {
+            const int n = feld(c, r).Anschluss;
+            if (!modul(c, r) || n == 0)
+                continue;
+            std::set<std::tuple<int, int, int>> besucht;
+            QList<std::tuple<int, int, int>> offen{{c + 1, r, Rechts}};
+            while (!offen.isEmpty()) {
+                const auto [x, y, d] = offen.takeLast();
+                if (!imPult(x, y) || besucht.count({x, y, d}))
+                    continue;
+                besucht.insert({x, y, d});
+                const int32_t p = get_artnr(x, y);
+                doppelt = doppelt || (modul(x, y) && d == Links && feld(x, y).Anschluss != n);
+                const bool senkrecht = p == 54640 || p == 54731 || endfeld(p, d);
+                if (p == 0 || modul(x, y) || (d >= Hoch && !senkrecht))
+                    continue;
+                nummern[x][y] = n;
+                const bool knoten = p == 54640 || (p >= 54730 && p <= 54732);
+                for (int e = Links; e <= Runter; ++e)
+                    if ((e == d || knoten) && !endfeld(p, e))
+                        offen.append({x + dx[e], y + dy[e], e});
+            }
+        }
+    QStringList zeilen{doppelt ? "doppelt" : "-"};
+    for (int y = 1; y <= PultdimensionenY; ++y) {
+        QStringList z;
+        for (int x = 1; x <= PultdimensionenX; ++x)
+            z << QString::number(modul(x, y) ? feld(x, y).Anschluss : doppelt ? 0 : nummern[x][y]);
+        zeilen << z.join(' ');
+    }
+    return zeilen;
+}
 } // namespace
 
 class TstSupplyScan : public QObject {
@@ -146,6 +217,23 @@ private slots:
             QCOMPARE(b.stil, b.titel == "Fehler" ? Msg::NurOk | Msg::Kritisch : Msg::NurOk);
         }
         QCOMPARE(gezeigt, meldungen);
+    }
+
+    // Which fields a supply reaches does not depend on the order of its walks.
+    void zufallsPulteWieVergleichsScan()
+    {
+        QRandomGenerator zufall(21);
+        for (int i = 0; i < 3000; ++i) {
+            const QStringList pult = zufallsPult(zufall, 6, 7);
+            pultZeichnen(pult);
+            const QStringList erwartet = vergleichsScan();
+            const bool doppelt = versorgung_scannen().befund == VersorgungsBefund::DoppeltGespeist;
+            QStringList ergebnis{doppelt ? "doppelt" : "-"};
+            for (const QString& zeile : ergebnisPult())
+                ergebnis << QString(zeile).remove(QRegularExpression("/\\d+"));
+            QVERIFY2(ergebnis == erwartet,
+                     qPrintable(pult.join("; ") + "\n" + ergebnis.join("; ") + "\n" + erwartet.join("; ")));
+        }
     }
 };
 

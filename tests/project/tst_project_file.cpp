@@ -563,17 +563,26 @@ private slots:
         QTest::addColumn<QByteArray>("datei");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("hinweis");   // the message after the load, empty for none
+        QTest::addColumn<int>("platte");        // the base plate of field (2, 2), which stays empty
         const QByteArray rumpf = "PultdimensionenX: 2\r\nPultdimensionenY: 2\r\nXY: 1, 1, 101, 0\r\n";
-        QTest::newRow("eight characters") << "PultName: Bahnhof1\r\n" + rumpf << "Bahnhof1" << "";
-        QTest::newRow("no blank") << "PultName:Westbahnhof\r\n" + rumpf << "Westbahn" << "";
-        QTest::newRow("two blanks") << "PultName:  Ost\r\n" + rumpf << " Ost" << "";
+        QTest::newRow("eight characters") << "PultName: Bahnhof1\r\n" + rumpf << "Bahnhof1" << "" << 0;
+        QTest::newRow("no blank") << "PultName:Westbahnhof\r\n" + rumpf << "Westbahn" << "" << 0;
+        QTest::newRow("two blanks") << "PultName:  Ost\r\n" + rumpf << " Ost" << "" << 0;
         QTest::newRow("comments and unknown keys")
             << "; Kommentar\r\nPultName: Nord\r\n/ noch einer\r\npultname: klein\r\nUnbekannt: 5\r\n" + rumpf
                    + "; XY: 9, 9, 1, 1\r\n" << "Nord"
             << "übernommen:\r\nZeile 4: unbekannter Schlüssel \"pultname\" übergangen.\r\n"
-               "Zeile 5: unbekannter Schlüssel \"Unbekannt\" übergangen.\r\n\r\nDas nächste";
-        QTest::newRow("LF only") << QByteArray("PultName: Nord\n" + rumpf).replace("\r\n", "\n") << "Nord" << "";
-        QTest::newRow("CR only") << QByteArray("PultName: Nord\r" + rumpf).replace("\r\n", "\r") << "Nord" << "";
+               "Zeile 5: unbekannter Schlüssel \"Unbekannt\" übergangen.\r\n\r\nDas nächste" << 0;
+        QTest::newRow("LF only") << QByteArray("PultName: Nord\n" + rumpf).replace("\r\n", "\n") << "Nord" << "" << 0;
+        QTest::newRow("CR only") << QByteArray("PultName: Nord\r" + rumpf).replace("\r\n", "\r") << "Nord" << "" << 0;
+        // The codes of the select and delete tools place no element; the base plate stays.
+        const QByteArray werkzeug = "PultName: Nord\r\n" + rumpf + "XY: 2, 2, %1, 54640\r\n";
+        for (const char* code : {"-1", "-99"})
+            QTest::newRow(qPrintable(QString("tool code ") + code)) << QByteArray(werkzeug).replace("%1", code) << "Nord"
+                                << QString("übernommen:\r\nZeile 5: Der Elementcode %1 von Feld (2, 2) ist ein "
+                                           "Werkzeug, kein Element; das Feld bleibt leer.\r\n\r\nDas nächste")
+                                       .arg(code)
+                                << 54640;
     }
 
     void handWrittenFiles()
@@ -581,6 +590,7 @@ private slots:
         QFETCH(QByteArray, datei);
         QFETCH(QString, name);
         QFETCH(QString, hinweis);
+        QFETCH(int, platte);
         schreiben(PultVerz + PultDatei, datei);
         pult.antwort = Msg::Nein;
         pult.boxen.clear();
@@ -588,6 +598,8 @@ private slots:
         QCOMPARE(PultDaten.PultName, name);
         QCOMPARE(PultdimensionenX, int16_t(2));
         QCOMPARE(feld(1, 1).ElementIndex, int16_t(I::Weiche));
+        QCOMPARE(feld(2, 2).ElementIndex, LeerIndex);
+        QCOMPARE(feld(2, 2).Grundplatte, platte);
         // No AutoFlag line: the ticks that placing gives.
         QCOMPARE(feld(1, 1).AutoFlag, LeerFeld.AutoFlag);
         QCOMPARE(pult.boxen.size(), hinweis.isEmpty() ? 1 : 2);
