@@ -149,8 +149,7 @@ void loconetKommandosAendern(int r)
     }
     // The destination and release as the slot shows them now, read from the
     // keys' current addresses.
-    const int zielAdr = Get_Ziel_Adr(r), zielZust = Get_Ziel_Zust(r);
-    const int aufAdr = Get_Aufloesen_Adr(r), aufZust = Int_to_UWord(f.Aufloesen[3]);
+    const FSSlotWerte jetzt = fsSlotWerte(r);
     const int x = f.Start[0], y = f.Start[1];
     FSModulTab = int16_t(s);
     FSBestaet = FSAntwort::Warten;
@@ -161,14 +160,14 @@ void loconetKommandosAendern(int r)
     std::array<int32_t, 4> w;
     for (int i = 0; i < 4; ++i)
         w[size_t(i)] = Int_to_UWord(PultFelder[size_t(x)][size_t(y)].LNCV[size_t(fsSlotLncv(s) + i)]);
-    if (w[0] / 10 != zielAdr || w[0] % 10 != zielZust) {
+    if (w[0] != jetzt.ziel) {
         f.Ziel[2] = alsWort(w[0] / 10);
         f.Ziel[3] = int16_t(w[0] % 10);
         f.Ziel[4] = -1;
     }
     f.Rueckmeldeadressen[0] = alsWort(w[1] / 10);
     f.Rueckmeldeadressen[1] = int16_t(w[1] % 10);
-    if (w[2] / 10 != aufAdr || w[2] % 10 != aufZust) {
+    if (w[2] != jetzt.freimeldung) {
         f.Aufloesen[2] = alsWort(w[2] / 10);
         f.Aufloesen[3] = int16_t(w[2] % 10);
         f.Aufloesen[4] = -1;
