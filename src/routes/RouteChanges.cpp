@@ -121,8 +121,8 @@ void startVerlegen(int r, const std::array<int16_t, 5>& alt)
     }
 }
 
-// After the release step: a new release condition replaces the commands of a
-// typed release feedback given before.
+// After the release step: a new release condition, or release by key only,
+// replaces the commands of a typed release feedback given before.
 void alteFreigabeErsetzen(int r, const std::vector<int>& alt, const std::array<int16_t, 5>& aufloesenVorher,
                           const std::vector<int>& ketteVorher)
 {
@@ -130,7 +130,8 @@ void alteFreigabeErsetzen(int r, const std::vector<int>& alt, const std::array<i
     const bool angehaengt = std::any_of(kette.begin(), kette.end(), [&](int e) {
         return std::find(ketteVorher.begin(), ketteVorher.end(), e) == ketteVorher.end();
     });
-    if (!angehaengt && fs(r).Aufloesen == aufloesenVorher)
+    const auto& aufloesen = fs(r).Aufloesen;
+    if (!angehaengt && aufloesen == aufloesenVorher && aufloesen != LeerFahrstrasse.Aufloesen)
         return;
     for (int e : alt)
         DelRouteElement(r, 0, e);
