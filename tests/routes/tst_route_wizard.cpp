@@ -483,7 +483,6 @@ private slots:
         QTest::newRow("201, 9: two drives") << QList<int>{201} << QList<int>{9} << 2;
         QTest::newRow("203, 3: two at first") << QList<int>{203} << QList<int>{3} << 2;
         QTest::newRow("202, 6, then 203, 10: still one") << QList<int>{202, 203} << QList<int>{6, 10} << 1;
-        QTest::newRow("a plain turnout ignores LNCV 15") << QList<int>{101} << QList<int>{8} << 1;
     }
 
     void turnoutStep()
@@ -499,15 +498,18 @@ private slots:
             QWidget *z = &FstZBest(), *w = &FstWBest();
             for (int i = 1; i <= x; ++i)
                 u.klick(i, 3, i == 1 ? z : w);
-            u.notiz(w, [w] { return QString::number(okAn(w)) + QString::number(w->findChild<QGroupBox*>("Mag2Frame")->isVisibleTo(w)); });
+            auto okUndZweiterAntrieb = [w] {
+                return QString("%1%2").arg(int(okAn(w))).arg(int(FstWBest().Mag2Frame->isVisibleTo(w)));
+            };
+            u.notiz(w, okUndZweiterAntrieb);
             u.waehlen(w, "Mag1_RG(1)");
-            u.notiz(w, [w] { return QString::number(okAn(w)); });
+            u.notiz(w, okUndZweiterAntrieb);
             if (antriebe == 2)
                 u.waehlen(w, "Mag2_RG(0)");
             u.knopf(w, "OK_But");
             u.knopf(z, "OK_But");
         });
-        QCOMPARE(notizen, (QStringList{QString("0%1").arg(antriebe - 1), "1"}));
+        QCOMPARE(notizen, (QStringList{QString("0%1").arg(antriebe - 1), QString("1%1").arg(antriebe - 1)}));
         const Befehle erwartet{{x, 3, 0, 1, 2, 11}, {x, 3, 0, 0, 2, 12}};
         QCOMPARE(liste(0, 0), erwartet.mid(0, antriebe));
     }
