@@ -121,8 +121,8 @@ void startVerlegen(int r, const std::array<int16_t, 5>& alt)
     }
 }
 
-// After the release step: a new release condition replaces the commands of a
-// typed release feedback given before.
+// After the release step: a new release condition, or release by key only,
+// replaces the commands of a typed release feedback given before.
 void alteFreigabeErsetzen(int r, const std::vector<int>& alt, const std::array<int16_t, 5>& aufloesenVorher,
                           const std::vector<int>& ketteVorher)
 {
@@ -130,7 +130,8 @@ void alteFreigabeErsetzen(int r, const std::vector<int>& alt, const std::array<i
     const bool angehaengt = std::any_of(kette.begin(), kette.end(), [&](int e) {
         return std::find(ketteVorher.begin(), ketteVorher.end(), e) == ketteVorher.end();
     });
-    if (!angehaengt && fs(r).Aufloesen == aufloesenVorher)
+    const auto& aufloesen = fs(r).Aufloesen;
+    if (!angehaengt && aufloesen == aufloesenVorher && aufloesen != LeerFahrstrasse.Aufloesen)
         return;
     for (int e : alt)
         DelRouteElement(r, 0, e);
@@ -149,8 +150,7 @@ void loconetKommandosAendern(int r)
     }
     // The destination and release as the slot shows them now, read from the
     // keys' current addresses.
-    const int zielAdr = Get_Ziel_Adr(r), zielZust = Get_Ziel_Zust(r);
-    const int aufAdr = Get_Aufloesen_Adr(r), aufZust = Int_to_UWord(f.Aufloesen[3]);
+    const FSSlotWerte jetzt = fsSlotWerte(r);
     const int x = f.Start[0], y = f.Start[1];
     FSModulTab = int16_t(s);
     FSBestaet = FSAntwort::Warten;
@@ -161,14 +161,14 @@ void loconetKommandosAendern(int r)
     std::array<int32_t, 4> w;
     for (int i = 0; i < 4; ++i)
         w[size_t(i)] = Int_to_UWord(PultFelder[size_t(x)][size_t(y)].LNCV[size_t(fsSlotLncv(s) + i)]);
-    if (w[0] / 10 != zielAdr || w[0] % 10 != zielZust) {
+    if (w[0] != jetzt.ziel) {
         f.Ziel[2] = alsWort(w[0] / 10);
         f.Ziel[3] = int16_t(w[0] % 10);
         f.Ziel[4] = -1;
     }
     f.Rueckmeldeadressen[0] = alsWort(w[1] / 10);
     f.Rueckmeldeadressen[1] = int16_t(w[1] % 10);
-    if (w[2] / 10 != aufAdr || w[2] % 10 != aufZust) {
+    if (w[2] != jetzt.freimeldung) {
         f.Aufloesen[2] = alsWort(w[2] / 10);
         f.Aufloesen[3] = int16_t(w[2] % 10);
         f.Aufloesen[4] = -1;

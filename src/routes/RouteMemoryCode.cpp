@@ -2,6 +2,7 @@
 
 #include "config/AddressOptions.h"
 #include "platform/MsgBox.h"
+#include "routes/RouteMessages.h"
 #include "routes/RouteTable.h"
 
 #include <QStringList>
@@ -10,7 +11,6 @@
 namespace {
 const QString Titel = QStringLiteral("Fahrstraßen für Fahrstraßenspeicher");
 constexpr int ErsteGeloeschteLNCV = 5;
-constexpr int ListeMax = 10;             // routes or commands named in one message
 
 void codeLoeschen(FSSpeicherModul& m)
 {
@@ -37,7 +37,8 @@ void blockSchreiben(FSSpeicherModul& m, const FSBlock& b, int start)
 }
 
 // Where both blocks go in memory m: the LNCV before each block (-1 = right
-// after the last one written, packed). False when they do not fit.
+// after the last one written, packed). False when they do not fit; a route
+// without a release block needs room for its set block only.
 bool platzIn(const FSSpeicherModul& m, const FSBlock& b0, const FSBlock& b1, int& q, int& t)
 {
     const int a = AdrOpt.AdrOpt_FahrstFolgenStart;
@@ -52,21 +53,7 @@ bool platzIn(const FSSpeicherModul& m, const FSBlock& b0, const FSBlock& b1, int
     t = ((q + b0.n) / a + 1) * a - 1;
     if (t == q + b0.n)
         t += a;
-    return t + b1.n <= FSCodeLetzteLNCV;
-}
-
-QString fsName(int r)
-{
-    return QStringLiteral("Fahrstraße %1 \"%2\"").arg(r + 1).arg(FSDaten[size_t(r)].Name);
-}
-
-// Up to ListeMax lines, then how many more there are.
-QString aufzaehlung(const QStringList& zeilen)
-{
-    QStringList gezeigt = zeilen.mid(0, ListeMax);
-    if (zeilen.size() > ListeMax)
-        gezeigt << QStringLiteral("... und %1 weitere").arg(zeilen.size() - ListeMax);
-    return gezeigt.join(QStringLiteral("\r\n"));
+    return (b1.n > 0 ? t + b1.n : q + b0.n) <= FSCodeLetzteLNCV;
 }
 
 void keinSpeicherMelden()
@@ -84,7 +71,7 @@ void vollMelden(const QStringList& routen)
                           " Die vorgegebenen Fahrstraßen konnten nicht vollständig   \r\n"
                           "    in die Fahrstraßenspeicher übernommen werden!         \r\n"
                           "\r\nNicht übernommen:\r\n")
-               + aufzaehlung(routen),
+               + fsAufzaehlung(routen),
            Msg::NurOk | Msg::Kritisch, Titel);
 }
 
@@ -97,7 +84,7 @@ void verweigertMelden(const std::vector<FSVerweigert>& verweigert)
                       + v.grund;
     MsgBox(QStringLiteral("Diese Befehle passen nicht in ein LNCV des Fahrstraßenspeichers\r\n"
                           "und wurden nicht übernommen:\r\n")
-               + aufzaehlung(zeilen),
+               + fsAufzaehlung(zeilen),
            Msg::NurOk | Msg::Kritisch, Titel);
 }
 } // namespace

@@ -4,6 +4,7 @@
 #include "core/Desk.h"
 #include "core/Words.h"
 #include "platform/MsgBox.h"
+#include "routes/RouteMessages.h"
 #include "routes/RouteTable.h"
 
 namespace {
@@ -11,6 +12,7 @@ const QString FehlerTitel = QStringLiteral("Fehler beim Erstellen der Fahrstraß
 const QString NichtAngelegt = QStringLiteral("          Die Fahrstraße kann nicht angelegt werden!");
 const QString AendernTitel = QStringLiteral("Fahrstraße ändern");
 const QString StartBleibt = QStringLiteral("          Die Fahrstraße behält ihre bisherige Starttaste!");
+const QString SlotTitel = QStringLiteral("Fahrstraßen im Signalmodul");
 
 PultFeld& feld(int x, int y)
 {
@@ -60,6 +62,36 @@ bool rueckmeldungenPassen(int r, bool verlegen)
                           verlegen);
     return true;
 }
+
+// Writes route r's slot; false when its release feedback was left out.
+bool slotSchreiben(int r)
+{
+    const int s = slotVon(r);
+    if (s < 0)
+        return true;
+    schreiben(r, s, fsSlotWerte(r));
+    return fsFreimeldungPasst(r);
+}
+
+QString freimeldungZeile(int r)
+{
+    const auto& a = FSDaten[size_t(r)].Aufloesen;
+    QString zeile = fsName(r) + QStringLiteral(": ") + QString::number(Get_Aufloesen_Adr(r));
+    if (a[4] != -1)
+        zeile += QStringLiteral(" (LNCV %1 im Feld %2, %3)").arg(a[4]).arg(a[0]).arg(a[1]);
+    return zeile;
+}
+
+void freimeldungenMelden(const QStringList& zeilen)
+{
+    if (zeilen.isEmpty())
+        return;
+    MsgBox(QStringLiteral("Diese Rückmeldeadressen zum Auflösen sind größer als %1\r\n"
+                          "und wurden nicht in das Signalmodul übernommen:\r\n")
+                   .arg(FSRueckmeldeAdrMax)
+               + fsAufzaehlung(zeilen),
+           Msg::NurOk | Msg::Kritisch, SlotTitel);
+}
 } // namespace
 
 bool traegtSignalmodul(int x, int y)
@@ -81,20 +113,32 @@ bool fsSlotBelegt(int x, int y, int s, int ausser)
     for (int n = fsSlotLncv(s); n < fsSlotLncv(s + 1); ++n)
         if (lncv[size_t(n)] != 0)
             return true;
+    return fsRouteImSlot(x, y, s, ausser) != -1;
+}
+
+int fsRouteImSlot(int x, int y, int s, int ausser)
+{
     for (int r = 0; r <= FSAnzahl && r <= FSMax; ++r) {
         const auto& start = FSDaten[size_t(r)].Start;
         if (r != ausser && start[0] == x && start[1] == y && start[2] == s + 1)
-            return true;
+            return r;
     }
-    return false;
+    return -1;
+}
+
+bool fsFreimeldungPasst(int r)
+{
+    return Get_Aufloesen_Adr(r) <= FSRueckmeldeAdrMax;
 }
 
 FSSlotWerte fsSlotWerte(int r)
 {
     const Fahrstrasse& fs = FSDaten[size_t(r)];
     const auto& rm = fs.Rueckmeldeadressen;
-    return {Get_Ziel_Adr(r) * 10 + Get_Ziel_Zust(r), Int_to_UWord(rm[0]) * 10 + Int_to_UWord(rm[1]),
-            Get_Aufloesen_Adr(r) * 10 + Int_to_UWord(fs.Aufloesen[3]), Int_to_UWord(rm[2]) * 10 + Int_to_UWord(rm[3])};
+    const int32_t freimeldung =
+        fsFreimeldungPasst(r) ? Get_Aufloesen_Adr(r) * 10 + Int_to_UWord(fs.Aufloesen[3]) : 0;
+    return {Get_Ziel_Adr(r) * 10 + Get_Ziel_Zust(r), Int_to_UWord(rm[0]) * 10 + Int_to_UWord(rm[1]), freimeldung,
+            Int_to_UWord(rm[2]) * 10 + Int_to_UWord(rm[3])};
 }
 
 int NeueFSin54660(int r, bool verlegen)
@@ -126,15 +170,17 @@ int NeueFSin54660(int r, bool verlegen)
 
 void SetFSin54660(int r)
 {
-    const int s = slotVon(r);
-    if (s >= 0)
-        schreiben(r, s, fsSlotWerte(r));
+    if (!slotSchreiben(r))
+        freimeldungenMelden({freimeldungZeile(r)});
 }
 
 void RefreshFSin54660()
 {
+    QStringList ausgelassen;
     for (int r = 0; r <= FSAnzahl && r <= FSMax; ++r)
-        SetFSin54660(r);
+        if (!slotSchreiben(r))
+            ausgelassen << freimeldungZeile(r);
+    freimeldungenMelden(ausgelassen);
 }
 
 void DelFSin54660(int r)

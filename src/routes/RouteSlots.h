@@ -22,7 +22,15 @@ bool traegtSignalmodul(int x, int y);
 // other than `ausser` refers to it?
 bool fsSlotBelegt(int x, int y, int s, int ausser = -1);
 
-// The four words of route r's slot (address*10 + code, 0..65535), in LNCV order.
+// The first route other than `ausser` that refers to slot s of field (x, y); -1 when none does.
+int fsRouteImSlot(int x, int y, int s, int ausser = -1);
+
+// Does route r's release feedback fit its slot word: an address up to 4095?
+bool fsFreimeldungPasst(int r);
+
+// The four words of route r's slot (address*10 + code, 0..65535), in LNCV
+// order. A release feedback that does not fit gives 0, never a word that
+// wrapped into another address.
 struct FSSlotWerte {
     int32_t ziel = 0, festlegen = 0, freimeldung = 0, aufloesen = 0;
 };
@@ -36,11 +44,13 @@ FSSlotWerte fsSlotWerte(int r);
 int NeueFSin54660(int r, bool verlegen = false);
 
 // Writes the four LNCVs of route r's slot (none when Start(2) is 0). The
-// automatic-numbering flags are not touched.
+// automatic-numbering flags are not touched. A release feedback above 4095
+// is left out of the slot, and the message names the route.
 void SetFSin54660(int r);
 
 // Rewrites the slots of all routes 0..FSAnzahl, so that changed destination
-// and feedback addresses reach them.
+// and feedback addresses reach them; one message names every route whose
+// release feedback was left out.
 void RefreshFSin54660();
 
 // Sets the four LNCVs of route r's slot to 0 (none when Start(2) is 0).

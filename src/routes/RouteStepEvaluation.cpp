@@ -210,8 +210,12 @@ void freigabeAuswerten(int route, const FreigabeEingabe& e, int& ergebnis)
     static constexpr int quellen[5] = {13, 22, 24, 26, 28};
     Fahrstrasse& f = fs(route);
     ergebnis = SchrittErgebnis::Fertig;
-    if (e.nurTaste)
+    if (e.nurTaste) {
+        // Released by its key only: no release feedback, as a new route has none.
+        f.Aufloesen = LeerFahrstrasse.Aufloesen;
+        SetFSin54660(route);
         return;
+    }
     if (e.option >= 0 && e.option <= 9) {
         const int n = quellen[e.option % 5];
         f.Aufloesen = {FSKlickX, FSKlickY, alsWort(wert(FSKlickX, FSKlickY, n)), int16_t(e.option < 5 ? 2 : 3),

@@ -63,7 +63,8 @@ void startAuswerten(int route, bool geklickt, int& ergebnis);
 // commands and a route slot; without a free slot it is dropped (route := -1,
 // schritt := 4). An existing route keeps its commands and its slot.
 void zielAuswerten(int& route, bool geklickt, int& schritt, int& ergebnis);
-// Step 3: the release condition.
+// Step 3: the release condition. Release by key only leaves the route
+// without a release feedback.
 void freigabeAuswerten(int route, const FreigabeEingabe& e, int& ergebnis);
 // Step 4: the clicked element's commands; without a click the element step is done.
 void elementAuswerten(int route, bool geklickt, const ElementEingabe& e, int& ergebnis);

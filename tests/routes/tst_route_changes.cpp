@@ -11,6 +11,7 @@
 #include "routes/RouteSlotDialog.h"
 #include "routes/RouteStepForms.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -138,6 +139,13 @@ private slots:
         QCOMPARE(slotWorte(1, 1, 0), (QList<int>{0, 0, 0, 0}));
         RefreshFSin54660();
         QCOMPARE(slotWorte(1, 1, 0), (QList<int>{301, 10003, 5002, 10002}));
+        // It clears the tab shown, also one after the first, and no other.
+        for (int g = 0; g < 4; ++g)
+            TestDesk::feld(1, 1).LNCV[size_t(lncvNr(g))] = int16_t(g + 1);
+        d.FS_TAB->setCurrentIndex(Tab);
+        QCOMPARE(d.Clr_Txt->text(), QString("Einträge an Position 3"));
+        d.Loeschen->click();
+        QCOMPARE(slotWorte(1, 1, Tab) + slotWorte(1, 1, 0), (QList<int>{0, 0, 0, 0, 301, 10003, 5002, 10002}));
         // Another element on the field: OK writes nothing.
         d.oeffnen(1, 1, false);
         d.Loeschen->click();
@@ -198,15 +206,33 @@ private slots:
         QTest::addColumn<Skript>("skript");
         QTest::addColumn<QList<int>>("route");   // Ziel, Aufloesen, Rueckmeldeadressen afterwards
         QTest::addColumn<QStringList>("boxen");
+        QTest::addColumn<QList<int>>("slot");    // the slot's words afterwards
         QWidget* d = &FahrstrForm();
         auto ok = [d](WizardUser& u) { u.knopf(d, "OK_But"); };
+        auto loeschen = [d](WizardUser& u) {
+            u.knopf(d, "Löschen");
+            u.knopf(d, "OK_But");
+        };
         const QList<int> ziel{4, 1, 30, 1, 39}, aufloesen{2, 1, 500, 2, 13}, kommandos{1000, 3, 1000, 2, 0};
-        QTest::newRow("readdressed destination key stays linked")
-            << Vorbereitung([] { TestDesk::feld(4, 1).LNCV[39] = 401; RefreshFSin54660(); }) << Skript(ok)
-            << ziel + aufloesen + kommandos << QStringList();
+        const QList<int> slot{301, 10003, 5002, 10002};
+        QTest::newRow("readdressed destination key and release feedback stay linked")
+            << Vorbereitung([] {
+                   TestDesk::feld(4, 1).LNCV[39] = 401;
+                   TestDesk::feld(2, 1).LNCV[13] = 600;
+                   RefreshFSin54660();
+               })
+            << Skript(ok) << ziel + aufloesen + kommandos << QStringList() << QList<int>{401, 10003, 6002, 10002};
         QTest::newRow("another destination in the slot is taken directly")
             << Vorbereitung([] { TestDesk::feld(1, 1).LNCV[41] = 551; }) << Skript(ok)
-            << QList<int>{4, 1, 55, 1, -1} + aufloesen + kommandos << QStringList();
+            << QList<int>{4, 1, 55, 1, -1} + aufloesen + kommandos << QStringList()
+            << QList<int>{551, 10003, 5002, 10002};
+        QTest::newRow("löschen, answered Nein, keeps the route and its slot")
+            << Vorbereitung([this] { meldungen.antwort = Msg::Nein; }) << Skript(loeschen)
+            << ziel + aufloesen + kommandos << QStringList{"Fahrstraße ändern"} << slot;
+        QTest::newRow("löschen, answered Ja, empties the route's commands")
+            << Vorbereitung([this] { meldungen.antwort = Msg::Ja; }) << Skript(loeschen)
+            << QList<int>{4, 1, 0, 0, -1, 2, 1, 0, 0, -1, 0, 0, 0, 0, 0} << QStringList{"Fahrstraße ändern"}
+            << QList<int>{0, 0, 0, 0};
         QTest::newRow("set command and release feedback typed")
             << Vorbereitung([] {}) << Skript([d](WizardUser& u) {
                    u.tippen(d, "FSAdr_Txt(1)", "2000");
@@ -215,16 +241,17 @@ private slots:
                    u.knopf(d, "FS2_RG(1)");
                    u.knopf(d, "OK_But");
                })
-            << ziel + QList<int>{2, 1, 4095, 3, -1, 2000, 2, 1000, 2, 0} << QStringList();
+            << ziel + QList<int>{2, 1, 4095, 3, -1, 2000, 2, 1000, 2, 0} << QStringList()
+            << QList<int>{301, 20002, 40953, 10002};
         QTest::newRow("frame close changes nothing")
             << Vorbereitung([] {}) << Skript([d](WizardUser& u) {
                    u.tippen(d, "FSAdr_Txt(1)", "2000");
                    u.schliessen(d);
                })
-            << ziel + aufloesen + kommandos << QStringList();
+            << ziel + aufloesen + kommandos << QStringList() << slot;
         QTest::newRow("a route without slot")
             << Vorbereitung([] { FSDaten[0].Start[2] = 0; }) << Skript([](WizardUser&) {})
-            << ziel + aufloesen + kommandos << QStringList{"Fahrstraße ändern"};
+            << ziel + aufloesen + kommandos << QStringList{"Fahrstraße ändern"} << slot;
     }
 
     void changesThroughTheSlotDialog()
@@ -234,20 +261,16 @@ private slots:
         QFETCH(QList<int>, route);
         QFETCH(QStringList, boxen);
         vorbereitung();
-        const QList<int> vorher = slotWorte(1, 1, 0);
         FSinArbeit = true;
         durchspielen(skript, [] { FS_Aendern(0, -5); });
         QVERIFY(FSinArbeit);
         const Fahrstrasse& f = FSDaten[0];
         QCOMPARE(gruppe(f.Ziel) + gruppe(f.Aufloesen) + gruppe(f.Rueckmeldeadressen), route);
         QCOMPARE(titel(meldungen), boxen);
-        // The slot now says what the route says.
-        if (route[10] == 1000) {
-            QCOMPARE(slotWorte(1, 1, 0), vorher);
-        } else {
-            RefreshFSin54660();
-            QCOMPARE(slotWorte(1, 1, 0), (QList<int>{301, 20002, 40953, 10002}));
-        }
+        // The slot says what the route says.
+        QTEST(slotWorte(1, 1, 0), "slot");
+        RefreshFSin54660();
+        QTEST(slotWorte(1, 1, 0), "slot");
     }
 
     void changesThroughTheStepDialogs_data()
@@ -296,6 +319,12 @@ private slots:
                })
             << QStringList{"Süd", "3 1 1", "0 0 800"} << Befehle{{0, 0, 800, 2, 10, -1}, {0, 0, 5, 0, 9, -1}}
             << Befehle{} << plaetze;
+        QTest::newRow("release by key only drops the typed release")
+            << 1 << -4 << Skript([](WizardUser& u) {
+                   u.waehlen(&FstRBest(), "FHT_Chk");
+                   u.knopf(&FstRBest(), "OK_But");
+               })
+            << QStringList{"Süd", "3 1 1", "0 0 0"} << Befehle{} << Befehle{} << plaetze;
         QTest::newRow("cancel keeps the route")
             << 0 << -3 << Skript([](WizardUser& u) { u.escape(&FstGBest()); }) << QStringList{"Abc", "1 1 1", "2 1 500"}
             << Befehle{weiche, hs} << Befehle{hsAus} << plaetze;
@@ -326,7 +355,8 @@ private slots:
         QCOMPARE(liste(route, 0), festlegen);
         QCOMPARE(liste(route, 1), aufloesen);
         QCOMPARE((QList<int>{TestDesk::lncv(1, 1, 41), TestDesk::lncv(5, 1, 41)}), plaetze);
-        QCOMPARE(slotWorte(3, 1, 0).first(), 310);
+        const Fahrstrasse& sued = FSDaten[1];
+        QCOMPARE(slotWorte(3, 1, 0).mid(0, 3), (QList<int>{310, 10013, sued.Aufloesen[2] * 10 + sued.Aufloesen[3]}));
         QCOMPARE(titel(meldungen), QStringList());
     }
 

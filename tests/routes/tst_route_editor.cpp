@@ -65,6 +65,7 @@ private slots:
 
     void showsRouteLineByLine()
     {
+        FSDaten[0].Rueckmeldeadressen[2] = 1002;   // each list shows its own command
         QList<int> werte;
         QCOMPARE(zeilen(0, 0, &werte),
                  QStringList({"Name       :Abc", "Starttaste : X= 01 Y= 01 Fahrstr.Nr.: 01",
@@ -73,7 +74,7 @@ private slots:
                               " X= Y= Befehlsdaten:", " 02 01               Weiche schalten,  Adr.= 0010 rot    ",
                               " 03 01         Hauptsignal schalten, 1.Adr.= 0120 grün   "}));
         QCOMPARE(werte, (QList<int>{-1, -2, -3, -4, -5, -5, 0, 0, 1, 2}));
-        QCOMPARE(zeilen(0, 1).mid(5), QStringList({"    1000 frei   ", "Route :", " X= Y= Befehlsdaten:",
+        QCOMPARE(zeilen(0, 1).mid(5), QStringList({"    1002 frei   ", "Route :", " X= Y= Befehlsdaten:",
                                                    " 03 01         Hauptsignal schalten, 1.Adr.= 0120 rot    "}));
         QCOMPARE(zeilen(1, 0).mid(1, 3), QStringList({"Starttaste : X= 03 Y= 01 Fahrstr.Nr.: 01",
                                                       "Zieltaste  : X= 04 Y= 01 Adr: 0031 rot    ",
@@ -202,6 +203,14 @@ private slots:
         QCOMPARE((QList<int>{FirstRouteIdx(1, 0), LastRouteIdx(1, 0)}), (QList<int>{kette.first(), kette.last()}));
         if (kette == QList<int>{1, 2, 3, 4})
             QVERIFY(FSDaten[1].Route[0] == vorher);
+        // The back-links agree: walked backwards from the last command, and
+        // deleting the last command leaves the others in order.
+        QList<int> rueckwaerts;
+        for (int e = LastRouteIdx(1, 0); e > 0 && rueckwaerts.size() <= 4; e = befehl(1, 0, e)[Befehl::Vorgaenger])
+            rueckwaerts.prepend(e);
+        QCOMPARE(rueckwaerts, kette);
+        DelRouteElement(1, 0, kette.last());
+        QCOMPARE(RouteKette(1, 0), std::vector<int>(kette.begin(), kette.end() - 1));
     }
 
     void editsARouteAndRebuildsItsCode()

@@ -109,6 +109,11 @@ private slots:
         QTest::newRow("aligned, only a release list") << 10 << Bloecke{{0, 1}, {1, 0}} << QList<int>{20, 30} << 31;
         QTest::newRow("aligned, empty route") << 10 << Bloecke{{1, 1}, {0, 0}, {1, 0}} << QList<int>{10, 20, 30}
                                               << 31;
+        QTest::newRow("aligned 1000, a set list alone needs no room behind it")
+            << 1000 << Bloecke{{4, 0}, {4, 0}} << QList<int>{1000, 2000} << 2004;
+        QTest::newRow("aligned, set list ends on 2039") << 1000 << Bloecke{{4, 0}, {39, 0}} << QList<int>{1000, 2000}
+                                                        << 2039;
+        QTest::newRow("aligned, release list ends on 2039") << 970 << Bloecke{{3, 99}} << QList<int>{970, 1940} << 2039;
         QTest::newRow("aligned 1") << 1 << Bloecke{{1, 1}, {1, 0}} << QList<int>{7, 10, 13} << 14;
         QTest::newRow("negative step packs") << -3 << Bloecke{{1, 1}} << QList<int>{6, 8} << 9;
     }
@@ -123,7 +128,9 @@ private slots:
             pausenRoute(int(r), laengen[r][0], laengen[r][1]);
         make_54670_code();
         QCOMPARE(alles(), erwartet(laengen, starts));
-        QTEST(int(FSSpeicher[0].LetzteLNCV), "letzte");
+        QFETCH(int, letzte);
+        QCOMPARE(int(FSSpeicher[0].LetzteLNCV), letzte);
+        QCOMPARE(int(FSSpeicher[0].Voll), letzte == FSCodeLetzteLNCV ? -1 : 0);
         QVERIFY(pult.boxen.isEmpty());
     }
 

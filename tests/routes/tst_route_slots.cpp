@@ -52,6 +52,22 @@ private slots:
         QVERIFY(pult.boxen.isEmpty());
     }
 
+    // A release feedback above 4095 in the feedback field's LNCV (typed into
+    // the LNCV table or loaded) is left out of the slot and named, never wrapped.
+    void releaseFeedbackAbove4095IsLeftOut()
+    {
+        T::route(0, 4, 1, 100, 3, 100, 2).Aufloesen = {8, 3, 0, 3, 13};
+        QCOMPARE(NeueFSin54660(0), 0);
+        for (int adresse : {4096, 7000}) {
+            TestDesk::feld(8, 3).LNCV[13] = alsWort(adresse);
+            RefreshFSin54660();
+            QCOMPARE(slotWorte(4, 1, 0), (QList<int>{0, 1003, 0, 1002}));
+            QCOMPARE(titel(pult), QStringList{"Fahrstraßen im Signalmodul"});
+            QCOMPARE(pult.boxen.takeFirst().text.section("\r\n", 2),
+                     QString("Fahrstraße 1 \"FS0\": %1 (LNCV 13 im Feld 8, 3)").arg(adresse));
+        }
+    }
+
     // Slots 0, 1 and 3 are taken in different ways: the new route gets slot 2.
     void lowestFreeSlotWins_data()
     {

@@ -57,7 +57,8 @@ private slots:
         QCOMPARE(RouteKette(0, 1).size(), size_t(100));
     }
 
-    // Commands as (type, Wert, Zustand); slots deleted before; the chain after removing duplicates.
+    // Commands as (type, Wert, Zustand, LNCVNr 11 unless given); slots deleted
+    // before; the chain after removing duplicates.
     void duplicates_data()
     {
         QTest::addColumn<Befehle>("befehle");
@@ -66,6 +67,8 @@ private slots:
         QTest::newRow("equal: the higher slot goes") << Befehle{{2, 0, 1}, {7, 0, 1}, {2, 0, 1}} << QList<int>{}
                                                      << Kette{1, 2};
         QTest::newRow("another state keeps both") << Befehle{{2, 0, 1}, {2, 0, 0}} << QList<int>{} << Kette{1, 2};
+        QTest::newRow("two drives of a three-way turnout keep both")
+            << Befehle{{2, 0, 1, 11}, {2, 0, 1, 12}} << QList<int>{} << Kette{1, 2};
         QTest::newRow("three equal, holes between")
             << Befehle{{9, 3, 0}, {1, 0, 1}, {9, 3, 0}, {5, 0, 0}, {9, 3, 0}} << QList<int>{2, 4} << Kette{1};
         QTest::newRow("empty commands") << Befehle{{0, 0, 0}, {0, 0, 0}, {0, 0, 0}} << QList<int>{} << Kette{1};
@@ -77,12 +80,23 @@ private slots:
         QFETCH(Befehle, befehle);
         QFETCH(QList<int>, loeschen);
         for (const QList<int>& b : befehle)
-            T::neu(0, 0, b[0], 3, 4, b[1], b[2], 11);
+            T::neu(0, 0, b[0], 3, 4, b[1], b[2], b.value(3, 11));
         for (int e : loeschen)
             DelRouteElement(0, 0, e);
         GleicheEintraegeLoeschen(0, 0);
         QFETCH(Kette, bleibt);
         ketteStimmig(0, 0, bleibt);
+    }
+
+    // A damaged file may link a command to a free slot: deleting the command leaves that slot free.
+    void deletingBesideAFreeSlotLeavesItFree()
+    {
+        for (auto [vor, nach] : {std::pair{1, -1}, {-1, 3}}) {
+            befehl(0, 0, 2) = {0, 0, 7, 0, Befehlsart::Pause, -1, int16_t(vor), int16_t(nach)};
+            DelRouteElement(0, 0, 2);
+            for (int e : {1, 2, 3})
+                QCOMPARE(befehl(0, 0, e), RouteBefehl{});
+        }
     }
 
     // A damaged file can hold links that go nowhere or in circles: every walk ends.

@@ -28,6 +28,7 @@ namespace {
 //   (5,2) main + 3-aspect distant signal 513 with illumination 600
 //   (2,4) distant signal 551 switched with its main signal, module address 24
 //   (2,1) turnout with illumination 700 left of the pieces 51 at (3,1), (4,1); pieces 52 at (7,1), (8,1)
+//   (4,4) shunting signal 541, address 140
 //   (8,6) route memory; every module has its own address
 void musterPult()
 {
@@ -38,7 +39,8 @@ void musterPult()
                                        {7, 5, 700, 0, 75, 115, 1, 116, 1, 117, 1}, {3, 2, 101, 0, 32, 11, 10, 13, 500},
                                        {4, 2, 301, 0, 42, 11, 11, 12, 12},
                                        {5, 2, 513, 0, 52, 31, 110, 32, 120, 38, 8, 25, 600},
-                                       {2, 4, 551, 0, 24, 32, 130, 38, 4}, {2, 1, 101, 0, 21, 23, 700}, {3, 1, 51},
+                                       {2, 4, 551, 0, 24, 32, 130, 38, 4}, {4, 4, 541, 0, 44, 33, 140},
+                                       {2, 1, 101, 0, 21, 23, 700}, {3, 1, 51},
                                        {4, 1, 51}, {7, 1, 52}, {8, 1, 52}})
         TestDesk::setzen(f[0], f[1], katalogIndex(f[2]), f.mid(3));
     MainWin().Pult[0].setzeZelle(6, 8);
@@ -199,7 +201,7 @@ private slots:
                            "Bitte nächstes Element der Fahrstraße anwählen",
                            "Route festlegen - Modul: X= 4 / Y= 2 ausgewählt|12", "121|0", "700", "-", ",", "5,2"};
 
-        QTest::newRow("3-button destination, typed release, multi-aspect main signal")
+        QTest::newRow("3-button destination, typed release, multi-aspect main signal, shunting signal")
             << Skript([](WizardUser& u) {
                    nameUndStart(u);
                    QWidget* g = &FstGBest();
@@ -226,13 +228,18 @@ private slots:
                    u.tippen(s, "HSAdr2_Txt", "222");
                    u.waehlen(s, "HSRG2_Opt(1)");
                    u.knopf(s, "OK_But");
+                   u.klick(4, 4, z);
+                   u.waehlen(s, "RS_Chk");
+                   u.waehlen(s, "RSRG_Opt(1)");
+                   u.knopf(s, "OK_But");
                    u.knopf(z, "OK_But");
                })
             << QList<int>{7, 4, 43, 1, 43} << QList<int>{0, 0, 1234, 3, -1}
-            << Befehle{{5, 2, 0, 0, 7, 31}, {5, 2, 222, 1, 8, -1}, {0, 0, 5, 0, 9, -1}, {0, 0, 1234, 3, 10, -1}}
-            << Befehle{{5, 2, 110, 0, 7, 31}, {5, 2, 222, 0, 8, -1}}
+            << Befehle{{4, 4, 0, 1, 6, 33}, {5, 2, 0, 0, 7, 31}, {5, 2, 222, 1, 8, -1}, {0, 0, 5, 0, 9, -1},
+                       {0, 0, 1234, 3, 10, -1}}
+            << Befehle{{4, 4, 140, 0, 6, 33}, {5, 2, 110, 0, 7, 31}, {5, 2, 222, 0, 8, -1}}
             << QList<int>{431, 10003, 12343, 10002}
-            << QList<int>{10009, 1100, 2221, 105, 12343, 10008, 1100, 2220, 0}
+            << QList<int>{10009, 1401, 1100, 2221, 105, 12343, 10008, 1400, 1100, 2220, 0}
             << QStringList{"0111"};
 
         QTest::newRow("release by key only, no elements")
@@ -460,6 +467,51 @@ private slots:
         for (int code = 0; code < 7; ++code)
             QVERIFY(!fstSchrittDialog(code)->isVisible());
         QVERIFY(!FstZT3TM().isVisible());
+    }
+
+    // The turnout step: a crossing turnout has the drives its LNCV 15 gives
+    // (4..6 one, 7..9 two, else as decided before in this step, two at
+    // first); OK waits for a state of the first drive.
+    void turnoutStep_data()
+    {
+        QTest::addColumn<QList<int>>("codes");   // turnouts clicked one after the other on row 3
+        QTest::addColumn<QList<int>>("lncv15");
+        QTest::addColumn<int>("antriebe");       // drives offered for the last one
+        QTest::newRow("201, 4: one drive") << QList<int>{201} << QList<int>{4} << 1;
+        QTest::newRow("202, 6: one drive") << QList<int>{202} << QList<int>{6} << 1;
+        QTest::newRow("203, 7: two drives") << QList<int>{203} << QList<int>{7} << 2;
+        QTest::newRow("201, 9: two drives") << QList<int>{201} << QList<int>{9} << 2;
+        QTest::newRow("203, 3: two at first") << QList<int>{203} << QList<int>{3} << 2;
+        QTest::newRow("202, 6, then 203, 10: still one") << QList<int>{202, 203} << QList<int>{6, 10} << 1;
+    }
+
+    void turnoutStep()
+    {
+        QFETCH(QList<int>, codes);
+        QFETCH(QList<int>, lncv15);
+        QFETCH(int, antriebe);
+        const int x = int(codes.size());
+        for (int i = 0; i < x; ++i)
+            TestDesk::setzen(i + 1, 3, katalogIndex(codes[i]), {0, 13 + 10 * i, 11, 40 + i, 12, 50 + i, 15, lncv15[i]});
+        starten([=](WizardUser& u) {
+            bisZuDenElementen(u);
+            QWidget *z = &FstZBest(), *w = &FstWBest();
+            for (int i = 1; i <= x; ++i)
+                u.klick(i, 3, i == 1 ? z : w);
+            auto okUndZweiterAntrieb = [w] {
+                return QString("%1%2").arg(int(okAn(w))).arg(int(FstWBest().Mag2Frame->isVisibleTo(w)));
+            };
+            u.notiz(w, okUndZweiterAntrieb);
+            u.waehlen(w, "Mag1_RG(1)");
+            u.notiz(w, okUndZweiterAntrieb);
+            if (antriebe == 2)
+                u.waehlen(w, "Mag2_RG(0)");
+            u.knopf(w, "OK_But");
+            u.knopf(z, "OK_But");
+        });
+        QCOMPARE(notizen, (QStringList{QString("0%1").arg(antriebe - 1), QString("1%1").arg(antriebe - 1)}));
+        const Befehle erwartet{{x, 3, 0, 1, 2, 11}, {x, 3, 0, 0, 2, 12}};
+        QCOMPARE(liste(0, 0), erwartet.mid(0, antriebe));
     }
 
     // The route editor runs single steps of an existing route: a new name
