@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QTimer>
 #include <memory>
+#include <numeric>
 
 using PultTest::Spur;
 
@@ -85,6 +86,12 @@ class TstPultAktionen : public QObject {
         QCOMPARE(ist, erwartet);
     }
 
+    // The project's values of the module on (1, 1): its desk field, or the image of a route memory.
+    static int16_t* projektWerte(int32_t artikel)
+    {
+        return artikel == 54670 ? FSSpeicher[0].LNCV.data() : TestDesk::feld(1, 1).LNCV.data();
+    }
+
     // Two turnout boards of the same type, so that LNCV requests reach both:
     // a on (1, 1) with address 13, b on (2, 1) with address 21.
     std::pair<SimModul*, SimModul*> zweiGleichartige()
@@ -97,7 +104,7 @@ class TstPultAktionen : public QObject {
 private slots:
     void initTestCase()
     {
-        echtenKatalogLaden();
+        echtenKatalogLaden(2);   // both traffic sides: with the signal boards for left-hand traffic
         LN_starten(this);
         setzePultFehlMeldungResponder([this] {
             if (beiFehler)
@@ -144,7 +151,14 @@ private slots:
         modul(1, 1, 54650, 3, {5, 7, 40, 300}, {{5, 7}, {80, 9}});
         modul(2, 2, 54660, 21, {60, 1234});
         umgebung->antwort = Msg::Ja;
+        bool offenBeimSpeichern = true;
+        const auto wache = connect(&MainWin(), &HauptFenster::geaendert, this, [&] {
+            if (MainWin().InfoTxt1 == QStringLiteral("Speichern"))
+                offenBeimSpeichern = Comm1->offen();
+        });
         PultMenu_Click(Programmieren);
+        disconnect(wache);
+        QVERIFY(!offenBeimSpeichern);
 
         const auto& neu = PultDaten.TempKennung;
         Spur erwartet;
@@ -285,6 +299,7 @@ private slots:
         QTest::addColumn<QList<int>>("tasten");   // the functions of keys 0, 1 and 2 (LNCV 115..117)
         QTest::addColumn<bool>("warnung");
         QTest::newRow("Version 1") << 1 << QList<int>{0, 5, 0} << true;
+        QTest::newRow("Version 1, drei Tasten") << 1 << QList<int>{4, 5, 4} << true;
         QTest::newRow("Version 2") << 2 << QList<int>{0, 5, 0} << false;
         QTest::newRow("kein Modul") << 0 << QList<int>{0, 5, 0} << false;
     }
@@ -321,10 +336,66 @@ private slots:
         QCOMPARE(warnungen, warnung ? 1 : 0);
     }
 
+    void bereiche_data()
+    {
+        QTest::addColumn<int>("artikel");
+        QTest::addColumn<int>("letzte");        // the last LNCV that programming decides
+        QTest::addColumn<int>("stempel");       // the first stamp LNCV
+        QTest::addColumn<int>("uebernahme");    // the values read-back takes over, from LNCV 0 on
+        QTest::newRow("Fahrstraßenspeicher") << 54670 << 2039 << 2040 << 2048;
+        QTest::newRow("Zugnummernanzeige") << 54680 << 30 << 120 << 128;
+        QTest::newRow("Joystick-Modul") << 54700 << 89 << 120 << 128;
+        QTest::newRow("Signalmodul Linksverkehr") << 54710 << 80 << 120 << 128;
+    }
+
+    // Programming an initialised desk never programmed writes every value
+    // other than 0 from LNCV 2 to the module's last (here the first and the
+    // last, not the one after it); read-back of a desk never programmed takes
+    // over every value the module has.
+    void bereiche()
+    {
+        QFETCH(int, artikel);
+        QFETCH(int, letzte);
+        QFETCH(int, stempel);
+        QFETCH(int, uebernahme);
+        // Up to 2048 reads: the line is not paced.
+        sim->antwortVerzugMs = 0;
+        pty = std::make_unique<PtySim>(*sim, 1e9);
+        QVERIFY(pty->starten());
+        umgebung->verknuepfe(1, pty->slavePfad());
+        if (artikel == 54670)
+            PultTest::fsSpeicher(1, 1, 0, 12);
+        else
+            PultTest::modul(1, 1, artikel, 12);
+        SimModul& m = simModul(uint16_t(artikel / 10), 12);
+        for (int n = 1; n < uebernahme; ++n)
+            m.lncv[n] = uint16_t(1000 + n);
+        int16_t* projekt = projektWerte(artikel);
+        projekt[2] = 7;
+        projekt[letzte] = 9;
+        projekt[letzte + 1] = 5;
+        PultDaten.PultInit = -1;
+        PultMenu_Click(Programmieren);
+
+        const int art = artikel / 10;
+        std::array<int, 8> modulStempel{};
+        std::iota(modulStempel.begin(), modulStempel.end(), 1000 + stempel);
+        Spur erwartet;
+        erwartet.an(art, 12).schreib(2, 7).schreib(letzte, 9).stempel(stempel, modulStempel, PultDaten.TempKennung);
+        vergleicheSpur(erwartet.aus(12).zeilen);
+
+        PultDaten.PultProgJahr = 0;
+        m.lncv[uebernahme - 1] = 4321;
+        PultMenu_Click(Auslesen);
+        vergleicheSpur(Spur().an(art, 12).lies(0, uebernahme - 1).aus(12).zeilen);
+        QCOMPARE(projekt[uebernahme - 1], int16_t(4321));
+        QCOMPARE(MainWin().InfoTxt1, QStringLiteral("Auslesen des Pults beendet !!!"));
+    }
+
     void gescheiterterStart_data()
     {
         QTest::addColumn<int>("aktion");
-        QTest::addColumn<QStringList>("spurB");   // what module b receives
+        QTest::addColumn<QStringList>("spurB");   // what module b receives (programming: made after the run, for its stamp)
         QTest::addColumn<QList<int>>("wert5");    // LNCV 5 of module a, of module b
         QTest::addColumn<QString>("zeile1");
         const Spur b = Spur().an(5465, 21);
@@ -369,9 +440,10 @@ private slots:
     void spaeteAntwort()
     {
         zweiGleichartige();
-        sim->folge = {LnModulSim::Verloren, LnModulSim::Verloren, LnModulSim::Verloren, LnModulSim::Verloren,
-                      LnModulSim::Verloren, LnModulSim::Verloren, LnModulSim::Verloren, LnModulSim::Verloren,
-                      LnModulSim::Verloren, 550, 2, LnModulSim::Verloren};
+        // a: nine start answers lost, the tenth 350 ms after its 200 ms wait;
+        // b: its start answered, its first answer for LNCV 0 lost (a wait of 500 ms).
+        sim->folge.assign(9, LnModulSim::Verloren);
+        sim->folge.insert(sim->folge.end(), {550, 2, LnModulSim::Verloren});
         fehlerAntworten = {PultFehler::Naechstes};
         PultMenu_Click(Auslesen);
 
