@@ -21,5 +21,5 @@ void Pult_Clear();
 void Check_3TM_Version(int32_t X, int32_t Y, int32_t ArtikelNr, int32_t& Fehler);
 
 // Initialises module m by a key press on it: reset, module address, the
-// programmed copies forgotten.
+// programmed copies forgotten once the module took the reset.
 ModulVersuch Modul_Init(const PultModul& m);

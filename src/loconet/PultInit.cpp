@@ -22,18 +22,25 @@ bool bestaetigt(const QString& text, const QString& titel)
 
 // Resets the module in programming mode; a route memory loses its address
 // in the reset and gets it back after its pause, other modules get it when
-// adresseSchreiben.
+// adresseSchreiben. Once the module took the reset it holds its factory
+// values, so its programmed copies are forgotten: the next programming
+// writes every value again. A module that did not take it keeps its copies.
 int32_t zuruecksetzen(const PultModul& m, bool adresseSchreiben)
 {
     int32_t fehler = 0;
     Prog_Lncv(m.art, m.resetLncv(), 0, fehler);
     if (fehler != 0)
         return fehler;
+    m.kopieVergessen();
     if (m.istFSSpeicher())
         delay(FSSpeicherResetPause);
-    if (adresseSchreiben || m.istFSSpeicher())
+    if (adresseSchreiben || m.istFSSpeicher()) {
         Prog_Lncv(m.art, 0, m.adresse(), fehler);
-    return fehler;
+        if (fehler != 0)
+            return fehler;
+    }
+    m.kopie[0] = m.adresse();
+    return 0;
 }
 
 ModulVersuch modulLoeschen(const PultModul& m)
@@ -44,13 +51,7 @@ ModulVersuch modulLoeschen(const PultModul& m)
         return v;
     if ((v.fehler = zuruecksetzen(m, false)) != 0)
         return v;
-    v = versuchAbschliessen(m, v, QStringLiteral("Modul Programmierung -  O.K.  "));
-    if (v.fehler == 0) {
-        // The module holds its factory values now: the next programming writes them all again.
-        m.kopieVergessen();
-        m.kopie[0] = m.adresse();
-    }
-    return v;
+    return versuchAbschliessen(m, v, QStringLiteral("Modul Programmierung -  O.K.  "));
 }
 
 // Waits for the user to pick a field on the locked track plan; none when the
@@ -70,7 +71,6 @@ std::optional<std::pair<int, int>> feldGewaehlt()
 
 ModulVersuch Modul_Init(const PultModul& m)
 {
-    m.kopieVergessen();
     blinkenStarten(m, 1, true);
     InfoTxt_anzeigen(1, QStringLiteral("Bitte Taster auf folgendem Modul betätigen: "));
     InfoTxt_anzeigen(2, QStringLiteral("Spalte %1 Zeile %2").arg(m.x).arg(m.y));
@@ -82,7 +82,6 @@ ModulVersuch Modul_Init(const PultModul& m)
         return v;
     if ((v.fehler = zuruecksetzen(m, true)) != 0)
         return v;
-    m.kopie[0] = m.adresse();
     Prog_Off(m.art, m.adresse(), v.fehler);
     if (v.fehler != 0)
         return v;
@@ -101,11 +100,15 @@ void Pult_Init_Neu()
                     TitelInit))
         return;
     PultLauf lauf(QStringLiteral("Achtung Fehler: Pult-Initialisierung fehlerhaft"));
-    if (!PultLauf::portOeffnen() || !lauf.alleModule(Modul_Init))
+    if (!PultLauf::portOeffnen())
+        return;
+    // Until every module was reset the desk does not count as initialised:
+    // modules left out or not reached keep values the project does not know.
+    PultDaten.PultInit = 0;
+    if (!lauf.alleModule(Modul_Init))
         return;
     InfoTxt_anzeigen(2, QString());
     if (lauf.uebersprungen() != 0) {
-        // Modules left out keep unknown values: the desk does not count as initialised.
         InfoTxt_anzeigen(1, unvollstaendig(QStringLiteral("Pult-Initialisierung"), lauf.uebersprungen(),
                                            QStringLiteral("initialisiert")));
         return;

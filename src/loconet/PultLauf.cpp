@@ -39,9 +39,10 @@ ModulVersuch versuchBeginnen(const PultModul& m, const QString& zeile1, bool zei
     InfoTxt_anzeigen(1, zeile1);
     if (zeile2Leeren)
         InfoTxt_anzeigen(2, QString());
-    ModulVersuch v;
+    // A module whose answers were lost may still have heard a request and
+    // switched into programming mode: whatever the result, it is told to end it.
+    ModulVersuch v{0, true};
     Prog_On(m.art, m.adresse(), v.fehler);
-    v.imProgModus = v.fehler == 0;
     return v;
 }
 
@@ -96,6 +97,7 @@ void PultLauf::fehlerBehandeln(const PultModul& m, const ModulVersuch& v)
         int32_t egal = 0;
         Prog_Off(m.art, m.adresse(), egal);
     }
+    ruhe.beginnen();
     blinkenBeenden(m);
     InfoTxt_anzeigen(1, fehlerZeile1);
     InfoTxt_anzeigen(2, ortText(m));
@@ -106,6 +108,7 @@ void PultLauf::fehlerBehandeln(const PultModul& m, const ModulVersuch& v)
 ModulAusgang PultLauf::modul(const PultModul& m, const ModulArbeit& arbeit)
 {
     for (;;) {
+        ruhe.abwarten();
         const ModulVersuch v = arbeit(m);
         if (v.fehler == 0)
             return ModulAusgang::Erledigt;

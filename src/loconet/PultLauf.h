@@ -1,4 +1,5 @@
 #pragma once
+#include "loconet/LeitungsRuhe.h"
 #include "loconet/PultModul.h"
 
 #include <QString>
@@ -6,7 +7,8 @@
 #include <functional>
 
 // How one attempt at a module ended: the result code of the step that
-// failed (0 success) and whether the module was left in programming mode.
+// failed (0 success) and whether the module may have been left in
+// programming mode (a start request was sent and no end message since).
 struct ModulVersuch {
     int32_t fehler = 0;
     bool imProgModus = false;
@@ -34,7 +36,8 @@ public:
     static bool portOeffnen();
 
     // Works on module m until an attempt succeeds, or the user chooses the
-    // next module or the end in the error dialog.
+    // next module or the end in the error dialog. After a failure the next
+    // attempt, here or at the next module, waits until the line fell quiet.
     ModulAusgang modul(const PultModul& m, const ModulArbeit& arbeit);
 
     // Every programmable module, column by column, each row of a column in
@@ -48,6 +51,7 @@ private:
 
     QString fehlerZeile1;
     int ausgelassen = 0;
+    LeitungsRuhe ruhe;   // after a failed module, before the next request
 };
 
 // The field of module m blinks (phase: the picture shown next, 0 normal, 1
@@ -58,7 +62,8 @@ void blinkenBeenden(const PultModul& m);
 
 // Starts an attempt at module m: its field blinks, info line 1 shows
 // zeile1 (line 2 is emptied when zeile2Leeren) and the module is switched
-// into programming mode at its address.
+// into programming mode at its address. The attempt counts as in programming
+// mode even when the start failed.
 ModulVersuch versuchBeginnen(const PultModul& m, const QString& zeile1, bool zeile2Leeren = true);
 // Ends an attempt whose work succeeded: programming mode off, blinking
 // off, info line 1 shows okText and line 2 is emptied.

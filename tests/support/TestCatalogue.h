@@ -7,17 +7,21 @@
 #include <QStringList>
 #include <QTest>
 
-// Loads the catalogue of right-hand traffic from folder verz (ending with "/").
-inline void katalogLaden(const QString& verz)
+// Loads the catalogue of a traffic side (0 right-hand, 1 left-hand, 2 both)
+// from folder verz (ending with "/").
+inline void katalogLaden(const QString& verz, double verkehr = 0)
 {
     KonfVerz = verz;
-    Verkehr = 0;
+    Verkehr = verkehr;
     QString fehler;
     QVERIFY2(neues_pult_setzen(&fehler), qPrintable(fehler));
 }
 
 // The catalogue the program is shipped with.
-inline void echtenKatalogLaden() { katalogLaden(programmVerz() + QStringLiteral("Tessaro_Conf/")); }
+inline void echtenKatalogLaden(double verkehr = 0)
+{
+    katalogLaden(programmVerz() + QStringLiteral("Tessaro_Conf/"), verkehr);
+}
 
 // A catalogue held in memory that holds "Leer" only.
 inline void leererKatalog()

@@ -185,6 +185,13 @@ void LnModulSim::zuruecksetzen(SimModul& mod) const
 
 QList<SimSendung> LnModulSim::mitStoerungen(QByteArray a)
 {
+    int verzug = antwortVerzugMs;
+    if (!folge.empty()) {
+        verzug = folge.front();
+        folge.pop_front();
+        if (verzug == Verloren)
+            return {};
+    }
     auto einmal = [](int& zaehler) { return zaehler > 0 && zaehler-- > 0; };
     if (einmal(verloren))
         return {};
@@ -202,7 +209,7 @@ QList<SimSendung> LnModulSim::mitStoerungen(QByteArray a)
         a.insert(a.size() / 2, QByteArray("\x83\x7C", 2));   // a power-on message
     if (einmal(geteilt)) {
         const int mitte = a.size() / 2;
-        return {{a.left(mitte), antwortVerzugMs}, {a.mid(mitte), antwortVerzugMs + teilPauseMs}};
+        return {{a.left(mitte), verzug}, {a.mid(mitte), verzug + teilPauseMs}};
     }
-    return {{a, antwortVerzugMs}};
+    return {{a, verzug}};
 }

@@ -57,6 +57,12 @@ public:
     // replies of other modules, any other traffic).
     QList<SimSendung> beiNaechsterAnfrage;
 
+    // The fate of each of the next answers in turn, before the faults below:
+    // Verloren, or a delay in ms (instead of antwortVerzugMs). A delay longer
+    // than the program's wait makes a late answer.
+    static constexpr int Verloren = -1;
+    std::deque<int> folge;
+
     // Faults, each taking effect for that many of the next answers.
     int verloren = 0;                // no answer
     int fremderTyp = 0;              // answer naming another module type (bit 7 of its low byte flipped)

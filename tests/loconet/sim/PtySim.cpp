@@ -92,13 +92,28 @@ void PtySim::empfangen(const Eingang& e)
             plane(jetzt, s.bytes);
             continue;
         }
-        qint64 start = std::max(jetzt + qint64(s.verzugMs) * 1000000, txFrei);
+        qint64 start = sendeBeginn(jetzt + qint64(s.verzugMs) * 1000000, s.bytes.size() * byteZeitNs);
         for (char c : s.bytes) {
             start += byteZeitNs;
             plane(start, QByteArray(1, c));
         }
-        txFrei = start;
     }
+}
+
+// The first time from fruehestens on that the line towards the program is
+// free for dauer; the line is taken then.
+qint64 PtySim::sendeBeginn(qint64 fruehestens, qint64 dauer)
+{
+    while (!txBelegt.empty() && txBelegt.begin()->second <= jetztNs())
+        txBelegt.erase(txBelegt.begin());
+    qint64 beginn = fruehestens;
+    for (const auto& [von, bis] : txBelegt) {
+        if (beginn + dauer <= von)
+            break;
+        beginn = std::max(beginn, bis);
+    }
+    txBelegt.emplace(beginn, beginn + dauer);
+    return beginn;
 }
 
 void PtySim::plane(qint64 faelligNs, const QByteArray& bytes)

@@ -52,6 +52,7 @@ private:
     void lesbar();
     void empfangen(const Eingang& e);
     void plane(qint64 faelligNs, const QByteArray& bytes);
+    qint64 sendeBeginn(qint64 fruehestens, qint64 dauer);
     void faellige();
     Einstellung einstellung() const;
     qint64 jetztNs() const { return uhr.nsecsElapsed(); }
@@ -65,7 +66,9 @@ private:
     QSocketNotifier* notifier = nullptr;
     QElapsedTimer uhr;
     qint64 rxFrei = 0;               // when the line towards the modules is free
-    qint64 txFrei = 0;               // when the line towards the program is free
+    // Towards the program: the times the line is taken, begin to end. A late
+    // answer takes its own slot; answers due earlier are not held behind it.
+    std::map<qint64, qint64> txBelegt;
     std::multimap<qint64, Eingang> unterwegs;     // towards the modules, by end of wire time
     std::multimap<qint64, QByteArray> geplant;    // towards the program
     int verstuemmelteBytes = 0;
