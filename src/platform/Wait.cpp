@@ -44,11 +44,9 @@ bool bis(const std::function<bool()>& cond, int timeoutMs)
         }
     };
     QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
-    QMetaObject::Connection vorSchlaf, nachWecken;
-    if (dispatcher) {
+    QMetaObject::Connection vorSchlaf;
+    if (dispatcher)
         vorSchlaf = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, &loop, pruefe);
-        nachWecken = QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, &loop, pruefe, Qt::QueuedConnection);
-    }
     QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &loop, &QEventLoop::quit);
     QTimer zeit;
     if (timeoutMs >= 0) {
@@ -58,7 +56,6 @@ bool bis(const std::function<bool()>& cond, int timeoutMs)
     }
     loop.exec();
     QObject::disconnect(vorSchlaf);
-    QObject::disconnect(nachWecken);
     return erfuellt || cond();
 }
 

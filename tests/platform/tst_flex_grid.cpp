@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <ctime>
 
 class TestFlexGrid : public QObject {
     Q_OBJECT
@@ -111,6 +112,11 @@ private slots:
         QTimer::singleShot(20, [&] { fertig = true; });
         QVERIFY(Warten::bis([&] { return fertig; }, 5000));
         QVERIFY(!Warten::bis([] { return false; }, 30));
+
+        // The wait sleeps in the event loop: half a second costs next to no processor time.
+        const std::clock_t vorher = std::clock();
+        QVERIFY(!Warten::bis([] { return false; }, 500));
+        QVERIFY2(std::clock() - vorher < CLOCKS_PER_SEC / 10, "the wait keeps the processor busy");
     }
 };
 
