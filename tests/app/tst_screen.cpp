@@ -159,11 +159,23 @@ private slots:
             bild(box, QStringLiteral("meldung"));
             box->buttons().first()->click();
         });
+        // Whichever font the machine has (a monospaced one is far wider), it
+        // gets the smallest size at which the first line is 560 pixels wide or
+        // more: wider than the box wraps by itself, narrower than the screen
+        // lets the box grow.
+        const QFont vorher = QApplication::font("QMessageBox");
+        QFont schrift = vorher;
+        int pixel = 6;
+        do
+            schrift.setPixelSize(pixel++);
+        while (pixel < 40 && QFontMetrics(schrift).horizontalAdvance(erste) < 560);
+        QApplication::setFont(schrift, "QMessageBox");
         pruefen.start(20);
         setzeMsgBoxResponder({});
         MsgBox(erste + QStringLiteral("\r\nsteht nicht mehr auf dem Pult.\r\nEs wurde nichts gespeichert."), Msg::NurOk,
                QStringLiteral("Meldung"));
         setzeMsgBoxResponder([](const MsgBoxAufruf&) { return int(Msg::Nein); });
+        QApplication::setFont(vorher, "QMessageBox");
         QVERIFY2(ersteBreite > 500, "the first line must be wider than the box wraps by itself");
         QCOMPARE(zeilen, 3);
     }
