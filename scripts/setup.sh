@@ -12,7 +12,7 @@ packages=(build-essential cmake ninja-build
           qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
           qt6-translations-l10n qt6-qpa-plugins libgl-dev
           fonts-dejavu-core fonts-liberation
-          xvfb xauth openbox)
+          xvfb xauth openbox libxcb1-dev)
 
 missing=()
 for p in "${packages[@]}"; do
