@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QHash>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSet>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -19,11 +21,10 @@ constexpr int TitelRand = 140;
 // window shows how large its frames are.
 const QMargins GeschaetzterRahmen(6, 32, 6, 6);
 
+// Asked of the window system: the widget's own copy may be older than the frame.
 QMargins rahmenVon(const QWidget* w)
 {
-    const QRect rahmen = w->frameGeometry(), innen = w->geometry();
-    return {innen.left() - rahmen.left(), innen.top() - rahmen.top(), rahmen.right() - innen.right(),
-            rahmen.bottom() - innen.bottom()};
+    return w->windowHandle() ? w->windowHandle()->frameMargins() : QMargins();
 }
 
 // The frame the window has or, before the window manager framed it, the one
@@ -44,10 +45,11 @@ bool istProgrammFenster(const QWidget* w)
     return w->isWindow() && (art == Qt::Dialog || art == Qt::Window);
 }
 
-// Places the frame of the window at `ort` by setting its inner geometry: a
-// hidden window's position is otherwise taken for its frame's by Qt and for
-// its inner one by the window manager (or the reverse), which moved a window
-// by the height of its title bar each time it was shown again.
+// Places the frame of the window at `ort` by setting its inner geometry. The
+// position of a hidden window is otherwise taken for its frame's by Qt and for
+// its inner one by the window manager, or the reverse (a hidden window's frame
+// is not known), which moved a window by the height of its title bar each time
+// it was shown again.
 void rahmenSetzen(QWidget* w, QPoint ort, QSize groesse)
 {
     const QMargins rand = erwarteterRahmen(w);
@@ -56,8 +58,9 @@ void rahmenSetzen(QWidget* w, QPoint ort, QSize groesse)
         w->setGeometry(innen);
 }
 
-// Fits each window as it is shown, at the frame position the program or the
-// user gave it, and once more when the window manager has framed it.
+// Fits each window as it is shown and once more when the window manager has
+// framed it. A window shown again comes back where it was when it was hidden,
+// unless the program placed it anew meanwhile; then its frame goes there.
 class Einpasser : public QObject {
 public:
     using QObject::QObject;
@@ -70,20 +73,32 @@ protected:
         auto* w = static_cast<QWidget*>(ziel);
         switch (e->type()) {
         case QEvent::Show:
-            if (w->testAttribute(Qt::WA_Moved))
+            if (const auto alt = verlassen.find(w); alt != verlassen.end() && alt->innen == w->geometry().topLeft())
+                rahmenSetzen(w, alt->rahmen, w->size());
+            else if (w->testAttribute(Qt::WA_Moved))
                 rahmenSetzen(w, w->pos(), w->size());
+            verlassen.remove(w);
             fensterEinpassen(w);
             if (rahmenVon(w).isNull())
                 ungerahmt.insert(w);
             break;
         case QEvent::Move:
+        case QEvent::WindowActivate:
             if (w->isVisible() && ungerahmt.contains(w) && !rahmenVon(w).isNull()) {
                 ungerahmt.remove(w);
                 fensterEinpassen(w);
             }
             break;
+        case QEvent::Hide:
+            if (!e->spontaneous()) {
+                const QMargins rand = rahmenVon(w);
+                const QPoint innen = w->geometry().topLeft();
+                verlassen.insert(w, {innen - QPoint(rand.left(), rand.top()), innen});
+            }
+            break;
         case QEvent::Destroy:
             ungerahmt.remove(w);
+            verlassen.remove(w);
             break;
         default:
             break;
@@ -92,7 +107,11 @@ protected:
     }
 
 private:
-    QSet<QWidget*> ungerahmt;   // shown, not yet framed by the window manager
+    struct Ort {
+        QPoint rahmen, innen;
+    };
+    QHash<QWidget*, Ort> verlassen;   // where each hidden window was
+    QSet<QWidget*> ungerahmt;         // shown, not yet framed by the window manager
 };
 
 // A scroll area as large as its contents, as far as the screen allows.

@@ -19,8 +19,14 @@
 #include "print/PartsListWindow.h"
 #include "print/PrintDialog.h"
 #include "project/DeskSettingsDialog.h"
+#include "project/NewDeskDialog.h"
 #include "routes/RouteEditor.h"
+#include "routes/KeyChoiceDialog.h"
+#include "routes/RouteSignalForm.h"
 #include "routes/RouteStepForms.h"
+#include "routes/RouteWarning.h"
+#include "routes/TurnoutStateDialog.h"
+#include "routes/UserCommandDialog.h"
 #include "support/TestDesk.h"
 #include "support/TestDialog.h"
 
@@ -75,18 +81,24 @@ qsizetype stapelPlatz(const QWidget* w)
     return wurzelFenster("_NET_CLIENT_LIST_STACKING").indexOf(xcb_window_t(w->winId()));
 }
 
+// The window's frame as the window system has it.
+QRect rahmen(const QWidget* w)
+{
+    return w->windowHandle()->frameGeometry();
+}
+
 // Shown, framed by the window manager and at rest; otherwise what is missing.
 QByteArray gerahmt(QWidget* w)
 {
     if (!QTest::qWaitForWindowExposed(w))
         return "not exposed";
-    if (!QTest::qWaitFor([w] { return w->frameGeometry().top() < w->geometry().top(); }, 5000))
+    if (!QTest::qWaitFor([w] { return !w->windowHandle()->frameMargins().isNull(); }, 5000))
         return "not framed";
     QRect vorher;
     const bool ruhig = QTest::qWaitFor([&] {
-        const QRect jetzt = w->frameGeometry();
+        const QRect jetzt = rahmen(w);
         QTest::qWait(60);
-        return std::exchange(vorher, jetzt) == w->frameGeometry();
+        return std::exchange(vorher, jetzt) == rahmen(w);
     }, 5000);
     return ruhig ? QByteArray() : "still moving";
 }
@@ -139,7 +151,16 @@ const std::map<QString, std::function<QWidget*()>>& oeffner()
         {"Stückliste", [] { return elementDialog(Dialog::Stueckliste, "Stueckliste", 1, 2); }},
         {"Fahrstraßeneditor", [] { return elementDialog(Dialog::Fst_Edit_Form, "Fst_Edit_Form", 8, 2); }},
         {"Fahrstraßenslots", [] { return elementDialog(Dialog::Fahrstr_Form, "Fahrstr_Form", 8, 6); }},
-        {"Fahrstraßenschritt", [] { FstGBest().zeigen(true); return static_cast<QWidget*>(&FstGBest()); }},
+        {"Fahrstraßenschritt Gleis", [] { FstGBest().zeigen(true); return static_cast<QWidget*>(&FstGBest()); }},
+        {"Fahrstraßenschritt Signal", [] { FstSBest().zeigen(true); return static_cast<QWidget*>(&FstSBest()); }},
+        {"Fahrstraßenweiche", [] { FstWChge().zeigen(12, 1); return static_cast<QWidget*>(&FstWChge()); }},
+        {"Nutzerbefehl", [] { FstUBest().zeigen({}); return static_cast<QWidget*>(&FstUBest()); }},
+        {"Zieltaste", [] { return zeigen(FstZT3TM()); }},
+        {"Fahrstraßenwarnung", [] { return zeigen(*Warnung_Fs_form::instanz()); }},
+        {"Neues Pult", [] {
+             NeuesPultAnlegen::instanz()->oeffnen("/tmp/", "neu.plt");
+             return TestDialog::fenster("NeuesPultAnlegen");
+         }},
     };
     return o;
 }
@@ -153,11 +174,12 @@ bool imRollbereich(const QWidget* teil, const QWidget* fenster)
     return false;
 }
 
+// Closed, and let go by the window manager as well.
 void schliessen(QWidget* w)
 {
     w->close();
     QTRY_VERIFY(!w->isVisible());
-    QTest::qWait(50);
+    QTRY_VERIFY(stapelPlatz(w) < 0);
 }
 } // namespace
 
@@ -221,31 +243,32 @@ private slots:
         VERIFY_GERAHMT(w);
         const QRect platz = w->screen()->availableGeometry();
         QCOMPARE(platz.size(), QSize(1366, 768));
-        QVERIFY2(platz.contains(w->frameGeometry()),
-                 qPrintable(QStringLiteral("frame %1,%2 %3x%4").arg(w->frameGeometry().x()).arg(w->frameGeometry().y())
-                                .arg(w->frameGeometry().width()).arg(w->frameGeometry().height())));
+        QVERIFY2(platz.contains(rahmen(w)),
+                 qPrintable(QStringLiteral("frame %1,%2 %3x%4").arg(rahmen(w).x()).arg(rahmen(w).y())
+                                .arg(rahmen(w).width()).arg(rahmen(w).height())));
         for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
             if (b->isVisible() && b->window() == w && !imRollbereich(b, w))
                 QVERIFY2(platz.contains(QRect(b->mapToGlobal(QPoint(0, 0)), b->size())), qPrintable(b->text()));
-        if (vorn) {
+        if (vorn) {   // as a click into the main window does
             haupt->raise();
             haupt->activateWindow();
-            QTest::qWait(200);
+            QTRY_VERIFY(haupt->isActiveWindow());
+            QTest::qWait(100);
             QVERIFY(stapelPlatz(haupt) >= 0);
             QVERIFY2(stapelPlatz(w) > stapelPlatz(haupt), "the window went behind the main window");
         }
         // Where the user moved it, off the screen's edges that would hold it in place.
         if (wieder) {
-            const QSize frei = (platz.size() - w->frameGeometry().size()).boundedTo(QSize(200, 100));
+            const QSize frei = (platz.size() - rahmen(w).size()).boundedTo(QSize(200, 100));
             w->move(40 + frei.width() / 2, 30 + frei.height() / 2);
             VERIFY_GERAHMT(w);
         }
-        const QPoint ort = w->frameGeometry().topLeft();
+        const QPoint ort = rahmen(w).topLeft();
         for (int mal = 0; wieder && mal < 3; ++mal) {
             schliessen(w);
             QCOMPARE(oeffnen(), w);
             VERIFY_GERAHMT(w);
-            const QPoint jetzt = w->frameGeometry().topLeft();
+            const QPoint jetzt = rahmen(w).topLeft();
             QVERIFY2((jetzt - ort).manhattanLength() <= 2,
                      qPrintable(QStringLiteral("moved from %1,%2 to %3,%4 on opening %5")
                                     .arg(ort.x()).arg(ort.y()).arg(jetzt.x()).arg(jetzt.y()).arg(mal + 2)));

@@ -5,9 +5,15 @@
 for p in xvfb-run openbox; do
   command -v "$p" >/dev/null || { echo "x11-test: $p is missing, run scripts/setup.sh" >&2; exit 1; }
 done
-exec xvfb-run -a -s '-screen 0 1366x768x24 -nolisten tcp' sh -c '
-  openbox --sm-disable >/dev/null 2>&1 &
+BEREIT=$(mktemp -d)/bereit
+export BEREIT
+trap 'rm -rf "$(dirname "$BEREIT")"' EXIT
+# The program starts once the window manager has started (its start command ran).
+xvfb-run -a -s '-screen 0 1366x768x24 -nolisten tcp' sh -c '
+  openbox --sm-disable --startup "touch $BEREIT" >/dev/null 2>&1 &
   wm=$!
+  n=0
+  while [ ! -e "$BEREIT" ] && [ $n -lt 300 ]; do sleep 0.1; n=$((n + 1)); done
   QT_QPA_PLATFORM=xcb "$@"
   rc=$?
   kill $wm
