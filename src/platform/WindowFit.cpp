@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
-#include <QHash>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -45,11 +44,10 @@ bool istProgrammFenster(const QWidget* w)
     return w->isWindow() && (art == Qt::Dialog || art == Qt::Window);
 }
 
-// Places the frame of the window at `ort` by setting its inner geometry. The
-// position of a hidden window is otherwise taken for its frame's by Qt and for
-// its inner one by the window manager, or the reverse (a hidden window's frame
-// is not known), which moved a window by the height of its title bar each time
-// it was shown again.
+// Places the frame of the window at `ort` through its inner geometry, which
+// the window manager keeps as it is; a position given for the frame is taken
+// for the inner one while the frame is not known (a window shown again), and
+// the window moved by the height of its title bar.
 void rahmenSetzen(QWidget* w, QPoint ort, QSize groesse)
 {
     const QMargins rand = erwarteterRahmen(w);
@@ -59,8 +57,8 @@ void rahmenSetzen(QWidget* w, QPoint ort, QSize groesse)
 }
 
 // Fits each window as it is shown and once more when the window manager has
-// framed it. A window shown again comes back where it was when it was hidden,
-// unless the program placed it anew meanwhile; then its frame goes there.
+// framed it. A window shown again stays where it was, where the user may have
+// dragged it: Qt would centre a dialog on its owner anew each time.
 class Einpasser : public QObject {
 public:
     using QObject::QObject;
@@ -73,12 +71,8 @@ protected:
         auto* w = static_cast<QWidget*>(ziel);
         switch (e->type()) {
         case QEvent::Show:
-            if (const auto alt = verlassen.find(w); alt != verlassen.end() && alt->innen == w->geometry().topLeft())
-                rahmenSetzen(w, alt->rahmen, w->size());
-            else if (w->testAttribute(Qt::WA_Moved))
-                rahmenSetzen(w, w->pos(), w->size());
-            verlassen.remove(w);
             fensterEinpassen(w);
+            w->setAttribute(Qt::WA_Moved);
             if (rahmenVon(w).isNull())
                 ungerahmt.insert(w);
             break;
@@ -89,16 +83,8 @@ protected:
                 fensterEinpassen(w);
             }
             break;
-        case QEvent::Hide:
-            if (!e->spontaneous()) {
-                const QMargins rand = rahmenVon(w);
-                const QPoint innen = w->geometry().topLeft();
-                verlassen.insert(w, {innen - QPoint(rand.left(), rand.top()), innen});
-            }
-            break;
         case QEvent::Destroy:
             ungerahmt.remove(w);
-            verlassen.remove(w);
             break;
         default:
             break;
@@ -107,11 +93,7 @@ protected:
     }
 
 private:
-    struct Ort {
-        QPoint rahmen, innen;
-    };
-    QHash<QWidget*, Ort> verlassen;   // where each hidden window was
-    QSet<QWidget*> ungerahmt;         // shown, not yet framed by the window manager
+    QSet<QWidget*> ungerahmt;   // shown, not yet framed by the window manager
 };
 
 // A scroll area as large as its contents, as far as the screen allows.
