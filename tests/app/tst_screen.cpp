@@ -19,6 +19,7 @@
 #include "project/DeskSettingsDialog.h"
 #include "support/TestDesk.h"
 #include "support/TestDialog.h"
+#include "support/TestProgram.h"
 
 #include <QApplication>
 #include <QFile>
@@ -41,12 +42,7 @@ void bild(QWidget* w, const QString& name)
         w->grab().save(ordner + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
-void modus(int m)
-{
-    EditModus = m;
-    ChangeEditMode();
-    QApplication::processEvents();
-}
+using TestProgram::modus;
 
 void setze(int index, int x, int y)
 {
@@ -62,16 +58,7 @@ class TestScreen : public QObject {
 private slots:
     void initTestCase()
     {
-        setzeMsgBoxResponder([](const MsgBoxAufruf&) { return int(Msg::Nein); });
-        fensterEinpassenAnmelden();
-        echtenKatalogLaden();
-        fenster = new MainWindow;
-        befehleVerbinden(*fenster);
-        elementDialogeAnmelden();
-        moduleDialogeAnmelden();
-        grundeinstellungenAnmelden();
-        adressNummerierungAnmelden();
-        stuecklisteAnmelden();
+        fenster = TestProgram::hauptfensterAnlegen();
         modus(1);
         fenster->resize(1000, 760);
         fenster->show();

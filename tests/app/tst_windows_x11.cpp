@@ -2,25 +2,13 @@
 // window manager (started by x11-test.sh): each opens fully on the screen, a
 // modeless one stays above the main window when that is raised, as a click
 // into it does, and a window closed and opened again comes back where it was.
-#include "config/AddressNumberingDialog.h"
-#include "config/ElementDialogs.h"
-#include "config/ModuleDialogs.h"
-#include "core/EditModes.h"
 #include "core/HelpWindow.h"
 #include "core/MainWinState.h"
-#include "core/MainWindow.h"
-#include "core/MenuCommands.h"
 #include "core/Placement.h"
 #include "loconet/ComPortForm.h"
 #include "loconet/ModulDialoge.h"
 #include "loconet/PultFehlMeldung.h"
-#include "platform/MsgBox.h"
-#include "platform/WindowFit.h"
-#include "print/PartsListWindow.h"
-#include "print/PrintDialog.h"
-#include "project/DeskSettingsDialog.h"
 #include "project/NewDeskDialog.h"
-#include "routes/RouteEditor.h"
 #include "routes/KeyChoiceDialog.h"
 #include "routes/RouteSignalForm.h"
 #include "routes/RouteStepForms.h"
@@ -29,11 +17,12 @@
 #include "routes/UserCommandDialog.h"
 #include "support/TestDesk.h"
 #include "support/TestDialog.h"
+#include "support/TestProgram.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QScreen>
-#include <QAbstractScrollArea>
 #include <QTest>
 #include <QTextBrowser>
 #include <QtGui/qguiapplication_platform.h>
@@ -129,12 +118,7 @@ QByteArray gerahmt(QWidget* w)
 
 #define VERIFY_GERAHMT(w) do { const QByteArray fehlt = gerahmt(w); QVERIFY2(fehlt.isEmpty(), fehlt.constData()); } while (false)
 
-void modus(int m)
-{
-    EditModus = m;
-    ChangeEditMode();
-    QApplication::processEvents();
-}
+using TestProgram::modus;
 
 QWidget* elementDialog(Dialog d, const char* name, int editModus, int x)
 {
@@ -217,18 +201,7 @@ private slots:
         QVERIFY2(xVerbindung(), "runs on an X server only (QT_QPA_PLATFORM=xcb)");
         QVERIFY2(QTest::qWaitFor([] { return !wurzelFenster("_NET_SUPPORTING_WM_CHECK").isEmpty(); }, 10000),
                  "no window manager on the X server");
-        setzeMsgBoxResponder([](const MsgBoxAufruf&) { return int(Msg::Nein); });
-        fensterEinpassenAnmelden();
-        echtenKatalogLaden();
-        haupt = new MainWindow;
-        befehleVerbinden(*haupt);
-        elementDialogeAnmelden();
-        moduleDialogeAnmelden();
-        grundeinstellungenAnmelden();
-        adressNummerierungAnmelden();
-        stuecklisteAnmelden();
-        druckenAnmelden();
-        routenDialogeAnmelden();
+        haupt = TestProgram::hauptfensterAnlegen();
         schrittDialogeAnlegen();
         haupt->show();
         VERIFY_GERAHMT(haupt);
