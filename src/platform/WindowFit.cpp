@@ -128,8 +128,12 @@ void fensterEinpassen(QWidget* fenster)
     const QMargins rand = erwarteterRahmen(fenster);
     const QRect platz = bildschirm->availableGeometry();
     const int titelBreite = QFontMetrics(QApplication::font()).horizontalAdvance(fenster->windowTitle()) + TitelRand;
-    const int breite = std::min(std::max(fenster->width(), titelBreite), platz.width() - rand.left() - rand.right());
-    const int hoehe = std::min(fenster->height(), platz.height() - rand.top() - rand.bottom());
+    // Qt sizes a window to at most two thirds of the screen by itself; one
+    // that scrolls its contents takes the room they need where there is some.
+    const QSize wunsch = fenster->testAttribute(Qt::WA_Resized) ? fenster->size()
+                                                                 : fenster->size().expandedTo(fenster->sizeHint());
+    const int breite = std::min(std::max(wunsch.width(), titelBreite), platz.width() - rand.left() - rand.right());
+    const int hoehe = std::min(wunsch.height(), platz.height() - rand.top() - rand.bottom());
     // The frame of the window stays inside the free part of the screen.
     const QSize rahmen = QSize(breite, hoehe).grownBy(rand);
     const QPoint ort = fenster->geometry().topLeft() - QPoint(rand.left(), rand.top());

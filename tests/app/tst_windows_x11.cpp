@@ -29,6 +29,7 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -254,10 +255,10 @@ private slots:
             QVERIFY(stapelPlatz(haupt) >= 0);
             QVERIFY2(stapelPlatz(w) > stapelPlatz(haupt), "the window went behind the main window");
         }
-        // Where the user dragged it, off the screen's edges that would hold it in place.
+        // Where the user dragged it: on the screen, off its edges where there is room.
         if (wieder) {
-            const QSize frei = (platz.size() - rahmen(w).size()).boundedTo(QSize(200, 100));
-            const QPoint ziel(40 + frei.width() / 2, 30 + frei.height() / 2);
+            const QSize frei = platz.size() - rahmen(w).size();
+            const QPoint ziel(std::clamp(frei.width() / 2, 0, 240), std::clamp(frei.height() / 2, 0, 130));
             ziehen(w, ziel);
             QTRY_COMPARE(rahmen(w).topLeft(), ziel);
         }
