@@ -156,7 +156,6 @@ QWidget* rollbarerInhalt(QWidget* fenster)
     auto* inhalt = new QWidget;
     bereich->setWidget(inhalt);
     auto* layout = new QVBoxLayout(fenster);
-    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(bereich);
     return inhalt;
 }

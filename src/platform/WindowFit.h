@@ -6,8 +6,8 @@ class QWidget;
 // wide enough to show its title.
 void fensterEinpassen(QWidget* fenster);
 
-// Fits every window of the program as it is shown, and shows a window that
-// was closed where it was when it is opened again.
+// Fits every window of the program as it is shown; a window closed and
+// opened again comes back where it was.
 void fensterEinpassenAnmelden();
 
 // Puts a scroll area into the window that has no layout yet and returns the
