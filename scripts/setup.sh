@@ -6,9 +6,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # Real package names (no virtual ones: dpkg never reports those as installed).
+# DejaVu Sans is the proportional UI font the program is laid out with; the
+# window tests run on a headless X server under a window manager.
 packages=(build-essential cmake ninja-build
           qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
-          qt6-translations-l10n qt6-qpa-plugins libgl-dev fonts-liberation)
+          qt6-translations-l10n qt6-qpa-plugins libgl-dev
+          fonts-dejavu-core fonts-liberation
+          xvfb xauth openbox libxcb1-dev)
 
 missing=()
 for p in "${packages[@]}"; do

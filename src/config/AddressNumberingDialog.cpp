@@ -7,6 +7,7 @@
 #include "core/MainWindow.h"
 #include "routes/RouteStepState.h"
 #include "platform/SingleWindow.h"
+#include "platform/WindowFit.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -83,12 +84,12 @@ KonfAdrForm::KonfAdrForm(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("KonfAdr_Form"));
     setProperty("Tag", titel);
     setWindowTitle(titel);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(rollbarerInhalt(this));
     auto* raster = new QGridLayout;
     zeilenAnlegen(raster);
     layout->addLayout(raster);
     layout->addWidget(optionenAnlegen());
-    layout->addWidget(knoepfeAnlegen());
+    this->layout()->addWidget(knoepfeAnlegen());
 }
 
 QLineEdit* KonfAdrForm::zahlBox(const QString& name, int i)

@@ -3,6 +3,7 @@
 #include "config/ModuleDialogFields.h"
 #include "core/Desk.h"
 #include "core/DialogFields.h"
+#include "platform/WindowFit.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -55,7 +56,8 @@ struct JoyTextbox {
 
 Joy_Form::Joy_Form(QWidget* parent) : ElementDialog(QStringLiteral("Joy_Form"), Titel, parent)
 {
-    auto* raster = new QGridLayout(this);
+    // Higher than a laptop screen: the boards scroll below the menu.
+    auto* raster = new QGridLayout(rollbarerInhalt(this));
     auto* menue = new QMenuBar(this);
     QMenu* voreinstellungen = menue->addMenu(QStringLiteral("Voreinstellungen"));
     const std::pair<const char*, QString> presets[] = {
@@ -68,7 +70,7 @@ Joy_Form::Joy_Form(QWidget* parent) : ElementDialog(QStringLiteral("Joy_Form"), 
         voreinstellungen->addAction(text)->setObjectName(QLatin1String(objekt));
     connect(voreinstellungen->actions()[0], &QAction::triggered, this, [this] { aendern(joyKorvanderBockkran); });
     connect(voreinstellungen->actions()[2], &QAction::triggered, this, [this] { aendern(joyRocoGleiskran); });
-    raster->setMenuBar(menue);
+    layout()->setMenuBar(menue);
 
     raster->addWidget(grundRahmen(), 0, 0);
     raster->addWidget(steuerartRahmen(), 1, 0);

@@ -2,6 +2,7 @@
 
 #include "core/DialogFields.h"
 #include "core/MainWinState.h"
+#include "core/MainWindow.h"
 #include "loconet/ComPortWahl.h"
 #include "loconet/LnPort.h"
 #include "platform/Wait.h"
@@ -10,6 +11,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -20,11 +22,14 @@ const QString Titel = QStringLiteral("ComPort Einstellungen");
 
 ComPortForm* ComPortForm::instanz()
 {
-    static ComPortForm* form = new ComPortForm;
+    static QPointer<ComPortForm> form;
+    if (!form)
+        form = new ComPortForm;
     return form;
 }
 
-ComPortForm::ComPortForm()
+// Owned by the main window, so that it stays in front of it.
+ComPortForm::ComPortForm() : AbbruchDialog(hauptFensterWidget())
 {
     setObjectName(QStringLiteral("ComPortForm"));
     setWindowTitle(Titel);

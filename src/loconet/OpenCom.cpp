@@ -107,7 +107,12 @@ void open_com(int32_t& Fehler)
     if (Comm1->offen())
         return;
     bool ok;
-    if (LocoNetInterface == 0)
+    if (ComPort == 0) {
+        // The settings of a first start hold no port yet.
+        MsgBox(QStringLiteral("Es ist noch kein ComPort gewählt.\r\nWählen Sie ihn unter \"Pult\" > \"ComPort\"."),
+               Msg::NurOk | Msg::Kritisch, TitelOeffnen);
+        ok = false;
+    } else if (LocoNetInterface == 0)
         ok = zentraleUmschalten();
     else if (USBInterface == 0)
         ok = interfaceOeffnen();

@@ -1,11 +1,13 @@
 #include "loconet/PultFehlMeldung.h"
 
+#include "core/MainWindow.h"
 #include "loconet/DeskActions.h"
 #include "platform/Wait.h"
 
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -26,11 +28,14 @@ QString titelDerAktion()
 
 PultFehlMeldung_Form* PultFehlMeldung_Form::instanz()
 {
-    static PultFehlMeldung_Form* form = new PultFehlMeldung_Form;
+    static QPointer<PultFehlMeldung_Form> form;
+    if (!form)
+        form = new PultFehlMeldung_Form;
     return form;
 }
 
-PultFehlMeldung_Form::PultFehlMeldung_Form()
+// Owned by the main window, so that it stays in front of it.
+PultFehlMeldung_Form::PultFehlMeldung_Form() : AbbruchDialog(hauptFensterWidget())
 {
     setObjectName(QStringLiteral("PultFehlMeldung_Form"));
     setProperty("Tag", QStringLiteral("-1"));

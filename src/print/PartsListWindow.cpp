@@ -51,7 +51,7 @@ QLabel* text(const QString& t, QWidget* eltern)
 } // namespace
 
 PartsListWindow::PartsListWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, Qt::Dialog)   // a dialog window stays in front of the main window that owns it
 {
     setObjectName(QStringLiteral("Stueckliste"));
     setWindowTitle(QStringLiteral("Stückliste"));

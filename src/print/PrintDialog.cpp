@@ -49,7 +49,7 @@ QPushButton* DruckenDialog::knopf(const char* name, const QString& text)
 }
 
 DruckenDialog::DruckenDialog(QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, Qt::Dialog)   // a dialog window stays in front of the main window that owns it
 {
     setObjectName(QStringLiteral("Drucken"));
     setWindowTitle(QStringLiteral("Drucken"));
@@ -135,15 +135,20 @@ void DruckenDialog::knoepfe(bool blaettern, bool seite, bool alles)
     DruckenAllesBut->setEnabled(alles);
 }
 
-// Sizes the preview for the page and the dialog around it, centred on the screen.
+// Sizes the preview for the page and the dialog around it, centred on the
+// screen when that changes its size.
 void DruckenDialog::layoutSetzen(const Seitenmass& m)
 {
     mass = m;
     Vorschau->setFixedSize(pixel(m.vorschau));
+    // The window's minimum size follows the new preview now, not on the next job.
+    layout()->activate();
     const QSize groesse = pixel(m.dialog).expandedTo(minimumSizeHint());
+    if (groesse == size())
+        return;   // it stays where the user left it
     resize(groesse);
     if (const QScreen* schirm = QGuiApplication::primaryScreen())
-        move(schirm->geometry().center() - QPoint(groesse.width() / 2, groesse.height() / 2));
+        move(schirm->availableGeometry().center() - QPoint(groesse.width() / 2, groesse.height() / 2));
 }
 
 void DruckenDialog::seiteZeigen()

@@ -4,6 +4,7 @@
 #include "core/DialogFields.h"
 #include "core/EditModes.h"
 #include "core/MainWinState.h"
+#include "platform/WindowFit.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -42,7 +43,7 @@ PultDialog::PultDialog(Art art, const QString& titel, const QString& tag)
 {
     setWindowTitle(titel);
     setProperty("Tag", tag);
-    auto* haupt = new QVBoxLayout(this);
+    auto* haupt = new QVBoxLayout(rollbarerInhalt(this));
     auto* kopf = new QGridLayout;
     kopfAnlegen(kopf, art);
     haupt->addLayout(kopf);
@@ -58,7 +59,7 @@ PultDialog::PultDialog(Art art, const QString& titel, const QString& tag)
     knoepfe->addStretch();
     knoepfe->addWidget(OK_But);
     knoepfe->addWidget(Abbruch_Cmd);
-    haupt->addLayout(knoepfe);
+    static_cast<QBoxLayout*>(layout())->addLayout(knoepfe);
     connect(OK_But, &QPushButton::clicked, this, &PultDialog::ok);
     connect(Abbruch_Cmd, &QPushButton::clicked, this, &PultDialog::abbrechen);
 }

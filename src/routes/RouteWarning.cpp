@@ -1,5 +1,6 @@
 #include "routes/RouteWarning.h"
 
+#include "core/MainWindow.h"
 #include "platform/Wait.h"
 #include "routes/RouteTable.h"
 
@@ -7,6 +8,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,11 +19,14 @@ const QString WartetNoch = QStringLiteral("-1");
 
 Warnung_Fs_form* Warnung_Fs_form::instanz()
 {
-    static Warnung_Fs_form* form = new Warnung_Fs_form;
+    static QPointer<Warnung_Fs_form> form;
+    if (!form)
+        form = new Warnung_Fs_form;
     return form;
 }
 
-Warnung_Fs_form::Warnung_Fs_form()
+// Owned by the main window, so that it stays in front of it.
+Warnung_Fs_form::Warnung_Fs_form() : AbbruchDialog(hauptFensterWidget())
 {
     setObjectName(QStringLiteral("Warnung_Fs_form"));
     setWindowTitle(QStringLiteral("Warnung!"));

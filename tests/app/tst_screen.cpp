@@ -19,6 +19,7 @@
 #include "project/DeskSettingsDialog.h"
 #include "support/TestDesk.h"
 #include "support/TestDialog.h"
+#include "support/TestProgram.h"
 
 #include <QApplication>
 #include <QFile>
@@ -41,12 +42,7 @@ void bild(QWidget* w, const QString& name)
         w->grab().save(ordner + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
-void modus(int m)
-{
-    EditModus = m;
-    ChangeEditMode();
-    QApplication::processEvents();
-}
+using TestProgram::modus;
 
 void setze(int index, int x, int y)
 {
@@ -62,16 +58,7 @@ class TestScreen : public QObject {
 private slots:
     void initTestCase()
     {
-        setzeMsgBoxResponder([](const MsgBoxAufruf&) { return int(Msg::Nein); });
-        fensterEinpassenAnmelden();
-        echtenKatalogLaden();
-        fenster = new MainWindow;
-        befehleVerbinden(*fenster);
-        elementDialogeAnmelden();
-        moduleDialogeAnmelden();
-        grundeinstellungenAnmelden();
-        adressNummerierungAnmelden();
-        stuecklisteAnmelden();
+        fenster = TestProgram::hauptfensterAnlegen();
         modus(1);
         fenster->resize(1000, 760);
         fenster->show();
@@ -159,11 +146,23 @@ private slots:
             bild(box, QStringLiteral("meldung"));
             box->buttons().first()->click();
         });
+        // Whichever font the machine has (a monospaced one is far wider), it
+        // gets the smallest size at which the first line is 560 pixels wide or
+        // more: wider than the box wraps by itself, narrower than the screen
+        // lets the box grow.
+        const QFont vorher = QApplication::font("QMessageBox");
+        QFont schrift = vorher;
+        int pixel = 6;
+        do
+            schrift.setPixelSize(pixel++);
+        while (pixel < 40 && QFontMetrics(schrift).horizontalAdvance(erste) < 560);
+        QApplication::setFont(schrift, "QMessageBox");
         pruefen.start(20);
         setzeMsgBoxResponder({});
         MsgBox(erste + QStringLiteral("\r\nsteht nicht mehr auf dem Pult.\r\nEs wurde nichts gespeichert."), Msg::NurOk,
                QStringLiteral("Meldung"));
         setzeMsgBoxResponder([](const MsgBoxAufruf&) { return int(Msg::Nein); });
+        QApplication::setFont(vorher, "QMessageBox");
         QVERIFY2(ersteBreite > 500, "the first line must be wider than the box wraps by itself");
         QCOMPARE(zeilen, 3);
     }

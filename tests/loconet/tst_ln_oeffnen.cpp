@@ -106,6 +106,9 @@ private slots:
         QTest::addColumn<QString>("titel");
         QTest::addColumn<QString>("text");   // %1: the device folder
         const QString verweigert = "ComPort 2 (/dev/ttyS1) kann nicht geöffnet werden:\r\nZugriff verweigert";
+        const QString keinPort = "Es ist noch kein ComPort gewählt.\r\nWählen Sie ihn unter \"Pult\" > \"ComPort\".";
+        QTest::newRow("Zentrale, kein Port") << 0 << 0 << false << 0 << "ComPort öffnen" << keinPort;
+        QTest::newRow("USB, kein Port") << 0 << -1 << false << 0 << "ComPort öffnen" << keinPort;
         QTest::newRow("Interface an COM3") << 3 << -1 << false << 0 << "Fehler"
             << "Sie können das LocoNet-Interface nur mit Comport 1 oder Comport 2 benutzen!";
         QTest::newRow("Zentrale, Port gesperrt") << 2 << 0 << true << 1 << "ComPort öffnen" << verweigert;

@@ -112,6 +112,17 @@ private slots:
         QVERIFY(m.boxen.isEmpty());
     }
 
+    // A text list after a drawing gives the dialog the size it has for text lists alone.
+    void keepsOneSizeForTextLists()
+    {
+        knopf("FahrstBut")->click();
+        const QSize text = dialog->size();
+        knopf("GleisPlanBut")->click();
+        QVERIFY(dialog->size() != text);
+        knopf("FahrstBut")->click();
+        QCOMPARE(dialog->size(), text);
+    }
+
     void failingJobSaysSo()
     {
         Meldungen m;

@@ -1,0 +1,282 @@
+// The program's windows on a real X server of 1366 x 768 pixels under a
+// window manager (started by x11-test.sh): each opens fully on the screen, a
+// modeless one stays above the main window when that is raised, as a click
+// into it does, and a window closed and opened again comes back where it was.
+#include "core/HelpWindow.h"
+#include "core/MainWinState.h"
+#include "core/Placement.h"
+#include "loconet/ComPortForm.h"
+#include "loconet/ModulDialoge.h"
+#include "loconet/PultFehlMeldung.h"
+#include "project/NewDeskDialog.h"
+#include "routes/KeyChoiceDialog.h"
+#include "routes/RouteSignalForm.h"
+#include "routes/RouteStepForms.h"
+#include "routes/RouteWarning.h"
+#include "routes/TurnoutStateDialog.h"
+#include "routes/UserCommandDialog.h"
+#include "support/TestDesk.h"
+#include "support/TestDialog.h"
+#include "support/TestProgram.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QScreen>
+#include <QTest>
+#include <QTextBrowser>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+
+namespace {
+xcb_connection_t* xVerbindung()
+{
+    const auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_window_t xWurzel()
+{
+    return xcb_setup_roots_iterator(xcb_get_setup(xVerbindung())).data->root;
+}
+
+xcb_atom_t xAtom(const char* name)
+{
+    xcb_connection_t* c = xVerbindung();
+    auto* antwort = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr);
+    const xcb_atom_t atom = antwort ? antwort->atom : xcb_atom_t(XCB_ATOM_NONE);
+    free(antwort);
+    return atom;
+}
+
+// The windows of a property of the root window (window ids, 32 bits each).
+QList<xcb_window_t> wurzelFenster(const char* eigenschaft)
+{
+    xcb_connection_t* c = xVerbindung();
+    QList<xcb_window_t> liste;
+    auto* wert = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, xWurzel(), xAtom(eigenschaft), XCB_ATOM_WINDOW, 0, 4096), nullptr);
+    if (!wert)
+        return liste;
+    const auto* ids = static_cast<const xcb_window_t*>(xcb_get_property_value(wert));
+    for (int i = 0; i < xcb_get_property_value_length(wert) / 4; ++i)
+        liste << ids[i];
+    free(wert);
+    return liste;
+}
+
+// Moves the window's frame to `ort` through the window manager, as the user
+// dragging its title bar does (Qt does not learn of it but from the window system).
+void ziehen(const QWidget* w, QPoint ort)
+{
+    xcb_client_message_event_t nachricht{};
+    nachricht.response_type = XCB_CLIENT_MESSAGE;
+    nachricht.format = 32;
+    nachricht.window = xcb_window_t(w->winId());
+    nachricht.type = xAtom("_NET_MOVERESIZE_WINDOW");
+    // North-west gravity, x and y given, asked for by the user.
+    nachricht.data.data32[0] = XCB_GRAVITY_NORTH_WEST | 1 << 8 | 1 << 9 | 2 << 12;
+    nachricht.data.data32[1] = uint32_t(ort.x());
+    nachricht.data.data32[2] = uint32_t(ort.y());
+    xcb_send_event(xVerbindung(), 0, xWurzel(),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&nachricht));
+    xcb_flush(xVerbindung());
+}
+
+// Position of the window in the window manager's stacking order, bottom first.
+qsizetype stapelPlatz(const QWidget* w)
+{
+    return wurzelFenster("_NET_CLIENT_LIST_STACKING").indexOf(xcb_window_t(w->winId()));
+}
+
+// The window's frame as the window system has it.
+QRect rahmen(const QWidget* w)
+{
+    return w->windowHandle()->frameGeometry();
+}
+
+// Shown, framed by the window manager and at rest; otherwise what is missing.
+QByteArray gerahmt(QWidget* w)
+{
+    if (!QTest::qWaitForWindowExposed(w))
+        return "not exposed";
+    if (!QTest::qWaitFor([w] { return !w->windowHandle()->frameMargins().isNull(); }, 5000))
+        return "not framed";
+    QRect vorher;
+    const bool ruhig = QTest::qWaitFor([&] {
+        const QRect jetzt = rahmen(w);
+        QTest::qWait(60);
+        return std::exchange(vorher, jetzt) == rahmen(w);
+    }, 5000);
+    return ruhig ? QByteArray() : "still moving";
+}
+
+#define VERIFY_GERAHMT(w) do { const QByteArray fehlt = gerahmt(w); QVERIFY2(fehlt.isEmpty(), fehlt.constData()); } while (false)
+
+using TestProgram::modus;
+
+QWidget* elementDialog(Dialog d, const char* name, int editModus, int x)
+{
+    modus(editModus);
+    return TestDialog::oeffnen(d, name, x, 2);
+}
+
+template <typename F>
+QWidget* zeigen(F& f)
+{
+    f.show();
+    f.raise();
+    f.activateWindow();
+    return &f;
+}
+
+// How each window is opened, the way the program opens it.
+const std::map<QString, std::function<QWidget*()>>& oeffner()
+{
+    static const std::map<QString, std::function<QWidget*()>> o = {
+        {"Hauptfenster", [] { return hauptFensterWidget(); }},
+        {"Hilfe", [] { hilfeZeigen(22); return static_cast<QWidget*>(hilfeFenster()); }},
+        {"ComPort", [] { return zeigen(*ComPortForm::instanz()); }},
+        {"Fehlermeldung", [] { return zeigen(*PultFehlMeldung_Form::instanz()); }},
+        {"Weiche", [] { return elementDialog(Dialog::Weichen_Form, "Weichen_Form", 3, 2); }},
+        {"Signal", [] { return elementDialog(Dialog::Signal_Form, "Signal_Form", 4, 3); }},
+        {"Taste", [] { return elementDialog(Dialog::Tasten_Form, "Tasten_Form", 7, 6); }},
+        {"Ausleuchtung", [] { return elementDialog(Dialog::Ausl_Form, "Ausl_Form", 5, 2); }},
+        {"Joystick", [] { return elementDialog(Dialog::Joy_Form, "Joy_Form", 7, 5); }},
+        {"3 Tasten", [] { return elementDialog(Dialog::T3Mod_Form, "T3Mod_Form", 7, 4); }},
+        {"Zivra", [] { return elementDialog(Dialog::Zivra_Form, "Zivra_Form", 9, 3); }},
+        {"LNCV Tabelle", [] { return elementDialog(Dialog::LNCV_Tab, "LNCV_Tab", 10, 2); }},
+        {"Fahrregler", [] { Fahrregler_Form_zeigen(); return TestDialog::fenster("Fahrregler_Form"); }},
+        {"Anschlussmodul", [] { Anschlussmodul_Form_zeigen(); return TestDialog::fenster("Anschlussmodul_Form"); }},
+        {"Grundeinstellungen", [] { return elementDialog(Dialog::KonfModulOpt_Form, "KonfModulOpt_Form", 1, 2); }},
+        {"Adressierung", [] { return elementDialog(Dialog::KonfAdr_Form, "KonfAdr_Form", 1, 2); }},
+        {"Drucken", [] { return elementDialog(Dialog::Drucken, "Drucken", 1, 2); }},
+        {"Stückliste", [] { return elementDialog(Dialog::Stueckliste, "Stueckliste", 1, 2); }},
+        {"Fahrstraßeneditor", [] { return elementDialog(Dialog::Fst_Edit_Form, "Fst_Edit_Form", 8, 2); }},
+        {"Fahrstraßenslots", [] { return elementDialog(Dialog::Fahrstr_Form, "Fahrstr_Form", 8, 6); }},
+        {"Fahrstraßenschritt Gleis", [] { FstGBest().zeigen(true); return static_cast<QWidget*>(&FstGBest()); }},
+        {"Fahrstraßenschritt Signal", [] { FstSBest().zeigen(true); return static_cast<QWidget*>(&FstSBest()); }},
+        {"Fahrstraßenweiche", [] { FstWChge().zeigen(12, 1); return static_cast<QWidget*>(&FstWChge()); }},
+        {"Nutzerbefehl", [] { FstUBest().zeigen({}); return static_cast<QWidget*>(&FstUBest()); }},
+        {"Zieltaste", [] { return zeigen(FstZT3TM()); }},
+        {"Fahrstraßenwarnung", [] { return zeigen(*Warnung_Fs_form::instanz()); }},
+        {"Neues Pult", [] {
+             NeuesPultAnlegen::instanz()->oeffnen("/tmp/", "neu.plt");
+             return TestDialog::fenster("NeuesPultAnlegen");
+         }},
+    };
+    return o;
+}
+
+// A control in a scroll area is reached by scrolling.
+bool imRollbereich(const QWidget* teil, const QWidget* fenster)
+{
+    for (const QWidget* p = teil->parentWidget(); p && p != fenster; p = p->parentWidget())
+        if (qobject_cast<const QAbstractScrollArea*>(p))
+            return true;
+    return false;
+}
+
+// Closed, and let go by the window manager as well.
+void schliessen(QWidget* w)
+{
+    w->close();
+    QTRY_VERIFY(!w->isVisible());
+    QTRY_VERIFY(stapelPlatz(w) < 0);
+}
+} // namespace
+
+class TestWindowsX11 : public QObject {
+    Q_OBJECT
+    MainWindow* haupt = nullptr;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(xVerbindung(), "runs on an X server only (QT_QPA_PLATFORM=xcb)");
+        QVERIFY2(QTest::qWaitFor([] { return !wurzelFenster("_NET_SUPPORTING_WM_CHECK").isEmpty(); }, 10000),
+                 "no window manager on the X server");
+        haupt = TestProgram::hauptfensterAnlegen();
+        schrittDialogeAnlegen();
+        haupt->show();
+        VERIFY_GERAHMT(haupt);
+        TestDesk::neuesPult(12, 8);
+        for (const auto& [x, code] : std::map<int, int>{{2, 101}, {3, 501}, {4, 700}, {5, 710}, {6, 402}}) {
+            MainWin().Pult[0].setzeZelle(2, x);
+            SetzePultElement(katalogIndex(code));
+        }
+        modus(1);
+    }
+
+    void cleanup()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != haupt)
+                w->hide();
+    }
+
+    void windowFitsStaysInFrontAndReopensInPlace_data()
+    {
+        QTest::addColumn<QString>("fenster");
+        QTest::addColumn<bool>("vorn");   // owned by the main window: stays above it
+        QTest::addColumn<bool>("wieder"); // can be closed and opened again
+        for (const auto& [name, oeffnen] : oeffner())
+            QTest::newRow(qPrintable(name)) << name << (name != "Hauptfenster" && name != "Hilfe")
+                                            << (name != "Hauptfenster");
+    }
+    void windowFitsStaysInFrontAndReopensInPlace()
+    {
+        QFETCH(QString, fenster);
+        QFETCH(bool, vorn);
+        QFETCH(bool, wieder);
+        const auto& oeffnen = oeffner().at(fenster);
+        QWidget* w = oeffnen();
+        QVERIFY(w);
+        VERIFY_GERAHMT(w);
+        const QRect platz = w->screen()->availableGeometry();
+        QCOMPARE(platz.size(), QSize(1366, 768));
+        QVERIFY2(platz.contains(rahmen(w)),
+                 qPrintable(QStringLiteral("frame %1,%2 %3x%4").arg(rahmen(w).x()).arg(rahmen(w).y())
+                                .arg(rahmen(w).width()).arg(rahmen(w).height())));
+        for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
+            if (b->isVisible() && b->window() == w && !imRollbereich(b, w))
+                QVERIFY2(platz.contains(QRect(b->mapToGlobal(QPoint(0, 0)), b->size())), qPrintable(b->text()));
+        if (vorn) {   // as a click into the main window does
+            haupt->raise();
+            haupt->activateWindow();
+            QTRY_VERIFY(haupt->isActiveWindow());
+            QTest::qWait(100);
+            QVERIFY(stapelPlatz(haupt) >= 0);
+            QVERIFY2(stapelPlatz(w) > stapelPlatz(haupt), "the window went behind the main window");
+        }
+        // Where the user dragged it: on the screen, off its edges where there is room.
+        if (wieder) {
+            const QSize frei = platz.size() - rahmen(w).size();
+            const QPoint ziel(std::clamp(frei.width() / 2, 0, 240), std::clamp(frei.height() / 2, 0, 130));
+            ziehen(w, ziel);
+            QTRY_COMPARE(rahmen(w).topLeft(), ziel);
+        }
+        const QPoint ort = rahmen(w).topLeft();
+        for (int mal = 0; wieder && mal < 3; ++mal) {
+            schliessen(w);
+            QCOMPARE(oeffnen(), w);
+            VERIFY_GERAHMT(w);
+            const QPoint jetzt = rahmen(w).topLeft();
+            QVERIFY2((jetzt - ort).manhattanLength() <= 2,
+                     qPrintable(QStringLiteral("moved from %1,%2 to %3,%4 on opening %5")
+                                    .arg(ort.x()).arg(ort.y()).arg(jetzt.x()).arg(jetzt.y()).arg(mal + 2)));
+        }
+        if (wieder)
+            schliessen(w);
+        modus(1);
+    }
+};
+
+QTEST_MAIN(TestWindowsX11)
+#include "tst_windows_x11.moc"
