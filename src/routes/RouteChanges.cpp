@@ -6,6 +6,7 @@
 #include "platform/Wait.h"
 #include "routes/RouteCommands.h"
 #include "routes/RouteDefinition.h"
+#include "routes/RouteMessages.h"
 #include "routes/RouteSlotDialog.h"
 #include "routes/RouteSlots.h"
 #include "routes/RouteStepDialog.h"
@@ -137,6 +138,21 @@ void alteFreigabeErsetzen(int r, const std::vector<int>& alt, const std::array<i
         DelRouteElement(r, 0, e);
 }
 
+// OK on an emptied slot (cleared in the slot dialog, or from the address grid
+// before) would take the empty slot into the route: its destination, release
+// feedback and commands would all become 0. The user is asked first.
+bool leerenBestaetigt(int r, int s)
+{
+    return MsgBox(QStringLiteral("Position %1 im Signalmodul der Starttaste ist leer.\r\n"
+                                 "Mit OK hat die %2 kein Ziel, keine Rückmeldung zum Auflösen\r\n"
+                                 "und keine LocoNet-Kommandos mehr.\r\n"
+                                 "Soll die Fahrstraße trotzdem so übernommen werden?")
+                      .arg(s + 1)
+                      .arg(fsName(r)),
+                  Msg::JaNein | Msg::Frage, QStringLiteral("Fahrstraße ändern"))
+           == Msg::Ja;
+}
+
 void loconetKommandosAendern(int r)
 {
     Fahrstrasse& f = fs(r);
@@ -161,6 +177,11 @@ void loconetKommandosAendern(int r)
     std::array<int32_t, 4> w;
     for (int i = 0; i < 4; ++i)
         w[size_t(i)] = Int_to_UWord(PultFelder[size_t(x)][size_t(y)].LNCV[size_t(fsSlotLncv(s) + i)]);
+    const bool warBelegt = jetzt.ziel != 0 || jetzt.festlegen != 0 || jetzt.freimeldung != 0 || jetzt.aufloesen != 0;
+    if (warBelegt && w == std::array<int32_t, 4>{} && !leerenBestaetigt(r, s)) {
+        SetFSin54660(r);   // the route stays as it was, and so does its slot
+        return;
+    }
     if (w[0] != jetzt.ziel) {
         f.Ziel[2] = alsWort(w[0] / 10);
         f.Ziel[3] = int16_t(w[0] % 10);

@@ -7,8 +7,6 @@
 #include "core/EditModes.h"
 #include "core/MainWindow.h"
 #include "core/Words.h"
-#include "platform/MsgBox.h"
-#include "routes/RouteMessages.h"
 #include "routes/RouteStepState.h"
 #include "routes/RouteTable.h"
 #include "platform/SingleWindow.h"
@@ -144,7 +142,6 @@ void Fahrstr_Form::oeffnen(int x, int y, bool aendern)
 {
     bezug = ElementBezug(x, y);
     fuerAenderung = aendern;
-    aenderungsTab = aendern ? FSModulTab : -1;
     for (int t = 0; t < FSSlotAnzahl; ++t)
         tabLaden(t);
     if (FSModulTab >= 0 && FSModulTab < FSSlotAnzahl)
@@ -203,25 +200,9 @@ void Fahrstr_Form::Loeschen_Click()
         return;
     }
     const int t = FS_TAB->currentIndex();
-    if (t == aenderungsTab && !loeschenBestaetigt(t))
-        return;
     for (int g = 0; g < FSGruppenAnzahl; ++g)
         feld(bezug.x(), bezug.y()).LNCV[size_t(fsSlotLncv(t) + g)] = 0;
     tabLaden(t);
-}
-
-bool Fahrstr_Form::loeschenBestaetigt(int t) const
-{
-    const int r = fsRouteImSlot(bezug.x(), bezug.y(), t);
-    return r == -1
-           || MsgBox(QStringLiteral("Die Einträge an Position %1 gehören zur %2.\r\n"
-                                    "Nach \"löschen\" und OK hat die Fahrstraße kein Ziel, keine Rückmeldung\r\n"
-                                    "zum Auflösen und keine LocoNet-Kommandos mehr.\r\n"
-                                    "Sollen die Einträge trotzdem gelöscht werden?")
-                         .arg(t + 1)
-                         .arg(fsName(r)),
-                     Msg::JaNein | Msg::Frage, QStringLiteral("Fahrstraße ändern"))
-                  == Msg::Ja;
 }
 
 void Fahrstr_Form::OK_But_Click()

@@ -51,9 +51,6 @@ private:
     FSGruppenWert gruppenWert(int index) const;
     void tabAnzeigen(int t);
     void Loeschen_Click();
-    // May the slot t of the route being changed be cleared? OK then takes the
-    // empty slot into the route, so the user is asked first.
-    bool loeschenBestaetigt(int t) const;
     void OK_But_Click();
     void beenden(int16_t antwort);
 
@@ -61,7 +58,6 @@ private:
     std::array<int32_t, FSSlotAnzahl * FSGruppenAnzahl> geladen{};
     ElementBezug bezug;
     bool fuerAenderung = false;
-    int aenderungsTab = -1;   // the slot of the route whose LocoNet commands are changed
 };
 
 Fahrstr_Form& FahrstrForm();

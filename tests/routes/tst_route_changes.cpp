@@ -233,6 +233,13 @@ private slots:
             << Vorbereitung([this] { meldungen.antwort = Msg::Ja; }) << Skript(loeschen)
             << QList<int>{4, 1, 0, 0, -1, 2, 1, 0, 0, -1, 0, 0, 0, 0, 0} << QStringList{"Fahrstraße ändern"}
             << QList<int>{0, 0, 0, 0};
+        QTest::newRow("slot cleared from the address grid before, answered Nein, keeps the route")
+            << Vorbereitung([this] {
+                   for (int g = 0; g < 4; ++g)
+                       TestDesk::feld(1, 1).LNCV[size_t(fsSlotLncv(0) + g)] = 0;
+                   meldungen.antwort = Msg::Nein;
+               })
+            << Skript(ok) << ziel + aufloesen + kommandos << QStringList{"Fahrstraße ändern"} << slot;
         QTest::newRow("set command and release feedback typed")
             << Vorbereitung([] {}) << Skript([d](WizardUser& u) {
                    u.tippen(d, "FSAdr_Txt(1)", "2000");
