@@ -5,13 +5,13 @@
 #include "core/MainWindow.h"
 #include "loconet/ComPortWahl.h"
 #include "loconet/LnPort.h"
+#include "platform/SingleWindow.h"
 #include "platform/Wait.h"
 #include "project/ProgramConfig.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -22,14 +22,10 @@ const QString Titel = QStringLiteral("ComPort Einstellungen");
 
 ComPortForm* ComPortForm::instanz()
 {
-    static QPointer<ComPortForm> form;
-    if (!form)
-        form = new ComPortForm;
-    return form;
+    return &einzigesFenster<ComPortForm>(hauptFensterWidget());
 }
 
-// Owned by the main window, so that it stays in front of it.
-ComPortForm::ComPortForm() : AbbruchDialog(hauptFensterWidget())
+ComPortForm::ComPortForm(QWidget* parent) : AbbruchDialog(parent)
 {
     setObjectName(QStringLiteral("ComPortForm"));
     setWindowTitle(Titel);

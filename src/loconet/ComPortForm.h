@@ -12,7 +12,9 @@ class QRadioButton;
 class ComPortForm : public AbbruchDialog {
     Q_OBJECT
 public:
+    // The one instance, owned by the main window so that it stays in front of it.
     static ComPortForm* instanz();
+    explicit ComPortForm(QWidget* parent);
 
     QRadioButton* IntOpt[3]{};
     QLineEdit* ComPortNr_Txt = nullptr;
@@ -21,7 +23,6 @@ public:
     QPushButton* Abbruch_Cmd = nullptr;
 
 private:
-    ComPortForm();
     void nummerGeaendert();
     void ok();
     void abbrechen() override;

@@ -2,12 +2,12 @@
 
 #include "core/MainWindow.h"
 #include "loconet/DeskActions.h"
+#include "platform/SingleWindow.h"
 #include "platform/Wait.h"
 
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -28,14 +28,10 @@ QString titelDerAktion()
 
 PultFehlMeldung_Form* PultFehlMeldung_Form::instanz()
 {
-    static QPointer<PultFehlMeldung_Form> form;
-    if (!form)
-        form = new PultFehlMeldung_Form;
-    return form;
+    return &einzigesFenster<PultFehlMeldung_Form>(hauptFensterWidget());
 }
 
-// Owned by the main window, so that it stays in front of it.
-PultFehlMeldung_Form::PultFehlMeldung_Form() : AbbruchDialog(hauptFensterWidget())
+PultFehlMeldung_Form::PultFehlMeldung_Form(QWidget* parent) : AbbruchDialog(parent)
 {
     setObjectName(QStringLiteral("PultFehlMeldung_Form"));
     setProperty("Tag", QStringLiteral("-1"));

@@ -16,7 +16,9 @@ enum : int { Nochmal = 0, Naechstes = 1, Abbruch = 2 };
 class PultFehlMeldung_Form : public AbbruchDialog {
     Q_OBJECT
 public:
+    // The one instance, owned by the main window so that it stays in front of it.
     static PultFehlMeldung_Form* instanz();
+    explicit PultFehlMeldung_Form(QWidget* parent);
 
     QPushButton* EXIT_But[3]{};   // "nochmal", "nächstes", "Abbruch"
 
@@ -26,7 +28,6 @@ protected:
     bool event(QEvent* e) override;
 
 private:
-    PultFehlMeldung_Form();
     void abbrechen() override { EXIT_But_Click(PultFehler::Abbruch); }
 };
 

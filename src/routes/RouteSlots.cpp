@@ -19,6 +19,12 @@ PultFeld& feld(int x, int y)
     return PultFelder[size_t(x)][size_t(y)];
 }
 
+// Does route r's release feedback fit its slot word: an address up to 4095?
+bool fsFreimeldungPasst(int r)
+{
+    return Get_Aufloesen_Adr(r) <= FSRueckmeldeAdrMax;
+}
+
 // The slot of route r in its start field, or -1 when it has none or the
 // field no longer carries a signal board.
 int slotVon(int r)
@@ -113,22 +119,12 @@ bool fsSlotBelegt(int x, int y, int s, int ausser)
     for (int n = fsSlotLncv(s); n < fsSlotLncv(s + 1); ++n)
         if (lncv[size_t(n)] != 0)
             return true;
-    return fsRouteImSlot(x, y, s, ausser) != -1;
-}
-
-int fsRouteImSlot(int x, int y, int s, int ausser)
-{
     for (int r = 0; r <= FSAnzahl && r <= FSMax; ++r) {
         const auto& start = FSDaten[size_t(r)].Start;
         if (r != ausser && start[0] == x && start[1] == y && start[2] == s + 1)
-            return r;
+            return true;
     }
-    return -1;
-}
-
-bool fsFreimeldungPasst(int r)
-{
-    return Get_Aufloesen_Adr(r) <= FSRueckmeldeAdrMax;
+    return false;
 }
 
 FSSlotWerte fsSlotWerte(int r)

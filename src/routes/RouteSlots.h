@@ -22,12 +22,6 @@ bool traegtSignalmodul(int x, int y);
 // other than `ausser` refers to it?
 bool fsSlotBelegt(int x, int y, int s, int ausser = -1);
 
-// The first route other than `ausser` that refers to slot s of field (x, y); -1 when none does.
-int fsRouteImSlot(int x, int y, int s, int ausser = -1);
-
-// Does route r's release feedback fit its slot word: an address up to 4095?
-bool fsFreimeldungPasst(int r);
-
 // The four words of route r's slot (address*10 + code, 0..65535), in LNCV
 // order. A release feedback that does not fit gives 0, never a word that
 // wrapped into another address.

@@ -1,6 +1,7 @@
 #include "routes/RouteWarning.h"
 
 #include "core/MainWindow.h"
+#include "platform/SingleWindow.h"
 #include "platform/Wait.h"
 #include "routes/RouteTable.h"
 
@@ -8,7 +9,6 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -19,14 +19,10 @@ const QString WartetNoch = QStringLiteral("-1");
 
 Warnung_Fs_form* Warnung_Fs_form::instanz()
 {
-    static QPointer<Warnung_Fs_form> form;
-    if (!form)
-        form = new Warnung_Fs_form;
-    return form;
+    return &einzigesFenster<Warnung_Fs_form>(hauptFensterWidget());
 }
 
-// Owned by the main window, so that it stays in front of it.
-Warnung_Fs_form::Warnung_Fs_form() : AbbruchDialog(hauptFensterWidget())
+Warnung_Fs_form::Warnung_Fs_form(QWidget* parent) : AbbruchDialog(parent)
 {
     setObjectName(QStringLiteral("Warnung_Fs_form"));
     setWindowTitle(QStringLiteral("Warnung!"));

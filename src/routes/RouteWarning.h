@@ -21,7 +21,9 @@ class Warnung_Fs_form : public AbbruchDialog {
 public:
     enum Knopf : int { Abbruch = 0, Ausfuehren = 1 };
 
+    // The one instance, owned by the main window so that it stays in front of it.
     static Warnung_Fs_form* instanz();
+    explicit Warnung_Fs_form(QWidget* parent);
 
     QLabel* Label1 = nullptr;
     QCheckBox* NotChk = nullptr;
@@ -33,7 +35,6 @@ protected:
     bool event(QEvent* e) override;
 
 private:
-    Warnung_Fs_form();
     void abbrechen() override { Button_Click(Abbruch); }
 };
 
