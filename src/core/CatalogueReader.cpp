@@ -32,11 +32,17 @@ bool istLeerzeichen(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char(
 // double quotes keeps its commas and blanks; a record may go on in the next
 // line after a comma. False on an unclosed quote or on
 // text between a closing quote and the next comma.
+// Every character is looked at a fixed number of times, so the time grows
+// with the length of the line.
 bool zerlegeZeile(const QString& zeile, int nr, QList<Posten>& posten)
 {
-    if (zeile.trimmed().isEmpty())
-        return true;
     const qsizetype n = zeile.size();
+    // Past the last character that is not white space the line has nothing more.
+    qsizetype sichtbar = n;
+    while (sichtbar > 0 && zeile[sichtbar - 1].isSpace())
+        --sichtbar;
+    if (sichtbar == 0)
+        return true;
     qsizetype i = 0;
     for (;;) {
         while (i < n && istLeerzeichen(zeile[i]))
@@ -61,7 +67,7 @@ bool zerlegeZeile(const QString& zeile, int nr, QList<Posten>& posten)
         if (i >= n)
             return true;
         ++i; // the comma; one at the end of the line only ends the item
-        if (zeile.mid(i).trimmed().isEmpty())
+        if (i >= sichtbar)
             return true;
     }
 }

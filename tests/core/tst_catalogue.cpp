@@ -329,6 +329,10 @@ private slots:
                                                       "ist keine Zahl: \"1o1\"");
         QTest::newRow("Zahl zu groß") << (elemente(0) << QStringLiteral("b.bmp,Weiche,54650,40000,1,0,0") << platten)
                                       << QStringLiteral("\"ElementNr\" liegt nicht zwischen -32768 und 32767");
+        // Every comma ends an empty item: the second entry has no article number.
+        QTest::newRow("eine Million Kommas") << (elemente(0) << QString(1'000'000, QLatin1Char(',')) << platten)
+                                             << QStringLiteral("Element-Eintrag 2 (Zeile 2, \"\"): Die Angabe "
+                                                               "\"ArtikelNr\" ist keine Zahl: \"\".");
         QTest::newRow("Anführungszeichen offen") << (elemente(0) << QStringLiteral("\"b.bmp,Weiche,54650,101,1,0,0") << platten)
                                                  << QStringLiteral("Zeile 2: ein Anführungszeichen");
         QTest::newRow("ohne Leer") << (QStringList{element(QStringLiteral("Nichts"), 0, 0)} + platten)
