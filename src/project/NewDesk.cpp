@@ -29,22 +29,6 @@ QString neuesPultFehler(const PultEingabe& e)
         }.join(QStringLiteral("\r\n"));
     return {};
 }
-
-// A new desk numbers nothing until the user gives a group its range start.
-void adressOptionenZuruecksetzen(const PultEingabe& e)
-{
-    AdrOpt.AdrOpt_MagAdr_FaGTHaGT = 0;
-    AdrOpt.AdrOpt_MagAdr_SGTFHT = 0;
-    for (int g : AdrGruppe::Benutzt) {
-        AdrOpt.AdrOpt_StartAdr[size_t(g)] = 0;
-        AdrOpt.AdrOpt_AdrOff[size_t(g)] = 0;
-    }
-    AdrOpt.AdrOpt_StartAdr[AdrGruppe::Fahrst] = float(Zahl::lies(e.radr));
-    AdrOpt.AdrOpt_FahrstFolgenStart = int16_t(std::lround(Zahl::lies(e.fstFolSta)));
-    AdrOpt.AdrOpt_OptSigMehrbegriff = 0;
-    AdrOpt.AdrOpt_OptNummerierung = 0;
-    AdrOpt.AdrOpt_OptErsetzen = 0;
-}
 } // namespace
 
 NeuesPultVorgabe neuesPultVorgabe(const QString& verz, const QString& datei)
@@ -54,8 +38,13 @@ NeuesPultVorgabe neuesPultVorgabe(const QString& verz, const QString& datei)
     v.datei = datei;
     v.spalten = PultdimensionenX;
     v.zeilen = PultdimensionenY;
-    PultDatenSatz& d = v.daten;
-    d = PultDaten;
+    v.daten = neuesPultDaten(PultDaten);
+    return v;
+}
+
+PultDatenSatz neuesPultDaten(const PultDatenSatz& bisher)
+{
+    PultDatenSatz d = bisher;
     d.PultOpt_ZS_AdrOpt = 1;
     d.PultOpt_HellStartOpt = 1;
     d.PultOpt_HellWert = 10;
@@ -70,7 +59,23 @@ NeuesPultVorgabe neuesPultVorgabe(const QString& verz, const QString& datei)
     d.PultOpt_VS_FolgeAdr = 1;
     d.PultProgJahr = d.PultProgTag = d.PultProgZeit = 0;
     d.PultInit = 0;
-    return v;
+    return d;
+}
+
+// A new desk numbers nothing until the user gives a group its range start.
+void neueAdressOptionen(AdrOptDaten& a, float fahrstrStart, int16_t folgenStart)
+{
+    a.AdrOpt_MagAdr_FaGTHaGT = 0;
+    a.AdrOpt_MagAdr_SGTFHT = 0;
+    for (int g : AdrGruppe::Benutzt) {
+        a.AdrOpt_StartAdr[size_t(g)] = 0;
+        a.AdrOpt_AdrOff[size_t(g)] = 0;
+    }
+    a.AdrOpt_StartAdr[AdrGruppe::Fahrst] = fahrstrStart;
+    a.AdrOpt_FahrstFolgenStart = folgenStart;
+    a.AdrOpt_OptSigMehrbegriff = 0;
+    a.AdrOpt_OptNummerierung = 0;
+    a.AdrOpt_OptErsetzen = 0;
 }
 
 PultEingabe neuesPultEingabe(const NeuesPultVorgabe& v, const PultEingabe& bisher)
@@ -105,7 +110,7 @@ bool neuesPultAnlegen(const NeuesPultVorgabe& v, const PultEingabe& e)
     optionenUebernehmen(e, PultDaten);
     PultdimensionenX = int16_t(ganzZahl(e.spalten));
     PultdimensionenY = int16_t(ganzZahl(e.zeilen));
-    adressOptionenZuruecksetzen(e);
+    neueAdressOptionen(AdrOpt, float(Zahl::lies(e.radr)), int16_t(std::lround(Zahl::lies(e.fstFolSta))));
 
     // The files marked for deletion belong to the project given up.
     vormerkungenVerwerfen();

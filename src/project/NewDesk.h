@@ -1,4 +1,5 @@
 #pragma once
+#include "config/AddressOptions.h"
 #include "project/DeskEntries.h"
 
 #include <QString>
@@ -15,6 +16,15 @@ struct NeuesPultVorgabe {
 
 // The defaults of a new project in the folder verz, file datei.
 NeuesPultVorgabe neuesPultVorgabe(const QString& verz, const QString& datei);
+
+// The desk record of a new project: the options "Neues Pult" offers, never
+// programmed and not initialised; name and stamps as in bisher.
+PultDatenSatz neuesPultDaten(const PultDatenSatz& bisher);
+
+// The stored address options of a new project: every group starts at 0 with
+// offset 0, except the route feedback start fahrstrStart; the route blocks
+// are aligned to folgenStart. What the project file does not store stays.
+void neueAdressOptionen(AdrOptDaten& a, float fahrstrStart, int16_t folgenStart);
 
 // The boxes of the new-desk dialog when it opens: options and size from the
 // defaults, right-hand traffic, empty name, route

@@ -59,7 +59,7 @@ void uebergangenesMelden(const QString& pfad, const QStringList& hinweise)
     MsgBox(QStringLiteral("Beim Laden von ") + QDir::toNativeSeparators(pfad)
                + QStringLiteral(" wurde nicht alles übernommen:\r\n") + zeilen.join(QStringLiteral("\r\n"))
                + QStringLiteral("\r\n\r\nDas nächste Speichern schreibt das Pult ohne das Übergangene und mit den "
-                                "ergänzten Nullen."),
+                                "ergänzten Werten."),
            Msg::NurOk | Msg::Ausruf, QStringLiteral("Hinweis beim Laden"));
 }
 

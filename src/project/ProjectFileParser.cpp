@@ -4,10 +4,12 @@
 #include "core/BasicText.h"
 #include "core/Desk.h"
 #include "project/DeskEntries.h"
+#include "project/NewDesk.h"
 #include "project/ProgramConfig.h"
 #include "project/ProjectFileWriter.h"
 
 #include <QHash>
+#include <QSet>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -97,6 +99,26 @@ const QHash<QString, std::pair<GleitWort, int>>& adrGleitZahlen()
     return tabelle;
 }
 
+// Keys each saved file has, beside the desk size, with what the desk takes
+// when one is missing: the value of a new project.
+const std::vector<std::pair<QString, QString>>& pflichtSchluessel()
+{
+    static const std::vector<std::pair<QString, QString>> tabelle = {
+        {QStringLiteral("Verkehr"), QStringLiteral("es gilt Rechtsverkehr.")},
+        {QStringLiteral("PultName"), QStringLiteral("das Pult hat keinen Namen.")},
+        {QStringLiteral("PultInit"), QStringLiteral("das Pult gilt als nicht initialisiert.")},
+        {QStringLiteral("PultProgJahr"), QStringLiteral("das Pult gilt als nie programmiert.")},
+        {QStringLiteral("PultProgTag"), QStringLiteral("Tag und Monat der letzten Programmierung sind 0.")},
+        {QStringLiteral("PultProgZeit"), QStringLiteral("die Uhrzeit der letzten Programmierung ist 00.00.")},
+    };
+    return tabelle;
+}
+
+QString fehlendeZeile(const QString& key)
+{
+    return QStringLiteral("Die Zeile \"") + key + QStringLiteral("\" fehlt; ");
+}
+
 // Keys the writer puts only to structure the file.
 bool nurGliederung(const QString& key)
 {
@@ -136,6 +158,7 @@ public:
     {
         if (p.felder.empty())
             return fehlerOhneZeile(QStringLiteral("Die Pultdatei enthält keine Pultfelder."));
+        fehlendeSchluesselNennen();
         for (const FeldZeile& f : p.felder)
             if (!imDesk(f.zeile, f.x, f.y))
                 return false;
@@ -163,6 +186,31 @@ private:
 
     void hinweis(const QString& text) { hinweise.emplace_back(zeilenNr, text); }
     void hinweis(int zeile, const QString& text) { hinweise.emplace_back(zeile, text); }
+
+    // A missing key keeps the value of a new project; a missing desk size is
+    // the one the field lines fill.
+    void fehlendeSchluesselNennen()
+    {
+        for (const auto& [key, folge] : pflichtSchluessel())
+            if (!gelesen.contains(key))
+                p.hinweise << fehlendeZeile(key) + folge;
+        int spalten = 0, zeilen = 0;
+        for (const FeldZeile& f : p.felder) {
+            spalten = std::max(spalten, f.x);
+            zeilen = std::max(zeilen, f.y);
+        }
+        groesseErgaenzen(QStringLiteral("PultdimensionenX"), p.dimX, spalten, QStringLiteral("Spalten"));
+        groesseErgaenzen(QStringLiteral("PultdimensionenY"), p.dimY, zeilen, QStringLiteral("Zeilen"));
+    }
+
+    void groesseErgaenzen(const QString& key, int16_t& ziel, int belegt, const QString& was)
+    {
+        if (gelesen.contains(key))
+            return;
+        ziel = int16_t(belegt);
+        p.hinweise << fehlendeZeile(key)
+                + QStringLiteral("das Pult erhält %1 %2, so weit seine Felder reichen.").arg(belegt).arg(was);
+    }
 
     // Routes after the route count, and commands outside the linked chains of
     // their lists, are dropped: nothing would ever reach them.
@@ -274,6 +322,7 @@ private:
 
     bool schluessel(const QString& key, const QString& wert)
     {
+        gelesen.insert(key);
         if (const auto w = pultWoerter().constFind(key); w != pultWoerter().cend())
             return wort(wert, p.pult.*(w->ziel), w->min, w->max);
         if (const auto w = adrWoerter().constFind(key); w != adrWoerter().cend())
@@ -477,6 +526,7 @@ private:
 
     ProjektInhalt& p;
     int zeilenNr = 0;
+    QSet<QString> gelesen;                    // the keys the file has
     QHash<int, int> feldZeilen;               // field -> its line
     std::map<int, int> routenZeilen;          // route -> its first line
     std::map<int, int> befehlsZeilen;         // route, list, position -> first line
@@ -487,12 +537,9 @@ private:
 ProjektInhalt projektInhaltVorgabe()
 {
     ProjektInhalt p;
-    p.verkehr = Verkehr;
-    p.pult = PultDaten;
-    p.gpLocked = PultOptGPLocked;
+    p.pult = neuesPultDaten(PultDatenSatz{});
     p.adrOpt = AdrOpt;
-    p.dimX = PultdimensionenX;
-    p.dimY = PultdimensionenY;
+    neueAdressOptionen(p.adrOpt, 0, 0);
     return p;
 }
 

@@ -36,7 +36,7 @@ struct ProjektInhalt {
     PultDatenSatz pult;
     bool gpLocked = false;
     AdrOptDaten adrOpt;
-    int16_t dimX = 0, dimY = 0;
+    int16_t dimX = 0, dimY = 0;     // 0 until the file gives them
     std::vector<FeldZeile> felder;
     int16_t fsAnzahl = -1;
     std::vector<Fahrstrasse> routen = std::vector<Fahrstrasse>(FSMax + 1);
@@ -46,7 +46,9 @@ struct ProjektInhalt {
     QStringList hinweise;
 };
 
-// The desk-wide values in memory: keys a file does not carry keep them.
+// What a load starts from: the values of a new project (right-hand traffic,
+// the desk record and address options of "Neues Pult", plan unlocked), so
+// that a key the file lacks never keeps a value of the project open before.
 ProjektInhalt projektInhaltVorgabe();
 
 // Reads the lines of a project file (header included) into inhalt. A line
@@ -56,7 +58,9 @@ ProjektInhalt projektInhaltVorgabe();
 // false with a German message naming the line number. Unknown keys, routes
 // after the route count, unlinked route commands and connection numbers of
 // fields without a connection module are passed over and named in
-// inhalt.hinweise.
+// inhalt.hinweise; so is every missing key that each saved file has (traffic
+// side, name, desk size, initialisation, date of the last programming). A
+// missing desk size is the one the field lines fill.
 bool projektDateiLesen(const QStringList& zeilen, ProjektInhalt& inhalt, QString& fehler);
 
 // Splits text at its commas into felder[0..n-1]; the last field keeps the rest,

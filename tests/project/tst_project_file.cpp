@@ -14,6 +14,7 @@
 #include "project/ProjectFileLoad.h"
 #include "project/ProjectFileSave.h"
 #include "project/ProjectFileState.h"
+#include "project/ProjectFileWriter.h"
 #include "routes/RouteMemoryCode.h"
 
 #include <QDir>
@@ -564,7 +565,10 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("hinweis");   // the message after the load, empty for none
         QTest::addColumn<int>("platte");        // the base plate of field (2, 2), which stays empty
-        const QByteArray rumpf = "PultdimensionenX: 2\r\nPultdimensionenY: 2\r\nXY: 1, 1, 101, 0\r\n";
+        // No file here has a plan lock or an option line: each loads with those of a new project.
+        const QByteArray rumpf = "Verkehr:  0 \r\nPultInit: -1 \r\nPultProgJahr:  2016 \r\nPultProgTag:  1205 \r\n"
+                                 "PultProgZeit:  1405 \r\nPultdimensionenX: 2\r\nPultdimensionenY: 2\r\n"
+                                 "XY: 1, 1, 101, 0\r\n";
         QTest::newRow("eight characters") << "PultName: Bahnhof1\r\n" + rumpf << "Bahnhof1" << "" << 0;
         QTest::newRow("no blank") << "PultName:Westbahnhof\r\n" + rumpf << "Westbahn" << "" << 0;
         QTest::newRow("two blanks") << "PultName:  Ost\r\n" + rumpf << " Ost" << "" << 0;
@@ -579,10 +583,48 @@ private slots:
         const QByteArray werkzeug = "PultName: Nord\r\n" + rumpf + "XY: 2, 2, %1, 54640\r\n";
         for (const char* code : {"-1", "-99"})
             QTest::newRow(qPrintable(QString("tool code ") + code)) << QByteArray(werkzeug).replace("%1", code) << "Nord"
-                                << QString("übernommen:\r\nZeile 5: Der Elementcode %1 von Feld (2, 2) ist ein "
+                                << QString("übernommen:\r\nZeile 10: Der Elementcode %1 von Feld (2, 2) ist ein "
                                            "Werkzeug, kein Element; das Feld bleibt leer.\r\n\r\nDas nächste")
                                        .arg(code)
                                 << 54640;
+        // A missing key that each saved file has is named; the desk takes the value of a new project.
+        const auto ohne = [&](std::initializer_list<const char*> zeilen) {
+            QByteArray d = "PultName: Nord\r\n" + rumpf + "XY: 2, 2, 0, 0\r\n";
+            for (const char* z : zeilen)
+                d.replace(z, "");
+            return d;
+        };
+        const QString fehlt = "übernommen:\r\nDie Zeile \"%1\" fehlt; ";
+        QTest::newRow("no PultInit") << ohne({"PultInit: -1 \r\n"}) << "Nord"
+                                     << fehlt.arg("PultInit") + "das Pult gilt als nicht initialisiert.\r\n\r\n" << 0;
+        QTest::newRow("no programming date")
+            << ohne({"PultProgJahr:  2016 \r\n", "PultProgTag:  1205 \r\n", "PultProgZeit:  1405 \r\n"}) << "Nord"
+            << fehlt.arg("PultProgJahr") + "das Pult gilt als nie programmiert.\r\nDie Zeile \"PultProgTag\" fehlt; "
+                   "Tag und Monat der letzten Programmierung sind 0.\r\nDie Zeile \"PultProgZeit\" fehlt; die Uhrzeit "
+                   "der letzten Programmierung ist 00.00.\r\n\r\n" << 0;
+        QTest::newRow("no desk size") << ohne({"PultdimensionenX: 2\r\n", "PultdimensionenY: 2\r\n"}) << "Nord"
+                                      << fehlt.arg("PultdimensionenX") + "das Pult erhält 2 Spalten, so weit seine "
+                                             "Felder reichen.\r\nDie Zeile \"PultdimensionenY\" fehlt; das Pult erhält "
+                                             "2 Zeilen, so weit seine Felder reichen.\r\n\r\n" << 0;
+        QTest::newRow("no traffic side, no name")
+            << ohne({"Verkehr:  0 \r\n", "PultName: Nord\r\n"}) << ""
+            << fehlt.arg("Verkehr") + "es gilt Rechtsverkehr.\r\nDie Zeile \"PultName\" fehlt; das Pult hat keinen "
+                   "Namen.\r\n\r\n" << 0;
+    }
+
+    // An initialised project, programmed, with its plan locked, on left-hand
+    // traffic and every option away from those of a new project.
+    void vorigesProjektLaden()
+    {
+        QFile::remove(KonfVerz + "Elemente_Linksverkehr.cfg");
+        QVERIFY(QFile::copy(KonfVerz + "Elemente_Rechtsverkehr.cfg", KonfVerz + "Elemente_Linksverkehr.cfg"));
+        schreiben(PultVerz + PultDatei, lesen(TESTDATEN "RoundTrip.plt").replace("Verkehr:  0 ", "Verkehr:  1 "));
+        pult.antwort = Msg::Nein;
+        neuLaden();
+        QVERIFY(QFile::remove(KonfVerz + "Elemente_Linksverkehr.cfg"));
+        QCOMPARE(Verkehr, 1.0);
+        QVERIFY(PultOptGPLocked);
+        QCOMPARE(PultDaten.PultInit, int16_t(-1));
     }
 
     void handWrittenFiles()
@@ -591,21 +633,40 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, hinweis);
         QFETCH(int, platte);
-        schreiben(PultVerz + PultDatei, datei);
-        pult.antwort = Msg::Nein;
-        pult.boxen.clear();
-        neuLaden();
-        QCOMPARE(PultDaten.PultName, name);
-        QCOMPARE(PultdimensionenX, int16_t(2));
-        QCOMPARE(feld(1, 1).ElementIndex, int16_t(I::Weiche));
-        QCOMPARE(feld(2, 2).ElementIndex, LeerIndex);
-        QCOMPARE(feld(2, 2).Grundplatte, platte);
-        // No AutoFlag line: the ticks that placing gives.
-        QCOMPARE(feld(1, 1).AutoFlag, LeerFeld.AutoFlag);
-        QCOMPARE(pult.boxen.size(), hinweis.isEmpty() ? 1 : 2);
-        QVERIFY(pult.boxen[0].text.contains("54650_0.lcv"));
-        if (!hinweis.isEmpty())
-            QVERIFY2(pult.boxen[1].text.contains(hinweis), qPrintable(pult.boxen[1].text));
+        // Loaded in a fresh program and after another project: the same desk.
+        PultDaten = PultDatenSatz{};
+        QStringList frisch;
+        std::array<int16_t, 8> frischeKennung{};
+        for (const bool nachProjekt : {false, true}) {
+            if (nachProjekt)
+                vorigesProjektLaden();
+            schreiben(PultVerz + PultDatei, datei);
+            pult.antwort = Msg::Nein;
+            pult.boxen.clear();
+            neuLaden();
+            QCOMPARE(PultDaten.PultName, name);
+            QCOMPARE(PultdimensionenX, int16_t(2));
+            QCOMPARE(PultdimensionenY, int16_t(2));
+            QCOMPARE(feld(1, 1).ElementIndex, int16_t(I::Weiche));
+            QCOMPARE(feld(2, 2).ElementIndex, LeerIndex);
+            QCOMPARE(feld(2, 2).Grundplatte, platte);
+            // No AutoFlag line: the ticks that placing gives.
+            QCOMPARE(feld(1, 1).AutoFlag, LeerFeld.AutoFlag);
+            // Placed with the options of a new project: the address is column + 100 x row.
+            QCOMPARE(pult.boxen.size(), hinweis.isEmpty() ? 1 : 2);
+            QVERIFY(pult.boxen[0].text.contains("54650_101.lcv"));
+            if (!hinweis.isEmpty())
+                QVERIFY2(pult.boxen[1].text.contains(hinweis), qPrintable(pult.boxen[1].text));
+            QCOMPARE(PultDaten.PultOpt_TastenProgZeit, int16_t(22));
+            QVERIFY(!PultOptGPLocked);
+            if (!nachProjekt) {
+                frisch = projektDateiZeilen();
+                frischeKennung = PultDaten.Kennung;
+                continue;
+            }
+            QCOMPARE(projektDateiZeilen(), frisch);
+            QCOMPARE(PultDaten.Kennung, frischeKennung);
+        }
     }
 
     // What a load passes over or fills with 0 is named in one message after it.
