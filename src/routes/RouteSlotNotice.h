@@ -1,8 +1,8 @@
 #pragma once
+#include <compare>
 #include <cstdint>
 #include <optional>
 #include <set>
-#include <tuple>
 
 // When the message "Fahrstraßen im Signalmodul" about release feedbacks left
 // out of the route slots is due. It keeps what the user was last told, so a
