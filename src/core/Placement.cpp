@@ -10,6 +10,7 @@
 #include "routes/RouteMemoryCode.h"
 #include "routes/RouteTable.h"
 
+#include <QStringList>
 #include <algorithm>
 
 namespace {
@@ -90,6 +91,12 @@ void fahrreglerOberteileLoeschen(int x, int y)
     }
 }
 
+// Parts of an element more than one field high (the throttle), its bottom included.
+int teile(const KatalogEintrag& e)
+{
+    return std::min(int(e.Hoehe), int(e.Namen.size()));
+}
+
 // Draws a throttle upward from its bottom field (x, y), whatever stood above
 // it being removed first. The cursor ends on the topmost part drawn.
 void fahrreglerZeichnen(int x, int y, const KatalogEintrag& e)
@@ -99,7 +106,7 @@ void fahrreglerZeichnen(int x, int y, const KatalogEintrag& e)
     if (hatGrundplattenBild(e.ArtikelNr))
         feld(x, y).Grundplatte = e.ArtikelNr;
     elektrische_Verbindungen_setzen(x, y);
-    for (int i = 1; i < e.Hoehe && i < int(e.Namen.size()); ++i) {
+    for (int i = 1; i < teile(e); ++i) {
         if (plan.Row <= 1)
             return;
         const int r = plan.Row - 1;
@@ -197,6 +204,27 @@ void SetzePultElement(int16_t auswahl)
     modulVorgabenSetzen(x, y);
     set_modul_optionen(x, y);
     LNCV_uebernehmen(x, y);
+}
+
+bool fahrreglerPlatzBestaetigt(int16_t auswahl, int x, int y)
+{
+    const KatalogEintrag* e = eintrag(auswahl);
+    if (!e || e->ElementNr < 1 || e->Breite != 1 || e->Hoehe < 2 || !imPult(x, y))
+        return true;
+    QStringList belegt;
+    for (int i = 1; i < teile(*e) && y - i >= 1; ++i) {
+        const int16_t oben = feld(x, y - i).ElementIndex;
+        if (oben != LeerFeld.ElementIndex && eintrag(oben))
+            belegt << QStringLiteral("   Zeile %1, Spalte %2: %3").arg(y - i).arg(x).arg(eintrag(oben)->Name);
+    }
+    if (belegt.isEmpty())
+        return true;
+    const QString text =
+        QStringLiteral("Der Fahrregler ist %1 Felder hoch und nimmt auch die Felder über dem angeklickten Feld ein.\r\n"
+                       "Diese Elemente darüber werden mit ihren LNCV-Werten entfernt:\r\n")
+            .arg(e->Hoehe)
+        + belegt.join(QStringLiteral("\r\n")) + QStringLiteral("\r\nSoll der Fahrregler trotzdem gesetzt werden?");
+    return MsgBox(text, Msg::JaNein | Msg::Frage, QStringLiteral("Gleisplan")) == Msg::Ja;
 }
 
 void LoeschePultElement(int x, int y)

@@ -23,6 +23,12 @@ inline constexpr int FahrreglerArtikel = 54730;  // upper parts carry 54731 and 
 // for undo; other tools leave the field as it is.
 void SetzePultElement(int16_t auswahl);
 
+// Before catalogue entry auswahl is placed on field (x, y) by the user: a
+// throttle also takes the fields above it for its upper parts. When one of
+// them holds an element, asks whether it may be removed; true when the
+// placement may go ahead (at once for any other element or free fields).
+bool fahrreglerPlatzBestaetigt(int16_t auswahl, int x, int y);
+
 // Removes the element of field (x, y) (all three fields of a throttle) and
 // marks its LNCV file for deletion at the next save.
 void LoeschePultElement(int x, int y);

@@ -5,6 +5,7 @@
 #include "core/Words.h"
 #include "platform/MsgBox.h"
 #include "routes/RouteMessages.h"
+#include "routes/RouteSlotNotice.h"
 #include "routes/RouteTable.h"
 
 namespace {
@@ -69,14 +70,32 @@ bool rueckmeldungenPassen(int r, bool verlegen)
     return true;
 }
 
-// Writes route r's slot; false when its release feedback was left out.
-bool slotSchreiben(int r)
+FreimeldungsHinweis hinweis;
+
+void slotSchreiben(int r)
 {
     const int s = slotVon(r);
-    if (s < 0)
-        return true;
-    schreiben(r, s, fsSlotWerte(r));
-    return fsFreimeldungPasst(r);
+    if (s >= 0)
+        schreiben(r, s, fsSlotWerte(r));
+}
+
+// Route r's release feedback when its slot leaves it out.
+std::optional<AusgelasseneFreimeldung> ausgelassen(int r)
+{
+    const int s = slotVon(r);
+    if (s < 0 || fsFreimeldungPasst(r))
+        return std::nullopt;
+    const auto& start = FSDaten[size_t(r)].Start;
+    return AusgelasseneFreimeldung{start[0], start[1], s, Get_Aufloesen_Adr(r)};
+}
+
+AusgelasseneFreimeldungen alleAusgelassenen()
+{
+    AusgelasseneFreimeldungen alle;
+    for (int r = 0; r <= FSAnzahl && r <= FSMax; ++r)
+        if (const auto e = ausgelassen(r))
+            alle.insert(*e);
+    return alle;
 }
 
 QString freimeldungZeile(int r)
@@ -166,17 +185,29 @@ int NeueFSin54660(int r, bool verlegen)
 
 void SetFSin54660(int r)
 {
-    if (!slotSchreiben(r))
+    slotSchreiben(r);
+    if (hinweis.nachSchreiben(ausgelassen(r), alleAusgelassenen()))
         freimeldungenMelden({freimeldungZeile(r)});
 }
 
 void RefreshFSin54660()
 {
-    QStringList ausgelassen;
-    for (int r = 0; r <= FSAnzahl && r <= FSMax; ++r)
-        if (!slotSchreiben(r))
-            ausgelassen << freimeldungZeile(r);
-    freimeldungenMelden(ausgelassen);
+    QStringList zeilen;
+    AusgelasseneFreimeldungen jetzt;
+    for (int r = 0; r <= FSAnzahl && r <= FSMax; ++r) {
+        slotSchreiben(r);
+        if (const auto e = ausgelassen(r)) {
+            jetzt.insert(*e);
+            zeilen << freimeldungZeile(r);
+        }
+    }
+    if (hinweis.nachAuffrischen(jetzt))
+        freimeldungenMelden(zeilen);
+}
+
+void freimeldungsHinweisVergessen()
+{
+    hinweis.vergessen();
 }
 
 void DelFSin54660(int r)

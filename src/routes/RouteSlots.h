@@ -37,15 +37,21 @@ FSSlotWerte fsSlotWerte(int r);
 // and its start key moves: the message says it keeps its former start key.
 int NeueFSin54660(int r, bool verlegen = false);
 
-// Writes the four LNCVs of route r's slot (none when Start(2) is 0). The
-// automatic-numbering flags are not touched. A release feedback above 4095
-// is left out of the slot, and the message names the route.
+// Writes the four LNCVs of route r's slot (none when Start(2) is 0), for a
+// change of that route. The automatic-numbering flags are not touched. A
+// release feedback above 4095 is left out of the slot, and the message names
+// the route.
 void SetFSin54660(int r);
 
 // Rewrites the slots of all routes 0..FSAnzahl, so that changed destination
-// and feedback addresses reach them; one message names every route whose
-// release feedback was left out.
+// and feedback addresses reach them. When a release feedback is left out
+// that the user was not told of yet (a route newly left out, or with another
+// address), one message names every route whose release feedback is left
+// out; the same state again tells nothing.
 void RefreshFSin54660();
+
+// A new route table: release feedbacks left out are told again.
+void freimeldungsHinweisVergessen();
 
 // Sets the four LNCVs of route r's slot to 0 (none when Start(2) is 0).
 void DelFSin54660(int r);

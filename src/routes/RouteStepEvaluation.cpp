@@ -246,7 +246,7 @@ void elementAuswerten(int route, bool geklickt, const ElementEingabe& e, int& er
     }
     const int x = FSKlickX, y = FSKlickY;
     const int code = fsElementCode(x, y);
-    SetPultAdr_mit_FSInfo(x, y, 2, QStringLiteral("#############"));
+    const size_t vorher = RouteKette(route, 0).size();
     if (istWeiche(code))
         weicheAuswerten(route, x, y, e.weiche, ergebnis);
     else if (istFsSignal(code)) {
@@ -256,4 +256,9 @@ void elementAuswerten(int route, bool geklickt, const ElementEingabe& e, int& er
         nachbarAuswerten(route, x, y, e.nachbarBenutzen, ergebnis);
     else
         ergebnis = SchrittErgebnis::Wiederholen;
+    // The field shows the route mark only once a command for it was stored:
+    // a turnout without a position, a signal without a chosen part or a lit
+    // piece not taken stays unmarked.
+    if (RouteKette(route, 0).size() > vorher)
+        SetPultAdr_mit_FSInfo(x, y, 2, QStringLiteral("#############"));
 }

@@ -66,7 +66,9 @@ void zielAuswerten(int& route, bool geklickt, int& schritt, int& ergebnis);
 // Step 3: the release condition. Release by key only leaves the route
 // without a release feedback.
 void freigabeAuswerten(int route, const FreigabeEingabe& e, int& ergebnis);
-// Step 4: the clicked element's commands; without a click the element step is done.
+// Step 4: the clicked element's commands; without a click the element step is
+// done. A clicked field is marked in the address grid only when a command for
+// it was stored; with or without one the step repeats.
 void elementAuswerten(int route, bool geklickt, const ElementEingabe& e, int& ergebnis);
 
 // Writes a route mark into line 1 or 2 of desk field (x, y) in the address grid.

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -185,15 +184,12 @@ Fst_WBest_Form::Fst_WBest_Form() : FstSchrittDialog(QStringLiteral("Fst_WBest_Fo
     layout->addWidget(Mag2Frame);
     knoepfeAnfuegen(layout);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    // A turnout joins the route only with a position of its first drive.
-    connect(gruppen[0], &QButtonGroup::idToggled, this, [this] { OK_But->setEnabled(zustand(1) >= 0); });
 }
 
 void Fst_WBest_Form::antriebeZeigen(int antriebe, int adresse1, int adresse2)
 {
     for (QButtonGroup* g : gruppen)
         keineAuswahl(g);
-    OK_But->setEnabled(false);
     Mag1Frame->show();
     Mag2Frame->setVisible(antriebe == 2);
     MagAdr1Lbl->setText(QString::number(adresse1));

@@ -77,7 +77,7 @@ class Fst_WBest_Form : public FstSchrittDialog {
 public:
     Fst_WBest_Form();
     // Offers the states of one or two drives with their addresses; nothing
-    // chosen, so OK waits for a state of drive 1.
+    // chosen. OK without a state of drive 1 leaves the turnout out.
     void antriebeZeigen(int antriebe, int adresse1, int adresse2);
     // Chosen state of drive 1 or 2: 0 red, 1 green, -1 none.
     int zustand(int antrieb) const;

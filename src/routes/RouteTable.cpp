@@ -33,6 +33,7 @@ void alleFahrstrassenLoeschen()
     FSDaten.fill(LeerFahrstrasse);
     FSSpeicher.fill(FSSpeicherModul{});
     FSAnzahl = -1;
+    freimeldungsHinweisVergessen();
 }
 
 bool fahrstrasseVorhanden(int r)

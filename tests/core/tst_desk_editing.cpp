@@ -11,6 +11,7 @@
 #include "core/Rotation.h"
 #include "platform/MsgBox.h"
 #include "project/DeskRecord.h"
+#include "project/PendingLncvDeletions.h"
 #include "project/ProgramConfig.h"
 #include "routes/RouteTable.h"
 #include "support/TestDesk.h"
@@ -32,6 +33,7 @@ class TestDeskEditing : public QObject {
     Q_OBJECT
     QTemporaryDir verz;
     QList<MsgBoxAufruf> boxen;
+    int antwort = Msg::Nein;   // of every message box
     QList<Dialog> geoeffnet;
 
     static PultFeld& feld(int x, int y) { return TestDesk::feld(x, y); }
@@ -78,7 +80,10 @@ private slots:
         k.grundplatten << "am.bmp,54430" << "kreuz.bmp,54640" << "platte.bmp,54642" << "am48.bmp,54480"
                        << "am49.bmp,54490" << "licht.bmp,54644";
         k.laden(verz.path() + "/");
-        setzeMsgBoxResponder([this](const MsgBoxAufruf& a) { boxen << a; return int(Msg::Nein); });
+        setzeMsgBoxResponder([this](const MsgBoxAufruf& a) {
+            boxen << a;
+            return antwort;
+        });
         for (Dialog d : {Dialog::Weichen_Form, Dialog::Ausl_Form, Dialog::Signal_Form, Dialog::Tasten_Form,
                          Dialog::Zivra_Form, Dialog::T3Mod_Form, Dialog::LNCV_Tab, Dialog::Joy_Form,
                          Dialog::Fahrstr_Form})
@@ -99,6 +104,7 @@ private slots:
         Markiert = false;
         UndoMoeglich = 0;
         boxen.clear();
+        antwort = Msg::Nein;
         geoeffnet.clear();
     }
 
@@ -153,6 +159,63 @@ private slots:
         QCOMPARE(feld(4, 3).Geaendert, int16_t(1));
         QCOMPARE(MainWin().InfoTxt1, QString(" Zeile:  3 - Spalte:  4  : "));
         QVERIFY(!MainWin()["EleDrehenMenu"].Enabled);   // a rotation would act on the empty top part
+    }
+
+    // A throttle also takes the two fields above the clicked one: elements
+    // there (a signal on an even row, a turnout on an odd one) are removed
+    // only after the user said "Ja"; "Nein" leaves the desk as it was.
+    void placingAThrottleOverElementsAsksFirst_data()
+    {
+        QTest::addColumn<int>("zeile");           // row clicked in column 4
+        QTest::addColumn<QList<int>>("belegt");   // rows holding an element
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<QStringList>("genannt"); // fields the question names; none when not asked
+        const int ja = Msg::Ja, nein = Msg::Nein;
+        QTest::newRow("free above: placed without a question") << 5 << QList<int>{} << nein << QStringList{};
+        QTest::newRow("element in the field above, Nein")
+            << 5 << QList<int>{4} << nein << QStringList{"   Zeile 4, Spalte 4: Signal"};
+        QTest::newRow("element two fields above, Nein")
+            << 5 << QList<int>{3} << nein << QStringList{"   Zeile 3, Spalte 4: Weiche"};
+        QTest::newRow("elements in both fields, Ja")
+            << 5 << QList<int>{4, 3} << ja << QStringList{"   Zeile 4, Spalte 4: Signal", "   Zeile 3, Spalte 4: Weiche"};
+        QTest::newRow("element three fields above stays, no question") << 5 << QList<int>{2} << nein << QStringList{};
+        QTest::newRow("row 2: only the field above, Nein")
+            << 2 << QList<int>{1} << nein << QStringList{"   Zeile 1, Spalte 4: Weiche"};
+    }
+
+    void placingAThrottleOverElementsAsksFirst()
+    {
+        QFETCH(int, zeile);
+        QFETCH(QList<int>, belegt);
+        QFETCH(int, antwort);
+        QFETCH(QStringList, genannt);
+        vormerkungenVerwerfen();
+        for (int r : belegt) {
+            setzeAn(r % 2 == 0 ? Signal : Weiche, 4, r);
+            feld(4, r).LNCV[11] = int16_t(100 + r);
+        }
+        std::vector<PultFeld> vorher;
+        for (int r = 1; r <= zeile; ++r)
+            vorher.push_back(feld(4, r));
+        this->antwort = antwort;
+        setzeAn(Fahrregler, 4, zeile);
+
+        QStringList gefragt;
+        for (const MsgBoxAufruf& box : boxen) {
+            QCOMPARE(box.titel + QString::number(box.stil), QString("Gleisplan%1").arg(Msg::JaNein | Msg::Frage));
+            gefragt << box.text.split("\r\n").mid(2, genannt.size());
+        }
+        QCOMPARE(gefragt, genannt);
+        const bool gesetzt = genannt.isEmpty() || antwort == Msg::Ja;
+        QCOMPARE(feld(4, zeile).ElementIndex, gesetzt ? int16_t(Fahrregler) : LeerFeld.ElementIndex);
+        for (int r = 1; r <= zeile; ++r) {
+            const int teil = zeile - r;   // 0 bottom, 1 middle, 2 top
+            if (!gesetzt || teil > 2)
+                QCOMPARE(feld(4, r), vorher[size_t(r - 1)]);
+            else if (teil > 0)
+                QCOMPARE(feld(4, r).Grundplatte, 54730 + teil);
+        }
+        QCOMPARE(vorgemerkteLncvDateien().size(), gesetzt ? qsizetype(genannt.size()) : 0);
     }
 
     void aMarkDoesNotOutliveTheDeskSize()

@@ -68,6 +68,68 @@ private slots:
         }
     }
 
+    // The message about left-out release feedbacks comes when a route is
+    // changed or a feedback is newly left out, not again for the same state.
+    // Steps: "a=n" / "b=n" types n as the release feedback of route 1 / 2 and
+    // rewrites all slots, "refresh" rewrites them after an unrelated change,
+    // "route a" / "route b" writes the slot of a changed route, "new table"
+    // loads the same routes into a new route table and rewrites all slots.
+    void releaseFeedbackMessageOnlyForNews_data()
+    {
+        QTest::addColumn<QStringList>("schritte");
+        QTest::addColumn<QStringList>("genannt");   // per step, the routes the message names
+        QTest::newRow("unrelated rewrites after the message")
+            << QStringList{"a=4096", "refresh", "refresh"} << QStringList{"1", "", ""};
+        QTest::newRow("the same address typed again") << QStringList{"a=4096", "a=4096"} << QStringList{"1", ""};
+        QTest::newRow("another address above 4095") << QStringList{"a=4096", "a=7000"} << QStringList{"1", "1"};
+        QTest::newRow("the route changed, then an unrelated rewrite")
+            << QStringList{"a=4096", "route a", "refresh"} << QStringList{"1", "1", ""};
+        QTest::newRow("another route changed") << QStringList{"a=4096", "route b"} << QStringList{"1", ""};
+        QTest::newRow("a second route left out")
+            << QStringList{"a=4096", "b=5000", "refresh"} << QStringList{"1", "1 2", ""};
+        QTest::newRow("one route fits again, the other stays left out")
+            << QStringList{"a=4096", "b=5000", "b=900", "refresh"} << QStringList{"1", "1 2", "", ""};
+        QTest::newRow("left out again after it fitted")
+            << QStringList{"a=4096", "a=900", "a=4096"} << QStringList{"1", "", "1"};
+        QTest::newRow("a new route table") << QStringList{"a=4096", "new table"} << QStringList{"1", "1"};
+    }
+
+    void releaseFeedbackMessageOnlyForNews()
+    {
+        QFETCH(QStringList, schritte);
+        QFETCH(QStringList, genannt);
+        TestDesk::setzen(8, 5, I::Weiche, {13, 900});
+        auto routenAnlegen = [] {
+            T::route(0, 4, 1, 100, 3, 100, 2).Aufloesen = {8, 3, 0, 3, 13};
+            T::route(1, 4, 1, 101, 3, 101, 2).Aufloesen = {8, 5, 0, 2, 13};
+        };
+        routenAnlegen();
+        QCOMPARE(NeueFSin54660(0) + NeueFSin54660(1), 0);
+        QStringList gesehen;
+        for (const QString& schritt : schritte) {
+            pult.boxen.clear();
+            if (schritt.startsWith("route "))
+                SetFSin54660(schritt.endsWith('a') ? 0 : 1);
+            else if (schritt == "new table") {
+                alleFahrstrassenLoeschen();
+                routenAnlegen();
+                FSDaten[0].Start[2] = 1;
+                FSDaten[1].Start[2] = 2;
+            } else if (schritt != "refresh")
+                TestDesk::feld(8, schritt.startsWith('a') ? 3 : 5).LNCV[13] = alsWort(schritt.mid(2).toInt());
+            if (!schritt.startsWith("route "))
+                RefreshFSin54660();
+            QStringList routen;
+            for (const MsgBoxAufruf& box : pult.boxen) {
+                QCOMPARE(box.titel, QString("Fahrstraßen im Signalmodul"));
+                for (const QString& zeile : box.text.split("\r\n").mid(2))
+                    routen << zeile.section(' ', 1, 1);
+            }
+            gesehen << routen.join(' ');
+        }
+        QCOMPARE(gesehen, genannt);
+    }
+
     // Slots 0, 1 and 3 are taken in different ways: the new route gets slot 2.
     void lowestFreeSlotWins_data()
     {

@@ -82,6 +82,8 @@ void bisZuDenElementen(WizardUser& u)
 }
 } // namespace
 
+Q_DECLARE_METATYPE(ElementEingabe)
+
 // The answer the next question of the wizard gets.
 int meldungenAntwort = Msg::Ja;
 
@@ -268,10 +270,14 @@ private slots:
                    QWidget* z = &FstZBest();
                    u.klick(1, 5, z);   // an empty field: evaluated and ignored, the prompt comes back
                    u.knopf(z, "OK_But");
+                   u.klick(3, 2, z);   // a turnout left out: OK without a position stores nothing
+                   u.knopf(&FstWBest(), "OK_But");
+                   u.notiz(z, [z] { return text(z, "Label"); });
                    u.knopf(z, "OK_But");
                })
             << QList<int>{6, 2, 30, 1, 39} << QList<int>{0, 0, 0, 0, 0} << Befehle{} << Befehle{}
-            << QList<int>{301, 10003, 0, 10002} << QList<int>{0, 0} << QStringList{"10", "00", "10", "100"};
+            << QList<int>{301, 10003, 0, 10002} << QList<int>{0, 0}
+            << QStringList{"10", "00", "10", "100", "Bitte erstes Element der Fahrstraße anwählen"};
     }
 
     void definesARouteOnTheDesk()
@@ -471,7 +477,7 @@ private slots:
 
     // The turnout step: a crossing turnout has the drives its LNCV 15 gives
     // (4..6 one, 7..9 two, else as decided before in this step, two at
-    // first); OK waits for a state of the first drive.
+    // first); OK is open before a state is chosen (it leaves the turnout out).
     void turnoutStep_data()
     {
         QTest::addColumn<QList<int>>("codes");   // turnouts clicked one after the other on row 3
@@ -509,9 +515,56 @@ private slots:
             u.knopf(w, "OK_But");
             u.knopf(z, "OK_But");
         });
-        QCOMPARE(notizen, (QStringList{QString("0%1").arg(antriebe - 1), QString("1%1").arg(antriebe - 1)}));
+        QCOMPARE(notizen, (QStringList{QString("1%1").arg(antriebe - 1), QString("1%1").arg(antriebe - 1)}));
         const Befehle erwartet{{x, 3, 0, 1, 2, 11}, {x, 3, 0, 0, 2, 12}};
         QCOMPARE(liste(0, 0), erwartet.mid(0, antriebe));
+    }
+
+    // A clicked element gets the route mark only when a command for it was
+    // stored; stored or not, the element step repeats.
+    void elementStepMarksOnlyWhatItStores_data()
+    {
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<ElementEingabe>("eingabe");
+        QTest::addColumn<int>("befehle");   // commands stored
+        auto eingabe = [](const std::function<void(ElementEingabe&)>& setzen) {
+            ElementEingabe e;
+            setzen(e);
+            return e;
+        };
+        QTest::newRow("turnout without a position") << 3 << 2 << ElementEingabe{} << 0;
+        QTest::newRow("turnout with only its second drive")
+            << 4 << 2 << eingabe([](ElementEingabe& e) { e.weiche.antrieb2 = 1; }) << 0;
+        QTest::newRow("turnout ROT") << 3 << 2 << eingabe([](ElementEingabe& e) { e.weiche.antrieb1 = 0; }) << 1;
+        QTest::newRow("signal without a part ticked") << 5 << 2 << ElementEingabe{} << 0;
+        QTest::newRow("main signal ticked without aspect, illumination ticked") << 5 << 2 << eingabe([](ElementEingabe& e) {
+            e.signal.haupt = true;
+            e.signal.ausleuchtung1 = true;
+        }) << 0;
+        QTest::newRow("signal illumination only")
+            << 5 << 2 << eingabe([](ElementEingabe& e) { e.signal.ausleuchtung1 = true; }) << 1;
+        QTest::newRow("lit piece not taken") << 4 << 1 << ElementEingabe{} << 0;
+        QTest::newRow("lit piece taken") << 4 << 1 << eingabe([](ElementEingabe& e) { e.nachbarBenutzen = true; }) << 1;
+        QTest::newRow("field of no route element") << 1 << 5 << ElementEingabe{} << 0;
+    }
+
+    void elementStepMarksOnlyWhatItStores()
+    {
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(ElementEingabe, eingabe);
+        QFETCH(int, befehle);
+        FSDaten[0] = LeerFahrstrasse;
+        FSAnzahl = 0;
+        MainWin().PultAdr.setText(3 * y, x, QString());
+        FSKlickX = int16_t(x);
+        FSKlickY = int16_t(y);
+        int ergebnis = SchrittErgebnis::Fertig;
+        elementAuswerten(0, true, eingabe, ergebnis);
+        QCOMPARE(ergebnis, int(SchrittErgebnis::Wiederholen));
+        QCOMPARE(int(liste(0, 0).size()), befehle);
+        QCOMPARE(MainWin().PultAdr.Text(3 * y, x), befehle > 0 ? QString("#############") : QString());
     }
 
     // The route editor runs single steps of an existing route: a new name
