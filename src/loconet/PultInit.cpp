@@ -74,10 +74,7 @@ ModulVersuch Modul_Init(const PultModul& m)
     blinkenStarten(m, 1, true);
     InfoTxt_anzeigen(1, QStringLiteral("Bitte Taster auf folgendem Modul betätigen: "));
     InfoTxt_anzeigen(2, QStringLiteral("Spalte %1 Zeile %2").arg(m.x).arg(m.y));
-    // A module whose answer to the key request was lost may still be in
-    // programming mode: after any failure the end message is sent.
-    ModulVersuch v{0, true};
-    Prog_On_Taste(m.art, 100, v.fehler);
+    ModulVersuch v = startAnfragen([&](int32_t& fehler) { Prog_On_Taste(m.art, 100, fehler); });
     if (v.fehler != 0)
         return v;
     if ((v.fehler = zuruecksetzen(m, true)) != 0)
