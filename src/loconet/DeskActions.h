@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+class StartWache;
+
 // The index of the last desk-menu item chosen (1..9).
 inline int PultMenuIndex = 0;
 
@@ -21,5 +23,7 @@ void Pult_Clear();
 void Check_3TM_Version(int32_t X, int32_t Y, int32_t ArtikelNr, int32_t& Fehler);
 
 // Initialises module m by a key press on it: reset, module address, the
-// programmed copies forgotten once the module took the reset.
-ModulVersuch Modul_Init(const PultModul& m);
+// programmed copies forgotten once the module took the reset. The watch of
+// the run lets the line fall quiet at the prompt and ends the programming
+// mode of modules whose start answers were not taken.
+ModulVersuch Modul_Init(const PultModul& m, StartWache& wache);

@@ -2,9 +2,10 @@
 #include <QElapsedTimer>
 #include <QMetaObject>
 
-// After a module failed, answers to its requests may still be on their way.
-// LNCV answers name the module type, not the module, so the next module of
-// the same type would take such a late answer for its own. From beginnen()
+// After a module failed, answers to its requests may still be on their way;
+// after a key press its answer may come again, repeated by the line. LNCV
+// answers name the module type, not the module, so the next module of the
+// same type would take such an answer for its own. From beginnen()
 // on every byte that arrives restarts the watch; abwarten() returns once the
 // line was quiet for StilleMs (or HoechstensMs after beginnen() on a line
 // that never falls quiet) and drops whatever arrived.

@@ -29,7 +29,8 @@ void Antwort_erfassen(int b);
 
 // Called with the row each time a complete, intact message was stored there,
 // before any later message can replace it. The LNCV layer judges every
-// message this way while it waits for an answer.
+// message this way while it waits for an answer and passes each message that
+// is not its answer on to the handler set before (a watch over a whole run).
 inline std::function<void(int zeile)> LN_NachrichtErfasst;
 
 // Abandons the message being captured: its remaining bytes are dropped.

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace {
 constexpr int StartWarteMs = 200;
@@ -34,21 +35,28 @@ void eingangVerwerfen()
 }
 
 // Judges every message completed during the wait, so that an answer is
-// never lost behind a later message landing in the same row.
+// never lost behind a later message landing in the same row. Every message
+// that is not taken as the answer goes on to the watch set before, if any.
 class Beobachtung {
 public:
     explicit Beobachtung(const std::function<Urteil(int)>& beurteilen)
+        : weiter(std::exchange(LN_NachrichtErfasst, {}))
     {
         LN_NachrichtErfasst = [this, beurteilen](int zeile) {
-            if (!ergebnis)
-                ergebnis = beurteilen(zeile);
+            if (!ergebnis && (ergebnis = beurteilen(zeile)))
+                return;
+            if (weiter)
+                weiter(zeile);
         };
     }
-    ~Beobachtung() { LN_NachrichtErfasst = nullptr; }
+    ~Beobachtung() { LN_NachrichtErfasst = std::move(weiter); }
     Beobachtung(const Beobachtung&) = delete;
     Beobachtung& operator=(const Beobachtung&) = delete;
 
     Urteil ergebnis;
+
+private:
+    std::function<void(int)> weiter;
 };
 
 // Sends the request up to a.versuche times. Messages that are not the answer
@@ -95,16 +103,20 @@ Urteil quittung(int zeile)
 }
 } // namespace
 
-void Prog_On_Taste(int32_t Art, int32_t Versuche, int32_t& Fehler)
+void Prog_On_Taste(int32_t Art, int32_t Versuche, int32_t& Fehler, int32_t& Adresse)
 {
+    uint16_t geantwortet = 0;
     Fehler = frage({Versuche, TastenWarteMs,
                     [] { LncvNachricht::progOnTaste(LN_Sende); LN_AntwortLeeren(); },
-                    [=](int zeile) -> Urteil {
+                    [&](int zeile) -> Urteil {
                         const auto f = leseAntwort(zeile, uint16_t(Art));
-                        if (f && f->lncvNr == 0)
-                            return 0;
-                        return std::nullopt;
+                        if (!f || f->lncvNr != 0)
+                            return std::nullopt;
+                        geantwortet = f->wert;
+                        return 0;
                     }});
+    if (Fehler == 0)
+        Adresse = geantwortet;
 }
 
 void Prog_On(int32_t Art, int32_t Adr, int32_t& Fehler)

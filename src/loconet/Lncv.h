@@ -8,12 +8,16 @@
 // values travel as 16-bit patterns (-1 is 65535).
 // Only the module's own answer to our request counts (the read reply of the
 // whole type and LNCV asked for, the long acknowledge of an LNCV request);
-// every other message is ignored and the wait goes on. A request is repeated
-// only when its wait ran out. Input received before a request is discarded.
+// every other message is ignored and the wait goes on; a watch over the line
+// set in LN_NachrichtErfasst before the request still sees it. A request is
+// repeated only when its wait ran out. Input received before a request is
+// discarded.
 
 // Waits for the programming key of a module of type Art: up to Versuche
-// requests, each waiting TastenWarteMs (0.2 s) for the module's answer.
-void Prog_On_Taste(int32_t Art, int32_t Versuche, int32_t& Fehler);
+// requests, each waiting TastenWarteMs (0.2 s) for the module's answer. On 0
+// Adresse holds the address the module answered with, the one it keeps until
+// it is given another; otherwise Adresse is unchanged.
+void Prog_On_Taste(int32_t Art, int32_t Versuche, int32_t& Fehler, int32_t& Adresse);
 inline constexpr int TastenWarteStandardMs = 200;
 inline int TastenWarteMs = TastenWarteStandardMs;   // tests shorten it for a module that never answers
 

@@ -5,6 +5,7 @@
 #include "loconet/DeskActions.h"
 #include "loconet/LnSenden.h"
 #include "loconet/Lncv.h"
+#include "loconet/StartWache.h"
 #include "platform/MsgBox.h"
 #include "platform/Wait.h"
 #include "project/DeskRecord.h"
@@ -69,22 +70,31 @@ std::optional<std::pair<int, int>> feldGewaehlt()
 }
 } // namespace
 
-ModulVersuch Modul_Init(const PultModul& m)
+ModulVersuch Modul_Init(const PultModul& m, StartWache& wache)
 {
     blinkenStarten(m, 1, true);
     InfoTxt_anzeigen(1, QStringLiteral("Bitte Taster auf folgendem Modul betätigen: "));
     InfoTxt_anzeigen(2, QStringLiteral("Spalte %1 Zeile %2").arg(m.x).arg(m.y));
-    // A module whose answer to the key request was lost may still be in
-    // programming mode: after any failure the end message is sent.
-    ModulVersuch v{0, true};
-    Prog_On_Taste(m.art, 100, v.fehler);
+    // Only an answer to a key request sent while this prompt shows counts for
+    // this field: the previous module's answer, repeated by the line, would
+    // pass for this module's key press. The line falls quiet while the user
+    // goes to the module, which keeps its key press until it is asked.
+    wache.ruhe();
+    int32_t alteAdresse = 0;
+    ModulVersuch v = startAnfragen([&](int32_t& fehler) { Prog_On_Taste(m.art, 100, fehler, alteAdresse); });
     if (v.fehler != 0)
         return v;
-    if ((v.fehler = zuruecksetzen(m, true)) != 0)
+    if ((v.fehler = zuruecksetzen(m, true)) == 0)
+        Prog_Off(m.art, m.adresse(), v.fehler);
+    if (v.fehler != 0) {
+        // Until its new address took, the module hears only the one it
+        // answered with; the error handling ends programming at the new one.
+        if (uint16_t(alteAdresse) != uint16_t(m.adresse())) {
+            int32_t egal = 0;
+            Prog_Off(m.art, alteAdresse, egal);
+        }
         return v;
-    Prog_Off(m.art, m.adresse(), v.fehler);
-    if (v.fehler != 0)
-        return v;
+    }
     v.imProgModus = false;
     InfoTxt_anzeigen(1, QStringLiteral("Modul-Initialisierung   O.K.  "));
     InfoTxt_anzeigen(2, QString());
@@ -105,7 +115,8 @@ void Pult_Init_Neu()
     // Until every module was reset the desk does not count as initialised:
     // modules left out or not reached keep values the project does not know.
     PultDaten.PultInit = 0;
-    if (!lauf.alleModule(Modul_Init))
+    StartWache wache;
+    if (!lauf.alleModule([&](const PultModul& m) { return Modul_Init(m, wache); }))
         return;
     InfoTxt_anzeigen(2, QString());
     if (lauf.uebersprungen() != 0) {
@@ -120,6 +131,7 @@ void Pult_Init_Neu()
 void Pult_Init()
 {
     PultLauf lauf(QStringLiteral("Achtung Fehler: Pult-Initialisierung fehlerhaft"));
+    StartWache wache;
     bool portOffen = false;
     for (;;) {
         if (!bestaetigt(QStringLiteral("       Ein Element initialisieren!!         \r\n"
@@ -138,7 +150,8 @@ void Pult_Init()
             return;
         }
         const std::optional<PultModul> m = pultModul(feld->first, feld->second);
-        const ModulAusgang ausgang = m ? lauf.modul(*m, Modul_Init) : ModulAusgang::Erledigt;
+        const ModulAusgang ausgang =
+            m ? lauf.modul(*m, [&](const PultModul& pm) { return Modul_Init(pm, wache); }) : ModulAusgang::Erledigt;
         if (ausgang == ModulAusgang::Erledigt) {
             InfoTxt_anzeigen(1, InitBeendet);
             InfoTxt_anzeigen(2, QString());

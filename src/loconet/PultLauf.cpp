@@ -33,17 +33,20 @@ void blinkenBeenden(const PultModul& m)
     MainWin().Pult[0].setCellPicture(m.y, m.x, MarkBild[0]);
 }
 
+ModulVersuch startAnfragen(const std::function<void(int32_t& fehler)>& anfrage)
+{
+    ModulVersuch v{0, true};
+    anfrage(v.fehler);
+    return v;
+}
+
 ModulVersuch versuchBeginnen(const PultModul& m, const QString& zeile1, bool zeile2Leeren)
 {
     blinkenStarten(m, 0);
     InfoTxt_anzeigen(1, zeile1);
     if (zeile2Leeren)
         InfoTxt_anzeigen(2, QString());
-    // A module whose answers were lost may still have heard a request and
-    // switched into programming mode: whatever the result, it is told to end it.
-    ModulVersuch v{0, true};
-    Prog_On(m.art, m.adresse(), v.fehler);
-    return v;
+    return startAnfragen([&](int32_t& fehler) { Prog_On(m.art, m.adresse(), fehler); });
 }
 
 ModulVersuch versuchAbschliessen(const PultModul& m, ModulVersuch v, const QString& okText)

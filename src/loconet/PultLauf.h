@@ -60,10 +60,16 @@ void blinkenStarten(const PultModul& m, int phase, bool sofort = false);
 // Blinking ends; the field shows its normal picture.
 void blinkenBeenden(const PultModul& m);
 
+// Sends a start request through anfrage (at the module's address, or the
+// request answered by a pressed key). A module whose answer was lost may
+// still have heard it and switched into programming mode: whatever the
+// result, the attempt counts as in programming mode from here on, so that a
+// failure sends the module its end of programming.
+ModulVersuch startAnfragen(const std::function<void(int32_t& fehler)>& anfrage);
+
 // Starts an attempt at module m: its field blinks, info line 1 shows
 // zeile1 (line 2 is emptied when zeile2Leeren) and the module is switched
-// into programming mode at its address. The attempt counts as in programming
-// mode even when the start failed.
+// into programming mode at its address (startAnfragen).
 ModulVersuch versuchBeginnen(const PultModul& m, const QString& zeile1, bool zeile2Leeren = true);
 // Ends an attempt whose work succeeded: programming mode off, blinking
 // off, info line 1 shows okText and line 2 is emptied.

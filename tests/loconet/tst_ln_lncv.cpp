@@ -197,19 +197,21 @@ private slots:
     {
         sim->modul(5466, 4);
         SimModul& gedrueckt = sim->modul(5465, 9);
-        int32_t fehler = 0;
-        Prog_On_Taste(5465, 3, fehler);
+        int32_t fehler = 0, adresse = 7;
+        Prog_On_Taste(5465, 3, fehler, adresse);
         QCOMPARE(fehler, 2);
         QCOMPARE(anfragen(), 3);
         gedrueckt.tasteGedrueckt = true;
-        Prog_On_Taste(5465, 100, fehler);
+        Prog_On_Taste(5465, 100, fehler, adresse);
         QCOMPARE(fehler, 0);
+        QCOMPARE(adresse, 9);
         QVERIFY(gedrueckt.programmiermodus);
         // A pressed key of another type does not answer for this one, even when
         // the types differ only in the bit that travels in PXCT1.
         sim->modul(5577, 2).tasteGedrueckt = true;
-        Prog_On_Taste(5449, 2, fehler);
+        Prog_On_Taste(5449, 2, fehler, adresse);
         QCOMPARE(fehler, 2);
+        QCOMPARE(adresse, 9);
     }
 
     void progOffOhneModul()

@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 #include <numeric>
 
@@ -74,13 +75,26 @@ class TstPultAktionen : public QObject {
         }
     }
 
-    // Every module has left programming mode (the last message may still be
-    // on its way through the pseudo-terminal) and received exactly erwartet.
+    // The modules still in programming mode ("type/address") once the last
+    // message had time to arrive through the pseudo-terminal.
+    QStringList imProgrammiermodus() const
+    {
+        const auto beendet = [this] {
+            return std::none_of(simModule.begin(), simModule.end(), [](const SimModul* m) { return m->programmiermodus; });
+        };
+        if (QTest::qWaitFor(beendet, 2000))
+            return {};
+        QStringList module;
+        for (const SimModul* m : simModule)
+            if (m->programmiermodus)
+                module << QStringLiteral("%1/%2").arg(m->art).arg(m->adresse());
+        return module;
+    }
+
+    // Every module has left programming mode and received exactly erwartet.
     void vergleicheSpur(const QStringList& erwartet)
     {
-        for (const SimModul* m : simModule)
-            QTRY_VERIFY2_WITH_TIMEOUT(!m->programmiermodus,
-                                      qPrintable(QStringLiteral("Modul %1/%2").arg(m->art).arg(m->adresse())), 2000);
+        QCOMPARE(imProgrammiermodus(), QStringList());
         const QStringList ist = PultTest::spur(*sim);
         sim->nachrichten.clear();
         QCOMPARE(ist, erwartet);
@@ -271,6 +285,75 @@ private slots:
         QCOMPARE(MainWin().InfoTxt1,
                  QStringLiteral("Pult-Initialisierung unvollständig: 1 Modul nicht initialisiert!"));
         QCOMPARE(umgebung->boxen.last().text, QStringLiteral("  Fehler:\r\n    Modul reagiert nicht"));
+    }
+
+    void tastenAntwortWiederholt_data()
+    {
+        QTest::addColumn<int>("kopieMs");              // the line repeats each key answer this long after it (0: never)
+        QTest::addColumn<int>("antwort");              // the choice in an error dialog
+        QTest::addColumn<bool>("adresseVerweigert");   // the second module refuses its new address
+        QTest::addColumn<bool>("fremdeTaste");         // a module of another type is pressed with the second
+        QTest::newRow("300 ms, nochmal") << 300 << int(PultFehler::Nochmal) << false << false;
+        QTest::newRow("300 ms, nächstes") << 300 << int(PultFehler::Naechstes) << false << false;
+        QTest::newRow("900 ms, nochmal") << 900 << int(PultFehler::Nochmal) << false << false;
+        QTest::newRow("900 ms, nächstes") << 900 << int(PultFehler::Naechstes) << false << false;
+        QTest::newRow("Adresse verweigert, nächstes") << 300 << int(PultFehler::Naechstes) << true << false;
+        QTest::newRow("fremde Taste, keine Kopie") << 0 << int(PultFehler::Naechstes) << false << true;
+    }
+
+    // Three modules of one type; the user presses each key 1.5 s after the
+    // prompt names its field, as one who walks to the module, and the line
+    // repeats every key answer. Only an answer to a key request of the field
+    // whose prompt shows counts: each module ends with its own field's
+    // address, none stays in programming mode and no field is reported as
+    // not reacting. A module that refuses its new address is told to end
+    // programming at the address it answered with; a module of another type
+    // that answered a key request is told to end it too.
+    void tastenAntwortWiederholt()
+    {
+        QFETCH(int, kopieMs);
+        QFETCH(int, antwort);
+        QFETCH(bool, adresseVerweigert);
+        QFETCH(bool, fremdeTaste);
+        // Its answer comes first: the key request waits on past it.
+        SimModul& fremd = simModul(5466, 9);
+        const QList<QPoint> felder = {{1, 1}, {1, 2}, {2, 1}};
+        QList<SimModul*> module;
+        for (int i = 0; i < 3; ++i) {
+            PultTest::modul(felder[i].x(), felder[i].y(), 54650, 101 + i);
+            module << &simModul(5465, uint16_t(1 << i));   // 1, 2, 4: no module at another one's address
+        }
+        if (adresseVerweigert)
+            module[1]->verweigert.insert(0);
+        if (kopieMs != 0)
+            sim->tastenKopien = {kopieMs};
+        const auto zeigt = [&](int i) {
+            return MainWin().InfoTxt1.startsWith(QStringLiteral("Bitte Taster"))
+                && MainWin().InfoTxt2 == QStringLiteral("Spalte %1 Zeile %2").arg(felder[i].x()).arg(felder[i].y());
+        };
+        QObject benutzer;   // key presses still pending end with the test
+        connect(&MainWin(), &HauptFenster::geaendert, &benutzer, [&] {
+            for (int i = 0; i < 3; ++i)
+                if (zeigt(i))
+                    QTimer::singleShot(1500, &benutzer, [&, i] {
+                        if (zeigt(i) && !module[i]->programmiermodus) {
+                            module[i]->tasteGedrueckt = true;
+                            fremd.tasteGedrueckt = fremdeTaste && i == 1;
+                        }
+                    });
+        });
+        fehlerAntworten = {antwort};
+        PultMenu_Click(InitNeu);
+
+        QCOMPARE(imProgrammiermodus(), QStringList());
+        QCOMPARE((QList<int>{module[0]->adresse(), module[1]->adresse(), module[2]->adresse()}),
+                 (QList<int>{101, adresseVerweigert ? 2 : 102, 103}));
+        QStringList fehler;
+        for (const MsgBoxAufruf& b : umgebung->boxen)
+            if (b.titel == QStringLiteral("Fehler bei Lesen oder Programmieren eines Moduls"))
+                fehler << b.text;
+        QCOMPARE(fehler, adresseVerweigert ? QStringList{"  Fehler:\r\n    Programmierung des Wertes gescheitert"}
+                                           : QStringList());
     }
 
     // A route memory loses its address in the reset and gets it back after

@@ -129,8 +129,14 @@ QList<SimSendung> LnModulSim::nachricht(const QByteArray& m)
         raus += beiNaechsterAnfrage;
         beiNaechsterAnfrage.clear();
     }
-    for (const QByteArray& a : antworten(m))
-        raus += mitStoerungen(a);
+    const bool tastenAnfrage = m.size() == 15 && SimLn::lies(m).art == 0xFFFF;
+    for (const QByteArray& a : antworten(m)) {
+        const QList<SimSendung> gesendet = mitStoerungen(a);
+        raus += gesendet;
+        for (int kopieMs : tastenAnfrage ? tastenKopien : QList<int>{})
+            for (const SimSendung& s : gesendet)
+                raus += SimSendung{s.bytes, s.verzugMs + kopieMs};
+    }
     return raus;
 }
 

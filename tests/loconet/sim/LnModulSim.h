@@ -73,6 +73,10 @@ public:
     int fremdeMittendrin = 0;        // another message in the middle of the answer
     int teilPauseMs = 20;
 
+    // The line repeats every answer to a key request: a copy follows each
+    // that many ms after the answer.
+    QList<int> tastenKopien;
+
     // A command station's PC port: text commands first, LocoNet after the second.
     bool zentrale = false;
     bool zentraleAntwortet = true;
