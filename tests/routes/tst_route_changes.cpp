@@ -172,6 +172,13 @@ private slots:
             << Befehle{{5, 1, 0, 1, 1, 25}, {3, 1, 5, 1, 5, 31}} << 0
             << Befehle{weiche, hs, {5, 1, 0, 1, 1, 25}, {3, 1, 5, 1, 5, 31}}
             << Befehle{hsAus, {5, 1, 140, 0, 1, 25}, {3, 1, 5, 1, 5, -2}};
+        QTest::newRow("distant, shunting and second signal addresses; no pause")
+            << Befehle{{5, 1, 0, 1, 3, 32}, {5, 1, 0, 0, 4, 32}, {5, 1, 0, 1, 6, 33}, {5, 1, 135, 1, 8, 31},
+                       {0, 0, 5, 0, 9, -1}}
+            << 0
+            << Befehle{weiche, hs, {5, 1, 0, 1, 3, 32}, {5, 1, 0, 0, 4, 32}, {5, 1, 0, 1, 6, 33}, {5, 1, 135, 1, 8, 31},
+                       {0, 0, 5, 0, 9, -1}}
+            << Befehle{hsAus, {5, 1, 150, 0, 3, 32}, {5, 1, 151, 1, 4, 32}, {5, 1, 160, 0, 6, 33}, {5, 1, 135, 0, 8, 31}};
         QTest::newRow("an element the route has already") << Befehle{hs} << 0 << Befehle{weiche, hs} << Befehle{hsAus};
         QTest::newRow("nothing added: no empty command") << Befehle{} << 0 << Befehle{weiche, hs} << Befehle{hsAus};
         QTest::newRow("release list full") << Befehle{{5, 1, 0, 1, 7, 31}} << 1
