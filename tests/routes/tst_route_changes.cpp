@@ -161,7 +161,7 @@ private slots:
     void releaseCounterparts_data()
     {
         QTest::addColumn<Befehle>("neu");             // appended to the set list
-        QTest::addColumn<int>("volleFreigabe");       // release list filled to 100 first
+        QTest::addColumn<int>("freigabe");            // release list before: 0 as built, 1 filled to 100, -1 emptied
         QTest::addColumn<Befehle>("festlegen");
         QTest::addColumn<Befehle>("aufloesen");
         const QList<int> weiche{2, 1, 0, 0, 2, 11}, hs{3, 1, 0, 1, 7, 31}, hsAus{3, 1, 120, 0, 7, 31};
@@ -172,13 +172,15 @@ private slots:
             << Befehle{{5, 1, 0, 1, 1, 25}, {3, 1, 5, 1, 5, 31}} << 0
             << Befehle{weiche, hs, {5, 1, 0, 1, 1, 25}, {3, 1, 5, 1, 5, 31}}
             << Befehle{hsAus, {5, 1, 140, 0, 1, 25}, {3, 1, 5, 1, 5, -2}};
-        QTest::newRow("distant, shunting and second signal addresses; no pause")
-            << Befehle{{5, 1, 0, 1, 3, 32}, {5, 1, 0, 0, 4, 32}, {5, 1, 0, 1, 6, 33}, {5, 1, 135, 1, 8, 31},
-                       {0, 0, 5, 0, 9, -1}}
-            << 0
-            << Befehle{weiche, hs, {5, 1, 0, 1, 3, 32}, {5, 1, 0, 0, 4, 32}, {5, 1, 0, 1, 6, 33}, {5, 1, 135, 1, 8, 31},
-                       {0, 0, 5, 0, 9, -1}}
-            << Befehle{hsAus, {5, 1, 150, 0, 3, 32}, {5, 1, 151, 1, 4, 32}, {5, 1, 160, 0, 6, 33}, {5, 1, 135, 0, 8, 31}};
+        const Befehle weitere{{5, 1, 0, 1, 3, 32}, {5, 1, 0, 0, 4, 32}, {5, 1, 0, 1, 6, 33}, {5, 1, 135, 1, 8, 31},
+                              {5, 1, 0, 0, 1, 25}, {0, 0, 5, 0, 9, -1}};
+        QTest::newRow("distant, shunting, second signal addresses, illumination off; no pause")
+            << weitere << 0 << Befehle{weiche, hs} + weitere
+            << Befehle{hsAus, {5, 1, 150, 0, 3, 32}, {5, 1, 151, 1, 4, 32}, {5, 1, 160, 0, 6, 33},
+                       {5, 1, 135, 0, 8, 31}, {5, 1, 140, 0, 1, 25}};
+        QTest::newRow("a release the user deleted stays deleted")
+            << Befehle{{5, 1, 0, 1, 7, 31}} << -1 << Befehle{weiche, hs, {5, 1, 0, 1, 7, 31}}
+            << Befehle{{5, 1, 130, 0, 7, 31}};
         QTest::newRow("an element the route has already") << Befehle{hs} << 0 << Befehle{weiche, hs} << Befehle{hsAus};
         QTest::newRow("nothing added: no empty command") << Befehle{} << 0 << Befehle{weiche, hs} << Befehle{hsAus};
         QTest::newRow("release list full") << Befehle{{5, 1, 0, 1, 7, 31}} << 1
@@ -188,18 +190,20 @@ private slots:
     void releaseCounterparts()
     {
         QFETCH(Befehle, neu);
-        QFETCH(int, volleFreigabe);
+        QFETCH(int, freigabe);
         QFETCH(Befehle, festlegen);
         QFETCH(Befehle, aufloesen);
-        for (int e; volleFreigabe && (e = FindNewRouteElement(0, 1)) != -1;)
+        for (int e; freigabe > 0 && (e = FindNewRouteElement(0, 1)) != -1;)
             FSDaten[0].Route[1][size_t(e)][Befehl::Wert] = int16_t(e);
+        for (int e : freigabe < 0 ? RouteKette(0, 1) : std::vector<int>{})
+            DelRouteElement(0, 1, e);
         const int k = LastRouteIdx(0, 0);
         for (const QList<int>& b : neu)
             anhaengen(0, 0, b);
         NeueEintraegeAnhaengen(0, k);
         QCOMPARE(liste(0, 0), festlegen);
         QCOMPARE(RouteSaveAnz(0, 0), int(festlegen.size()));
-        if (volleFreigabe) {
+        if (freigabe > 0) {
             QCOMPARE(RouteSaveAnz(0, 1), 100);
             QCOMPARE(titel(meldungen), QStringList{"Fehler!"});
         } else {
