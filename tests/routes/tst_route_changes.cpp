@@ -296,7 +296,7 @@ private slots:
         QTest::addColumn<int>("route");
         QTest::addColumn<int>("teil");              // FS_Aendern part, 0 = FS_hinzuf
         QTest::addColumn<Skript>("skript");
-        QTest::addColumn<QStringList>("kopf");      // Name, Start, Aufloesen of the route afterwards
+        QTest::addColumn<QStringList>("kopf");      // Name, Start, Ziel, Aufloesen of the route afterwards
         QTest::addColumn<Befehle>("festlegen");
         QTest::addColumn<Befehle>("aufloesen");
         QTest::addColumn<QList<int>>("plaetze");      // first words of slot 0 of (1,1) and (5,1)
@@ -313,20 +313,20 @@ private slots:
                    u.knopf(&FstSBest(), "OK_But");
                    u.knopf(&FstZBest(), "OK_But");
                })
-            << QStringList{"Abc", "1 1 1", "2 1 500"} << Befehle{weiche, hs, {2, 1, 0, 1, 2, 11}, {5, 1, 0, 1, 7, 31}}
+            << QStringList{"Abc", "1 1 1", "4 1 30", "2 1 500"} << Befehle{weiche, hs, {2, 1, 0, 1, 2, 11}, {5, 1, 0, 1, 7, 31}}
             << Befehle{hsAus, {5, 1, 130, 0, 7, 31}} << plaetze;
         QTest::newRow("renamed")
             << 0 << -1 << Skript([](WizardUser& u) {
                    u.tippen(&FstGBest(), "FSB_Name_Txt", "Neu");
                    u.knopf(&FstGBest(), "OK_But");
                })
-            << QStringList{"Neu", "1 1 1", "2 1 500"} << Befehle{weiche, hs} << Befehle{hsAus} << plaetze;
+            << QStringList{"Neu", "1 1 1", "4 1 30", "2 1 500"} << Befehle{weiche, hs} << Befehle{hsAus} << plaetze;
         QTest::newRow("start key moved to another board")
             << 0 << -2 << Skript([](WizardUser& u) {
                    u.klick(5, 1, &FstGBest());
                    u.knopf(&FstGBest(), "OK_But");
                })
-            << QStringList{"Abc", "5 1 1", "2 1 500"} << Befehle{weiche, hs} << Befehle{hsAus} << QList<int>{0, 301};
+            << QStringList{"Abc", "5 1 1", "4 1 30", "2 1 500"} << Befehle{weiche, hs} << Befehle{hsAus} << QList<int>{0, 301};
         QTest::newRow("typed release replaces the typed release")
             << 1 << -4 << Skript([](WizardUser& u) {
                    QWidget* r = &FstRBest();
@@ -335,19 +335,22 @@ private slots:
                    u.tippen(r, "PauseTxt", "5");
                    u.knopf(r, "OK_But");
                })
-            << QStringList{"Süd", "3 1 1", "0 0 800"} << Befehle{{0, 0, 800, 2, 10, -1}, {0, 0, 5, 0, 9, -1}}
+            << QStringList{"Süd", "3 1 1", "4 1 31", "0 0 800"} << Befehle{{0, 0, 800, 2, 10, -1}, {0, 0, 5, 0, 9, -1}}
             << Befehle{} << plaetze;
         QTest::newRow("release by key only drops the typed release")
             << 1 << -4 << Skript([](WizardUser& u) {
                    u.waehlen(&FstRBest(), "FHT_Chk");
                    u.knopf(&FstRBest(), "OK_But");
                })
-            << QStringList{"Süd", "3 1 1", "0 0 0"} << Befehle{} << Befehle{} << plaetze;
+            << QStringList{"Süd", "3 1 1", "4 1 31", "0 0 0"} << Befehle{} << Befehle{} << plaetze;
+        QTest::newRow("destination step confirmed as it opens keeps the destination")
+            << 0 << -3 << Skript([](WizardUser& u) { u.knopf(&FstGBest(), "OK_But"); })
+            << QStringList{"Abc", "1 1 1", "4 1 30", "2 1 500"} << Befehle{weiche, hs} << Befehle{hsAus} << plaetze;
         QTest::newRow("cancel keeps the route")
-            << 0 << -3 << Skript([](WizardUser& u) { u.escape(&FstGBest()); }) << QStringList{"Abc", "1 1 1", "2 1 500"}
+            << 0 << -3 << Skript([](WizardUser& u) { u.escape(&FstGBest()); }) << QStringList{"Abc", "1 1 1", "4 1 30", "2 1 500"}
             << Befehle{weiche, hs} << Befehle{hsAus} << plaetze;
         QTest::newRow("no such part") << 0 << -6 << Skript([](WizardUser&) {})
-                                      << QStringList{"Abc", "1 1 1", "2 1 500"} << Befehle{weiche, hs}
+                                      << QStringList{"Abc", "1 1 1", "4 1 30", "2 1 500"} << Befehle{weiche, hs}
                                       << Befehle{hsAus} << plaetze;
     }
 
@@ -369,7 +372,7 @@ private slots:
         QVERIFY(FSinArbeit);
         const Fahrstrasse& f = FSDaten[size_t(route)];
         auto drei = [](const std::array<int16_t, 5>& g) { return QString("%1 %2 %3").arg(g[0]).arg(g[1]).arg(g[2]); };
-        QCOMPARE((QStringList{f.Name, drei(f.Start), drei(f.Aufloesen)}), kopf);
+        QCOMPARE((QStringList{f.Name, drei(f.Start), drei(f.Ziel), drei(f.Aufloesen)}), kopf);
         QCOMPARE(liste(route, 0), festlegen);
         QCOMPARE(liste(route, 1), aufloesen);
         QCOMPARE((QList<int>{TestDesk::lncv(1, 1, 41), TestDesk::lncv(5, 1, 41)}), plaetze);

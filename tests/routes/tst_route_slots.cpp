@@ -145,7 +145,8 @@ private slots:
     }
 
     // A signal board replaced by another module keeps that module's values;
-    // a left-hand signal board takes slots like a right-hand one.
+    // a left-hand signal board takes slots like a right-hand one; a slot
+    // number beyond the ten (from a damaged project file) writes nothing.
     void onlySignalBoardsAreWritten()
     {
         TestDesk::setzen(5, 5, I::SignalLinks);
@@ -154,6 +155,14 @@ private slots:
         QCOMPARE(NeueFSin54660(0), 0);
         QCOMPARE(NeueFSin54660(1), 0);
         QCOMPARE(slotWorte(5, 5, 0), QList<int>({0, 1013, 0, 1012}));
+        TestDesk::feld(5, 5).LNCV[size_t(fsSlotLncv(FSSlotAnzahl))] = 7;
+        const PultFeld links = TestDesk::feld(5, 5);
+        FSDaten[1].Start[2] = FSSlotAnzahl + 1;
+        RefreshFSin54660();
+        QCOMPARE(TestDesk::feld(5, 5), links);
+        DelFSin54660(1);
+        QCOMPARE(TestDesk::feld(5, 5), links);
+        FSDaten[1].Start[2] = 1;
 
         TestDesk::setzen(4, 1, I::Weiche, {41, 7, 42, 8});
         const PultFeld weiche = TestDesk::feld(4, 1);
