@@ -183,8 +183,9 @@ private slots:
             << Befehle{{5, 1, 130, 0, 7, 31}};
         QTest::newRow("an element the route has already") << Befehle{hs} << 0 << Befehle{weiche, hs} << Befehle{hsAus};
         QTest::newRow("nothing added: no empty command") << Befehle{} << 0 << Befehle{weiche, hs} << Befehle{hsAus};
-        QTest::newRow("release list full") << Befehle{{5, 1, 0, 1, 7, 31}} << 1
-                                           << Befehle{weiche, hs, {5, 1, 0, 1, 7, 31}} << Befehle{};
+        QTest::newRow("release list full: said once") << Befehle{{5, 1, 0, 1, 7, 31}, {5, 1, 0, 1, 3, 32}} << 1
+                                                     << Befehle{weiche, hs, {5, 1, 0, 1, 7, 31}, {5, 1, 0, 1, 3, 32}}
+                                                     << Befehle{};
     }
 
     void releaseCounterparts()
@@ -337,6 +338,13 @@ private slots:
                })
             << QStringList{"Süd", "3 1 1", "4 1 31", "0 0 800"} << Befehle{{0, 0, 800, 2, 10, -1}, {0, 0, 5, 0, 9, -1}}
             << Befehle{} << plaetze;
+        QTest::newRow("a feedback field's option replaces the typed release")
+            << 1 << -4 << Skript([](WizardUser& u) {
+                   u.klick(2, 1, &FstRBest());
+                   u.waehlen(&FstRBest(), "RMOpt(0)");
+                   u.knopf(&FstRBest(), "OK_But");
+               })
+            << QStringList{"Süd", "3 1 1", "4 1 31", "2 1 500"} << Befehle{} << Befehle{} << plaetze;
         QTest::newRow("release by key only drops the typed release")
             << 1 << -4 << Skript([](WizardUser& u) {
                    u.waehlen(&FstRBest(), "FHT_Chk");
@@ -382,23 +390,38 @@ private slots:
     }
 
     // A start key moved to a board without a free slot: the route keeps its
-    // former start key and slot, and the message says so.
-    void startKeyToAFullBoard()
+    // former start key and slot, and the message says so. Moved within its
+    // column to a board with room, the route takes its slot there.
+    void startKeyMovedToAnotherBoard_data()
     {
-        for (int s = 0; s < FSSlotAnzahl; ++s)
+        QTest::addColumn<QPoint>("neu");
+        QTest::addColumn<bool>("voll");
+        QTest::newRow("to a full board") << QPoint(5, 1) << true;
+        QTest::newRow("within its column") << QPoint(1, 2) << false;
+    }
+
+    void startKeyMovedToAnotherBoard()
+    {
+        QFETCH(QPoint, neu);
+        QFETCH(bool, voll);
+        TestDesk::setzen(1, 2, katalogIndex(501), {0, 12, 31, 170});
+        for (int s = 0; voll && s < FSSlotAnzahl; ++s)
             TestDesk::feld(5, 1).LNCV[size_t(fsSlotLncv(s))] = 1;
         FSinArbeit = true;
         durchspielen(
-            [](WizardUser& u) {
-                u.klick(5, 1, &FstGBest());
+            [neu](WizardUser& u) {
+                u.klick(neu.x(), neu.y(), &FstGBest());
                 u.knopf(&FstGBest(), "OK_But");
             },
             [] { FS_Aendern(0, -2); });
-        QCOMPARE(FSDaten[0].Start[0], int16_t(1));
-        QCOMPARE(FSDaten[0].Start[2], int16_t(1));
-        QCOMPARE(TestDesk::lncv(1, 1, 41), 301);
-        QCOMPARE(titel(meldungen), QStringList{"Fahrstraße ändern"});
-        QCOMPARE(meldungen.boxen[0].text.section("\r\n", 1), QString("          Die Fahrstraße behält ihre bisherige Starttaste!"));
+        const QPoint start = voll ? QPoint(1, 1) : neu;
+        QCOMPARE(gruppe(FSDaten[0].Start).mid(0, 3), (QList<int>{start.x(), start.y(), 1}));
+        QCOMPARE(TestDesk::lncv(start.x(), start.y(), 41), 301);
+        QCOMPARE(TestDesk::lncv(1, 1, 41), voll ? 301 : 0);
+        QCOMPARE(titel(meldungen), voll ? QStringList{"Fahrstraße ändern"} : QStringList());
+        if (voll)
+            QCOMPARE(meldungen.boxen[0].text.section("\r\n", 1),
+                     QString("          Die Fahrstraße behält ihre bisherige Starttaste!"));
     }
 };
 
