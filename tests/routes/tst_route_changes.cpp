@@ -168,10 +168,10 @@ private slots:
         QTest::newRow("a red main signal is released green")
             << Befehle{{5, 1, 0, 0, 7, 31}} << 0 << Befehle{weiche, hs, {5, 1, 0, 0, 7, 31}}
             << Befehle{hsAus, {5, 1, 130, 1, 7, 31}};
-        QTest::newRow("illumination and distant-signal link")
-            << Befehle{{5, 1, 0, 1, 1, 25}, {3, 1, 5, 1, 5, 31}} << 0
-            << Befehle{weiche, hs, {5, 1, 0, 1, 1, 25}, {3, 1, 5, 1, 5, 31}}
-            << Befehle{hsAus, {5, 1, 140, 0, 1, 25}, {3, 1, 5, 1, 5, -2}};
+        QTest::newRow("both illuminations and distant-signal link")
+            << Befehle{{5, 1, 0, 1, 1, 25}, {5, 1, 0, 1, 1, 27}, {3, 1, 5, 1, 5, 31}} << 0
+            << Befehle{weiche, hs, {5, 1, 0, 1, 1, 25}, {5, 1, 0, 1, 1, 27}, {3, 1, 5, 1, 5, 31}}
+            << Befehle{hsAus, {5, 1, 140, 0, 1, 25}, {5, 1, 145, 0, 1, 27}, {3, 1, 5, 1, 5, -2}};
         const Befehle weitere{{5, 1, 0, 1, 3, 32}, {5, 1, 0, 0, 4, 32}, {5, 1, 0, 1, 6, 33}, {5, 1, 135, 1, 8, 31},
                               {5, 1, 0, 0, 1, 25}, {0, 0, 5, 0, 9, -1}};
         QTest::newRow("distant, shunting, second signal addresses, illumination off; no pause")
@@ -217,7 +217,7 @@ private slots:
         QTest::addColumn<Vorbereitung>("vorbereitung");
         QTest::addColumn<Skript>("skript");
         QTest::addColumn<QList<int>>("route");   // Ziel, Aufloesen, Rueckmeldeadressen afterwards
-        QTest::addColumn<QStringList>("boxen");
+        QTest::addColumn<QStringList>("boxen");  // title and first line of each message
         QTest::addColumn<QList<int>>("slot");    // the slot's words afterwards
         QWidget* d = &FahrstrForm();
         auto ok = [d](WizardUser& u) { u.knopf(d, "OK_But"); };
@@ -227,6 +227,7 @@ private slots:
         };
         const QList<int> ziel{4, 1, 30, 1, 39}, aufloesen{2, 1, 500, 2, 13}, kommandos{1000, 3, 1000, 2, 0};
         const QList<int> slot{301, 10003, 5002, 10002};
+        const QStringList leer{"Fahrstraße ändern: Position 1 im Signalmodul der Starttaste ist leer."};
         QTest::newRow("readdressed destination key and release feedback stay linked")
             << Vorbereitung([] {
                    TestDesk::feld(4, 1).LNCV[39] = 401;
@@ -240,10 +241,10 @@ private slots:
             << QList<int>{551, 10003, 5002, 10002};
         QTest::newRow("löschen, answered Nein, keeps the route and its slot")
             << Vorbereitung([this] { meldungen.antwort = Msg::Nein; }) << Skript(loeschen)
-            << ziel + aufloesen + kommandos << QStringList{"Fahrstraße ändern"} << slot;
+            << ziel + aufloesen + kommandos << leer << slot;
         QTest::newRow("löschen, answered Ja, empties the route's commands")
             << Vorbereitung([this] { meldungen.antwort = Msg::Ja; }) << Skript(loeschen)
-            << QList<int>{4, 1, 0, 0, -1, 2, 1, 0, 0, -1, 0, 0, 0, 0, 0} << QStringList{"Fahrstraße ändern"}
+            << QList<int>{4, 1, 0, 0, -1, 2, 1, 0, 0, -1, 0, 0, 0, 0, 0} << leer
             << QList<int>{0, 0, 0, 0};
         QTest::newRow("slot cleared from the address grid before, answered Nein, keeps the route")
             << Vorbereitung([this] {
@@ -251,7 +252,7 @@ private slots:
                        TestDesk::feld(1, 1).LNCV[size_t(fsSlotLncv(0) + g)] = 0;
                    meldungen.antwort = Msg::Nein;
                })
-            << Skript(ok) << ziel + aufloesen + kommandos << QStringList{"Fahrstraße ändern"} << slot;
+            << Skript(ok) << ziel + aufloesen + kommandos << leer << slot;
         QTest::newRow("set command and release feedback typed")
             << Vorbereitung([] {}) << Skript([d](WizardUser& u) {
                    u.tippen(d, "FSAdr_Txt(1)", "2000");
@@ -270,7 +271,9 @@ private slots:
             << ziel + aufloesen + kommandos << QStringList() << slot;
         QTest::newRow("a route without slot")
             << Vorbereitung([] { FSDaten[0].Start[2] = 0; }) << Skript([](WizardUser&) {})
-            << ziel + aufloesen + kommandos << QStringList{"Fahrstraße ändern"} << slot;
+            << ziel + aufloesen + kommandos
+            << QStringList{"Fahrstraße ändern: Die Fahrstraße \"Abc\" hat keinen Platz im Signalmodul ihrer Starttaste."}
+            << slot;
     }
 
     void changesThroughTheSlotDialog()
@@ -285,7 +288,10 @@ private slots:
         QVERIFY(FSinArbeit);
         const Fahrstrasse& f = FSDaten[0];
         QCOMPARE(gruppe(f.Ziel) + gruppe(f.Aufloesen) + gruppe(f.Rueckmeldeadressen), route);
-        QCOMPARE(titel(meldungen), boxen);
+        QStringList gezeigt;
+        for (const MsgBoxAufruf& m : meldungen.boxen)
+            gezeigt << m.titel + ": " + m.text.section("\r\n", 0, 0);
+        QCOMPARE(gezeigt, boxen);
         // The slot says what the route says.
         QTEST(slotWorte(1, 1, 0), "slot");
         RefreshFSin54660();

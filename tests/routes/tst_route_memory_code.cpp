@@ -209,6 +209,10 @@ private slots:
         QCOMPARE(FSSpeicher[0].Voll, int16_t(-1));
         QCOMPARE(code(6, 5 + int(zweiter.size()), 1), zweiter);
         QVERIFY(pult.boxen.isEmpty());
+        // A rebuild starts from empty memories again.
+        const QList<int> vorher = alles(0) + alles(1);
+        make_54670_code();
+        QCOMPARE(alles(0) + alles(1), vorher);
     }
 
     void wordsThatDoNotFitAreRefused()
