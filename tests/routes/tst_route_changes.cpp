@@ -11,6 +11,7 @@
 #include "routes/RouteSlotDialog.h"
 #include "routes/RouteStepForms.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -334,9 +335,14 @@ private slots:
                    u.knopf(&FstGBest(), "OK_But");
                })
             << QStringList{"Abc", "5 1 1", "4 1 30", "2 1 500"} << Befehle{weiche, hs} << Befehle{hsAus} << QList<int>{0, 301};
+        QTest::newRow("start step confirmed as it opens keeps the start key")
+            << 0 << -2 << Skript([](WizardUser& u) { u.knopf(&FstGBest(), "OK_But"); })
+            << QStringList{"Abc", "1 1 1", "4 1 30", "2 1 500"} << Befehle{weiche, hs} << Befehle{hsAus} << plaetze;
         QTest::newRow("typed release replaces the typed release")
             << 1 << -4 << Skript([](WizardUser& u) {
                    QWidget* r = &FstRBest();
+                   // A typed release has no field: no field is taken as clicked.
+                   u.tun(r, [] { QCOMPARE(FstRBest().RM_Frame->title(), QString("Rückmeldeadressen aussuchen:")); });
                    u.tippen(r, "RadrTxt", "800");
                    u.waehlen(r, "RM_stat_opt(0)");
                    u.tippen(r, "PauseTxt", "5");

@@ -111,6 +111,8 @@ private slots:
                                               << 31;
         QTest::newRow("aligned 1000, a set list alone needs no room behind it")
             << 1000 << Bloecke{{4, 0}, {4, 0}} << QList<int>{1000, 2000} << 2004;
+        QTest::newRow("aligned, set list ends on 2038") << 1000 << Bloecke{{4, 0}, {38, 0}} << QList<int>{1000, 2000}
+                                                        << 2038;
         QTest::newRow("aligned, set list ends on 2039") << 1000 << Bloecke{{4, 0}, {39, 0}} << QList<int>{1000, 2000}
                                                         << 2039;
         QTest::newRow("aligned, release list ends on 2039") << 970 << Bloecke{{3, 99}} << QList<int>{970, 1940} << 2039;
