@@ -136,30 +136,31 @@ private slots:
         QVERIFY(pult.boxen.isEmpty());
     }
 
-    // Route memories in slots 0 and 2 with slot 1 free, or in slots 0 and 1:
-    // the code continues in the next one; what fits nowhere is named.
+    // Route memories in slot 0 and one further slot, the slots between them
+    // free: the code continues in the further one; what fits nowhere is named.
     void fullMemoryContinuesInTheNext_data()
     {
         QTest::addColumn<int>("a");
         QTest::addColumn<int>("proSpeicher");   // routes of 100 + 100 commands per memory
         QTest::addColumn<int>("letzte");
-        QTest::addColumn<int>("frei");          // the slot without a route memory
-        QTest::newRow("packed") << 0 << 10 << 2025 << 1;
-        QTest::newRow("aligned 100") << 100 << 5 << 2000 << 1;
-        QTest::newRow("packed, neighbouring slots") << 0 << 10 << 2025 << 2;
+        QTest::addColumn<int>("zweiter");       // the slot of the further route memory
+        QTest::newRow("packed") << 0 << 10 << 2025 << 2;
+        QTest::newRow("aligned 100") << 100 << 5 << 2000 << 2;
+        QTest::newRow("packed, neighbouring slots") << 0 << 10 << 2025 << 1;
+        QTest::newRow("packed, the last slot") << 0 << 10 << 2025 << 4;
     }
 
     void fullMemoryContinuesInTheNext()
     {
         QFETCH(int, a);
         QFETCH(int, proSpeicher);
-        QFETCH(int, frei);
+        QFETCH(int, zweiter);
         AdrOpt.AdrOpt_FahrstFolgenStart = int16_t(a);
-        pult.setze(9, 8, I::FSSpeicherEl);
-        pult.setze(9, 7, I::FSSpeicherEl);
-        LoeschePultElement(9, 9 - frei);
-        const int zweiter = 3 - frei;
-        QCOMPARE(FSSpeicher[size_t(frei)].X, int16_t(0));
+        for (int m = 1; m < FSSpeicherMax; ++m)
+            pult.setze(9, 9 - m, I::FSSpeicherEl);
+        for (int m = 1; m < FSSpeicherMax; ++m)
+            if (m != zweiter)
+                LoeschePultElement(9, 9 - m);
         QCOMPARE(FSSpeicher[size_t(zweiter)].X, int16_t(9));
         const int routen = 2 * proSpeicher + 2;
         for (int r = 0; r < routen; ++r)
@@ -167,12 +168,16 @@ private slots:
         pult.boxen.clear();
         make_54670_code();
 
-        for (int m : {0, zweiter}) {
-            QCOMPARE(FSSpeicher[size_t(m)].Voll, int16_t(-1));
-            QTEST(int(FSSpeicher[size_t(m)].LetzteLNCV), "letzte");
+        for (int m = 0; m < FSSpeicherMax; ++m) {
+            if (m == 0 || m == zweiter) {
+                QCOMPARE(FSSpeicher[size_t(m)].Voll, int16_t(-1));
+                QTEST(int(FSSpeicher[size_t(m)].LetzteLNCV), "letzte");
+            } else {
+                QCOMPARE(FSSpeicher[size_t(m)].X, int16_t(0));
+                QCOMPARE(FSSpeicher[size_t(m)].LetzteLNCV, int16_t(5));
+                QCOMPARE(alles(m), QList<int>(FSCodeLetzteLNCV - 4, 0));
+            }
         }
-        QCOMPARE(FSSpeicher[size_t(frei)].LetzteLNCV, int16_t(5));
-        QCOMPARE(alles(frei), QList<int>(FSCodeLetzteLNCV - 4, 0));
         const int erster = a == 0 ? 6 : a;
         QCOMPARE(Int_to_UWord(FSSpeicher[size_t(zweiter)].LNCV[size_t(erster)]), (10 + proSpeicher) * 10 + 6);
         QCOMPARE(titel(pult), QStringList{"Fahrstraßen für Fahrstraßenspeicher"});
