@@ -273,7 +273,8 @@ private slots:
         QTest::newRow("a route without slot")
             << Vorbereitung([] { FSDaten[0].Start[2] = 0; }) << Skript([](WizardUser&) {})
             << ziel + aufloesen + kommandos
-            << QStringList{"Fahrstraße ändern: Die Fahrstraße \"Abc\" hat keinen Platz im Signalmodul ihrer Starttaste."}
+            << QStringList{"Fahrstraße ändern: Die Fahrstraße \"Abc\" hat keinen Platz im Signalmodul ihrer "
+                           "Starttaste."}
             << slot;
     }
 
@@ -321,7 +322,8 @@ private slots:
                    u.knopf(&FstSBest(), "OK_But");
                    u.knopf(&FstZBest(), "OK_But");
                })
-            << QStringList{"Abc", "1 1 1", "4 1 30", "2 1 500"} << Befehle{weiche, hs, {2, 1, 0, 1, 2, 11}, {5, 1, 0, 1, 7, 31}}
+            << QStringList{"Abc", "1 1 1", "4 1 30", "2 1 500"}
+            << Befehle{weiche, hs, {2, 1, 0, 1, 2, 11}, {5, 1, 0, 1, 7, 31}}
             << Befehle{hsAus, {5, 1, 130, 0, 7, 31}} << plaetze;
         QTest::newRow("renamed")
             << 0 << -1 << Skript([](WizardUser& u) {
@@ -334,7 +336,8 @@ private slots:
                    u.klick(5, 1, &FstGBest());
                    u.knopf(&FstGBest(), "OK_But");
                })
-            << QStringList{"Abc", "5 1 1", "4 1 30", "2 1 500"} << Befehle{weiche, hs} << Befehle{hsAus} << QList<int>{0, 301};
+            << QStringList{"Abc", "5 1 1", "4 1 30", "2 1 500"} << Befehle{weiche, hs} << Befehle{hsAus}
+            << QList<int>{0, 301};
         QTest::newRow("start step confirmed as it opens keeps the start key")
             << 0 << -2 << Skript([](WizardUser& u) { u.knopf(&FstGBest(), "OK_But"); })
             << QStringList{"Abc", "1 1 1", "4 1 30", "2 1 500"} << Befehle{weiche, hs} << Befehle{hsAus} << plaetze;
@@ -367,8 +370,8 @@ private slots:
             << 0 << -3 << Skript([](WizardUser& u) { u.knopf(&FstGBest(), "OK_But"); })
             << QStringList{"Abc", "1 1 1", "4 1 30", "2 1 500"} << Befehle{weiche, hs} << Befehle{hsAus} << plaetze;
         QTest::newRow("cancel keeps the route")
-            << 0 << -3 << Skript([](WizardUser& u) { u.escape(&FstGBest()); }) << QStringList{"Abc", "1 1 1", "4 1 30", "2 1 500"}
-            << Befehle{weiche, hs} << Befehle{hsAus} << plaetze;
+            << 0 << -3 << Skript([](WizardUser& u) { u.escape(&FstGBest()); })
+            << QStringList{"Abc", "1 1 1", "4 1 30", "2 1 500"} << Befehle{weiche, hs} << Befehle{hsAus} << plaetze;
         QTest::newRow("no such part") << 0 << -6 << Skript([](WizardUser&) {})
                                       << QStringList{"Abc", "1 1 1", "4 1 30", "2 1 500"} << Befehle{weiche, hs}
                                       << Befehle{hsAus} << plaetze;

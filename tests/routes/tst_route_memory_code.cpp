@@ -198,8 +198,8 @@ private slots:
         QTest::addColumn<int>("letzte");         // of memory 0
         QTest::addColumn<QList<int>>("zweiter"); // the code of memory 1 from LNCV 6
         QTest::newRow("route ending at 2039") << 13 << 2039 << QList<int>{216, Pause1s, 0};
-        QTest::newRow("route one word too long") << 14 << 2025
-                                                 << QList<int>{206} + QList<int>(14, Pause1s) + QList<int>{216, Pause1s, 0};
+        QTest::newRow("route one word too long")
+            << 14 << 2025 << QList<int>{206} + QList<int>(14, Pause1s) + QList<int>{216, Pause1s, 0};
     }
 
     void aFullMemoryTakesNoShorterRouteLater()

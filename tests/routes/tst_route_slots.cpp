@@ -114,12 +114,11 @@ private slots:
         QTest::addColumn<bool>("voll");
         QTest::addColumn<QString>("text");
         const QString nicht = "\r\n          Die Fahrstraße kann nicht angelegt werden!";
+        const QString groesser = "Achtung: die Rückmeldeadresse %1 der Fahrstraße ist größer als 4095!" + nicht;
         QTest::newRow("all ten slots taken")
             << 4 << 100 << 100 << true << "Achtung alle 10 Plätze für Fahrstraßen sind im Modul 4, 1 belegt!" + nicht;
-        QTest::newRow("set address above 4095") << 4 << 4096 << 100 << false
-                                                << "Achtung: die Rückmeldeadresse 4096 der Fahrstraße ist größer als 4095!" + nicht;
-        QTest::newRow("release address above 4095") << 4 << 4095 << 4097 << false
-                                                    << "Achtung: die Rückmeldeadresse 4097 der Fahrstraße ist größer als 4095!" + nicht;
+        QTest::newRow("set address above 4095") << 4 << 4096 << 100 << false << groesser.arg(4096);
+        QTest::newRow("release address above 4095") << 4 << 4095 << 4097 << false << groesser.arg(4097);
         QTest::newRow("start field without a signal board")
             << 8 << 100 << 100 << false << "Achtung: im Feld 8, 1 liegt kein Signalmodul (54660/54710)!" + nicht;
     }
