@@ -62,9 +62,11 @@ inline bool inGrundplattenPalette(int32_t artikel)
     return artikel == 54430 || artikel == 54640 || artikel == 54642 || artikel == -99 || artikel == -1;
 }
 
-// The codes of the select tool (-1) and the delete tool (-99) of the element
-// palette; no element on the desk carries them.
-inline bool istWerkzeugCode(int code) { return code == -1 || code == -99; }
+// Element codes below 1 stand for no element: the tools of the palettes
+// (-1 the select tool, -99 the delete tool) and the empty element "Leer" (0).
+// Placing one puts no element on a field, rotating one does nothing, and the
+// track-plan drawing prints its field white.
+inline bool istWerkzeugCode(int code) { return code < 1; }
 
 // Elements whose module is programmed through LNCVs.
 inline bool istLncvModul(int32_t artikel) { return artikel >= 54650 && artikel < 54711; }

@@ -36,7 +36,7 @@ void feldInfoZeigen(int x, int y)
     const KatalogEintrag& e = elementVon(x, y);
     QString text = QStringLiteral(" Zeile: ") + Zahl::mitVorzeichenstelle(y) + QStringLiteral(" - Spalte: ")
         + Zahl::mitVorzeichenstelle(x) + QStringLiteral("  : ");
-    if (e.ElementNr > 0)
+    if (!istWerkzeugCode(e.ElementNr))
         text += e.Name;
     InfoTxt_anzeigen(1, text);
     MainWin().setEnabled(QStringLiteral("EleDrehenMenu"), feld(x, y).ElementIndex != LeerFeld.ElementIndex);

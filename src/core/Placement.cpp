@@ -182,7 +182,7 @@ void SetzePultElement(int16_t auswahl)
     if (!e || !imPult(x, y))
         return;
     AltFeld = feld(x, y);
-    if (e->ElementNr < 1) {
+    if (istWerkzeugCode(e->ElementNr)) {
         // Other tools leave the field as it is: no module was replaced, so
         // there is nothing to take over and no question to ask.
         if (e->ElementNr == LoeschWerkzeug) {

@@ -20,7 +20,7 @@ int familienEintrag(int e)
 
 int naechsteDrehung(int e)
 {
-    if (e < 0 || e >= KatalogAnzahl || ElementKatalog[size_t(e)].ElementNr < 1)
+    if (e < 0 || e >= KatalogAnzahl || istWerkzeugCode(ElementKatalog[size_t(e)].ElementNr))
         return e;
     const int familie = familienEintrag(e);
     if (familie < 0)

@@ -42,7 +42,7 @@ QString gitterBild(int gitter, int x, int y)
 
 bool hohesElement(const KatalogEintrag* e)
 {
-    return e && e->ElementNr >= 1 && e->Breite == 1 && e->Hoehe >= 2;
+    return e && !istWerkzeugCode(e->ElementNr) && e->Breite == 1 && e->Hoehe >= 2;
 }
 
 // Is field (x, y) one of the upper fields of a tall element standing below it?
@@ -61,7 +61,7 @@ QString feldBild(DruckArt art, int x, int y)
     if (art == DruckArt::Elektrik)
         return gitterBild(1, x, y);
     const KatalogEintrag* e = elementVon(x, y);
-    return (e && e->ElementNr >= 1) || oberesTeil(x, y) ? gitterBild(0, x, y) : weiss();
+    return (e && !istWerkzeugCode(e->ElementNr)) || oberesTeil(x, y) ? gitterBild(0, x, y) : weiss();
 }
 
 // A tall element (one field wide) draws the grid's pieces of its picture into the fields

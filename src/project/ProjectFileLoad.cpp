@@ -143,7 +143,7 @@ void uebernehmen(const ProjektInhalt& p, const std::vector<ModulPlan>& plan)
 
 void load_new_element(const FeldZeile& z, const ModulPlan& plan)
 {
-    // A tool's code places nothing: the field stays empty, as for an unknown code.
+    // A tool's code, or the empty element's, places nothing: the field stays empty, as for an unknown code.
     for (int i = 0; i < KatalogSlots && !istWerkzeugCode(z.code); ++i) {
         const KatalogEintrag& e = ElementKatalog[size_t(i)];
         if (e.ElementNr != z.code)

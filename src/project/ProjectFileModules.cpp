@@ -207,7 +207,8 @@ bool modulDateienLesen(const ProjektInhalt& inhalt, const KatalogTabelle& katalo
 {
     plan.assign(inhalt.felder.size(), ModulPlan{});
     for (const FeldZeile& z : inhalt.felder) {
-        const bool werkzeug = istWerkzeugCode(z.code);
+        // An empty field is saved with the code 0 of the empty element; the other codes below 1 are tools.
+        const bool werkzeug = z.code != 0 && istWerkzeugCode(z.code);
         if (werkzeug || letzterEintragMitCode(katalog, z.code) < 0)
             hinweise << QStringLiteral("Zeile ") + QString::number(z.zeile) + QStringLiteral(": Der Elementcode ")
                     + QString::number(z.code) + QStringLiteral(" von Feld (") + QString::number(z.x)

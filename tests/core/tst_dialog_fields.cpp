@@ -194,7 +194,7 @@ private slots:
 
     // The project name takes only what the project file can hold: typed
     // characters without a Windows-1252 code are refused, the others kept.
-    void projektnameNurWindows1252()
+    void projectNameTakesOnlyWindows1252()
     {
         QLineEdit* name = NeuesPultAnlegen::instanz()->ProjektNameTxt;
         name->clear();

@@ -54,13 +54,16 @@ private slots:
         QCOMPARE(elektrisch().CellPicture(2, 2), QString());
     }
 
+    // The select tool and the empty element "Leer" (code 0) alike: codes below 1 place nothing.
     void toolsOtherThanDeleteLeaveTheFieldAndAskNothing()
     {
         setze(3, 3, I::Weiche);
         feld(3, 3).LNCV[11] = 300;
         const PultFeld vorher = feld(3, 3);
-        setze(3, 3, I::Auswahl);
-        QCOMPARE(feld(3, 3), vorher);
+        for (int16_t werkzeug : {I::Auswahl, I::Leer}) {
+            setze(3, 3, werkzeug);
+            QCOMPARE(feld(3, 3), vorher);
+        }
         QVERIFY(d.boxen.isEmpty());   // nothing was replaced, so no takeover question
         QCOMPARE(UndoMoeglich, int16_t(0));
     }

@@ -425,22 +425,29 @@ private slots:
         QTest::addColumn<int>("letzte");        // the last LNCV that programming decides
         QTest::addColumn<int>("stempel");       // the first stamp LNCV
         QTest::addColumn<int>("uebernahme");    // the values read-back takes over, from LNCV 0 on
-        QTest::newRow("Fahrstraßenspeicher") << 54670 << 2039 << 2040 << 2048;
-        QTest::newRow("Zugnummernanzeige") << 54680 << 30 << 120 << 128;
-        QTest::newRow("Joystick-Modul") << 54700 << 89 << 120 << 128;
-        QTest::newRow("Signalmodul Linksverkehr") << 54710 << 80 << 120 << 128;
+        QTest::addColumn<QList<int>>("ohne");   // of those, the ones it leaves alone
+        const QList<int> keine;
+        QTest::newRow("Weichenmodul") << 54650 << 80 << 120 << 128 << keine;
+        QTest::newRow("Signalmodul") << 54660 << 80 << 120 << 128 << keine;
+        QTest::newRow("Fahrstraßenspeicher") << 54670 << 2039 << 2040 << 2048 << keine;
+        QTest::newRow("Zugnummernanzeige") << 54680 << 30 << 120 << 128 << keine;
+        QTest::newRow("3-Tasten-Modul") << 54690 << 55 << 120 << 128 << QList<int>{115, 116, 117};
+        QTest::newRow("Joystick-Modul") << 54700 << 89 << 120 << 128 << keine;
+        QTest::newRow("Signalmodul Linksverkehr") << 54710 << 80 << 120 << 128 << keine;
     }
 
     // Programming an initialised desk never programmed writes every value
     // other than 0 from LNCV 2 to the module's last (here the first and the
     // last, not the one after it); read-back of a desk never programmed takes
-    // over every value the module has.
+    // over every value the module has, but the key functions of a 3-button
+    // segment, which only the desk keeps.
     void bereiche()
     {
         QFETCH(int, artikel);
         QFETCH(int, letzte);
         QFETCH(int, stempel);
         QFETCH(int, uebernahme);
+        QFETCH(QList<int>, ohne);
         // Up to 2048 reads: the line is not paced.
         sim->antwortVerzugMs = 0;
         pty = std::make_unique<PtySim>(*sim, 1e9);
@@ -470,7 +477,12 @@ private slots:
         PultDaten.PultProgJahr = 0;
         m.lncv[uebernahme - 1] = 4321;
         PultMenu_Click(Auslesen);
-        vergleicheSpur(Spur().an(art, 12).lies(0, uebernahme - 1).aus(12).zeilen);
+        Spur gelesen;
+        gelesen.an(art, 12);
+        for (int n = 0; n < uebernahme; ++n)
+            if (!ohne.contains(n))
+                gelesen.lies(n);
+        vergleicheSpur(gelesen.aus(12).zeilen);
         QCOMPARE(projekt[uebernahme - 1], int16_t(4321));
         QCOMPARE(MainWin().InfoTxt1, QStringLiteral("Auslesen des Pults beendet !!!"));
     }

@@ -75,6 +75,9 @@ private slots:
         // A4 in landscape at 0.9 of the page: 12 x 14 fields; a full desk needs 9 x 8 pages.
         QTest::newRow("A4, full desk") << grafikSeitenmass(papierTwips(QPageSize(QPageSize::A4), true), 900 * 15.0).ausgabe
                                        << 99 << 99 << QList<int>{12, 14, 72} << QList<double>{97, 99, 4.5};
+        // Whole fields only, however close the page comes to one more: 19.8 x 17.5 fields hold 19 x 17.
+        QTest::newRow("fractions of one half and more") << QSizeF(19.8 * B, 17.5 * H) << 40 << 35
+                                                        << QList<int>{19, 17, 9} << QList<double>{39, 40, 8.5};
         // A page smaller than one field still takes one field per page.
         QTest::newRow("tiny page") << QSizeF(B / 2, H / 2) << 3 << 2 << QList<int>{1, 1, 6} << QList<double>{3, 3, 0};
     }

@@ -579,9 +579,11 @@ private slots:
                "Zeile 5: unbekannter Schlüssel \"Unbekannt\" übergangen.\r\n\r\nDas nächste" << 0;
         QTest::newRow("LF only") << QByteArray("PultName: Nord\n" + rumpf).replace("\r\n", "\n") << "Nord" << "" << 0;
         QTest::newRow("CR only") << QByteArray("PultName: Nord\r" + rumpf).replace("\r\n", "\r") << "Nord" << "" << 0;
-        // The codes of the select and delete tools place no element; the base plate stays.
+        // Codes below 1 place no element; the base plate stays. 0 is the empty
+        // element's, which a saved empty field carries; the others are tools.
         const QByteArray werkzeug = "PultName: Nord\r\n" + rumpf + "XY: 2, 2, %1, 54640\r\n";
-        for (const char* code : {"-1", "-99"})
+        QTest::newRow("empty element code 0") << QByteArray(werkzeug).replace("%1", "0") << "Nord" << "" << 54640;
+        for (const char* code : {"-1", "-99", "-5"})
             QTest::newRow(qPrintable(QString("tool code ") + code)) << QByteArray(werkzeug).replace("%1", code) << "Nord"
                                 << QString("übernommen:\r\nZeile 10: Der Elementcode %1 von Feld (2, 2) ist ein "
                                            "Werkzeug, kein Element; das Feld bleibt leer.\r\n\r\nDas nächste")

@@ -99,7 +99,8 @@ struct RouteTestDesk : PlacementTestDesk {
 // The route editor's desk (6 x 2 fields, real catalogue):
 //   (1,1) main signal 501, start key of route 0, address 100; (2,1) turnout 101, address 10, feedback 500
 //   (3,1) main signal 501, address 120, start key of route 1; (4,1) main signal 501 as destination key:
-//   LNCV 39 = 301 (address 30 green); (5,1) main signal 501, address 130, illumination 140; (6,2) route memory.
+//   LNCV 39 = 301 (address 30 green); (5,1) main signal 501, address 130, distant 150, shunting 160,
+//   illuminations 140 and 145; (6,2) route memory.
 // Route 0 "Abc": start (1,1) slot 1, destination (4,1), released by feedback 500 free of (2,1), commands
 // 1000 occupied / 1000 free; set list turnout red, main signal (3,1) green; release list built from it.
 // Route 1 "Süd": start (3,1) slot 1, destination (4,1) given directly, no commands.
@@ -112,7 +113,7 @@ inline void editorPult()
     setzen(2, 1, katalogIndex(101), {0, 21, 11, 10, 13, 500});
     setzen(3, 1, katalogIndex(501), {0, 31, 31, 120});
     setzen(4, 1, katalogIndex(501), {0, 41, 39, 301, 31, 110});
-    setzen(5, 1, katalogIndex(501), {0, 51, 31, 130, 25, 140});
+    setzen(5, 1, katalogIndex(501), {0, 51, 31, 130, 32, 150, 33, 160, 25, 140, 27, 145});
     MainWin().Pult[0].setzeZelle(2, 6);
     SetzePultElement(katalogIndex(930));
     AdrOpt = AdrOptDaten{};

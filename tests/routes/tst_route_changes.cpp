@@ -11,6 +11,7 @@
 #include "routes/RouteSlotDialog.h"
 #include "routes/RouteStepForms.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -161,38 +162,50 @@ private slots:
     void releaseCounterparts_data()
     {
         QTest::addColumn<Befehle>("neu");             // appended to the set list
-        QTest::addColumn<int>("volleFreigabe");       // release list filled to 100 first
+        QTest::addColumn<int>("freigabe");            // release list before: 0 as built, 1 filled to 100, -1 emptied
         QTest::addColumn<Befehle>("festlegen");
         QTest::addColumn<Befehle>("aufloesen");
         const QList<int> weiche{2, 1, 0, 0, 2, 11}, hs{3, 1, 0, 1, 7, 31}, hsAus{3, 1, 120, 0, 7, 31};
         QTest::newRow("a red main signal is released green")
             << Befehle{{5, 1, 0, 0, 7, 31}} << 0 << Befehle{weiche, hs, {5, 1, 0, 0, 7, 31}}
             << Befehle{hsAus, {5, 1, 130, 1, 7, 31}};
-        QTest::newRow("illumination and distant-signal link")
-            << Befehle{{5, 1, 0, 1, 1, 25}, {3, 1, 5, 1, 5, 31}} << 0
-            << Befehle{weiche, hs, {5, 1, 0, 1, 1, 25}, {3, 1, 5, 1, 5, 31}}
-            << Befehle{hsAus, {5, 1, 140, 0, 1, 25}, {3, 1, 5, 1, 5, -2}};
+        QTest::newRow("both illuminations and distant-signal link")
+            << Befehle{{5, 1, 0, 1, 1, 25}, {5, 1, 0, 1, 1, 27}, {3, 1, 5, 1, 5, 31}} << 0
+            << Befehle{weiche, hs, {5, 1, 0, 1, 1, 25}, {5, 1, 0, 1, 1, 27}, {3, 1, 5, 1, 5, 31}}
+            << Befehle{hsAus, {5, 1, 140, 0, 1, 25}, {5, 1, 145, 0, 1, 27}, {3, 1, 5, 1, 5, -2}};
+        const Befehle weitere{{5, 1, 0, 1, 3, 32}, {5, 1, 0, 0, 4, 32}, {5, 1, 0, 1, 6, 33}, {5, 1, 135, 1, 8, 31},
+                              {5, 1, 0, 0, 1, 25}, {0, 0, 5, 0, 9, -1}};
+        QTest::newRow("distant, shunting, second signal addresses, illumination off; no pause")
+            << weitere << 0 << Befehle{weiche, hs} + weitere
+            << Befehle{hsAus, {5, 1, 150, 0, 3, 32}, {5, 1, 151, 1, 4, 32}, {5, 1, 160, 0, 6, 33},
+                       {5, 1, 135, 0, 8, 31}, {5, 1, 140, 0, 1, 25}};
+        QTest::newRow("a release the user deleted stays deleted")
+            << Befehle{{5, 1, 0, 1, 7, 31}} << -1 << Befehle{weiche, hs, {5, 1, 0, 1, 7, 31}}
+            << Befehle{{5, 1, 130, 0, 7, 31}};
         QTest::newRow("an element the route has already") << Befehle{hs} << 0 << Befehle{weiche, hs} << Befehle{hsAus};
         QTest::newRow("nothing added: no empty command") << Befehle{} << 0 << Befehle{weiche, hs} << Befehle{hsAus};
-        QTest::newRow("release list full") << Befehle{{5, 1, 0, 1, 7, 31}} << 1
-                                           << Befehle{weiche, hs, {5, 1, 0, 1, 7, 31}} << Befehle{};
+        QTest::newRow("release list full: said once") << Befehle{{5, 1, 0, 1, 7, 31}, {5, 1, 0, 1, 3, 32}} << 1
+                                                     << Befehle{weiche, hs, {5, 1, 0, 1, 7, 31}, {5, 1, 0, 1, 3, 32}}
+                                                     << Befehle{};
     }
 
     void releaseCounterparts()
     {
         QFETCH(Befehle, neu);
-        QFETCH(int, volleFreigabe);
+        QFETCH(int, freigabe);
         QFETCH(Befehle, festlegen);
         QFETCH(Befehle, aufloesen);
-        for (int e; volleFreigabe && (e = FindNewRouteElement(0, 1)) != -1;)
+        for (int e; freigabe > 0 && (e = FindNewRouteElement(0, 1)) != -1;)
             FSDaten[0].Route[1][size_t(e)][Befehl::Wert] = int16_t(e);
+        for (int e : freigabe < 0 ? RouteKette(0, 1) : std::vector<int>{})
+            DelRouteElement(0, 1, e);
         const int k = LastRouteIdx(0, 0);
         for (const QList<int>& b : neu)
             anhaengen(0, 0, b);
         NeueEintraegeAnhaengen(0, k);
         QCOMPARE(liste(0, 0), festlegen);
         QCOMPARE(RouteSaveAnz(0, 0), int(festlegen.size()));
-        if (volleFreigabe) {
+        if (freigabe > 0) {
             QCOMPARE(RouteSaveAnz(0, 1), 100);
             QCOMPARE(titel(meldungen), QStringList{"Fehler!"});
         } else {
@@ -205,7 +218,7 @@ private slots:
         QTest::addColumn<Vorbereitung>("vorbereitung");
         QTest::addColumn<Skript>("skript");
         QTest::addColumn<QList<int>>("route");   // Ziel, Aufloesen, Rueckmeldeadressen afterwards
-        QTest::addColumn<QStringList>("boxen");
+        QTest::addColumn<QStringList>("boxen");  // title and first line of each message
         QTest::addColumn<QList<int>>("slot");    // the slot's words afterwards
         QWidget* d = &FahrstrForm();
         auto ok = [d](WizardUser& u) { u.knopf(d, "OK_But"); };
@@ -215,6 +228,7 @@ private slots:
         };
         const QList<int> ziel{4, 1, 30, 1, 39}, aufloesen{2, 1, 500, 2, 13}, kommandos{1000, 3, 1000, 2, 0};
         const QList<int> slot{301, 10003, 5002, 10002};
+        const QStringList leer{"Fahrstraße ändern: Position 1 im Signalmodul der Starttaste ist leer."};
         QTest::newRow("readdressed destination key and release feedback stay linked")
             << Vorbereitung([] {
                    TestDesk::feld(4, 1).LNCV[39] = 401;
@@ -228,10 +242,10 @@ private slots:
             << QList<int>{551, 10003, 5002, 10002};
         QTest::newRow("löschen, answered Nein, keeps the route and its slot")
             << Vorbereitung([this] { meldungen.antwort = Msg::Nein; }) << Skript(loeschen)
-            << ziel + aufloesen + kommandos << QStringList{"Fahrstraße ändern"} << slot;
+            << ziel + aufloesen + kommandos << leer << slot;
         QTest::newRow("löschen, answered Ja, empties the route's commands")
             << Vorbereitung([this] { meldungen.antwort = Msg::Ja; }) << Skript(loeschen)
-            << QList<int>{4, 1, 0, 0, -1, 2, 1, 0, 0, -1, 0, 0, 0, 0, 0} << QStringList{"Fahrstraße ändern"}
+            << QList<int>{4, 1, 0, 0, -1, 2, 1, 0, 0, -1, 0, 0, 0, 0, 0} << leer
             << QList<int>{0, 0, 0, 0};
         QTest::newRow("slot cleared from the address grid before, answered Nein, keeps the route")
             << Vorbereitung([this] {
@@ -239,7 +253,7 @@ private slots:
                        TestDesk::feld(1, 1).LNCV[size_t(fsSlotLncv(0) + g)] = 0;
                    meldungen.antwort = Msg::Nein;
                })
-            << Skript(ok) << ziel + aufloesen + kommandos << QStringList{"Fahrstraße ändern"} << slot;
+            << Skript(ok) << ziel + aufloesen + kommandos << leer << slot;
         QTest::newRow("set command and release feedback typed")
             << Vorbereitung([] {}) << Skript([d](WizardUser& u) {
                    u.tippen(d, "FSAdr_Txt(1)", "2000");
@@ -258,7 +272,10 @@ private slots:
             << ziel + aufloesen + kommandos << QStringList() << slot;
         QTest::newRow("a route without slot")
             << Vorbereitung([] { FSDaten[0].Start[2] = 0; }) << Skript([](WizardUser&) {})
-            << ziel + aufloesen + kommandos << QStringList{"Fahrstraße ändern"} << slot;
+            << ziel + aufloesen + kommandos
+            << QStringList{"Fahrstraße ändern: Die Fahrstraße \"Abc\" hat keinen Platz im Signalmodul ihrer "
+                           "Starttaste."}
+            << slot;
     }
 
     void changesThroughTheSlotDialog()
@@ -273,7 +290,10 @@ private slots:
         QVERIFY(FSinArbeit);
         const Fahrstrasse& f = FSDaten[0];
         QCOMPARE(gruppe(f.Ziel) + gruppe(f.Aufloesen) + gruppe(f.Rueckmeldeadressen), route);
-        QCOMPARE(titel(meldungen), boxen);
+        QStringList gezeigt;
+        for (const MsgBoxAufruf& m : meldungen.boxen)
+            gezeigt << m.titel + ": " + m.text.section("\r\n", 0, 0);
+        QCOMPARE(gezeigt, boxen);
         // The slot says what the route says.
         QTEST(slotWorte(1, 1, 0), "slot");
         RefreshFSin54660();
@@ -285,7 +305,7 @@ private slots:
         QTest::addColumn<int>("route");
         QTest::addColumn<int>("teil");              // FS_Aendern part, 0 = FS_hinzuf
         QTest::addColumn<Skript>("skript");
-        QTest::addColumn<QStringList>("kopf");      // Name, Start, Aufloesen of the route afterwards
+        QTest::addColumn<QStringList>("kopf");      // Name, Start, Ziel, Aufloesen of the route afterwards
         QTest::addColumn<Befehle>("festlegen");
         QTest::addColumn<Befehle>("aufloesen");
         QTest::addColumn<QList<int>>("plaetze");      // first words of slot 0 of (1,1) and (5,1)
@@ -302,41 +322,58 @@ private slots:
                    u.knopf(&FstSBest(), "OK_But");
                    u.knopf(&FstZBest(), "OK_But");
                })
-            << QStringList{"Abc", "1 1 1", "2 1 500"} << Befehle{weiche, hs, {2, 1, 0, 1, 2, 11}, {5, 1, 0, 1, 7, 31}}
+            << QStringList{"Abc", "1 1 1", "4 1 30", "2 1 500"}
+            << Befehle{weiche, hs, {2, 1, 0, 1, 2, 11}, {5, 1, 0, 1, 7, 31}}
             << Befehle{hsAus, {5, 1, 130, 0, 7, 31}} << plaetze;
         QTest::newRow("renamed")
             << 0 << -1 << Skript([](WizardUser& u) {
                    u.tippen(&FstGBest(), "FSB_Name_Txt", "Neu");
                    u.knopf(&FstGBest(), "OK_But");
                })
-            << QStringList{"Neu", "1 1 1", "2 1 500"} << Befehle{weiche, hs} << Befehle{hsAus} << plaetze;
+            << QStringList{"Neu", "1 1 1", "4 1 30", "2 1 500"} << Befehle{weiche, hs} << Befehle{hsAus} << plaetze;
         QTest::newRow("start key moved to another board")
             << 0 << -2 << Skript([](WizardUser& u) {
                    u.klick(5, 1, &FstGBest());
                    u.knopf(&FstGBest(), "OK_But");
                })
-            << QStringList{"Abc", "5 1 1", "2 1 500"} << Befehle{weiche, hs} << Befehle{hsAus} << QList<int>{0, 301};
+            << QStringList{"Abc", "5 1 1", "4 1 30", "2 1 500"} << Befehle{weiche, hs} << Befehle{hsAus}
+            << QList<int>{0, 301};
+        QTest::newRow("start step confirmed as it opens keeps the start key")
+            << 0 << -2 << Skript([](WizardUser& u) { u.knopf(&FstGBest(), "OK_But"); })
+            << QStringList{"Abc", "1 1 1", "4 1 30", "2 1 500"} << Befehle{weiche, hs} << Befehle{hsAus} << plaetze;
         QTest::newRow("typed release replaces the typed release")
             << 1 << -4 << Skript([](WizardUser& u) {
                    QWidget* r = &FstRBest();
+                   // A typed release has no field: no field is taken as clicked.
+                   u.tun(r, [] { QCOMPARE(FstRBest().RM_Frame->title(), QString("Rückmeldeadressen aussuchen:")); });
                    u.tippen(r, "RadrTxt", "800");
                    u.waehlen(r, "RM_stat_opt(0)");
                    u.tippen(r, "PauseTxt", "5");
                    u.knopf(r, "OK_But");
                })
-            << QStringList{"Süd", "3 1 1", "0 0 800"} << Befehle{{0, 0, 800, 2, 10, -1}, {0, 0, 5, 0, 9, -1}}
+            << QStringList{"Süd", "3 1 1", "4 1 31", "0 0 800"} << Befehle{{0, 0, 800, 2, 10, -1}, {0, 0, 5, 0, 9, -1}}
             << Befehle{} << plaetze;
+        QTest::newRow("a feedback field's option replaces the typed release")
+            << 1 << -4 << Skript([](WizardUser& u) {
+                   u.klick(2, 1, &FstRBest());
+                   u.waehlen(&FstRBest(), "RMOpt(0)");
+                   u.knopf(&FstRBest(), "OK_But");
+               })
+            << QStringList{"Süd", "3 1 1", "4 1 31", "2 1 500"} << Befehle{} << Befehle{} << plaetze;
         QTest::newRow("release by key only drops the typed release")
             << 1 << -4 << Skript([](WizardUser& u) {
                    u.waehlen(&FstRBest(), "FHT_Chk");
                    u.knopf(&FstRBest(), "OK_But");
                })
-            << QStringList{"Süd", "3 1 1", "0 0 0"} << Befehle{} << Befehle{} << plaetze;
+            << QStringList{"Süd", "3 1 1", "4 1 31", "0 0 0"} << Befehle{} << Befehle{} << plaetze;
+        QTest::newRow("destination step confirmed as it opens keeps the destination")
+            << 0 << -3 << Skript([](WizardUser& u) { u.knopf(&FstGBest(), "OK_But"); })
+            << QStringList{"Abc", "1 1 1", "4 1 30", "2 1 500"} << Befehle{weiche, hs} << Befehle{hsAus} << plaetze;
         QTest::newRow("cancel keeps the route")
-            << 0 << -3 << Skript([](WizardUser& u) { u.escape(&FstGBest()); }) << QStringList{"Abc", "1 1 1", "2 1 500"}
-            << Befehle{weiche, hs} << Befehle{hsAus} << plaetze;
+            << 0 << -3 << Skript([](WizardUser& u) { u.escape(&FstGBest()); })
+            << QStringList{"Abc", "1 1 1", "4 1 30", "2 1 500"} << Befehle{weiche, hs} << Befehle{hsAus} << plaetze;
         QTest::newRow("no such part") << 0 << -6 << Skript([](WizardUser&) {})
-                                      << QStringList{"Abc", "1 1 1", "2 1 500"} << Befehle{weiche, hs}
+                                      << QStringList{"Abc", "1 1 1", "4 1 30", "2 1 500"} << Befehle{weiche, hs}
                                       << Befehle{hsAus} << plaetze;
     }
 
@@ -358,7 +395,7 @@ private slots:
         QVERIFY(FSinArbeit);
         const Fahrstrasse& f = FSDaten[size_t(route)];
         auto drei = [](const std::array<int16_t, 5>& g) { return QString("%1 %2 %3").arg(g[0]).arg(g[1]).arg(g[2]); };
-        QCOMPARE((QStringList{f.Name, drei(f.Start), drei(f.Aufloesen)}), kopf);
+        QCOMPARE((QStringList{f.Name, drei(f.Start), drei(f.Ziel), drei(f.Aufloesen)}), kopf);
         QCOMPARE(liste(route, 0), festlegen);
         QCOMPARE(liste(route, 1), aufloesen);
         QCOMPARE((QList<int>{TestDesk::lncv(1, 1, 41), TestDesk::lncv(5, 1, 41)}), plaetze);
@@ -368,23 +405,38 @@ private slots:
     }
 
     // A start key moved to a board without a free slot: the route keeps its
-    // former start key and slot, and the message says so.
-    void startKeyToAFullBoard()
+    // former start key and slot, and the message says so. Moved within its
+    // column to a board with room, the route takes its slot there.
+    void startKeyMovedToAnotherBoard_data()
     {
-        for (int s = 0; s < FSSlotAnzahl; ++s)
+        QTest::addColumn<QPoint>("neu");
+        QTest::addColumn<bool>("voll");
+        QTest::newRow("to a full board") << QPoint(5, 1) << true;
+        QTest::newRow("within its column") << QPoint(1, 2) << false;
+    }
+
+    void startKeyMovedToAnotherBoard()
+    {
+        QFETCH(QPoint, neu);
+        QFETCH(bool, voll);
+        TestDesk::setzen(1, 2, katalogIndex(501), {0, 12, 31, 170});
+        for (int s = 0; voll && s < FSSlotAnzahl; ++s)
             TestDesk::feld(5, 1).LNCV[size_t(fsSlotLncv(s))] = 1;
         FSinArbeit = true;
         durchspielen(
-            [](WizardUser& u) {
-                u.klick(5, 1, &FstGBest());
+            [neu](WizardUser& u) {
+                u.klick(neu.x(), neu.y(), &FstGBest());
                 u.knopf(&FstGBest(), "OK_But");
             },
             [] { FS_Aendern(0, -2); });
-        QCOMPARE(FSDaten[0].Start[0], int16_t(1));
-        QCOMPARE(FSDaten[0].Start[2], int16_t(1));
-        QCOMPARE(TestDesk::lncv(1, 1, 41), 301);
-        QCOMPARE(titel(meldungen), QStringList{"Fahrstraße ändern"});
-        QCOMPARE(meldungen.boxen[0].text.section("\r\n", 1), QString("          Die Fahrstraße behält ihre bisherige Starttaste!"));
+        const QPoint start = voll ? QPoint(1, 1) : neu;
+        QCOMPARE(gruppe(FSDaten[0].Start).mid(0, 3), (QList<int>{start.x(), start.y(), 1}));
+        QCOMPARE(TestDesk::lncv(start.x(), start.y(), 41), 301);
+        QCOMPARE(TestDesk::lncv(1, 1, 41), voll ? 301 : 0);
+        QCOMPARE(titel(meldungen), voll ? QStringList{"Fahrstraße ändern"} : QStringList());
+        if (voll)
+            QCOMPARE(meldungen.boxen[0].text.section("\r\n", 1),
+                     QString("          Die Fahrstraße behält ihre bisherige Starttaste!"));
     }
 };
 

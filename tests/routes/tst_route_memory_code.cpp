@@ -111,6 +111,8 @@ private slots:
                                               << 31;
         QTest::newRow("aligned 1000, a set list alone needs no room behind it")
             << 1000 << Bloecke{{4, 0}, {4, 0}} << QList<int>{1000, 2000} << 2004;
+        QTest::newRow("aligned, set list ends on 2038") << 1000 << Bloecke{{4, 0}, {38, 0}} << QList<int>{1000, 2000}
+                                                        << 2038;
         QTest::newRow("aligned, set list ends on 2039") << 1000 << Bloecke{{4, 0}, {39, 0}} << QList<int>{1000, 2000}
                                                         << 2039;
         QTest::newRow("aligned, release list ends on 2039") << 970 << Bloecke{{3, 99}} << QList<int>{970, 1940} << 2039;
@@ -134,41 +136,50 @@ private slots:
         QVERIFY(pult.boxen.isEmpty());
     }
 
-    // Route memories in slots 0 and 2, slot 1 free: the code continues in
-    // slot 2; what fits nowhere is named.
+    // Route memories in slot 0 and one further slot, the slots between them
+    // free: the code continues in the further one; what fits nowhere is named.
     void fullMemoryContinuesInTheNext_data()
     {
         QTest::addColumn<int>("a");
         QTest::addColumn<int>("proSpeicher");   // routes of 100 + 100 commands per memory
         QTest::addColumn<int>("letzte");
-        QTest::newRow("packed") << 0 << 10 << 2025;
-        QTest::newRow("aligned 100") << 100 << 5 << 2000;
+        QTest::addColumn<int>("zweiter");       // the slot of the further route memory
+        QTest::newRow("packed") << 0 << 10 << 2025 << 2;
+        QTest::newRow("aligned 100") << 100 << 5 << 2000 << 2;
+        QTest::newRow("packed, neighbouring slots") << 0 << 10 << 2025 << 1;
+        QTest::newRow("packed, the last slot") << 0 << 10 << 2025 << 4;
     }
 
     void fullMemoryContinuesInTheNext()
     {
         QFETCH(int, a);
         QFETCH(int, proSpeicher);
+        QFETCH(int, zweiter);
         AdrOpt.AdrOpt_FahrstFolgenStart = int16_t(a);
-        pult.setze(9, 8, I::FSSpeicherEl);
-        pult.setze(9, 7, I::FSSpeicherEl);
-        LoeschePultElement(9, 8);
-        QCOMPARE(FSSpeicher[1].X, int16_t(0));
-        QCOMPARE(FSSpeicher[2].X, int16_t(9));
+        for (int m = 1; m < FSSpeicherMax; ++m)
+            pult.setze(9, 9 - m, I::FSSpeicherEl);
+        for (int m = 1; m < FSSpeicherMax; ++m)
+            if (m != zweiter)
+                LoeschePultElement(9, 9 - m);
+        QCOMPARE(FSSpeicher[size_t(zweiter)].X, int16_t(9));
         const int routen = 2 * proSpeicher + 2;
         for (int r = 0; r < routen; ++r)
             pausenRoute(r, 100, 100);
         pult.boxen.clear();
         make_54670_code();
 
-        for (int m : {0, 2}) {
-            QCOMPARE(FSSpeicher[size_t(m)].Voll, int16_t(-1));
-            QTEST(int(FSSpeicher[size_t(m)].LetzteLNCV), "letzte");
+        for (int m = 0; m < FSSpeicherMax; ++m) {
+            if (m == 0 || m == zweiter) {
+                QCOMPARE(FSSpeicher[size_t(m)].Voll, int16_t(-1));
+                QTEST(int(FSSpeicher[size_t(m)].LetzteLNCV), "letzte");
+            } else {
+                QCOMPARE(FSSpeicher[size_t(m)].X, int16_t(0));
+                QCOMPARE(FSSpeicher[size_t(m)].LetzteLNCV, int16_t(5));
+                QCOMPARE(alles(m), QList<int>(FSCodeLetzteLNCV - 4, 0));
+            }
         }
-        QCOMPARE(FSSpeicher[1].LetzteLNCV, int16_t(5));
-        QCOMPARE(alles(1), QList<int>(FSCodeLetzteLNCV - 4, 0));
         const int erster = a == 0 ? 6 : a;
-        QCOMPARE(Int_to_UWord(FSSpeicher[2].LNCV[size_t(erster)]), (10 + proSpeicher) * 10 + 6);
+        QCOMPARE(Int_to_UWord(FSSpeicher[size_t(zweiter)].LNCV[size_t(erster)]), (10 + proSpeicher) * 10 + 6);
         QCOMPARE(titel(pult), QStringList{"Fahrstraßen für Fahrstraßenspeicher"});
         QCOMPARE(fsMeldung(), QString("Alle vorhandenen Fahrstraßenspeicher (54670) sind belegt!\r\n"
                                       " Die vorgegebenen Fahrstraßen konnten nicht vollständig   \r\n"
@@ -178,20 +189,37 @@ private slots:
                                   .arg(routen - 1).arg(routen - 2).arg(routen));
     }
 
-    // A route that ends exactly at LNCV 2039 fills the memory; the next route
-    // goes into the next one even though it is short.
-    void routeEndingAt2039FillsTheMemory()
+    // Ten routes fill a memory up to LNCV 2025. A route that ends exactly at
+    // LNCV 2039 fills it, and so does one too long for the rest: the next
+    // route goes into the next memory even though it would fit the rest.
+    void aFullMemoryTakesNoShorterRouteLater_data()
     {
+        QTest::addColumn<int>("pausen");         // set list of route 10
+        QTest::addColumn<int>("letzte");         // of memory 0
+        QTest::addColumn<QList<int>>("zweiter"); // the code of memory 1 from LNCV 6
+        QTest::newRow("route ending at 2039") << 13 << 2039 << QList<int>{216, Pause1s, 0};
+        QTest::newRow("route one word too long")
+            << 14 << 2025 << QList<int>{206} + QList<int>(14, Pause1s) + QList<int>{216, Pause1s, 0};
+    }
+
+    void aFullMemoryTakesNoShorterRouteLater()
+    {
+        QFETCH(int, pausen);
+        QFETCH(QList<int>, zweiter);
         pult.setze(9, 8, I::FSSpeicherEl);
         for (int r = 0; r < 10; ++r)
             pausenRoute(r, 100, 100);
-        pausenRoute(10, 13, 0);
+        pausenRoute(10, pausen, 0);
         pausenRoute(11, 1, 0);
         make_54670_code();
-        QCOMPARE(FSSpeicher[0].LetzteLNCV, int16_t(2039));
+        QTEST(int(FSSpeicher[0].LetzteLNCV), "letzte");
         QCOMPARE(FSSpeicher[0].Voll, int16_t(-1));
-        QCOMPARE(code(6, 8, 1), QList<int>({216, Pause1s, 0}));
+        QCOMPARE(code(6, 5 + int(zweiter.size()), 1), zweiter);
         QVERIFY(pult.boxen.isEmpty());
+        // A rebuild starts from empty memories again.
+        const QList<int> vorher = alles(0) + alles(1);
+        make_54670_code();
+        QCOMPARE(alles(0) + alles(1), vorher);
     }
 
     void wordsThatDoNotFitAreRefused()

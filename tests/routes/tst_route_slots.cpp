@@ -130,18 +130,24 @@ private slots:
         QCOMPARE(gesehen, genannt);
     }
 
-    // Slots 0, 1 and 3 are taken in different ways: the new route gets slot 2.
+    // Slots 0, 1 and further ones are taken in different ways: the new route
+    // gets the lowest free slot, up to the tenth.
     void lowestFreeSlotWins_data()
     {
         QTest::addColumn<int>("belegtDurch");   // how slot 1 is taken
-        QTest::newRow("a route writes it") << 0;
-        QTest::newRow("only its release LNCV is set") << 1;
-        QTest::newRow("cleared, but a route refers to it") << 2;
+        QTest::addColumn<QList<int>>("weitere"); // slots taken by their destination LNCV
+        QTest::addColumn<int>("frei");
+        QTest::newRow("a route writes it") << 0 << QList<int>{3} << 2;
+        QTest::newRow("only its release LNCV is set") << 1 << QList<int>{3} << 2;
+        QTest::newRow("cleared, but a route refers to it") << 2 << QList<int>{3} << 2;
+        QTest::newRow("nine taken: the tenth") << 0 << QList<int>{2, 3, 4, 5, 6, 7, 8} << 9;
     }
 
     void lowestFreeSlotWins()
     {
         QFETCH(int, belegtDurch);
+        QFETCH(QList<int>, weitere);
+        QFETCH(int, frei);
         for (int r = 0; r < 2; ++r) {
             T::route(r, 4, 1, 200 + r, 3, 200 + r, 2);
             QCOMPARE(NeueFSin54660(r), 0);
@@ -153,39 +159,44 @@ private slots:
             FSDaten[1].Start[2] = 0;
             lncv[size_t(fsSlotLncv(1) + 2)] = 5;
         }
-        lncv[size_t(fsSlotLncv(3))] = 1;
+        for (int s : weitere)
+            lncv[size_t(fsSlotLncv(s))] = 1;
         T::route(2, 4, 1, 300, 3, 300, 2);
         QCOMPARE(NeueFSin54660(2), 0);
-        QCOMPARE(FSDaten[2].Start[2], int16_t(3));
-        QCOMPARE(slotWorte(4, 1, 2), QList<int>({0, 3003, 0, 3002}));
+        QCOMPARE(FSDaten[2].Start[2], int16_t(frei + 1));
+        QCOMPARE(slotWorte(4, 1, frei), QList<int>({0, 3003, 0, 3002}));
+        QVERIFY(pult.boxen.isEmpty());
     }
 
     void refusals_data()
     {
         QTest::addColumn<int>("startX");
         QTest::addColumn<int>("festAdr");
+        QTest::addColumn<int>("aufAdr");
         QTest::addColumn<bool>("voll");
         QTest::addColumn<QString>("text");
         const QString nicht = "\r\n          Die Fahrstraße kann nicht angelegt werden!";
+        const QString groesser = "Achtung: die Rückmeldeadresse %1 der Fahrstraße ist größer als 4095!" + nicht;
         QTest::newRow("all ten slots taken")
-            << 4 << 100 << true << "Achtung alle 10 Plätze für Fahrstraßen sind im Modul 4, 1 belegt!" + nicht;
-        QTest::newRow("feedback address above 4095")
-            << 4 << 4096 << false << "Achtung: die Rückmeldeadresse 4096 der Fahrstraße ist größer als 4095!" + nicht;
+            << 4 << 100 << 100 << true << "Achtung alle 10 Plätze für Fahrstraßen sind im Modul 4, 1 belegt!" + nicht;
+        QTest::newRow("set address above 4095") << 4 << 4096 << 100 << false << groesser.arg(4096);
+        QTest::newRow("release address above 4095") << 4 << 4095 << 4097 << false << groesser.arg(4097);
         QTest::newRow("start field without a signal board")
-            << 8 << 100 << false << "Achtung: im Feld 8, 1 liegt kein Signalmodul (54660/54710)!" + nicht;
+            << 8 << 100 << 100 << false << "Achtung: im Feld 8, 1 liegt kein Signalmodul (54660/54710)!" + nicht;
     }
 
     void refusals()
     {
         QFETCH(int, startX);
         QFETCH(int, festAdr);
+        QFETCH(int, aufAdr);
         QFETCH(bool, voll);
         TestDesk::setzen(8, 1, I::Weiche);
         if (voll)
             for (int n = fsSlotLncv(0); n < fsSlotLncv(FSSlotAnzahl); n += 4)
                 TestDesk::feld(4, 1).LNCV[size_t(n + 3)] = 1;
         const PultFeld vorher = TestDesk::feld(startX, 1);
-        T::route(0, startX, 1, festAdr, 3, 100, 2).Start[2] = 7;
+        T::route(0, startX, 1, festAdr, 3, aufAdr, 2).Start[2] = 7;
         QCOMPARE(NeueFSin54660(0), -99);
         QCOMPARE(FSDaten[0].Start[2], int16_t(0));
         QCOMPARE(TestDesk::feld(startX, 1), vorher);
@@ -195,7 +206,8 @@ private slots:
     }
 
     // A signal board replaced by another module keeps that module's values;
-    // a left-hand signal board takes slots like a right-hand one.
+    // a left-hand signal board takes slots like a right-hand one; a slot
+    // number beyond the ten (from a damaged project file) writes nothing.
     void onlySignalBoardsAreWritten()
     {
         TestDesk::setzen(5, 5, I::SignalLinks);
@@ -204,6 +216,14 @@ private slots:
         QCOMPARE(NeueFSin54660(0), 0);
         QCOMPARE(NeueFSin54660(1), 0);
         QCOMPARE(slotWorte(5, 5, 0), QList<int>({0, 1013, 0, 1012}));
+        TestDesk::feld(5, 5).LNCV[size_t(fsSlotLncv(FSSlotAnzahl))] = 7;
+        const PultFeld links = TestDesk::feld(5, 5);
+        FSDaten[1].Start[2] = FSSlotAnzahl + 1;
+        RefreshFSin54660();
+        QCOMPARE(TestDesk::feld(5, 5), links);
+        DelFSin54660(1);
+        QCOMPARE(TestDesk::feld(5, 5), links);
+        FSDaten[1].Start[2] = 1;
 
         TestDesk::setzen(4, 1, I::Weiche, {41, 7, 42, 8});
         const PultFeld weiche = TestDesk::feld(4, 1);
