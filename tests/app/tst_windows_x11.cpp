@@ -2,6 +2,7 @@
 // window manager (started by x11-test.sh): each opens fully on the screen, a
 // modeless one stays above the main window when that is raised, as a click
 // into it does, and a window closed and opened again comes back where it was.
+// The address views show their own labels as soon as they are switched to.
 #include "core/HelpWindow.h"
 #include "core/MainWinState.h"
 #include "core/Placement.h"
@@ -183,6 +184,12 @@ bool imRollbereich(const QWidget* teil, const QWidget* fenster)
     return false;
 }
 
+// The window as the X server shows it.
+QImage bildschirmBild(QWidget* w)
+{
+    return w->screen()->grabWindow(w->winId()).toImage();
+}
+
 // Closed, and let go by the window manager as well.
 void schliessen(QWidget* w)
 {
@@ -274,6 +281,44 @@ private slots:
         }
         if (wieder)
             schliessen(w);
+        modus(1);
+    }
+
+    // What the address grid shows right after a switch of the view is what a
+    // full repaint shows: the labels of column 0 included.
+    void addressViewShowsItsOwnLabels_data()
+    {
+        QTest::addColumn<int>("von");
+        QTest::addColumn<int>("nach");
+        QTest::newRow("track plan to turnouts") << 1 << 3;
+        QTest::newRow("turnouts to signals") << 3 << 4;
+        QTest::newRow("signals to illumination") << 4 << 5;
+        QTest::newRow("feedback to keys") << 6 << 7;
+        QTest::newRow("keys to routes") << 7 << 8;
+        QTest::newRow("routes to ZIVRA") << 8 << 9;
+        QTest::newRow("ZIVRA to signals") << 9 << 4;
+    }
+    void addressViewShowsItsOwnLabels()
+    {
+        QFETCH(int, von);
+        QFETCH(int, nach);
+        modus(von);
+        QTest::qWait(200);
+        modus(nach);
+        QTest::qWait(200);
+        const QImage gezeigt = bildschirmBild(haupt);
+        for (QWidget* w : haupt->findChildren<QWidget*>())
+            w->update();
+        QTest::qWait(200);
+        const QImage neuGemalt = bildschirmBild(haupt);
+        QCOMPARE(gezeigt.size(), neuGemalt.size());
+        QRect anders;
+        for (int y = 0; y < gezeigt.height(); ++y)
+            for (int x = 0; x < gezeigt.width(); ++x)
+                if (gezeigt.pixel(x, y) != neuGemalt.pixel(x, y))
+                    anders |= QRect(x, y, 1, 1);
+        QVERIFY2(anders.isNull(), qPrintable(QStringLiteral("stale pixels in %1,%2 %3x%4")
+                                                 .arg(anders.x()).arg(anders.y()).arg(anders.width()).arg(anders.height())));
         modus(1);
     }
 };
