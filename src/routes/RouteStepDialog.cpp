@@ -11,6 +11,7 @@
 #include <QButtonGroup>
 #include <QLabel>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -102,6 +103,7 @@ void FstSchrittDialog::zeigen(bool eigenePosition)
     // first), the dialog opens in the middle of the screen, as the name step does,
     // not over the menu and the first desk fields. A dialog larger than the last
     // one stands as far up or left as it needs to stay on the screen.
+    amGemeinsamenOrt = !eigenePosition;
     if (!isVisible() && !eigenePosition) {
         if (positionBekannt)
             rahmenVerschieben(this, gemeinsamePosition);
@@ -178,6 +180,15 @@ void FstSchrittDialog::setVisible(bool sichtbar)
     if (!sichtbar && isVisible() && WinAkt == winAktCode)
         WinAktTimerSub();
     AbbruchDialog::setVisible(sichtbar);
+}
+
+void FstSchrittDialog::resizeEvent(QResizeEvent* e)
+{
+    AbbruchDialog::resizeEvent(e);
+    // A dialog that changes its size as it is filled in stands as near to the
+    // shared place as it now fits: one pushed up to fit goes back down as it shrinks.
+    if (isVisible() && amGemeinsamenOrt && positionBekannt && e->oldSize().isValid())
+        rahmenVerschieben(this, gemeinsamePosition);
 }
 
 void FstSchrittDialog::showEvent(QShowEvent* e)

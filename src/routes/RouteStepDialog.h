@@ -49,6 +49,7 @@ protected:
     void abbrechen() override;
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void antworten(int16_t antwort);
@@ -56,6 +57,7 @@ private:
     int winAktCode;
     QTimer PosTimer;
     QSpacerItem* titelPlatz = nullptr;   // keeps the dialog as wide as its title needs
+    bool amGemeinsamenOrt = false;        // shown at the shared place, not at its own
 };
 
 // Moves all step dialogs to the position the user gave the one named by

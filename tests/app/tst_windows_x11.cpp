@@ -439,18 +439,19 @@ private slots:
         };
         QWidget *g = &FstGBest(), *r = &FstRBest(), *z = &FstZBest(), *w = &FstWBest(), *s = &FstSBest(),
                 *a = &FstABest(), *v = &FstVBest();
-        const QPoint tief(700, platz.bottom() - 140);   // the element prompt fits here, the signal dialog does not
+        // The start and element prompts fit here, the release and signal dialogs do not.
+        const QPoint tief(700, platz.bottom() - 140);
         schritt(g, "name", {610, 300});
         u.tippen(g, "FSB_Name_Txt", "West");
         u.knopf(g, "OK_But");
         schritt(g, "start key", {420, 180});
         u.klick(3, 2, g);
         u.knopf(g, "OK_But");
-        schritt(g, "destination key", {905, 420});
+        schritt(g, "destination key", tief);
         u.klick(6, 2, g);
         u.knopf(g, "OK_But");
-        schritt(r, "release", {130, 240});
-        u.waehlen(r, "FHT_Chk");
+        schritt(r, "release", {});
+        u.waehlen(r, "FHT_Chk");   // smaller now, it fits where the one before was left
         u.knopf(r, "OK_But");
         schritt(z, "first element", {520, 95});
         u.klick(2, 5, z);
