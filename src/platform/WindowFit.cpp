@@ -84,9 +84,10 @@ const QWidget* eigner(const QWidget* fenster)
 
 // Places and sizes the window: its frame at `ort` or centred over `ueber`,
 // fully on the screen (a hidden one only as it is shown) and wide enough to
-// show its title. Returns where the frame's top left corner goes on the screen. The window is placed through its inner
-// geometry, which the window manager keeps as it is: Qt takes a position for
-// the frame's, but with the frame it last knew of, none for a hidden window.
+// show its title. Returns where the frame's top left corner goes on the
+// screen. The window is placed through its inner geometry, which the window
+// manager keeps as it is: Qt takes a position for the frame's, but with the
+// frame it last knew of, none for a hidden window.
 QPoint setzen(QWidget* fenster, const QWidget* ueber, QPoint ort)
 {
     const QRect platz = freierPlatz(fenster);
