@@ -152,6 +152,11 @@ void FlexGrid::zelleGeaendert(int row, int col)
     }
     const QModelIndex i = index(row, col);
     emit dataChanged(i, i);
+    // The header bars show row 0 and column 0 and repaint on header changes only.
+    if (row == 0)
+        emit headerDataChanged(Qt::Horizontal, col, col);
+    if (col == 0)
+        emit headerDataChanged(Qt::Vertical, row, row);
 }
 
 FlexGrid::Stapel::Stapel(FlexGrid& g)
@@ -165,8 +170,11 @@ FlexGrid::Stapel::~Stapel()
     if (--grid.stapelTiefe > 0 || !grid.stapelGeaendert)
         return;
     grid.stapelGeaendert = false;
-    if (grid.zeilen > 0 && grid.spalten > 0)
+    if (grid.zeilen > 0 && grid.spalten > 0) {
         emit grid.dataChanged(grid.index(0, 0), grid.index(grid.zeilen - 1, grid.spalten - 1));
+        emit grid.headerDataChanged(Qt::Horizontal, 0, grid.spalten - 1);
+        emit grid.headerDataChanged(Qt::Vertical, 0, grid.zeilen - 1);
+    }
     emit grid.groessenGeaendert();
     emit grid.anzeigeGeaendert();
 }

@@ -1,12 +1,29 @@
 #pragma once
+#include <QPoint>
 
 class QWidget;
 
 // Every window of the program opens fully on the screen it appears on and
-// wide enough to show its title.
-void fensterEinpassen(QWidget* fenster);
+// wide enough to show its title; centred over the window `ueber` when one is given.
+void fensterEinpassen(QWidget* fenster, const QWidget* ueber = nullptr);
 
-// Fits every window of the program as it is shown; a window closed and
+// Where a window stands, by the top left corner of its frame, with the frame
+// it will get while the window manager has not framed it; for a hidden window
+// where it is to stand when shown (moved onto the screen then).
+QPoint rahmenOrt(const QWidget* fenster);
+
+// Moves the window's frame to `ort`, or as near to it as keeps the frame on the screen.
+void rahmenVerschieben(QWidget* fenster, QPoint ort);
+
+// Where rahmenVerschieben(fenster, ort) puts the frame.
+QPoint rahmenOrtImBildschirm(const QWidget* fenster, QPoint ort);
+
+// Moves the window's frame, at the window's present size, to the middle of the free part of its screen.
+void mittigAufBildschirm(QWidget* fenster);
+
+// Fits every window of the program as it is shown. At its first showing a
+// window the program did not place itself stands centred over its parent's
+// window (the main window for one without a parent); a window closed and
 // opened again comes back where it was.
 void fensterEinpassenAnmelden();
 

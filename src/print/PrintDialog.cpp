@@ -4,6 +4,7 @@
 #include "core/EditModes.h"
 #include "core/MainWinState.h"
 #include "core/MainWindow.h"
+#include "platform/WindowFit.h"
 #include "print/ModuleList.h"
 #include "print/PartsOrderList.h"
 #include "print/PrintJob.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QWindow>
 #include <numeric>
 
@@ -147,8 +147,7 @@ void DruckenDialog::layoutSetzen(const Seitenmass& m)
     if (groesse == size())
         return;   // it stays where the user left it
     resize(groesse);
-    if (const QScreen* schirm = QGuiApplication::primaryScreen())
-        move(schirm->availableGeometry().center() - QPoint(groesse.width() / 2, groesse.height() / 2));
+    mittigAufBildschirm(this);
 }
 
 void DruckenDialog::seiteZeigen()

@@ -3,23 +3,20 @@
 #include "core/CatalogueState.h"
 #include "core/MainWindow.h"
 #include "platform/FlexGridView.h"
+#include "platform/SingleWindow.h"
 #include "platform/Wait.h"
+#include "platform/WindowFit.h"
 #include "routes/RouteElementRoles.h"
 #include "routes/RouteStepState.h"
-#include "platform/SingleWindow.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QScreen>
-
-#include <algorithm>
 
 namespace {
 constexpr int Abbruch = 3;
 
-// Just below desk field (x, y) of the address grid, kept on the screen.
-QPoint nebenFeld(const QWidget& dialog, int x, int y)
+// Just below desk field (x, y) of the address grid.
+QPoint nebenFeld(int x, int y)
 {
     const MainWindow* haupt = hauptFensterWidget();
     const QPoint ecke = haupt ? haupt->pos() : QPoint();
@@ -28,12 +25,6 @@ QPoint nebenFeld(const QWidget& dialog, int x, int y)
         const QRect zelle = haupt->PultAdr->visualRect(haupt->PultAdr->model()->index(3 * y, x));
         if (zelle.isValid())
             p = haupt->PultAdr->viewport()->mapToGlobal(zelle.bottomLeft() + QPoint(0, 2));
-    }
-    if (const QScreen* schirm = haupt ? haupt->screen() : QGuiApplication::primaryScreen()) {
-        const QRect frei = schirm->availableGeometry();
-        const QSize groesse = dialog.sizeHint();
-        p.setX(std::clamp(p.x(), frei.left(), std::max(frei.left(), frei.right() - groesse.width())));
-        p.setY(std::clamp(p.y(), frei.top(), std::max(frei.top(), frei.bottom() - groesse.height())));
     }
     return p;
 }
@@ -73,7 +64,7 @@ int FS_Ziel3TM_Auswahl(int x, int y)
     for (int k = 0; k < 3; ++k)
         d.Taste[size_t(k)]->setEnabled(dreiTastenZiel(x, y, k));
     ZT3TMTaste = -1;
-    d.move(nebenFeld(d, x, y));
+    rahmenVerschieben(&d, nebenFeld(x, y));   // kept on the screen
     d.show();
     d.raise();
     d.activateWindow();

@@ -4,14 +4,14 @@
 #include "core/CatalogueState.h"
 #include "core/DialogFields.h"
 #include "core/MainWindow.h"
+#include "platform/WindowFit.h"
 #include "routes/RouteStepState.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QLabel>
 #include <QRadioButton>
-#include <QGuiApplication>
-#include <QScreen>
+#include <QResizeEvent>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,20 +36,24 @@ FstSchrittDialog* fstSchrittDialog(int code)
 void WinAktTimerSub()
 {
     const FstSchrittDialog* vorbild = fstSchrittDialog(WinAkt);
-    if (!vorbild)
+    if (!vorbild || !vorbild->isVisible())
         return;
-    gemeinsamePosition = vorbild->pos();
+    // Only a place the user gave the dialog is shared: where the program moved
+    // it to keep a larger dialog on the screen, the others keep their place.
+    const QPoint ort = rahmenOrt(vorbild);
+    if (positionBekannt && (ort - rahmenOrtImBildschirm(vorbild, gemeinsamePosition)).manhattanLength() <= 2)
+        return;
+    gemeinsamePosition = ort;
     positionBekannt = true;
     for (FstSchrittDialog* d : schrittDialoge)
-        if (d && d != vorbild && d->pos() != gemeinsamePosition)
-            d->move(gemeinsamePosition);
+        if (d && d != vorbild)
+            rahmenVerschieben(d, gemeinsamePosition);
 }
 
 void mittigAufSchirm(QWidget& d)
 {
     d.adjustSize();
-    if (const QScreen* schirm = QGuiApplication::primaryScreen())
-        d.move(schirm->availableGeometry().center() - d.rect().center());
+    mittigAufBildschirm(&d);
 }
 
 void alleSchrittDialogeVerbergen()
@@ -69,7 +73,7 @@ FstSchrittDialog::FstSchrittDialog(const QString& objektName, int code, const QS
     connect(&PosTimer, &QTimer::timeout, this, &WinAktTimerSub);
     schrittDialoge[size_t(code)] = this;
     if (positionBekannt)
-        move(gemeinsamePosition);
+        rahmenVerschieben(this, gemeinsamePosition);
 }
 
 FstSchrittDialog::~FstSchrittDialog()
@@ -94,21 +98,19 @@ void FstSchrittDialog::setTitel(const QString& titel)
 
 void FstSchrittDialog::zeigen(bool eigenePosition)
 {
+    adjustSize();
     // Without a shared position yet (a change from the editor may show any step
     // first), the dialog opens in the middle of the screen, as the name step does,
-    // not over the menu and the first desk fields.
+    // not over the menu and the first desk fields. A dialog larger than the last
+    // one stands as far up or left as it needs to stay on the screen.
+    amGemeinsamenOrt = !eigenePosition;
     if (!isVisible() && !eigenePosition) {
         if (positionBekannt)
-            move(gemeinsamePosition);
+            rahmenVerschieben(this, gemeinsamePosition);
         else
-            mittigAufSchirm(*this);
-    }
-    // A larger dialog than the last one moves up or left as far as it needs to stay on the screen.
-    adjustSize();
-    if (const QScreen* schirm = screen()) {
-        const QRect frei = schirm->availableGeometry();
-        move(std::clamp(x(), frei.left(), std::max(frei.left(), frei.right() - width())),
-             std::clamp(y(), frei.top(), std::max(frei.top(), frei.bottom() - height())));
+            mittigAufBildschirm(this);
+    } else if (isVisible()) {
+        fensterEinpassen(this);
     }
     show();
     raise();
@@ -156,9 +158,7 @@ void FstSchrittDialog::abbrechen()
 
 void FstSchrittDialog::antworten(int16_t antwort)
 {
-    // The position the user left this dialog at is the next step's.
     WinAkt = int16_t(winAktCode);
-    WinAktTimerSub();
     hide();
     FSBestaet = antwort;
     PosTimer.stop();
@@ -171,6 +171,24 @@ bool FstSchrittDialog::event(QEvent* e)
         PosTimer.start();
     }
     return AbbruchDialog::event(e);
+}
+
+void FstSchrittDialog::setVisible(bool sichtbar)
+{
+    // The place the user left the active dialog at is the next step's, also
+    // when the dialog is hidden before its timer took the place over.
+    if (!sichtbar && isVisible() && WinAkt == winAktCode)
+        WinAktTimerSub();
+    AbbruchDialog::setVisible(sichtbar);
+}
+
+void FstSchrittDialog::resizeEvent(QResizeEvent* e)
+{
+    AbbruchDialog::resizeEvent(e);
+    // A dialog that changes its size as it is filled in stands as near to the
+    // shared place as it now fits: one pushed up to fit goes back down as it shrinks.
+    if (isVisible() && amGemeinsamenOrt && positionBekannt && e->oldSize().isValid())
+        rahmenVerschieben(this, gemeinsamePosition);
 }
 
 void FstSchrittDialog::showEvent(QShowEvent* e)

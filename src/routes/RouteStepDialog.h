@@ -33,6 +33,8 @@ public:
 
     // Shows the dialog, at the shared position unless `eigenePosition`, and brings it to the front.
     void zeigen(bool eigenePosition = false);
+    // Hiding the active dialog hands its place on to the others.
+    void setVisible(bool sichtbar) override;
 
     QPushButton* OK_But = nullptr;
     QPushButton* Abbruch_Cmd = nullptr;
@@ -47,6 +49,7 @@ protected:
     void abbrechen() override;
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void antworten(int16_t antwort);
@@ -54,9 +57,11 @@ private:
     int winAktCode;
     QTimer PosTimer;
     QSpacerItem* titelPlatz = nullptr;   // keeps the dialog as wide as its title needs
+    bool amGemeinsamenOrt = false;        // shown at the shared place, not at its own
 };
 
-// Moves all step dialogs to the position of the one named by WinAkt.
+// Moves all step dialogs to the position the user gave the one named by
+// WinAkt; each stays as near to it as the screen lets it.
 void WinAktTimerSub();
 
 // The step dialog with WinAkt code `code`, null when it does not exist yet.

@@ -149,7 +149,8 @@ public:
     QStringList notizen;
     bool haengt = false;
 
-    WizardUser()
+    // A script not done within `geduldMs` gives up.
+    explicit WizardUser(int geduldMs = 10000)
     {
         takt.setInterval(1);
         connect(&takt, &QTimer::timeout, this, &WizardUser::weiter);
@@ -165,7 +166,7 @@ public:
             ZT3TMTaste = 3;
             FSKlick = 1;
         });
-        wache.start(10000);
+        wache.start(geduldMs);
     }
 
     // Does every action that can be done now.

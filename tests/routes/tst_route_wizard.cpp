@@ -4,6 +4,7 @@
 #include "routes/RouteTestDesk.h"
 
 #include "core/MenuCommands.h"
+#include "platform/WindowFit.h"
 #include "project/ProjectFileLoad.h"
 #include "project/ProjectFileSave.h"
 #include "routes/KeyChoiceDialog.h"
@@ -436,7 +437,9 @@ private slots:
                    // The step dialogs follow the one the user moved.
                    u.tun(g, [g] { g->move(g->pos() + QPoint(40, 30)); });
                    u.pause(300);
-                   u.notiz(g, [g] { return QString::number(FstZBest().pos() == g->pos() && FstSBest().pos() == g->pos()); });
+                   u.notiz(g, [g] {
+                       return QString::number(rahmenOrt(&FstZBest()) == rahmenOrt(g) && rahmenOrt(&FstSBest()) == rahmenOrt(g));
+                   });
                    u.escape(g);
                })
             << -1 << QStringList(7, frage) << QStringList{"1"} << QList<int>();
