@@ -263,10 +263,7 @@ void Fst_SBest_Form::VSAuto_Cmd_Click()
     FSBestaet = FSAntwort::Warten;
     const bool geklickt = Warten::bis([] { return FSKlick == 1; });
     FSKlick = 0;
-    if (FstVBest().isVisible()) {
-        WinAktTimerSub();
-        FstVBest().hide();
-    }
+    FstVBest().hide();
     zeigen();
     // A cancelled hint takes no field; the signal dialog comes back unchanged.
     if (geklickt && FSBestaet == FSAntwort::Warten) {
