@@ -5,9 +5,9 @@
 
 bool FreimeldungsHinweis::nachAuffrischen(const AusgelasseneFreimeldungen& jetzt)
 {
-    const bool neu = !std::includes(bekannt.begin(), bekannt.end(), jetzt.begin(), jetzt.end());
+    const bool anders = jetzt != bekannt && !jetzt.empty();
     bekannt = jetzt;
-    return neu;
+    return anders;
 }
 
 bool FreimeldungsHinweis::nachSchreiben(const std::optional<AusgelasseneFreimeldung>& eintrag,

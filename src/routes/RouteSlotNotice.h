@@ -19,9 +19,9 @@ using AusgelasseneFreimeldungen = std::set<AusgelasseneFreimeldung>;
 
 class FreimeldungsHinweis {
 public:
-    // All slots were rewritten and `jetzt` is left out. Due when one of them
-    // is new to the user: a slot newly left out or left out with another
-    // address. A slot that fits again only leaves what is known.
+    // All slots were rewritten and `jetzt` is left out. Due when that differs
+    // from what the user was told: a slot newly left out, left out with another
+    // address, or one that fits again while others stay left out.
     bool nachAuffrischen(const AusgelasseneFreimeldungen& jetzt);
 
     // One route's slot was written for a change of that route; `eintrag` is

@@ -88,7 +88,7 @@ private slots:
         QTest::newRow("a second route left out")
             << QStringList{"a=4096", "b=5000", "refresh"} << QStringList{"1", "1 2", ""};
         QTest::newRow("one route fits again, the other stays left out")
-            << QStringList{"a=4096", "b=5000", "b=900", "refresh"} << QStringList{"1", "1 2", "", ""};
+            << QStringList{"a=4096", "b=5000", "b=900", "refresh"} << QStringList{"1", "1 2", "1", ""};
         QTest::newRow("left out again after it fitted")
             << QStringList{"a=4096", "a=900", "a=4096"} << QStringList{"1", "", "1"};
         QTest::newRow("a new route table") << QStringList{"a=4096", "new table"} << QStringList{"1", "1"};
