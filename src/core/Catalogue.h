@@ -68,5 +68,12 @@ inline bool inGrundplattenPalette(int32_t artikel)
 // track-plan drawing prints its field white.
 inline bool istWerkzeugCode(int code) { return code < 1; }
 
+// An element one field wide standing on more fields above the one it is
+// placed on (the throttle): its upper parts take the fields above.
+inline bool istHohesElement(const KatalogEintrag& e)
+{
+    return !istWerkzeugCode(e.ElementNr) && e.Breite == 1 && e.Hoehe >= 2;
+}
+
 // Elements whose module is programmed through LNCVs.
 inline bool istLncvModul(int32_t artikel) { return artikel >= 54650 && artikel < 54711; }

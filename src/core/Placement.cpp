@@ -123,7 +123,7 @@ void bilderSetzen(int x, int y, const KatalogEintrag& e)
     if (e.Breite * e.Hoehe == 1) {
         bildSetzen(x, y, e.Bild);
         elektrische_Verbindungen_setzen(x, y);
-    } else if (e.Breite == 1 && e.Hoehe >= 2) {
+    } else if (istHohesElement(e)) {
         fahrreglerZeichnen(x, y, e);
     }
 }
@@ -209,7 +209,7 @@ void SetzePultElement(int16_t auswahl)
 bool fahrreglerPlatzBestaetigt(int16_t auswahl, int x, int y)
 {
     const KatalogEintrag* e = eintrag(auswahl);
-    if (!e || e->ElementNr < 1 || e->Breite != 1 || e->Hoehe < 2 || !imPult(x, y))
+    if (!e || !istHohesElement(*e) || !imPult(x, y))
         return true;
     QStringList belegt;
     for (int i = 1; i < teile(*e) && y - i >= 1; ++i) {

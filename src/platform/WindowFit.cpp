@@ -288,9 +288,9 @@ public:
 };
 } // namespace
 
-void fensterEinpassen(QWidget* fenster, const QWidget* ueber)
+void fensterEinpassen(QWidget* fenster)
 {
-    const QPoint ort = setzen(fenster, ueber, rahmenOrt(fenster));
+    const QPoint ort = setzen(fenster, nullptr, rahmenOrt(fenster));
     einpasser().verschoben(fenster, ort, ort);
 }
 

@@ -4,8 +4,8 @@
 class QWidget;
 
 // Every window of the program opens fully on the screen it appears on and
-// wide enough to show its title; centred over the window `ueber` when one is given.
-void fensterEinpassen(QWidget* fenster, const QWidget* ueber = nullptr);
+// wide enough to show its title.
+void fensterEinpassen(QWidget* fenster);
 
 // Where a window stands, by the top left corner of its frame, with the frame
 // it will get while the window manager has not framed it; for a hidden window

@@ -42,7 +42,7 @@ QString gitterBild(int gitter, int x, int y)
 
 bool hohesElement(const KatalogEintrag* e)
 {
-    return e && !istWerkzeugCode(e->ElementNr) && e->Breite == 1 && e->Hoehe >= 2;
+    return e && istHohesElement(*e);
 }
 
 // Is field (x, y) one of the upper fields of a tall element standing below it?

@@ -44,10 +44,11 @@ int NeueFSin54660(int r, bool verlegen = false);
 void SetFSin54660(int r);
 
 // Rewrites the slots of all routes 0..FSAnzahl, so that changed destination
-// and feedback addresses reach them. When a release feedback is left out
-// that the user was not told of yet (a route newly left out, or with another
-// address), one message names every route whose release feedback is left
-// out; the same state again tells nothing.
+// and feedback addresses reach them. When the release feedbacks left out
+// differ from what the user was last told (a route newly left out, left out
+// with another address, or fitting again while others stay left out), one
+// message names every route whose release feedback is left out; the same
+// state again tells nothing.
 void RefreshFSin54660();
 
 // A new route table: release feedbacks left out are told again.
