@@ -290,31 +290,51 @@ private slots:
     void tastenAntwortWiederholt_data()
     {
         QTest::addColumn<int>("kopieMs");              // the line repeats each key answer this long after it (0: never)
-        QTest::addColumn<int>("antwort");              // the choice in an error dialog
-        QTest::addColumn<bool>("adresseVerweigert");   // the second module refuses its new address
+        QTest::addColumn<int>("antwort");              // the choice in the error dialog (Abbruch: none expected)
+        QTest::addColumn<bool>("adresseVerweigert");   // the second module refuses its new address, once
         QTest::addColumn<bool>("fremdeTaste");         // a module of another type is pressed with the second
-        QTest::newRow("300 ms, nochmal") << 300 << int(PultFehler::Nochmal) << false << false;
-        QTest::newRow("300 ms, nächstes") << 300 << int(PultFehler::Naechstes) << false << false;
-        QTest::newRow("900 ms, nochmal") << 900 << int(PultFehler::Nochmal) << false << false;
-        QTest::newRow("900 ms, nächstes") << 900 << int(PultFehler::Naechstes) << false << false;
-        QTest::newRow("Adresse verweigert, nächstes") << 300 << int(PultFehler::Naechstes) << true << false;
-        QTest::newRow("fremde Taste, keine Kopie") << 0 << int(PultFehler::Naechstes) << false << true;
+        QTest::addColumn<QList<int>>("aufforderungen");   // the modules whose prompt shows, in turn
+        QTest::addColumn<QList<int>>("adressen");         // the modules' addresses afterwards
+        QTest::addColumn<QStringList>("spur");   // the messages apart from key requests (rows without copies)
+        const int abbruch = PultFehler::Abbruch;
+        const auto modul = [](int adr) {
+            return QStringList{"schreib 5465 119=0", QStringLiteral("schreib 5465 0=%1").arg(adr),
+                               QStringLiteral("aus 5465/%1").arg(adr)};
+        };
+        const QStringList verweigert = {"schreib 5465 119=0", "schreib 5465 0=102", "aus 5465/2", "aus 5465/102"};
+        QTest::newRow("300 ms") << 300 << abbruch << false << false << QList<int>{0, 1, 2}
+                                << QList<int>{101, 102, 103} << QStringList();
+        QTest::newRow("900 ms") << 900 << abbruch << false << false << QList<int>{0, 1, 2}
+                                << QList<int>{101, 102, 103} << QStringList();
+        QTest::newRow("Adresse verweigert, nochmal")
+            << 0 << int(PultFehler::Nochmal) << true << false << QList<int>{0, 1, 1, 2} << QList<int>{101, 102, 103}
+            << modul(101) + verweigert + modul(102) + modul(103);
+        QTest::newRow("Adresse verweigert, nächstes")
+            << 0 << int(PultFehler::Naechstes) << true << false << QList<int>{0, 1, 2} << QList<int>{101, 2, 103}
+            << modul(101) + verweigert + modul(103);
+        QTest::newRow("fremde Taste, keine Kopie")
+            << 0 << abbruch << false << true << QList<int>{0, 1, 2} << QList<int>{101, 102, 103}
+            << modul(101) + modul(102) + QStringList{"aus 5466/9"} + modul(103);
     }
 
     // Three modules of one type; the user presses each key 1.5 s after the
     // prompt names its field, as one who walks to the module, and the line
-    // repeats every key answer. Only an answer to a key request of the field
+    // may repeat every key answer. Only an answer to a key request of the field
     // whose prompt shows counts: each module ends with its own field's
     // address, none stays in programming mode and no field is reported as
     // not reacting. A module that refuses its new address is told to end
-    // programming at the address it answered with; a module of another type
-    // that answered a key request is told to end it too.
+    // programming at the address it answered with, then at its new one;
+    // "nochmal" prompts for its field again, "nächstes" leaves it at its old
+    // address. A module of another type that answered a key request is told
+    // to end programming too.
     void tastenAntwortWiederholt()
     {
         QFETCH(int, kopieMs);
         QFETCH(int, antwort);
         QFETCH(bool, adresseVerweigert);
         QFETCH(bool, fremdeTaste);
+        QFETCH(QList<int>, aufforderungen);
+        QFETCH(QStringList, spur);
         // Its answer comes first: the key request waits on past it.
         SimModul& fremd = simModul(5466, 9);
         const QList<QPoint> felder = {{1, 1}, {1, 2}, {2, 1}};
@@ -325,29 +345,41 @@ private slots:
         }
         if (adresseVerweigert)
             module[1]->verweigert.insert(0);
+        beiFehler = [&] { module[1]->verweigert.clear(); };
         if (kopieMs != 0)
             sim->tastenKopien = {kopieMs};
         const auto zeigt = [&](int i) {
             return MainWin().InfoTxt1.startsWith(QStringLiteral("Bitte Taster"))
                 && MainWin().InfoTxt2 == QStringLiteral("Spalte %1 Zeile %2").arg(felder[i].x()).arg(felder[i].y());
         };
+        QList<int> gezeigt;
+        int zeigtJetzt = -1;
         QObject benutzer;   // key presses still pending end with the test
         connect(&MainWin(), &HauptFenster::geaendert, &benutzer, [&] {
-            for (int i = 0; i < 3; ++i)
-                if (zeigt(i))
-                    QTimer::singleShot(1500, &benutzer, [&, i] {
-                        if (zeigt(i) && !module[i]->programmiermodus) {
-                            module[i]->tasteGedrueckt = true;
-                            fremd.tasteGedrueckt = fremdeTaste && i == 1;
-                        }
-                    });
+            int i = 0;
+            while (i < 3 && !zeigt(i))
+                ++i;
+            if (i < 3 && i != zeigtJetzt) {
+                gezeigt << i;
+                QTimer::singleShot(1500, &benutzer, [&, i] {
+                    if (zeigt(i) && !module[i]->programmiermodus) {
+                        module[i]->tasteGedrueckt = true;
+                        fremd.tasteGedrueckt = fremdeTaste && i == 1;
+                    }
+                });
+            }
+            zeigtJetzt = i < 3 ? i : -1;
         });
         fehlerAntworten = {antwort};
         PultMenu_Click(InitNeu);
 
         QCOMPARE(imProgrammiermodus(), QStringList());
-        QCOMPARE((QList<int>{module[0]->adresse(), module[1]->adresse(), module[2]->adresse()}),
-                 (QList<int>{101, adresseVerweigert ? 2 : 102, 103}));
+        QCOMPARE(gezeigt, aufforderungen);
+        QTEST((QList<int>{module[0]->adresse(), module[1]->adresse(), module[2]->adresse()}), "adressen");
+        QStringList ohneTasten = PultTest::spur(*sim);
+        ohneTasten.removeAll(QStringLiteral("taste"));
+        if (!spur.isEmpty())
+            QCOMPARE(ohneTasten, spur);
         QStringList fehler;
         for (const MsgBoxAufruf& b : umgebung->boxen)
             if (b.titel == QStringLiteral("Fehler bei Lesen oder Programmieren eines Moduls"))

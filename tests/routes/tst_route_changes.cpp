@@ -81,6 +81,21 @@ private slots:
         QTest::newRow("65535 holds OK back") << 3 << 65535 << false << "0" << -1 << 0;
         QTest::newRow("0 clears the option") << 2 << 5002 << true << "0" << -1 << 0;
         QTest::newRow("destination key word above 32767") << 0 << 65531 << false << "6553" << 1 << -1;
+        // Every option of the set and release commands at its largest address
+        // and one above: 4095 for a feedback, 2047 for an accessory command.
+        // The word loaded is of the other kind, so the limit must follow the option chosen.
+        const std::array<const char*, 4> gruppe{"", "set command", "", "release command"};
+        const std::array<const char*, 4> option{"red", "green", "feedback free", "feedback occupied"};
+        for (int g : {1, 3})
+            for (int code = 0; code < 4; ++code) {
+                const bool rueckmeldung = code >= 2;
+                const int hoechste = rueckmeldung ? 4095 : 2047;
+                const int geladen = rueckmeldung ? 20471 : 40953;
+                QTest::addRow("%s, %s: %d", gruppe[size_t(g)], option[size_t(code)], hoechste)
+                    << g << geladen << true << QString::number(hoechste) << code << hoechste * 10 + code;
+                QTest::addRow("%s, %s: %d", gruppe[size_t(g)], option[size_t(code)], hoechste + 1)
+                    << g << geladen << true << QString::number(hoechste + 1) << code << -1;
+            }
     }
 
     void slotDialogValueRanges()

@@ -72,8 +72,10 @@ private slots:
     // changed or a feedback is newly left out, not again for the same state.
     // Steps: "a=n" / "b=n" types n as the release feedback of route 1 / 2 and
     // rewrites all slots, "refresh" rewrites them after an unrelated change,
-    // "route a" / "route b" writes the slot of a changed route, "new table"
-    // loads the same routes into a new route table and rewrites all slots.
+    // "route a" / "route b" writes the slot of a changed route ("route a=n":
+    // changed to the release feedback n), "new route" defines route 3 with
+    // release feedback 6000, "new table" loads the same routes into a new
+    // route table and rewrites all slots.
     void releaseFeedbackMessageOnlyForNews_data()
     {
         QTest::addColumn<QStringList>("schritte");
@@ -92,6 +94,10 @@ private slots:
         QTest::newRow("left out again after it fitted")
             << QStringList{"a=4096", "a=900", "a=4096"} << QStringList{"1", "", "1"};
         QTest::newRow("a new route table") << QStringList{"a=4096", "new table"} << QStringList{"1", "1"};
+        QTest::newRow("a route changed to a feedback above 4095, then an unrelated rewrite")
+            << QStringList{"route a=5000", "refresh"} << QStringList{"1", ""};
+        QTest::newRow("a new route left out, then an unrelated rewrite")
+            << QStringList{"new route", "refresh"} << QStringList{"3", ""};
     }
 
     void releaseFeedbackMessageOnlyForNews()
@@ -108,17 +114,25 @@ private slots:
         QStringList gesehen;
         for (const QString& schritt : schritte) {
             pult.boxen.clear();
-            if (schritt.startsWith("route "))
-                SetFSin54660(schritt.endsWith('a') ? 0 : 1);
-            else if (schritt == "new table") {
-                alleFahrstrassenLoeschen();
-                routenAnlegen();
-                FSDaten[0].Start[2] = 1;
-                FSDaten[1].Start[2] = 2;
-            } else if (schritt != "refresh")
-                TestDesk::feld(8, schritt.startsWith('a') ? 3 : 5).LNCV[13] = alsWort(schritt.mid(2).toInt());
-            if (!schritt.startsWith("route "))
+            const int adresse = schritt.section('=', 1).toInt();
+            if (schritt.startsWith("route ")) {
+                const int r = schritt[6] == 'a' ? 0 : 1;
+                if (adresse > 0)
+                    FSDaten[size_t(r)].Aufloesen = {0, 0, int16_t(adresse), 3, -1};
+                SetFSin54660(r);
+            } else if (schritt == "new route") {
+                T::route(2, 4, 1, 102, 3, 102, 2).Aufloesen = {0, 0, 6000, 2, -1};
+                QCOMPARE(NeueFSin54660(2), 0);
+            } else {
+                if (schritt == "new table") {
+                    alleFahrstrassenLoeschen();
+                    routenAnlegen();
+                    FSDaten[0].Start[2] = 1;
+                    FSDaten[1].Start[2] = 2;
+                } else if (schritt != "refresh")
+                    TestDesk::feld(8, schritt.startsWith('a') ? 3 : 5).LNCV[13] = alsWort(adresse);
                 RefreshFSin54660();
+            }
             QStringList routen;
             for (const MsgBoxAufruf& box : pult.boxen) {
                 QCOMPARE(box.titel, QString("Fahrstraßen im Signalmodul"));
