@@ -38,10 +38,11 @@ std::vector<Gruppe> fehlendeOptionen(const QSet<QString>& gelesen)
     for (const OptionsSchluessel& o : optionsSchluesselListe()) {
         if (gelesen.contains(o.key()))
             continue;
-        auto g = std::find_if(gruppen.begin(), gruppen.end(), [&](const Gruppe& g) { return g.first == o.praefix; });
-        if (g == gruppen.end())
-            g = gruppen.insert(gruppen.end(), {o.praefix, {}});
-        g->second.push_back(&o);
+        auto gruppe = std::find_if(gruppen.begin(), gruppen.end(),
+                                   [&](const Gruppe& g) { return g.first == o.praefix; });
+        if (gruppe == gruppen.end())
+            gruppe = gruppen.insert(gruppen.end(), {o.praefix, {}});
+        gruppe->second.push_back(&o);
     }
     return gruppen;
 }
