@@ -3,10 +3,10 @@
 #include "config/SupplyServices.h"
 #include "core/BasicText.h"
 #include "core/Desk.h"
-#include "project/DeskEntries.h"
 #include "project/NewDesk.h"
+#include "project/ProjectFileMissingKeys.h"
+#include "project/ProjectFileOptionKeys.h"
 #include "project/ProgramConfig.h"
-#include "project/ProjectFileWriter.h"
 
 #include <QHash>
 #include <QSet>
@@ -18,106 +18,6 @@
 namespace {
 constexpr double WortMin = -32768, WortMax = 65535;   // a 16-bit word, signed or unsigned
 constexpr double PlatteMax = 999999;
-constexpr double AdressMax = 2047, RueckmeldeMax = 4095;
-// Offsets grow past the dialog's maximum while numbering; they stay within
-// what an LNCV can hold.
-constexpr double OffsetGrenze = 65535;
-
-// A key of the file, its place in the record and the range its dialog box allows.
-template <typename Ziel>
-struct Wort {
-    Ziel ziel;
-    double min, max;
-};
-using PultWort = Wort<int16_t PultDatenSatz::*>;
-using AdrWort = Wort<int16_t AdrOptDaten::*>;
-
-const QHash<QString, PultWort>& pultWoerter()
-{
-    using P = PultDatenSatz;
-    static const QHash<QString, PultWort> tabelle = {
-        {QStringLiteral("PultProgJahr"), {&P::PultProgJahr, WortMin, WortMax}},
-        {QStringLiteral("PultProgTag"), {&P::PultProgTag, WortMin, WortMax}},
-        {QStringLiteral("PultProgZeit"), {&P::PultProgZeit, WortMin, WortMax}},
-        {QStringLiteral("PultOpt_ZS_AdrOpt"), {&P::PultOpt_ZS_AdrOpt, 0, 1}},
-        {QStringLiteral("PultOpt_HellStartOpt"), {&P::PultOpt_HellStartOpt, 0, 1}},
-        {QStringLiteral("PultOpt_HellWert"), {&P::PultOpt_HellWert, 0, PultGrenze::Helligkeit}},
-        {QStringLiteral("PultOpt_HellOpt"), {&P::PultOpt_HellOpt, 0, 1}},
-        {QStringLiteral("PultOpt_TastenOpt"), {&P::PultOpt_TastenOpt, 0, 1}},
-        {QStringLiteral("PultOpt_StartUpOpt"), {&P::PultOpt_StartUpOpt, -32768, 32767}},
-        {QStringLiteral("PultOpt_StartUpWert"), {&P::PultOpt_StartUpWert, -32768, 32767}},
-        {QStringLiteral("PultOpt_StartReboot"), {&P::PultOpt_StartReboot, 0, 1}},
-        {QStringLiteral("PultOpt_TastenProgZeit"), {&P::PultOpt_TastenProgZeit, 0, PultGrenze::Zeit}},
-        {QStringLiteral("PultOpt_WeichenEinschalt"), {&P::PultOpt_WeichenEinschalt, 0, PultGrenze::Zeit}},
-        {QStringLiteral("PultOpt_WeichenUmlaufBlinken"), {&P::PultOpt_WeichenUmlaufBlinken, 0, 1}},
-        {QStringLiteral("PultOpt_WeichenBelegtOpt"), {&P::PultOpt_WeichenBelegtOpt, 0, 1}},
-        {QStringLiteral("PultOpt_HS_FolgeAdr"), {&P::PultOpt_HS_FolgeAdr, 0, 1}},
-        {QStringLiteral("PultOpt_VS_FolgeAdr"), {&P::PultOpt_VS_FolgeAdr, 0, 1}},
-    };
-    return tabelle;
-}
-
-const QHash<QString, AdrWort>& adrWoerter()
-{
-    using A = AdrOptDaten;
-    static const QHash<QString, AdrWort> tabelle = {
-        {QStringLiteral("AdrOpt_MagAdr_FaGTHaGT"), {&A::AdrOpt_MagAdr_FaGTHaGT, 0, AdressMax}},
-        {QStringLiteral("AdrOpt_MagAdr_SGTFHT"), {&A::AdrOpt_MagAdr_SGTFHT, 0, AdressMax}},
-        {QStringLiteral("AdrOpt_OptSigMehrbegriff"), {&A::AdrOpt_OptSigMehrbegriff, 0, 1}},
-        {QStringLiteral("AdrOpt_OptNummerierung"), {&A::AdrOpt_OptNummerierung, 0, 7}},
-        {QStringLiteral("AdrOpt_OptErsetzen"), {&A::AdrOpt_OptErsetzen, 0, 1}},
-        {QStringLiteral("AdrOpt_FahrstFolgenStart"), {&A::AdrOpt_FahrstFolgenStart, 0, PultGrenze::Adresse}},
-    };
-    return tabelle;
-}
-
-// The range start of a group goes up to the maximum of its dialog box.
-double startMaximum(int gruppe)
-{
-    switch (gruppe) {
-    case AdrGruppe::RMWeichen: case AdrGruppe::RMAusl: case AdrGruppe::TsperrZT: case AdrGruppe::Fahrst:
-        return RueckmeldeMax;
-    default:
-        return AdressMax;
-    }
-}
-
-// Keys of the address groups' starts and offsets: key -> array and group.
-using GleitWort = Wort<std::array<float, AdrGruppe::Anzahl> AdrOptDaten::*>;
-const QHash<QString, std::pair<GleitWort, int>>& adrGleitZahlen()
-{
-    static const auto tabelle = [] {
-        QHash<QString, std::pair<GleitWort, int>> t;
-        for (const AdrGruppenSchluessel& g : AdrGruppenSchluesselListe) {
-            t.insert(QStringLiteral("AdrOpt_StartAdr_") + QLatin1String(g.suffix),
-                     {{&AdrOptDaten::AdrOpt_StartAdr, 0, startMaximum(g.gruppe)}, g.gruppe});
-            t.insert(QStringLiteral("AdrOpt_AdrOff_") + QLatin1String(g.suffix),
-                     {{&AdrOptDaten::AdrOpt_AdrOff, -OffsetGrenze, OffsetGrenze}, g.gruppe});
-        }
-        return t;
-    }();
-    return tabelle;
-}
-
-// Keys each saved file has, beside the desk size, with what the desk takes
-// when one is missing: the value of a new project.
-const std::vector<std::pair<QString, QString>>& pflichtSchluessel()
-{
-    static const std::vector<std::pair<QString, QString>> tabelle = {
-        {QStringLiteral("Verkehr"), QStringLiteral("es gilt Rechtsverkehr.")},
-        {QStringLiteral("PultName"), QStringLiteral("das Pult hat keinen Namen.")},
-        {QStringLiteral("PultInit"), QStringLiteral("das Pult gilt als nicht initialisiert.")},
-        {QStringLiteral("PultProgJahr"), QStringLiteral("das Pult gilt als nie programmiert.")},
-        {QStringLiteral("PultProgTag"), QStringLiteral("Tag und Monat der letzten Programmierung sind 0.")},
-        {QStringLiteral("PultProgZeit"), QStringLiteral("die Uhrzeit der letzten Programmierung ist 00.00.")},
-    };
-    return tabelle;
-}
-
-QString fehlendeZeile(const QString& key)
-{
-    return QStringLiteral("Die Zeile \"") + key + QStringLiteral("\" fehlt; ");
-}
 
 // Keys the writer puts only to structure the file.
 bool nurGliederung(const QString& key)
@@ -158,7 +58,7 @@ public:
     {
         if (p.felder.empty())
             return fehlerOhneZeile(QStringLiteral("Die Pultdatei enthält keine Pultfelder."));
-        fehlendeSchluesselNennen();
+        fehlendeSchluesselErgaenzen();
         for (const FeldZeile& f : p.felder)
             if (!imDesk(f.zeile, f.x, f.y))
                 return false;
@@ -188,28 +88,19 @@ private:
     void hinweis(int zeile, const QString& text) { hinweise.emplace_back(zeile, text); }
 
     // A missing key keeps the value of a new project; a missing desk size is
-    // the one the field lines fill.
-    void fehlendeSchluesselNennen()
+    // the one the field lines fill. Every missing key is named.
+    void fehlendeSchluesselErgaenzen()
     {
-        for (const auto& [key, folge] : pflichtSchluessel())
-            if (!gelesen.contains(key))
-                p.hinweise << fehlendeZeile(key) + folge;
         int spalten = 0, zeilen = 0;
         for (const FeldZeile& f : p.felder) {
             spalten = std::max(spalten, f.x);
             zeilen = std::max(zeilen, f.y);
         }
-        groesseErgaenzen(QStringLiteral("PultdimensionenX"), p.dimX, spalten, QStringLiteral("Spalten"));
-        groesseErgaenzen(QStringLiteral("PultdimensionenY"), p.dimY, zeilen, QStringLiteral("Zeilen"));
-    }
-
-    void groesseErgaenzen(const QString& key, int16_t& ziel, int belegt, const QString& was)
-    {
-        if (gelesen.contains(key))
-            return;
-        ziel = int16_t(belegt);
-        p.hinweise << fehlendeZeile(key)
-                + QStringLiteral("das Pult erhält %1 %2, so weit seine Felder reichen.").arg(belegt).arg(was);
+        if (!gelesen.contains(QStringLiteral("PultdimensionenX")))
+            p.dimX = int16_t(spalten);
+        if (!gelesen.contains(QStringLiteral("PultdimensionenY")))
+            p.dimY = int16_t(zeilen);
+        p.hinweise << fehlendeSchluesselHinweise(gelesen, p);
     }
 
     // Routes after the route count, and commands outside the linked chains of
@@ -303,14 +194,29 @@ private:
         return true;
     }
 
-    bool gleitWert(const QString& text, float& ziel, double min, double max)
+    bool gleitWert(const QString& text, double& ziel, double min, double max)
     {
         if (!istZahl(text))
             return fehler(QStringLiteral("Der Wert \"") + text.trimmed() + QStringLiteral("\" ist keine Zahl."));
         const double w = Zahl::lies(text);
         if (!imBereich(w, min, max, text, QStringLiteral("Der Wert")))
             return false;
-        ziel = float(w);
+        ziel = w;
+        return true;
+    }
+
+    bool option(const QString& text, const OptionsSchluessel& o)
+    {
+        double w = 0;
+        if (o.ganz) {
+            qint64 v = 0;
+            if (!ganz(text, o.min, o.max, QStringLiteral("Der Wert"), v))
+                return false;
+            w = double(v);
+        } else if (!gleitWert(text, w, o.min, o.max)) {
+            return false;
+        }
+        o.setzen(p, w);
         return true;
     }
 
@@ -323,19 +229,16 @@ private:
     bool schluessel(const QString& key, const QString& wert)
     {
         gelesen.insert(key);
-        if (const auto w = pultWoerter().constFind(key); w != pultWoerter().cend())
-            return wort(wert, p.pult.*(w->ziel), w->min, w->max);
-        if (const auto w = adrWoerter().constFind(key); w != adrWoerter().cend())
-            return wort(wert, p.adrOpt.*(w->ziel), w->min, w->max);
-        if (const auto g = adrGleitZahlen().constFind(key); g != adrGleitZahlen().cend()) {
-            const GleitWort& w = g->first;
-            return gleitWert(wert, (p.adrOpt.*(w.ziel))[size_t(g->second)], w.min, w.max);
-        }
+        if (const OptionsSchluessel* o = optionsSchluessel(key))
+            return option(wert, *o);
         static const QHash<QString, std::function<bool(ProjektLeser&, const QString&)>> andere = {
             {QStringLiteral("Verkehr"), &ProjektLeser::verkehr},
             {QStringLiteral("PultName"), &ProjektLeser::pultName},
             {QStringLiteral("PultOptGPLocked"), &ProjektLeser::gpLocked},
             {QStringLiteral("PultInit"), &ProjektLeser::pultInit},
+            {QStringLiteral("PultProgJahr"), [](ProjektLeser& l, const QString& w) { return l.wort(w, l.p.pult.PultProgJahr); }},
+            {QStringLiteral("PultProgTag"), [](ProjektLeser& l, const QString& w) { return l.wort(w, l.p.pult.PultProgTag); }},
+            {QStringLiteral("PultProgZeit"), [](ProjektLeser& l, const QString& w) { return l.wort(w, l.p.pult.PultProgZeit); }},
             {QStringLiteral("PultdimensionenX"), [](ProjektLeser& l, const QString& w) { return l.groesse(w, l.p.dimX); }},
             {QStringLiteral("PultdimensionenY"), [](ProjektLeser& l, const QString& w) { return l.groesse(w, l.p.dimY); }},
             {QStringLiteral("XY"), &ProjektLeser::feldZeile},

@@ -59,7 +59,8 @@ ProjektInhalt projektInhaltVorgabe();
 // after the route count, unlinked route commands and connection numbers of
 // fields without a connection module are passed over and named in
 // inhalt.hinweise; so is every missing key that each saved file has (traffic
-// side, name, desk size, initialisation, date of the last programming). A
+// side, name, plan lock, initialisation, date of the last programming, desk
+// size, desk and address options), with the value the desk takes instead. A
 // missing desk size is the one the field lines fill.
 bool projektDateiLesen(const QStringList& zeilen, ProjektInhalt& inhalt, QString& fehler);
 

@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QMap>
 #include <QRandomGenerator>
+#include <QSize>
 #include <memory>
 
 namespace {
@@ -49,6 +50,25 @@ Ordnerinhalt ordner(const QString& verz)
 QStringList pltZeilen()
 {
     return Cp1252::zeilen(lesen(PultVerz + PultDatei));
+}
+
+// The stored address groups, in file order.
+const QStringList adrGruppen = {"MAWeichen", "RMWeichen", "Entkuppler", "Schalt", "MAAusl", "RMAusl", "Hauptsig",
+                                "Vorsig", "Rangsig", "Zwergsig", "Zieltaster", "TsperrZT", "TsperrW", "Fahrst"};
+
+// The plan lock and option lines of a new project, as a save writes them.
+QByteArray neueOptionen()
+{
+    QByteArray d = "PultOptGPLocked:  0 \r\nPultOpt_ZS_AdrOpt: 1\r\nPultOpt_HellStartOpt: 1\r\nPultOpt_HellWert: 10\r\n"
+                   "PultOpt_HellOpt: 1\r\nPultOpt_TastenOpt: 1\r\nPultOpt_StartUpOpt: 1\r\nPultOpt_StartUpWert: 12\r\n"
+                   "PultOpt_StartReboot: 0\r\nPultOpt_TastenProgZeit: 22\r\nPultOpt_WeichenEinschalt: 25\r\n"
+                   "PultOpt_WeichenUmlaufBlinken: 0\r\nPultOpt_WeichenBelegtOpt:  0 \r\nPultOpt_HS_FolgeAdr:  1 \r\n"
+                   "PultOpt_VS_FolgeAdr:  1 \r\nAdrOpt_MagAdr_FaGTHaGT: 0\r\nAdrOpt_MagAdr_SGTFHT: 0\r\n";
+    for (const char* art : {"AdrOpt_StartAdr_", "AdrOpt_AdrOff_"})
+        for (const QString& g : adrGruppen)
+            d += art + g.toLatin1() + ": 0\r\n";
+    return d + "AdrOpt_OptSigMehrbegriff: 0\r\nAdrOpt_OptNummerierung: 0\r\nAdrOpt_OptErsetzen: 0\r\n"
+               "AdrOpt_FahrstFolgenStart: 0\r\n";
 }
 
 // What a failed load must leave alone.
@@ -118,6 +138,21 @@ class TstProjectFile : public QObject {
         QVERIFY(Load_plt());
     }
 
+    // An initialised project, programmed, with its plan locked, on left-hand
+    // traffic and every option away from those of a new project.
+    void vorigesProjektLaden()
+    {
+        QFile::remove(KonfVerz + "Elemente_Linksverkehr.cfg");
+        QVERIFY(QFile::copy(KonfVerz + "Elemente_Rechtsverkehr.cfg", KonfVerz + "Elemente_Linksverkehr.cfg"));
+        schreiben(PultVerz + PultDatei, lesen(TESTDATEN "RoundTrip.plt").replace("Verkehr:  0 ", "Verkehr:  1 "));
+        pult.antwort = Msg::Nein;
+        neuLaden();
+        QVERIFY(QFile::remove(KonfVerz + "Elemente_Linksverkehr.cfg"));
+        QCOMPARE(Verkehr, 1.0);
+        QVERIFY(PultOptGPLocked);
+        QCOMPARE(PultDaten.PultInit, int16_t(-1));
+    }
+
 private slots:
     void init()
     {
@@ -165,11 +200,9 @@ private slots:
             "PultOpt_TastenProgZeit: 0", "PultOpt_WeichenEinschalt: 0", "PultOpt_WeichenUmlaufBlinken: 0",
             "PultOpt_WeichenBelegtOpt:  1 ", "PultOpt_HS_FolgeAdr:  1 ", "PultOpt_VS_FolgeAdr: -1 ",
             "AdrOpt_MagAdr_FaGTHaGT: 2001", "AdrOpt_MagAdr_SGTFHT: 0"};
-        const QStringList gruppen = {"MAWeichen", "RMWeichen", "Entkuppler", "Schalt", "MAAusl", "RMAusl", "Hauptsig",
-                                     "Vorsig", "Rangsig", "Zwergsig", "Zieltaster", "TsperrZT", "TsperrW", "Fahrst"};
-        for (const QString& g : gruppen)
+        for (const QString& g : adrGruppen)
             erwartet << "AdrOpt_StartAdr_" + g + ": " + (g == "RMWeichen" ? "301" : "0");
-        for (const QString& g : gruppen)
+        for (const QString& g : adrGruppen)
             erwartet << "AdrOpt_AdrOff_" + g + ": " + (g == "Entkuppler" ? "2.5" : g == "Zieltaster" ? ".5" : "0");
         erwartet << "AdrOpt_OptSigMehrbegriff: 0" << "AdrOpt_OptNummerierung: 4" << "AdrOpt_OptErsetzen: 0"
                  << "AdrOpt_FahrstFolgenStart: 8"
@@ -565,68 +598,107 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("hinweis");   // the message after the load, empty for none
         QTest::addColumn<int>("platte");        // the base plate of field (2, 2), which stays empty
-        // No file here has a plan lock or an option line: each loads with those of a new project.
+        QTest::addColumn<QSize>("groesse");     // columns and rows of the desk
+        // Every file here has the plan lock and options of a new project, unless a row takes them out.
+        const QByteArray optionen = neueOptionen();
         const QByteArray rumpf = "Verkehr:  0 \r\nPultInit: -1 \r\nPultProgJahr:  2016 \r\nPultProgTag:  1205 \r\n"
                                  "PultProgZeit:  1405 \r\nPultdimensionenX: 2\r\nPultdimensionenY: 2\r\n"
-                                 "XY: 1, 1, 101, 0\r\n";
-        QTest::newRow("eight characters") << "PultName: Bahnhof1\r\n" + rumpf << "Bahnhof1" << "" << 0;
-        QTest::newRow("no blank") << "PultName:Westbahnhof\r\n" + rumpf << "Westbahn" << "" << 0;
-        QTest::newRow("two blanks") << "PultName:  Ost\r\n" + rumpf << " Ost" << "" << 0;
+                                 + optionen + "XY: 1, 1, 101, 0\r\n";
+        const QSize zweiMalZwei(2, 2);
+        QTest::newRow("eight characters") << "PultName: Bahnhof1\r\n" + rumpf << "Bahnhof1" << "" << 0 << zweiMalZwei;
+        QTest::newRow("no blank") << "PultName:Westbahnhof\r\n" + rumpf << "Westbahn" << "" << 0 << zweiMalZwei;
+        QTest::newRow("two blanks") << "PultName:  Ost\r\n" + rumpf << " Ost" << "" << 0 << zweiMalZwei;
         QTest::newRow("comments and unknown keys")
             << "; Kommentar\r\nPultName: Nord\r\n/ noch einer\r\npultname: klein\r\nUnbekannt: 5\r\n" + rumpf
                    + "; XY: 9, 9, 1, 1\r\n" << "Nord"
             << "übernommen:\r\nZeile 4: unbekannter Schlüssel \"pultname\" übergangen.\r\n"
-               "Zeile 5: unbekannter Schlüssel \"Unbekannt\" übergangen.\r\n\r\nDas nächste" << 0;
-        QTest::newRow("LF only") << QByteArray("PultName: Nord\n" + rumpf).replace("\r\n", "\n") << "Nord" << "" << 0;
-        QTest::newRow("CR only") << QByteArray("PultName: Nord\r" + rumpf).replace("\r\n", "\r") << "Nord" << "" << 0;
+               "Zeile 5: unbekannter Schlüssel \"Unbekannt\" übergangen.\r\n\r\nDas nächste" << 0 << zweiMalZwei;
+        QTest::newRow("LF only") << QByteArray("PultName: Nord\n" + rumpf).replace("\r\n", "\n") << "Nord" << ""
+                                 << 0 << zweiMalZwei;
+        QTest::newRow("CR only") << QByteArray("PultName: Nord\r" + rumpf).replace("\r\n", "\r") << "Nord" << ""
+                                 << 0 << zweiMalZwei;
         // Codes below 1 place no element; the base plate stays. 0 is the empty
         // element's, which a saved empty field carries; the others are tools.
         const QByteArray werkzeug = "PultName: Nord\r\n" + rumpf + "XY: 2, 2, %1, 54640\r\n";
-        QTest::newRow("empty element code 0") << QByteArray(werkzeug).replace("%1", "0") << "Nord" << "" << 54640;
+        QTest::newRow("empty element code 0") << QByteArray(werkzeug).replace("%1", "0") << "Nord" << "" << 54640
+                                              << zweiMalZwei;
         for (const char* code : {"-1", "-99", "-5"})
             QTest::newRow(qPrintable(QString("tool code ") + code)) << QByteArray(werkzeug).replace("%1", code) << "Nord"
-                                << QString("übernommen:\r\nZeile 10: Der Elementcode %1 von Feld (2, 2) ist ein "
+                                << QString("übernommen:\r\nZeile 59: Der Elementcode %1 von Feld (2, 2) ist ein "
                                            "Werkzeug, kein Element; das Feld bleibt leer.\r\n\r\nDas nächste")
                                        .arg(code)
-                                << 54640;
+                                << 54640 << zweiMalZwei;
         // A missing key that each saved file has is named; the desk takes the value of a new project.
-        const auto ohne = [&](std::initializer_list<const char*> zeilen) {
+        const auto ohne = [&](std::initializer_list<QByteArray> zeilen) {
             QByteArray d = "PultName: Nord\r\n" + rumpf + "XY: 2, 2, 0, 0\r\n";
-            for (const char* z : zeilen)
+            for (const QByteArray& z : zeilen)
                 d.replace(z, "");
             return d;
         };
         const QString fehlt = "übernommen:\r\nDie Zeile \"%1\" fehlt; ";
         QTest::newRow("no PultInit") << ohne({"PultInit: -1 \r\n"}) << "Nord"
-                                     << fehlt.arg("PultInit") + "das Pult gilt als nicht initialisiert.\r\n\r\n" << 0;
+                                     << fehlt.arg("PultInit") + "das Pult gilt als nicht initialisiert.\r\n\r\n" << 0
+                                     << zweiMalZwei;
         QTest::newRow("no programming date")
             << ohne({"PultProgJahr:  2016 \r\n", "PultProgTag:  1205 \r\n", "PultProgZeit:  1405 \r\n"}) << "Nord"
             << fehlt.arg("PultProgJahr") + "das Pult gilt als nie programmiert.\r\nDie Zeile \"PultProgTag\" fehlt; "
                    "Tag und Monat der letzten Programmierung sind 0.\r\nDie Zeile \"PultProgZeit\" fehlt; die Uhrzeit "
-                   "der letzten Programmierung ist 00.00.\r\n\r\n" << 0;
+                   "der letzten Programmierung ist 00.00.\r\n\r\n" << 0 << zweiMalZwei;
         QTest::newRow("no desk size") << ohne({"PultdimensionenX: 2\r\n", "PultdimensionenY: 2\r\n"}) << "Nord"
                                       << fehlt.arg("PultdimensionenX") + "das Pult erhält 2 Spalten, so weit seine "
                                              "Felder reichen.\r\nDie Zeile \"PultdimensionenY\" fehlt; das Pult erhält "
-                                             "2 Zeilen, so weit seine Felder reichen.\r\n\r\n" << 0;
+                                             "2 Zeilen, so weit seine Felder reichen.\r\n\r\n" << 0 << zweiMalZwei;
         QTest::newRow("no traffic side, no name")
             << ohne({"Verkehr:  0 \r\n", "PultName: Nord\r\n"}) << ""
             << fehlt.arg("Verkehr") + "es gilt Rechtsverkehr.\r\nDie Zeile \"PultName\" fehlt; das Pult hat keinen "
-                   "Namen.\r\n\r\n" << 0;
-    }
-
-    // An initialised project, programmed, with its plan locked, on left-hand
-    // traffic and every option away from those of a new project.
-    void vorigesProjektLaden()
-    {
-        QFile::remove(KonfVerz + "Elemente_Linksverkehr.cfg");
-        QVERIFY(QFile::copy(KonfVerz + "Elemente_Rechtsverkehr.cfg", KonfVerz + "Elemente_Linksverkehr.cfg"));
-        schreiben(PultVerz + PultDatei, lesen(TESTDATEN "RoundTrip.plt").replace("Verkehr:  0 ", "Verkehr:  1 "));
-        pult.antwort = Msg::Nein;
-        neuLaden();
-        QVERIFY(QFile::remove(KonfVerz + "Elemente_Linksverkehr.cfg"));
-        QCOMPARE(Verkehr, 1.0);
-        QVERIFY(PultOptGPLocked);
-        QCOMPARE(PultDaten.PultInit, int16_t(-1));
+                   "Namen.\r\n\r\n" << 0 << zweiMalZwei;
+        // Fields reaching column 20 in one row and row 8 in another column.
+        QTest::newRow("no desk size, 20 x 8")
+            << ohne({"PultdimensionenX: 2\r\n", "PultdimensionenY: 2\r\n"}) + "XY: 20, 1, 0, 0\r\nXY: 3, 8, 0, 0\r\n"
+            << "Nord"
+            << fehlt.arg("PultdimensionenX") + "das Pult erhält 20 Spalten, so weit seine Felder reichen.\r\nDie Zeile "
+                   "\"PultdimensionenY\" fehlt; das Pult erhält 8 Zeilen, so weit seine Felder reichen.\r\n\r\n"
+            << 0 << QSize(20, 8);
+        // The plan lock and the options; missing options of one prefix share a line.
+        QTest::newRow("no plan lock") << ohne({"PultOptGPLocked:  0 \r\n"}) << "Nord"
+                                      << fehlt.arg("PultOptGPLocked") + "der Gleisplan ist nicht gesperrt.\r\n\r\n" << 0
+                                      << zweiMalZwei;
+        QTest::newRow("no route alignment") << ohne({"AdrOpt_FahrstFolgenStart: 0\r\n"}) << "Nord"
+                                            << fehlt.arg("AdrOpt_FahrstFolgenStart")
+                                                   + "es gilt der Wert eines neuen Pults: 0.\r\n\r\n"
+                                            << 0 << zweiMalZwei;
+        const QString neu = " fehlen; es gelten die Werte eines neuen Pults: ";
+        QTest::newRow("four desk options")
+            << ohne({"PultOpt_HellWert: 10\r\n", "PultOpt_StartReboot: 0\r\n", "PultOpt_TastenProgZeit: 22\r\n",
+                     "PultOpt_WeichenUmlaufBlinken: 0\r\n"})
+            << "Nord"
+            << "übernommen:\r\nDie 4 Zeilen \"PultOpt_...\"" + neu
+                   + "HellWert = 10, StartReboot = 0, TastenProgZeit = 22, WeichenUmlaufBlinken = 0.\r\n\r\n"
+            << 0 << zweiMalZwei;
+        QString gruppen[2];
+        for (const QString& g : adrGruppen)
+            for (QString& zeile : gruppen)
+                zeile += (zeile.isEmpty() ? "" : ", ") + g + " = 0";
+        QTest::newRow("no option keys")
+            << ohne({optionen}) << "Nord"
+            << fehlt.arg("PultOptGPLocked") + "der Gleisplan ist nicht gesperrt.\r\nDie 14 Zeilen \"PultOpt_...\"" + neu
+                   + "ZS_AdrOpt = 1, HellStartOpt = 1, HellWert = 10, HellOpt = 1, TastenOpt = 1, StartUpOpt = 1, "
+                     "StartUpWert = 12, StartReboot = 0, TastenProgZeit = 22, WeichenEinschalt = 25, "
+                     "WeichenUmlaufBlinken = 0, WeichenBelegtOpt = 0, HS_FolgeAdr = 1, VS_FolgeAdr = 1.\r\n"
+                     "Die 6 Zeilen \"AdrOpt_...\"" + neu
+                   + "MagAdr_FaGTHaGT = 0, MagAdr_SGTFHT = 0, OptSigMehrbegriff = 0, OptNummerierung = 0, "
+                     "OptErsetzen = 0, FahrstFolgenStart = 0.\r\nDie 14 Zeilen \"AdrOpt_StartAdr_...\"" + neu
+                   + gruppen[0] + ".\r\nDie 14 Zeilen \"AdrOpt_AdrOff_...\"" + neu + gruppen[1] + ".\r\n\r\n"
+            << 0 << zweiMalZwei;
+        // Without any key the missing ones take 13 lines and come first; the
+        // notice names 20 lines at most.
+        QByteArray nurFelder = "XY: 1, 1, 101, 0\r\nXY: 2, 2, 0, 0\r\n";
+        for (int i = 1; i <= 10; ++i)
+            nurFelder += "Unbekannt" + QByteArray::number(i) + ": 0\r\n";
+        QTest::newRow("field lines and unknown keys only")
+            << nurFelder << ""
+            << "Zeile 9: unbekannter Schlüssel \"Unbekannt7\" übergangen.\r\n... und 3 weitere.\r\n\r\nDas nächste"
+            << 0 << zweiMalZwei;
     }
 
     void handWrittenFiles()
@@ -635,6 +707,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, hinweis);
         QFETCH(int, platte);
+        QFETCH(QSize, groesse);
         // Loaded in a fresh program and after another project: the same desk.
         PultDaten = PultDatenSatz{};
         QStringList frisch;
@@ -647,8 +720,8 @@ private slots:
             pult.boxen.clear();
             neuLaden();
             QCOMPARE(PultDaten.PultName, name);
-            QCOMPARE(PultdimensionenX, int16_t(2));
-            QCOMPARE(PultdimensionenY, int16_t(2));
+            QCOMPARE(PultdimensionenX, int16_t(groesse.width()));
+            QCOMPARE(PultdimensionenY, int16_t(groesse.height()));
             QCOMPARE(feld(1, 1).ElementIndex, int16_t(I::Weiche));
             QCOMPARE(feld(2, 2).ElementIndex, LeerIndex);
             QCOMPARE(feld(2, 2).Grundplatte, platte);
