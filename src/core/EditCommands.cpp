@@ -108,7 +108,7 @@ void Cntrl_V()
                Msg::NurOk | Msg::Kritisch, QStringLiteral("Fehler beim Einsetzen"));
         return;
     }
-    if (!fahrreglerPlatzBestaetigt(einzusetzendeElemente(x0, y0), QRect(x0, y0, ClipDX + 1, ClipDY + 1)))
+    if (!fahrreglerPlatzBestaetigt(einzusetzendeElemente(x0, y0)))
         return;
     FlexGrid::Stapel s0(plan), s1(MainWin().Pult[1]), s2(MainWin().PultAdr);
     for (int i = 0; i <= ClipDX; ++i)

@@ -17,7 +17,7 @@ bool bearbeitenErlaubt();
 // Copy (any key code but 88) or cut (88) the marked rectangle.
 void Cntrl_C_X(int tastenCode);
 // Paste the clipboard at the cursor of the track plan. A throttle whose upper
-// parts would remove elements beyond the pasted block asks first.
+// parts would remove elements the paste does not replace asks first.
 void Cntrl_V();
 // Paste after asking the route warning, as Ctrl+V and the menu item do.
 void einfuegenNachWarnung();

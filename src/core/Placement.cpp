@@ -146,9 +146,19 @@ bool fahrstrassenSpeicherBelegen(int x, int y)
     return false;
 }
 
+// True when one of the placements puts an element (not a tool) on field (x, y).
+bool ersetzt(const QList<Platzierung>& platzierungen, int x, int y)
+{
+    return std::any_of(platzierungen.cbegin(), platzierungen.cend(), [x, y](const Platzierung& p) {
+        const KatalogEintrag* e = eintrag(p.auswahl);
+        return p.x == x && p.y == y && e && !istWerkzeugCode(e->ElementNr);
+    });
+}
+
 // The elements the upper parts of a throttle placed as p would remove, one
-// line each naming its field; fields inside `ersetzt` do not count.
-QStringList verdeckteElemente(const Platzierung& p, const QRect& ersetzt)
+// line each naming its field; a field another placement fills with an
+// element anyway does not count.
+QStringList verdeckteElemente(const Platzierung& p, const QList<Platzierung>& platzierungen)
 {
     const KatalogEintrag* e = eintrag(p.auswahl);
     QStringList belegt;
@@ -157,7 +167,7 @@ QStringList verdeckteElemente(const Platzierung& p, const QRect& ersetzt)
     for (int i = 1; i < teile(*e) && p.y - i >= 1; ++i) {
         const int y = p.y - i;
         const int16_t oben = feld(p.x, y).ElementIndex;
-        if (oben != LeerFeld.ElementIndex && eintrag(oben) && !ersetzt.contains(p.x, y))
+        if (oben != LeerFeld.ElementIndex && eintrag(oben) && !ersetzt(platzierungen, p.x, y))
             belegt << QStringLiteral("   Zeile %1, Spalte %2: %3").arg(y).arg(p.x).arg(eintrag(oben)->Name);
     }
     return belegt;
@@ -223,12 +233,12 @@ void SetzePultElement(int16_t auswahl)
     LNCV_uebernehmen(x, y);
 }
 
-bool fahrreglerPlatzBestaetigt(const QList<Platzierung>& platzierungen, const QRect& ersetzt)
+bool fahrreglerPlatzBestaetigt(const QList<Platzierung>& platzierungen)
 {
     QStringList belegt;
     int regler = 0, hoehe = 0;
     for (const Platzierung& p : platzierungen) {
-        const QStringList verdeckt = verdeckteElemente(p, ersetzt);
+        const QStringList verdeckt = verdeckteElemente(p, platzierungen);
         if (verdeckt.isEmpty())
             continue;
         belegt << verdeckt;

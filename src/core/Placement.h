@@ -2,7 +2,6 @@
 #include "core/Desk.h"
 
 #include <QList>
-#include <QRect>
 
 #include <array>
 #include <cstdint>
@@ -34,10 +33,11 @@ struct Platzierung {
 
 // Before the user places entries by a click, a paste or an undo: a throttle
 // also takes the fields above its own for its upper parts. When some of them
-// outside `ersetzt` (the block a paste fills anyway) hold elements, one
-// question names them all and asks whether they may be removed; true when the
-// placement may go ahead (at once when no throttle covers an element).
-bool fahrreglerPlatzBestaetigt(const QList<Platzierung>& platzierungen, const QRect& ersetzt = {});
+// hold elements that no other placement of the list replaces anyway (an empty
+// field of a pasted block leaves what stands there), one question names them
+// all and asks whether they may be removed; true when the placement may go
+// ahead (at once when no throttle covers an element).
+bool fahrreglerPlatzBestaetigt(const QList<Platzierung>& platzierungen);
 
 // Removes the element of field (x, y) (all three fields of a throttle) and
 // marks its LNCV file for deletion at the next save.

@@ -224,12 +224,13 @@ private slots:
             << int(Einsetzen) << 5 << QList<int>{4, 3} << 1 << 0 << nein << QStringList{s4, w3};
         QTest::newRow("paste: elements in both fields, Ja")
             << int(Einsetzen) << 5 << QList<int>{4, 3} << 1 << 0 << ja << QStringList{s4, w3};
-        QTest::newRow("paste: field above inside the block, only the one beyond named, Nein")
-            << int(Einsetzen) << 5 << QList<int>{4, 3} << 1 << 1 << nein << QStringList{w3};
-        QTest::newRow("paste: field above inside the block, only the one beyond named, Ja")
-            << int(Einsetzen) << 5 << QList<int>{4, 3} << 1 << 1 << ja << QStringList{w3};
-        QTest::newRow("paste: the whole throttle's block, no question")
-            << int(Einsetzen) << 5 << QList<int>{4, 3} << 1 << 2 << nein << QStringList{};
+        // The throttle's upper parts copied along are empty fields: they leave what stands there.
+        QTest::newRow("paste: field above inside the block, both named, Nein")
+            << int(Einsetzen) << 5 << QList<int>{4, 3} << 1 << 1 << nein << QStringList{s4, w3};
+        QTest::newRow("paste: field above inside the block, both named, Ja")
+            << int(Einsetzen) << 5 << QList<int>{4, 3} << 1 << 1 << ja << QStringList{s4, w3};
+        QTest::newRow("paste: the whole throttle's block, Nein")
+            << int(Einsetzen) << 5 << QList<int>{4, 3} << 1 << 2 << nein << QStringList{s4, w3};
         QTest::newRow("paste: two throttles, one question naming all, Nein")
             << int(Einsetzen) << 5 << QList<int>{4, 3} << 2 << 0 << nein
             << QStringList{s4, w3, "   Zeile 4, Spalte 5: Signal", "   Zeile 3, Spalte 5: Weiche"};
