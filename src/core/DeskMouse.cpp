@@ -56,7 +56,7 @@ void gleisplanKlick(Qt::MouseButton knopf, int x, int y)
     const int16_t code = ElementKatalog[size_t(AuswahlElement)].ElementNr;
     const bool aendert = code >= 1 || code == -99;
     if (aendert) {
-        if (!FS_Warnung_Pruefen() || !fahrreglerPlatzBestaetigt(AuswahlElement, x, y))
+        if (!FS_Warnung_Pruefen() || !fahrreglerPlatzBestaetigt({{AuswahlElement, x, y}}))
             return;
         SetzePultElement(AuswahlElement);
     }

@@ -42,6 +42,16 @@ void rechteckLoeschen()
         }
 }
 
+// What a paste at (x0, y0) places, field by field.
+QList<Platzierung> einzusetzendeElemente(int x0, int y0)
+{
+    QList<Platzierung> liste;
+    for (int i = 0; i <= ClipDX; ++i)
+        for (int j = 0; j <= ClipDY; ++j)
+            liste.append({ClipPult[size_t(i)][size_t(j)].ElementIndex, x0 + i, y0 + j});
+    return liste;
+}
+
 void feldEinsetzen(int x, int y, const PultFeld& quelle)
 {
     FlexGrid& plan = MainWin().Pult[0];
@@ -98,6 +108,8 @@ void Cntrl_V()
                Msg::NurOk | Msg::Kritisch, QStringLiteral("Fehler beim Einsetzen"));
         return;
     }
+    if (!fahrreglerPlatzBestaetigt(einzusetzendeElemente(x0, y0)))
+        return;
     FlexGrid::Stapel s0(plan), s1(MainWin().Pult[1]), s2(MainWin().PultAdr);
     for (int i = 0; i <= ClipDX; ++i)
         for (int j = 0; j <= ClipDY; ++j)
@@ -123,6 +135,8 @@ void loeschenNachWarnung()
 void Cntrl_Z()
 {
     if (!bearbeitenErlaubt() || UndoMoeglich == 0)
+        return;
+    if (!fahrreglerPlatzBestaetigt({{UndoElement, UndoX, UndoY}}))
         return;
     FlexGrid& plan = MainWin().Pult[0];
     const int row = plan.Row, col = plan.Col;

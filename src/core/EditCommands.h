@@ -16,13 +16,15 @@ bool bearbeitenErlaubt();
 
 // Copy (any key code but 88) or cut (88) the marked rectangle.
 void Cntrl_C_X(int tastenCode);
-// Paste the clipboard at the cursor of the track plan.
+// Paste the clipboard at the cursor of the track plan. A throttle whose upper
+// parts would remove elements the paste does not replace asks first.
 void Cntrl_V();
 // Paste after asking the route warning, as Ctrl+V and the menu item do.
 void einfuegenNachWarnung();
 // Delete the element at the cursor of the track plan after asking the route warning.
 void loeschenNachWarnung();
-// Undo the last deletion with the delete tool.
+// Undo the last deletion with the delete tool; a throttle brought back asks
+// first when its upper parts would remove elements.
 void Cntrl_Z();
 // Enables the edit menu items for the current mode, lock, tool, mark and clipboard.
 void ClipBoardFlags();

@@ -146,6 +146,33 @@ bool fahrstrassenSpeicherBelegen(int x, int y)
     return false;
 }
 
+// True when one of the placements puts an element (not a tool) on field (x, y).
+bool ersetzt(const QList<Platzierung>& platzierungen, int x, int y)
+{
+    return std::any_of(platzierungen.cbegin(), platzierungen.cend(), [x, y](const Platzierung& p) {
+        const KatalogEintrag* e = eintrag(p.auswahl);
+        return p.x == x && p.y == y && e && !istWerkzeugCode(e->ElementNr);
+    });
+}
+
+// The elements the upper parts of a throttle placed as p would remove, one
+// line each naming its field; a field another placement fills with an
+// element anyway does not count.
+QStringList verdeckteElemente(const Platzierung& p, const QList<Platzierung>& platzierungen)
+{
+    const KatalogEintrag* e = eintrag(p.auswahl);
+    QStringList belegt;
+    if (!e || !istHohesElement(*e) || !imPult(p.x, p.y))
+        return belegt;
+    for (int i = 1; i < teile(*e) && p.y - i >= 1; ++i) {
+        const int y = p.y - i;
+        const int16_t oben = feld(p.x, y).ElementIndex;
+        if (oben != LeerFeld.ElementIndex && eintrag(oben) && !ersetzt(platzierungen, p.x, y))
+            belegt << QStringLiteral("   Zeile %1, Spalte %2: %3").arg(y).arg(p.x).arg(eintrag(oben)->Name);
+    }
+    return belegt;
+}
+
 void fahrstrassenSpeicherVerweigern(int x, int y)
 {
     MsgBox(QStringLiteral("Achtung: Es können nur ") + QString::number(FSSpeicherMax)
@@ -206,24 +233,28 @@ void SetzePultElement(int16_t auswahl)
     LNCV_uebernehmen(x, y);
 }
 
-bool fahrreglerPlatzBestaetigt(int16_t auswahl, int x, int y)
+bool fahrreglerPlatzBestaetigt(const QList<Platzierung>& platzierungen)
 {
-    const KatalogEintrag* e = eintrag(auswahl);
-    if (!e || !istHohesElement(*e) || !imPult(x, y))
-        return true;
     QStringList belegt;
-    for (int i = 1; i < teile(*e) && y - i >= 1; ++i) {
-        const int16_t oben = feld(x, y - i).ElementIndex;
-        if (oben != LeerFeld.ElementIndex && eintrag(oben))
-            belegt << QStringLiteral("   Zeile %1, Spalte %2: %3").arg(y - i).arg(x).arg(eintrag(oben)->Name);
+    int regler = 0, hoehe = 0;
+    for (const Platzierung& p : platzierungen) {
+        const QStringList verdeckt = verdeckteElemente(p, platzierungen);
+        if (verdeckt.isEmpty())
+            continue;
+        belegt << verdeckt;
+        ++regler;
+        hoehe = eintrag(p.auswahl)->Hoehe;
     }
     if (belegt.isEmpty())
         return true;
     const QString text =
-        QStringLiteral("Der Fahrregler ist %1 Felder hoch und nimmt auch die Felder über dem angeklickten Feld ein.\r\n"
+        QStringLiteral("Ein Fahrregler ist %1 Felder hoch und nimmt auch die Felder über dem Feld ein, "
+                       "auf das er gesetzt wird.\r\n"
                        "Diese Elemente darüber werden mit ihren LNCV-Werten entfernt:\r\n")
-            .arg(e->Hoehe)
-        + belegt.join(QStringLiteral("\r\n")) + QStringLiteral("\r\nSoll der Fahrregler trotzdem gesetzt werden?");
+            .arg(hoehe)
+        + belegt.join(QStringLiteral("\r\n"))
+        + (regler == 1 ? QStringLiteral("\r\nSoll der Fahrregler trotzdem gesetzt werden?")
+                       : QStringLiteral("\r\nSollen die Fahrregler trotzdem gesetzt werden?"));
     return MsgBox(text, Msg::JaNein | Msg::Frage, QStringLiteral("Gleisplan")) == Msg::Ja;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 #include "core/Desk.h"
 
+#include <QList>
+
 #include <array>
 #include <cstdint>
 
@@ -23,11 +25,19 @@ inline constexpr int FahrreglerArtikel = 54730;  // upper parts carry 54731 and 
 // for undo; other tools leave the field as it is.
 void SetzePultElement(int16_t auswahl);
 
-// Before catalogue entry auswahl is placed on field (x, y) by the user: a
-// throttle also takes the fields above it for its upper parts. When one of
-// them holds an element, asks whether it may be removed; true when the
-// placement may go ahead (at once for any other element or free fields).
-bool fahrreglerPlatzBestaetigt(int16_t auswahl, int x, int y);
+// Catalogue entry auswahl about to be placed on field (x, y).
+struct Platzierung {
+    int16_t auswahl;
+    int x, y;
+};
+
+// Before the user places entries by a click, a paste or an undo: a throttle
+// also takes the fields above its own for its upper parts. When some of them
+// hold elements that no other placement of the list replaces anyway (an empty
+// field of a pasted block leaves what stands there), one question names them
+// all and asks whether they may be removed; true when the placement may go
+// ahead (at once when no throttle covers an element).
+bool fahrreglerPlatzBestaetigt(const QList<Platzierung>& platzierungen);
 
 // Removes the element of field (x, y) (all three fields of a throttle) and
 // marks its LNCV file for deletion at the next save.

@@ -67,6 +67,32 @@ class TestDeskEditing : public QObject {
         Pult_MouseUp(0, Qt::LeftButton, Qt::NoModifier, y2, x2);
     }
 
+    // The ways a throttle comes onto a desk field: a click on field (x, y),
+    // Ctrl+V of the clipboard with (x, y) the top left field, and Ctrl+Z of a
+    // deleted one.
+    enum Weg { Klick, Einsetzen, Rueckgaengig };
+    static void platziereFahrregler(Weg weg, int x, int y)
+    {
+        if (weg == Klick) {
+            setzeAn(Fahrregler, x, y);
+            return;
+        }
+        waehle(Auswahl);
+        plan().setzeZelle(y, x);
+        Pult_KeyUp(weg == Einsetzen ? Qt::Key_V : Qt::Key_Z, Qt::ControlModifier);
+    }
+
+    // The fields of the 10 x 8 desk, column by column.
+    static qsizetype index(int x, int y) { return (x - 1) * 8 + y - 1; }
+    static QList<PultFeld> pultInhalt()
+    {
+        QList<PultFeld> felder;
+        for (int x = 1; x <= 10; ++x)
+            for (int y = 1; y <= 8; ++y)
+                felder << feld(x, y);
+        return felder;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -161,61 +187,128 @@ private slots:
         QVERIFY(!MainWin()["EleDrehenMenu"].Enabled);   // a rotation would act on the empty top part
     }
 
-    // A throttle also takes the two fields above the clicked one: elements
-    // there (a signal on an even row, a turnout on an odd one) are removed
-    // only after the user said "Ja"; "Nein" leaves the desk as it was.
+    // A throttle also takes the two fields above its own: elements there (a
+    // signal on an even row, a turnout on an odd one) are removed only after
+    // the user said "Ja", be the throttle placed by a click, pasted or brought
+    // back by undo; "Nein" leaves the desk as it was. A paste fills its block
+    // without asking, so only elements beyond the block are named, in one
+    // question for all throttles of the paste.
     void placingAThrottleOverElementsAsksFirst_data()
     {
-        QTest::addColumn<int>("zeile");           // row clicked in column 4
-        QTest::addColumn<QList<int>>("belegt");   // rows holding an element
+        QTest::addColumn<int>("weg");             // Klick, Einsetzen or Rueckgaengig
+        QTest::addColumn<int>("zeile");           // the throttle's own row, column 4
+        QTest::addColumn<QList<int>>("belegt");   // rows holding an element, in each throttle's column
+        QTest::addColumn<int>("regler");          // throttles pasted side by side from column 4
+        QTest::addColumn<int>("markiert");        // rows of the pasted block above the throttle's own
         QTest::addColumn<int>("antwort");
         QTest::addColumn<QStringList>("genannt"); // fields the question names; none when not asked
         const int ja = Msg::Ja, nein = Msg::Nein;
-        QTest::newRow("free above: placed without a question") << 5 << QList<int>{} << nein << QStringList{};
-        QTest::newRow("element in the field above, Nein")
-            << 5 << QList<int>{4} << nein << QStringList{"   Zeile 4, Spalte 4: Signal"};
-        QTest::newRow("element two fields above, Nein")
-            << 5 << QList<int>{3} << nein << QStringList{"   Zeile 3, Spalte 4: Weiche"};
-        QTest::newRow("elements in both fields, Ja")
-            << 5 << QList<int>{4, 3} << ja << QStringList{"   Zeile 4, Spalte 4: Signal", "   Zeile 3, Spalte 4: Weiche"};
-        QTest::newRow("element three fields above stays, no question") << 5 << QList<int>{2} << nein << QStringList{};
-        QTest::newRow("row 2: only the field above, Nein")
-            << 2 << QList<int>{1} << nein << QStringList{"   Zeile 1, Spalte 4: Weiche"};
+        const QString s4 = "   Zeile 4, Spalte 4: Signal", w3 = "   Zeile 3, Spalte 4: Weiche";
+        QTest::newRow("click: free above, placed without a question")
+            << int(Klick) << 5 << QList<int>{} << 1 << 0 << nein << QStringList{};
+        QTest::newRow("click: element in the field above, Nein")
+            << int(Klick) << 5 << QList<int>{4} << 1 << 0 << nein << QStringList{s4};
+        QTest::newRow("click: element two fields above, Nein")
+            << int(Klick) << 5 << QList<int>{3} << 1 << 0 << nein << QStringList{w3};
+        QTest::newRow("click: elements in both fields, Ja")
+            << int(Klick) << 5 << QList<int>{4, 3} << 1 << 0 << ja << QStringList{s4, w3};
+        QTest::newRow("click: element three fields above stays, no question")
+            << int(Klick) << 5 << QList<int>{2} << 1 << 0 << nein << QStringList{};
+        QTest::newRow("click: row 2, only the field above, Nein")
+            << int(Klick) << 2 << QList<int>{1} << 1 << 0 << nein << QStringList{"   Zeile 1, Spalte 4: Weiche"};
+        QTest::newRow("paste: free above, pasted without a question")
+            << int(Einsetzen) << 5 << QList<int>{} << 1 << 0 << nein << QStringList{};
+        QTest::newRow("paste: element three fields above stays, no question")
+            << int(Einsetzen) << 5 << QList<int>{2} << 1 << 0 << nein << QStringList{};
+        QTest::newRow("paste: elements in both fields, Nein")
+            << int(Einsetzen) << 5 << QList<int>{4, 3} << 1 << 0 << nein << QStringList{s4, w3};
+        QTest::newRow("paste: elements in both fields, Ja")
+            << int(Einsetzen) << 5 << QList<int>{4, 3} << 1 << 0 << ja << QStringList{s4, w3};
+        // The throttle's upper parts copied along are empty fields: they leave what stands there.
+        QTest::newRow("paste: field above inside the block, both named, Nein")
+            << int(Einsetzen) << 5 << QList<int>{4, 3} << 1 << 1 << nein << QStringList{s4, w3};
+        QTest::newRow("paste: field above inside the block, both named, Ja")
+            << int(Einsetzen) << 5 << QList<int>{4, 3} << 1 << 1 << ja << QStringList{s4, w3};
+        QTest::newRow("paste: the whole throttle's block, Nein")
+            << int(Einsetzen) << 5 << QList<int>{4, 3} << 1 << 2 << nein << QStringList{s4, w3};
+        QTest::newRow("paste: two throttles, one question naming all, Nein")
+            << int(Einsetzen) << 5 << QList<int>{4, 3} << 2 << 0 << nein
+            << QStringList{s4, w3, "   Zeile 4, Spalte 5: Signal", "   Zeile 3, Spalte 5: Weiche"};
+        QTest::newRow("paste: two throttles, one question naming all, Ja")
+            << int(Einsetzen) << 5 << QList<int>{4} << 2 << 0 << ja
+            << QStringList{s4, "   Zeile 4, Spalte 5: Signal"};
+        QTest::newRow("undo: free above, restored without a question")
+            << int(Rueckgaengig) << 5 << QList<int>{} << 1 << 0 << nein << QStringList{};
+        QTest::newRow("undo: element in the field above, Nein")
+            << int(Rueckgaengig) << 5 << QList<int>{4} << 1 << 0 << nein << QStringList{s4};
+        QTest::newRow("undo: elements in both fields, Ja")
+            << int(Rueckgaengig) << 5 << QList<int>{4, 3} << 1 << 0 << ja << QStringList{s4, w3};
+        QTest::newRow("undo: row 2, only the field above, Nein")
+            << int(Rueckgaengig) << 2 << QList<int>{1} << 1 << 0 << nein << QStringList{"   Zeile 1, Spalte 4: Weiche"};
     }
 
     void placingAThrottleOverElementsAsksFirst()
     {
+        QFETCH(int, weg);
         QFETCH(int, zeile);
         QFETCH(QList<int>, belegt);
+        QFETCH(int, regler);
+        QFETCH(int, markiert);
         QFETCH(int, antwort);
         QFETCH(QStringList, genannt);
-        vormerkungenVerwerfen();
-        for (int r : belegt) {
-            setzeAn(r % 2 == 0 ? Signal : Weiche, 4, r);
-            feld(4, r).LNCV[11] = int16_t(100 + r);
+        if (weg == Einsetzen) {
+            // The throttles' own fields in columns 2 and 3 (the second one empty for one throttle).
+            for (int x = 2; x < 2 + regler; ++x)
+                setzeAn(Fahrregler, x, zeile);
+            markiere(2, zeile - markiert, 3, zeile);
+            Cntrl_C_X(0);
+        } else if (weg == Rueckgaengig) {
+            setzeAn(Fahrregler, 4, zeile);
+            setzeAn(Loeschen, 4, zeile);
         }
-        std::vector<PultFeld> vorher;
-        for (int r = 1; r <= zeile; ++r)
-            vorher.push_back(feld(4, r));
+        const QList<int> spalten = regler == 2 ? QList<int>{4, 5} : QList<int>{4};
+        for (int x : spalten)
+            for (int r : belegt) {
+                setzeAn(r % 2 == 0 ? Signal : Weiche, x, r);
+                feld(x, r).LNCV[11] = int16_t(100 * x + r);
+            }
+        boxen.clear();
+        vormerkungenVerwerfen();
+        const QList<PultFeld> vorher = pultInhalt();
         this->antwort = antwort;
-        setzeAn(Fahrregler, 4, zeile);
+        platziereFahrregler(Weg(weg), 4, zeile - markiert);
 
         QStringList gefragt;
         for (const MsgBoxAufruf& box : boxen) {
             QCOMPARE(box.titel + QString::number(box.stil), QString("Gleisplan%1").arg(Msg::JaNein | Msg::Frage));
             gefragt << box.text.split("\r\n").mid(2, genannt.size());
         }
+        QCOMPARE(boxen.size(), genannt.isEmpty() ? 0 : 1);
         QCOMPARE(gefragt, genannt);
-        const bool gesetzt = genannt.isEmpty() || antwort == Msg::Ja;
-        QCOMPARE(feld(4, zeile).ElementIndex, gesetzt ? int16_t(Fahrregler) : LeerFeld.ElementIndex);
-        for (int r = 1; r <= zeile; ++r) {
-            const int teil = zeile - r;   // 0 bottom, 1 middle, 2 top
-            if (!gesetzt || teil > 2)
-                QCOMPARE(feld(4, r), vorher[size_t(r - 1)]);
-            else if (teil > 0)
-                QCOMPARE(feld(4, r).Grundplatte, 54730 + teil);
+        if (!genannt.isEmpty() && antwort == Msg::Nein) {
+            QVERIFY(pultInhalt() == vorher);
+            QVERIFY(vorgemerkteLncvDateien().isEmpty());
+            if (weg == Rueckgaengig) {   // the step stays and can be taken later
+                QVERIFY(MainWin()["UndoMenu"].Enabled);
+                this->antwort = Msg::Ja;
+                platziereFahrregler(Rueckgaengig, 4, zeile);
+                QCOMPARE(feld(4, zeile).ElementIndex, int16_t(Fahrregler));
+            }
+            return;
         }
-        QCOMPARE(vorgemerkteLncvDateien().size(), gesetzt ? qsizetype(genannt.size()) : 0);
+        qsizetype entfernt = 0;
+        for (int x : spalten) {
+            QCOMPARE(feld(x, zeile).ElementIndex, int16_t(Fahrregler));
+            for (int r = 1; r < zeile; ++r) {
+                const int teil = zeile - r;   // 1 middle, 2 top
+                if (teil <= 2)
+                    QCOMPARE(feld(x, r).Grundplatte, 54730 + teil);
+                else
+                    QCOMPARE(feld(x, r), vorher[index(x, r)]);
+                entfernt += teil <= 2 && belegt.contains(r);
+            }
+        }
+        QCOMPARE(vorgemerkteLncvDateien().size(), entfernt);
     }
 
     void aMarkDoesNotOutliveTheDeskSize()
