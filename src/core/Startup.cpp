@@ -36,6 +36,7 @@ bool aufStartknopfWarten()
     start = new StartForm;
     start->InfoLbl->setText(QStringLiteral("Version ") + ProgVersion + QStringLiteral(" vom ") + ProgDatum
                             + QStringLiteral("       --- Diese Version ist für den Links- und Rechtsverkehr vorbereitet. ---"));
+    mittigAufBildschirm(start);
     start->show();
     Warten::bis([] { return Startflag || StartAbgebrochen; });
     start->hide();
@@ -56,7 +57,6 @@ void hauptfensterZeigen()
     routenDialogeAnmelden();
     LN_starten(fenster);
     hilfeTasteAnmelden();
-    fensterEinpassenAnmelden();
     fenster->show();
     HauptFenster& w = MainWin();
     for (const char* menu : {"BearbeitenMenu", "PultSpeichernMenu", "PultSpeichernUnterMenu", "DruckMenu",
@@ -73,6 +73,7 @@ StartForm* startFenster()
 
 bool programmStarten()
 {
+    fensterEinpassenAnmelden();
     if (!aufStartknopfWarten())
         return false;
     Load_conf();

@@ -1,5 +1,7 @@
 #include "platform/MsgBox.h"
 
+#include "platform/WindowFit.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -66,6 +68,30 @@ void zeilenGanzLassen(QMessageBox& box, const QString& zeilen)
     const int grenze = (schirm <= 1024 ? schirm : std::min(schirm - 480, 1000)) - 120;
     label->setMinimumWidth(std::min(breite + 1, grenze));
 }
+
+// A message box takes its final size only as it is shown: it is centred over
+// the asking window then, before the window system shows it.
+class Meldungsfenster : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* e) override
+    {
+        QMessageBox::showEvent(e);
+        mittigUeberEigner(this);
+    }
+};
+
+// A box over a window that stays above the others (a route step dialog)
+// stays above them as well, or the window manager stacks it underneath.
+bool einFensterBleibtOben()
+{
+    const QWidgetList fenster = QApplication::topLevelWidgets();
+    return std::any_of(fenster.cbegin(), fenster.cend(), [](const QWidget* w) {
+        return w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    });
+}
 } // namespace
 
 void setzeMsgBoxResponder(MsgBoxResponder r)
@@ -80,7 +106,8 @@ int MsgBox(const QString& text, int stil, const QString& titel)
 
     QString zeilen = text;
     zeilen.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    QMessageBox box(iconOf(stil), titel, zeilen, QMessageBox::NoButton, QApplication::activeWindow());
+    Meldungsfenster box(iconOf(stil), titel, zeilen, QMessageBox::NoButton, QApplication::activeWindow());
+    box.setWindowFlag(Qt::WindowStaysOnTopHint, einFensterBleibtOben());
     zeilenGanzLassen(box, zeilen);
     const QList<Knopf> knoepfe = knoepfeOf(stil);
     QList<QPushButton*> buttons;

@@ -1,5 +1,7 @@
 #include "platform/WindowFit.h"
 
+#include "platform/X11Fenster.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
@@ -13,16 +15,15 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 namespace {
 // Room of the title bar beside the title: icon and the window buttons.
 constexpr int TitelRand = 140;
-// The frame of a window the window manager has not framed yet, when no other
-// window shows how large its frames are.
+// The frame of a window the window manager has not framed yet, where nothing
+// tells how large its frames are.
 const QMargins GeschaetzterRahmen(6, 32, 6, 6);
-// How often a window is put back where it was asked for while the window manager places it.
-constexpr int PlatzVersuche = 3;
 
 // Asked of the window system: the widget's own copy may be older than the frame.
 QMargins rahmenVon(const QWidget* w)
@@ -30,15 +31,32 @@ QMargins rahmenVon(const QWidget* w)
     return w->windowHandle() ? w->windowHandle()->frameMargins() : QMargins();
 }
 
+bool festeGroesse(const QWidget* w)
+{
+    return w->minimumSize() == w->maximumSize();
+}
+
 // The frame the window has or, before the window manager framed it, the one
-// another framed window of the program has.
+// another framed window of the same kind has or had last, else the one the
+// window manager says it will give it. Window managers frame a window of
+// fixed size without the grip for resizing it.
 QMargins erwarteterRahmen(const QWidget* fenster)
 {
+    static std::array<std::optional<QMargins>, 2> zuletzt;   // by fixed size
+    std::optional<QMargins>& gleicheArt = zuletzt[festeGroesse(fenster)];
     if (!rahmenVon(fenster).isNull())
-        return rahmenVon(fenster);
+        return *(gleicheArt = rahmenVon(fenster));
+    std::optional<QMargins> andereArt;
     for (const QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w != fenster && !rahmenVon(w).isNull())
-            return rahmenVon(w);
+        if (w->isVisible() && w != fenster && !rahmenVon(w).isNull()) {
+            if (festeGroesse(w) == festeGroesse(fenster))
+                return *(gleicheArt = rahmenVon(w));
+            andereArt = rahmenVon(w);
+        }
+    if (!gleicheArt)
+        gleicheArt = rahmenErfragen(const_cast<QWidget*>(fenster));
+    if (gleicheArt || andereArt)
+        return gleicheArt ? *gleicheArt : *andereArt;
     return QGuiApplication::platformName() == QLatin1String("xcb") ? GeschaetzterRahmen : QMargins();
 }
 
@@ -113,76 +131,45 @@ QPoint setzen(QWidget* fenster, const QWidget* ueber, QPoint ort)
     return imBildschirm;
 }
 
-// Places each window as it is shown and keeps it there while the window
-// manager frames it. At its first showing a window the program did not place
-// itself stands centred over the window it belongs to; a window shown again
-// stands where it was hidden, where the user may have dragged it, or where
-// the program moved it meanwhile.
+// Places each window as it is about to be shown: Qt sends the show event
+// before it maps the window, so the window system never shows it anywhere
+// else, and nothing is moved or resized while it is shown or exposed. At its
+// first showing a window the program did not place itself stands centred over
+// the window it belongs to; a window shown again stands where it was hidden
+// (where the user may have dragged it) or where the program moved it meanwhile.
 class Einpasser : public QObject {
 public:
     using QObject::QObject;
 
-    // Where the window stands or, while it is hidden or being placed, is to stand.
+    // Where a hidden window is to stand when it is shown.
     std::optional<QPoint> ortVon(const QWidget* w) const
     {
-        if (const auto z = zeigend.find(w); z != zeigend.end())
-            return z->ort;
         if (const auto v = verborgen.find(w); v != verborgen.end() && !w->isVisible())
             return *v;
         return std::nullopt;
     }
 
-    // The program moved the window to `wunsch`; it went to `ort`, as near as the screen lets it.
-    void verschoben(QWidget* w, QPoint wunsch, QPoint ort)
+    // The program moved the window to `wunsch`; a hidden one goes there when shown.
+    void verschoben(const QWidget* w, QPoint wunsch)
     {
         if (!w->isVisible())
             verborgen.insert(w, wunsch);
-        else if (const auto z = zeigend.find(w); z != zeigend.end())
-            *z = {wunsch, ort, false, z->gezeigt, z->versuche};
     }
 
 protected:
     bool eventFilter(QObject* ziel, QEvent* e) override
     {
-        if (e->type() == QEvent::Expose) {
-            if (QWidget* w = gezeigtesFenster(ziel))
-                angekommen(w, true);
-            return false;
-        }
-        if (!ziel->isWidgetType() || !istProgrammFenster(static_cast<QWidget*>(ziel)))
+        if (!ziel->isWidgetType() || !istProgrammFenster(static_cast<QWidget*>(ziel)) || e->spontaneous())
             return false;
         auto* w = static_cast<QWidget*>(ziel);
         switch (e->type()) {
-        case QEvent::Show: {
-            const bool mittig = !w->testAttribute(Qt::WA_Moved) && eigner(w);
-            const bool wieder = verborgen.contains(w);
-            const QPoint wunsch = wieder ? verborgen.take(w) : aussenRechteck(w).topLeft();
-            zeigend.insert(w, {wunsch, wunsch, mittig, false, 0});
-            if (!platzieren(w) && wieder)
-                positionSenden(w);
-            // Qt would centre a dialog anew at every showing.
-            w->setAttribute(Qt::WA_Moved);
-            break;
-        }
-        case QEvent::Resize:
-            // A window may take its final size only as it is shown (a message box, a
-            // layout of fixed size): it is centred or kept on the screen at that size.
-            if (!selbst && w->isVisible() && zeigend.contains(w))
-                platzieren(w);
-            break;
-        case QEvent::Move:
-        case QEvent::WindowActivate:
-            if (!selbst && zeigend.contains(w))
-                angekommen(w, false);
+        case QEvent::Show:
+            vorDemZeigen(w);
             break;
         case QEvent::Hide:
-            // The window manager may move a window it lets go of; it comes back where it was.
-            if (!e->spontaneous())
-                verborgen.insert(w, ortVon(w).value_or(aussenRechteck(w).topLeft()));
-            zeigend.remove(w);
+            verborgen.insert(w, aussenRechteck(w).topLeft());
             break;
         case QEvent::Destroy:
-            zeigend.remove(w);
             verborgen.remove(w);
             break;
         default:
@@ -192,63 +179,33 @@ protected:
     }
 
 private:
-    struct Platz {
-        QPoint wunsch;   // where the frame's top left corner is to go
-        QPoint ort;      // where it goes, kept on the screen
-        bool mittig;     // centred over the window it belongs to
-        bool gezeigt;    // mapped by the window manager
-        int versuche;    // times put back
-    };
-
-    // The window being shown whose native window `ziel` is.
-    QWidget* gezeigtesFenster(QObject* ziel) const
+    void vorDemZeigen(QWidget* w)
     {
-        for (auto it = zeigend.cbegin(); it != zeigend.cend(); ++it)
-            if (it.key()->windowHandle() == ziel)
-                return const_cast<QWidget*>(it.key());
-        return nullptr;
+        const bool wieder = verborgen.contains(w);
+        if (wieder)
+            freigabeAbwarten(w);
+        const QPoint ort = wieder ? verborgen.take(w) : aussenRechteck(w).topLeft();
+        setzen(w, !wieder && !w->testAttribute(Qt::WA_Moved) ? eigner(w) : nullptr, ort);
+        if (wieder)
+            positionSenden(w);
+        // Qt would centre a dialog anew at every showing.
+        w->setAttribute(Qt::WA_Moved);
     }
 
-    // Puts the window being shown where it belongs; true when it had to move.
-    bool platzieren(QWidget* w)
-    {
-        Platz& p = zeigend[w];
-        const QRect vorher = w->geometry();
-        selbst = true;
-        p.ort = setzen(w, p.mittig ? eigner(w) : nullptr, p.wunsch);
-        selbst = false;
-        return w->geometry() != vorher;
-    }
-
-    // Tells the X server the position of a window shown again although Qt
-    // believes it is there: the window manager, letting go of the window as it
-    // was hidden, may have moved it to where its frame was, and Qt may not have
-    // heard of that yet. Sent before the window is mapped, nothing is seen of it.
-    void positionSenden(QWidget* w)
+    // Openbox, letting go of a hidden window, moves it to where its frame
+    // stood: a window shown again is placed only once the window manager let
+    // go of it, or that move would come after the program's. Qt may hear of
+    // the move only later and then believes the window already stands where
+    // it is to go: telling the X server once more before the window is mapped
+    // puts it there.
+    static void positionSenden(QWidget* w)
     {
         const QRect innen = w->geometry();
-        selbst = true;
         w->setGeometry(innen.translated(1, 0));
         w->setGeometry(innen);
-        selbst = false;
     }
 
-    // Framed by the window manager (where windows get frames), which may have put
-    // the window elsewhere: it is put back, until it is on the screen where it was asked for.
-    void angekommen(QWidget* w, bool gezeigt)
-    {
-        const bool ungerahmt = rahmenVon(w).isNull() && !erwarteterRahmen(w).isNull();
-        if (!w->isVisible() || ungerahmt)
-            return;
-        Platz& p = zeigend[w];
-        p.gezeigt = p.gezeigt || gezeigt;
-        if (platzieren(w) ? ++p.versuche >= PlatzVersuche : p.gezeigt)
-            zeigend.remove(w);
-    }
-
-    QHash<const QWidget*, Platz> zeigend;     // shown, until the window manager framed them in place
     QHash<const QWidget*, QPoint> verborgen;  // hidden: where their frames are to stand
-    bool selbst = false;                      // the filter moves a window itself
 };
 
 // Placed before its first showing, a window takes the size it would get there.
@@ -290,8 +247,7 @@ public:
 
 void fensterEinpassen(QWidget* fenster)
 {
-    const QPoint ort = setzen(fenster, nullptr, rahmenOrt(fenster));
-    einpasser().verschoben(fenster, ort, ort);
+    einpasser().verschoben(fenster, setzen(fenster, nullptr, rahmenOrt(fenster)));
 }
 
 QPoint rahmenOrt(const QWidget* fenster)
@@ -307,7 +263,8 @@ QPoint rahmenOrtImBildschirm(const QWidget* fenster, QPoint ort)
 void rahmenVerschieben(QWidget* fenster, QPoint ort)
 {
     groesseVorDemZeigen(fenster);
-    einpasser().verschoben(fenster, ort, setzen(fenster, nullptr, ort));
+    setzen(fenster, nullptr, ort);
+    einpasser().verschoben(fenster, ort);
 }
 
 void mittigAufBildschirm(QWidget* fenster)
@@ -315,6 +272,11 @@ void mittigAufBildschirm(QWidget* fenster)
     groesseVorDemZeigen(fenster);
     const QSize rahmen = aussenRechteck(fenster).size();
     rahmenVerschieben(fenster, freierPlatz(fenster).center() - QPoint(rahmen.width() / 2, rahmen.height() / 2));
+}
+
+void mittigUeberEigner(QWidget* fenster)
+{
+    setzen(fenster, eigner(fenster), {});
 }
 
 void fensterEinpassenAnmelden()

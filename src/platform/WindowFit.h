@@ -21,10 +21,14 @@ QPoint rahmenOrtImBildschirm(const QWidget* fenster, QPoint ort);
 // Moves the window's frame, at the window's present size, to the middle of the free part of its screen.
 void mittigAufBildschirm(QWidget* fenster);
 
-// Fits every window of the program as it is shown. At its first showing a
-// window the program did not place itself stands centred over its parent's
-// window (the main window for one without a parent); a window closed and
-// opened again comes back where it was.
+// Moves the window's frame, at the window's present size, to the middle of
+// the window it belongs to (its parent's window or the main window), kept on the screen.
+void mittigUeberEigner(QWidget* fenster);
+
+// Fits every window of the program as it is about to be shown. At its first
+// showing a window the program did not place itself stands centred over its
+// parent's window (the main window for one without a parent); a window closed
+// and opened again comes back where it was.
 void fensterEinpassenAnmelden();
 
 // Puts a scroll area into the window that has no layout yet and returns the

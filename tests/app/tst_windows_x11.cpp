@@ -3,10 +3,13 @@
 // at its first showing centred over the main window unless the program places
 // it itself, a modeless one stays above the main window when that is raised,
 // as a click into it does, and a window closed and opened again comes back
-// where it was. The address views show their own labels as soon as they are
-// switched to.
+// where it was. Every window and message box is painted, and a box stands
+// above every other window of the program. The address views show their own
+// labels as soon as they are switched to.
 #include "core/HelpWindow.h"
 #include "core/MainWinState.h"
+#include "project/ProjectFileState.h"
+#include "core/MenuCommands.h"
 #include "core/Placement.h"
 #include "loconet/ComPortForm.h"
 #include "loconet/ModulDialoge.h"
@@ -16,6 +19,7 @@
 #include "routes/RouteSignalForm.h"
 #include "routes/RouteTestDesk.h"
 #include "routes/RouteStepForms.h"
+#include "routes/RouteStepState.h"
 #include "routes/RouteWarning.h"
 #include "routes/TurnoutStateDialog.h"
 #include "routes/UserCommandDialog.h"
@@ -26,6 +30,7 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTest>
@@ -94,6 +99,21 @@ void ziehen(const QWidget* w, QPoint ort)
     xcb_flush(xVerbindung());
 }
 
+// Closes the window through the window manager, as its frame's close button does.
+void rahmenSchliessen(const QWidget* w)
+{
+    xcb_client_message_event_t nachricht{};
+    nachricht.response_type = XCB_CLIENT_MESSAGE;
+    nachricht.format = 32;
+    nachricht.window = xcb_window_t(w->winId());
+    nachricht.type = xAtom("_NET_CLOSE_WINDOW");
+    nachricht.data.data32[1] = 2;   // asked for by the user
+    xcb_send_event(xVerbindung(), 0, xWurzel(),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&nachricht));
+    xcb_flush(xVerbindung());
+}
+
 // Position of the window in the window manager's stacking order, bottom first.
 qsizetype stapelPlatz(const QWidget* w)
 {
@@ -123,6 +143,58 @@ QByteArray gerahmt(QWidget* w)
 }
 
 #define VERIFY_GERAHMT(w) do { const QByteArray fehlt = gerahmt(w); QVERIFY2(fehlt.isEmpty(), fehlt.constData()); } while (false)
+
+// The window's own image on the X server.
+QImage fensterBild(QWidget* w)
+{
+    return w->screen()->grabWindow(w->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// What the screen shows where the window stands: the window's own image on
+// the X server may be painted while the screen shows something else there.
+QImage bildschirmBild(QWidget* w)
+{
+    const QRect ort(w->mapToGlobal(QPoint(0, 0)), w->size());
+    return w->screen()->grabWindow(0, ort.x(), ort.y(), ort.width(), ort.height()).toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// How much of `gezeigt` is black and where it differs from `soll`.
+QString unterschied(const QImage& gezeigt, const QImage& soll)
+{
+    if (gezeigt.size() != soll.size())
+        return QStringLiteral("a size other than the window's");
+    qsizetype schwarz = 0;
+    QRect anders;
+    for (int y = 0; y < gezeigt.height(); ++y)
+        for (int x = 0; x < gezeigt.width(); ++x) {
+            schwarz += qGray(gezeigt.pixel(x, y)) == 0;
+            if (gezeigt.pixel(x, y) != soll.pixel(x, y))
+                anders |= QRect(x, y, 1, 1);
+        }
+    return QStringLiteral("%1 % black, differs from a repaint in %2,%3 %4x%5")
+        .arg(100 * schwarz / std::max<qsizetype>(1, gezeigt.width() * gezeigt.height()))
+        .arg(anders.x()).arg(anders.y()).arg(anders.width()).arg(anders.height());
+}
+
+// Painted: the window's own image on the X server and what the screen shows
+// of it (on top of the others) are what Qt draws of it anew; otherwise how
+// much of them is black and where they differ.
+QByteArray gemalt(QWidget* w)
+{
+    const auto neuGemalt = [w] { return w->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    QImage eigen, schirm;
+    if (QTest::qWaitFor([&] {
+            const QImage soll = neuGemalt();
+            return (eigen = fensterBild(w)) == soll && (schirm = bildschirmBild(w)) == soll;
+        }, 5000))
+        return {};
+    const QImage soll = neuGemalt();
+    return QStringLiteral("not painted: own image %1; on the screen %2")
+        .arg(unterschied(eigen, soll), unterschied(schirm, soll)).toUtf8();
+}
+
+#define VERIFY_GEMALT(w) do { const QByteArray fehlt = gemalt(w); QVERIFY2(fehlt.isEmpty(), fehlt.constData()); } while (false)
 
 using TestProgram::modus;
 
@@ -206,12 +278,6 @@ QString ortText(QPoint p)
     return QStringLiteral("%1,%2").arg(p.x()).arg(p.y());
 }
 
-// The window as the X server shows it.
-QImage bildschirmBild(QWidget* w)
-{
-    return w->screen()->grabWindow(w->winId()).toImage();
-}
-
 QMessageBox* offeneMeldung()
 {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -227,6 +293,126 @@ void schliessen(QWidget* w)
     QTRY_VERIFY(!w->isVisible());
     QTRY_VERIFY(stapelPlatz(w) < 0);
 }
+
+// Checks every message box the program shows while it lives: framed,
+// painted, on the screen and above every other window of the program; then
+// answers it with its cancel button (OK where it has none).
+class MeldungsPruefer : public QObject {
+public:
+    QList<QRect> gesehen;   // the frames of the boxes
+    QStringList fehler;     // what was wrong, by box
+
+    MeldungsPruefer()
+    {
+        setzeMsgBoxResponder({});
+        takt.setInterval(20);
+        connect(&takt, &QTimer::timeout, this, &MeldungsPruefer::pruefen);
+        takt.start();
+    }
+    ~MeldungsPruefer() override { setzeMsgBoxResponder([](const MsgBoxAufruf&) { return int(Msg::Nein); }); }
+
+private:
+    void pruefen()
+    {
+        QMessageBox* m = offeneMeldung();
+        if (!m)
+            return;
+        takt.stop();
+        const QString was = QStringLiteral("\"%1\" (%2)").arg(m->text().section(QLatin1Char('\n'), 0, 0),
+                                                                m->windowTitle());
+        if (const QByteArray f = gerahmt(m); !f.isEmpty())
+            fehler << was + ": " + f;
+        else if (const QByteArray g = gemalt(m); !g.isEmpty())
+            fehler << was + ": " + g;
+        if (!m->screen()->availableGeometry().contains(rahmen(m)))
+            fehler << was + ": off the screen";
+        for (const QWidget* w : QApplication::topLevelWidgets())
+            if (w != m && w->isVisible() && stapelPlatz(w) > stapelPlatz(m))
+                fehler << was + ": under " + w->objectName();
+        gesehen << rahmen(m);
+        m->escapeButton()->click();
+        takt.start();
+    }
+
+    QTimer takt;
+};
+
+QWidget* gerahmtUndAktiv(QWidget* w)
+{
+    if (gerahmt(w).isEmpty()) {
+        w->activateWindow();
+        (void)QTest::qWaitFor([w] { return w->isActiveWindow(); }, 5000);
+    }
+    return w;
+}
+
+// Types `text` into the dialog's box `name` as the user does, replacing what it held.
+void tippen(QWidget* dialog, const char* name, const QString& text)
+{
+    auto* box = TestDialog::teil<QLineEdit>(dialog, QString::fromLatin1(name));
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+
+void klicken(QWidget* dialog, const char* name)
+{
+    TestDialog::teil<QAbstractButton>(dialog, QString::fromLatin1(name))->click();
+}
+
+// A route being defined, its name step on the screen, the main window in use.
+void fahrstrasseInArbeit()
+{
+    FSinArbeit = true;
+    FstGBest().zeigen(true);
+    gerahmtUndAktiv(&FstGBest());
+    gerahmtUndAktiv(hauptFensterWidget());
+}
+
+// Ways the program shows message boxes, as the user gets them.
+const std::map<QString, std::function<void()>>& meldungsAnlaesse()
+{
+    static const std::map<QString, std::function<void()>> a = {
+        {"Neues Pult without its size", [] {
+             QWidget* d = gerahmtUndAktiv(oeffner().at("Neues Pult")());
+             tippen(d, "AnzCol_Txt", "");
+             tippen(d, "AnzRow_Txt", "");
+             klicken(d, "OK_But");
+         }},
+        {"Grundeinstellungen without a column count", [] {
+             QWidget* d = gerahmtUndAktiv(oeffner().at("Grundeinstellungen")());
+             tippen(d, "AnzCol_Txt", "");
+             klicken(d, "OK_But");
+         }},
+        {"Grundeinstellungen making the desk smaller", [] {
+             QWidget* d = gerahmtUndAktiv(oeffner().at("Grundeinstellungen")());
+             tippen(d, "AnzCol_Txt", "10");
+             klicken(d, "OK_But");
+         }},
+        {"automatic addressing with a value too large", [] {
+             QWidget* d = gerahmtUndAktiv(oeffner().at("Adressierung")());
+             tippen(d, "KonfAdr_Txt(0)", "3000");
+             klicken(d, "StartAdr(12)");
+         }},
+        {"Pult laden with unsaved changes, the help window open", [] {
+             gerahmtUndAktiv(oeffner().at("Hilfe")());
+             gerahmtUndAktiv(hauptFensterWidget());
+             projektAlsGespeichertMerken();
+             const QString name = std::exchange(PultDaten.PultName, QStringLiteral("geändert"));
+             PultLadenMenu_Click();
+             PultDaten.PultName = name;
+         }},
+        {"Neues Pult during a route definition", [] {
+             fahrstrasseInArbeit();
+             NeuesPultMenu_Click();
+         }},
+        {"Pult laden during a route definition", [] {
+             fahrstrasseInArbeit();
+             PultLadenMenu_Click();
+         }},
+    };
+    return a;
+}
 } // namespace
 
 class TestWindowsX11 : public QObject {
@@ -239,6 +425,8 @@ private slots:
         QVERIFY2(xVerbindung(), "runs on an X server only (QT_QPA_PLATFORM=xcb)");
         QVERIFY2(QTest::qWaitFor([] { return !wurzelFenster("_NET_SUPPORTING_WM_CHECK").isEmpty(); }, 10000),
                  "no window manager on the X server");
+        // Text cursors do not blink: a window looks the same at every look.
+        QApplication::setCursorFlashTime(0);
         haupt = TestProgram::hauptfensterAnlegen();
         schrittDialogeAnlegen();
         haupt->show();
@@ -253,6 +441,7 @@ private slots:
 
     void cleanup()
     {
+        FSinArbeit = false;
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w != haupt)
                 w->hide();
@@ -285,8 +474,13 @@ private slots:
         QWidget* w = oeffnen();
         QVERIFY(w);
         VERIFY_GERAHMT(w);
+        VERIFY_GEMALT(w);
         const QRect platz = w->screen()->availableGeometry();
         QCOMPARE(platz.size(), QSize(1366, 768));
+        // As wide as its layout asks, as far as the screen allows.
+        const int randBreite = rahmen(w).width() - w->width();
+        QVERIFY2(w->width() >= std::min(w->sizeHint().width(), platz.width() - randBreite),
+                 qPrintable(QStringLiteral("%1 px wide, its layout asks for %2").arg(w->width()).arg(w->sizeHint().width())));
         if (!zuerst.isEmpty()) {
             const QRect bezug = zuerst == "Bildschirm" ? platz : rahmen(haupt);
             const QPoint soll = mittigUeber(bezug, rahmen(w).size(), platz);
@@ -320,6 +514,7 @@ private slots:
             schliessen(w);
             QCOMPARE(oeffnen(), w);
             VERIFY_GERAHMT(w);
+            VERIFY_GEMALT(w);
             const QPoint jetzt = rahmen(w).topLeft();
             QVERIFY2((jetzt - ort).manhattanLength() <= 2,
                      qPrintable(QStringLiteral("moved from %1,%2 to %3,%4 on opening %5")
@@ -330,12 +525,43 @@ private slots:
         modus(1);
     }
 
-    // A message box stands centred over the window that asks.
+    // Closed through its frame's close button and opened again, time after
+    // time, a dialog stays where it was, its title bar on the screen.
+    void reopenedAfterClosingThroughTheFrameStaysInPlace_data()
+    {
+        QTest::addColumn<QString>("fenster");
+        for (const char* name : {"3 Tasten", "Taste", "Weiche", "Fahrstraßenslots"})
+            QTest::newRow(name) << QString::fromUtf8(name);
+    }
+    void reopenedAfterClosingThroughTheFrameStaysInPlace()
+    {
+        QFETCH(QString, fenster);
+        const auto& oeffnen = oeffner().at(fenster);
+        QWidget* w = oeffnen();
+        VERIFY_GERAHMT(w);
+        const QPoint ort = rahmen(w).topLeft();
+        for (int mal = 0; mal < 20; ++mal) {
+            rahmenSchliessen(w);
+            QTRY_VERIFY(!w->isVisible());
+            QTRY_VERIFY(stapelPlatz(w) < 0);
+            QCOMPARE(oeffnen(), w);
+            VERIFY_GERAHMT(w);
+            const QPoint jetzt = rahmen(w).topLeft();
+            QVERIFY2((jetzt - ort).manhattanLength() <= 2 && jetzt.y() >= 0,
+                     qPrintable(QStringLiteral("moved from %1 to %2 on opening %3")
+                                    .arg(ortText(ort), ortText(jetzt)).arg(mal + 2)));
+        }
+        VERIFY_GEMALT(w);
+        modus(1);
+    }
+
+    // A message box stands centred over the window that asks, above every
+    // other window of the program, and is painted.
     void messageBoxStandsOverTheAskingWindow_data()
     {
         QTest::addColumn<QString>("fenster");
-        QTest::newRow("main window") << "Hauptfenster";
-        QTest::newRow("turnout dialog") << "Weiche";
+        for (const auto& [name, oeffnen] : oeffner())
+            QTest::newRow(qPrintable(name)) << name;
     }
     void messageBoxStandsOverTheAskingWindow()
     {
@@ -344,23 +570,33 @@ private slots:
         VERIFY_GERAHMT(fragt);
         fragt->activateWindow();
         QTRY_VERIFY(fragt->isActiveWindow());
-        QRect box;
-        QByteArray fehlt = "not shown";
-        QTimer::singleShot(0, this, [&] {
-            QMessageBox* m = nullptr;
-            if (!QTest::qWaitFor([&] { return (m = offeneMeldung()) != nullptr; }, 5000))
-                return;
-            fehlt = gerahmt(m);
-            box = rahmen(m);
-            m->buttons().constFirst()->click();
-        });
-        setzeMsgBoxResponder({});
+        MeldungsPruefer pruefer;
         MsgBox(QStringLiteral("Das Pult wurde noch nicht initialisiert!"), Msg::NurOk | Msg::Ausruf);
-        setzeMsgBoxResponder([](const MsgBoxAufruf&) { return int(Msg::Nein); });
-        QVERIFY2(fehlt.isEmpty(), fehlt.constData());
+        QCOMPARE(pruefer.gesehen.size(), 1);
+        QVERIFY2(pruefer.fehler.isEmpty(), qPrintable(pruefer.fehler.join("; ")));
+        const QRect box = pruefer.gesehen.constFirst();
         const QPoint soll = mittigUeber(rahmen(fragt), box.size(), fragt->screen()->availableGeometry());
         QVERIFY2((box.topLeft() - soll).manhattanLength() <= 4,
                  qPrintable(QStringLiteral("shown at %1, centred is %2").arg(ortText(box.topLeft()), ortText(soll))));
+        modus(1);
+    }
+
+    // The boxes the program shows over its dialogs, over the main window while
+    // the help window is open, and while a route is being defined.
+    void programsMessageBoxesArePaintedOnTop_data()
+    {
+        QTest::addColumn<QString>("anlass");
+        for (const auto& [name, ausloesen] : meldungsAnlaesse())
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void programsMessageBoxesArePaintedOnTop()
+    {
+        QFETCH(QString, anlass);
+        MeldungsPruefer pruefer;
+        meldungsAnlaesse().at(anlass)();
+        QVERIFY(!QTest::currentTestFailed());
+        QVERIFY2(!pruefer.gesehen.isEmpty(), "no message box");
+        QVERIFY2(pruefer.fehler.isEmpty(), qPrintable(pruefer.fehler.join("; ")));
     }
 
     // What the address grid shows right after a switch of the view is what a

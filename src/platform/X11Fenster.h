@@ -1,0 +1,15 @@
+#pragma once
+#include <QMargins>
+
+#include <optional>
+
+class QWidget;
+
+// Waits, a short time at most, until the window manager has let go of the
+// hidden window: until it is a window of the screen again, no more inside a
+// frame. Returns at once where the window system is not X11.
+void freigabeAbwarten(const QWidget* fenster);
+
+// The frame the window manager will give the window that it has not framed
+// yet, where it says so when asked; none where the window system is not X11.
+std::optional<QMargins> rahmenErfragen(QWidget* fenster);
