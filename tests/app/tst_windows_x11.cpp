@@ -650,6 +650,8 @@ private slots:
                     abweichungen << was + ": " + fehlt;
                     return;
                 }
+                if (const QByteArray fehlt = gemalt(d); !fehlt.isEmpty())
+                    abweichungen << was + ": " + fehlt;
                 const QSize groesse = rahmen(d).size();
                 const QPoint soll = ort.isNull() ? mittigUeber(platz, groesse, platz) : imPlatz(ort, groesse, platz);
                 if ((rahmen(d).topLeft() - soll).manhattanLength() > 2)
