@@ -18,6 +18,15 @@
 namespace {
 constexpr double WortMin = -32768, WortMax = 65535;   // a 16-bit word, signed or unsigned
 constexpr double PlatteMax = 999999;
+constexpr qsizetype ZitatMax = 60;
+
+// What the file holds, as the load notice quotes it: at most its first 60
+// characters, "…" marking the cut, so that a damaged file's key of any length
+// leaves the notice readable.
+QString zitat(const QString& text)
+{
+    return text.size() > ZitatMax ? text.first(ZitatMax) + QChar(0x2026) : text;
+}
 
 // Keys the writer puts only to structure the file.
 bool nurGliederung(const QString& key)
@@ -256,7 +265,7 @@ private:
         if (const auto k = andere.constFind(key); k != andere.cend())
             return k.value()(*this, wert);
         if (!nurGliederung(key))
-            hinweis(QStringLiteral("unbekannter Schlüssel \"") + key + QStringLiteral("\" übergangen."));
+            hinweis(QStringLiteral("unbekannter Schlüssel \"") + zitat(key) + QStringLiteral("\" übergangen."));
         return true;
     }
 
