@@ -20,9 +20,9 @@ constexpr double WortMin = -32768, WortMax = 65535;   // a 16-bit word, signed o
 constexpr double PlatteMax = 999999;
 constexpr qsizetype ZitatMax = 60;
 
-// What the file holds, as the load notice quotes it: at most its first 60
-// characters, "…" marking the cut, so that a damaged file's key of any length
-// leaves the notice readable.
+// What the file holds, as a load notice or error quotes it: at most its first
+// 60 characters, "…" marking the cut, so that a damaged file's key or value of
+// any length leaves the message readable.
 QString zitat(const QString& text)
 {
     return text.size() > ZitatMax ? text.first(ZitatMax) + QChar(0x2026) : text;
@@ -177,7 +177,7 @@ private:
     bool ganz(const QString& text, double min, double max, const QString& was, qint64& wert)
     {
         if (!istZahl(text))
-            return fehler(was + QStringLiteral(" \"") + text.trimmed() + QStringLiteral("\" ist keine Zahl."));
+            return fehler(was + QStringLiteral(" \"") + zitat(text.trimmed()) + QStringLiteral("\" ist keine Zahl."));
         const double w = std::round(Zahl::lies(text));
         if (!imBereich(w, min, max, text, was))
             return false;
@@ -189,7 +189,7 @@ private:
     bool imBereich(double w, double min, double max, const QString& text, const QString& was)
     {
         return (w >= min && w <= max)
-            || fehler(was + QStringLiteral(" ") + text.trimmed() + QStringLiteral(" liegt außerhalb von ")
+            || fehler(was + QStringLiteral(" ") + zitat(text.trimmed()) + QStringLiteral(" liegt außerhalb von ")
                       + QString::number(min, 'f', 0) + QStringLiteral(" bis ") + QString::number(max, 'f', 0)
                       + QLatin1Char('.'));
     }
@@ -206,7 +206,7 @@ private:
     bool gleitWert(const QString& text, double& ziel, double min, double max)
     {
         if (!istZahl(text))
-            return fehler(QStringLiteral("Der Wert \"") + text.trimmed() + QStringLiteral("\" ist keine Zahl."));
+            return fehler(QStringLiteral("Der Wert \"") + zitat(text.trimmed()) + QStringLiteral("\" ist keine Zahl."));
         const double w = Zahl::lies(text);
         if (!imBereich(w, min, max, text, QStringLiteral("Der Wert")))
             return false;

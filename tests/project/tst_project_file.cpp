@@ -359,6 +359,13 @@ private slots:
         QTest::newRow("feedback range start 4096") << "AdrOpt_StartAdr_RMAusl: 4096" << "außerhalb von 0 bis 4095";
         QTest::newRow("40 digits") << "AdrOpt_StartAdr_Fahrst: " + QString(40, '9') << "außerhalb von 0 bis 4095";
         QTest::newRow("offset 2^63") << "AdrOpt_AdrOff_Schalt: 9223372036854775808" << "außerhalb von -65535 bis 65535";
+        // A value of any length is quoted by its first 60 characters.
+        QTest::newRow("70 digits") << "AdrOpt_StartAdr_Fahrst: " + QString(70, '9')
+                                   << QString(60, '9') + "… liegt außerhalb von 0 bis 4095";
+        QTest::newRow("long text for a number") << "PultOpt_HellWert: " + QString(70, 'x')
+                                                << "\"" + QString(60, 'x') + "…\" ist keine Zahl.";
+        QTest::newRow("long text in a list") << "XY: 1, " + QString(61, 'y') + ", 0, 0"
+                                             << "\"" + QString(60, 'y') + "…\" ist keine Zahl.";
     }
 
     void malformedLinesFailWithTheirNumber()
