@@ -224,7 +224,7 @@ void Pult_KeyUp(int taste, Qt::KeyboardModifiers mods)
         else if (taste == Qt::Key_C || taste == Qt::Key_X)
             Cntrl_C_X(taste == Qt::Key_X ? 88 : 67);
         else if (taste == Qt::Key_V)
-            einfuegenNachWarnung();
+            Cntrl_V();
         ClipBoardFlags();
     } else if (taste == Qt::Key_Delete && relevant == Qt::NoModifier) {
         loeschenNachWarnung();

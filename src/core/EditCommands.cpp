@@ -145,14 +145,6 @@ void Cntrl_V()
     if (!bearbeitenErlaubt() || !ClipVoll)
         return;
     const FlexGrid& plan = MainWin().Pult[0];
-    einsetzen(plan.Col, plan.Row, zwischenablage());
-}
-
-void einfuegenNachWarnung()
-{
-    if (!bearbeitenErlaubt() || !ClipVoll)
-        return;
-    const FlexGrid& plan = MainWin().Pult[0];
     const int x0 = plan.Col, y0 = plan.Row;
     const Ablage ablage = zwischenablage();
     if (warnungErlaubtBearbeitung())

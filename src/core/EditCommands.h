@@ -22,12 +22,11 @@ bool warnungErlaubtBearbeitung();
 // Copy (any key code but 88) or cut (88) the marked rectangle; a cut asks the
 // route warning and then cuts the rectangle marked when it asked.
 void Cntrl_C_X(int tastenCode);
-// Paste the clipboard at the cursor of the track plan. A throttle whose upper
-// parts would remove elements the paste does not replace asks first.
+// Paste the clipboard at the cursor of the track plan after asking the route
+// warning, as Ctrl+V and the menu item do: the clipboard and the place of the
+// cursor when it asked. A throttle whose upper parts would remove elements
+// the paste does not replace asks first.
 void Cntrl_V();
-// Paste after asking the route warning, as Ctrl+V and the menu item do: the
-// clipboard and the place of the cursor when it asked.
-void einfuegenNachWarnung();
 // Delete the element at the cursor of the track plan after asking the route
 // warning: the field under the cursor when it asked.
 void loeschenNachWarnung();

@@ -641,7 +641,7 @@ private slots:
         ElementDrehen();
         QCOMPARE(feld(2, 2).ElementIndex, int16_t(Weiche));
         plan().setzeZelle(5, 5);
-        einfuegenNachWarnung();
+        Cntrl_V();
         QCOMPARE(feld(5, 5).ElementIndex, LeerIndex);
         for (const char* m : {"CopyMenu", "CutMenu", "PasteMenu", "DelMenu", "EleDrehenMenu", "UndoMenu"})
             QVERIFY2(!MainWin()[m].Enabled, m);
