@@ -42,6 +42,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <optional>
 
 namespace {
 xcb_connection_t* xVerbindung()
@@ -292,17 +293,25 @@ bool imRollbereich(const QWidget* teil, const QWidget* fenster)
     return false;
 }
 
-// Where a frame of `groesse` wanted at `ort` stands: moved inside the screen.
-QPoint imPlatz(QPoint ort, QSize groesse, const QRect& platz)
+// Where a frame of `groesse` wanted at `ort` stands: moved inside the screen;
+// none for a frame larger than the screen, which has no place fully on it.
+std::optional<QPoint> imPlatz(QPoint ort, QSize groesse, const QRect& platz)
 {
-    return {std::clamp(ort.x(), platz.left(), platz.right() + 1 - groesse.width()),
-            std::clamp(ort.y(), platz.top(), platz.bottom() + 1 - groesse.height())};
+    if (groesse.width() > platz.width() || groesse.height() > platz.height())
+        return std::nullopt;
+    return QPoint(std::clamp(ort.x(), platz.left(), platz.right() + 1 - groesse.width()),
+                  std::clamp(ort.y(), platz.top(), platz.bottom() + 1 - groesse.height()));
 }
 
 // Where a frame of `groesse` stands centred over `bezug`, moved inside the screen.
-QPoint mittigUeber(const QRect& bezug, QSize groesse, const QRect& platz)
+std::optional<QPoint> mittigUeber(const QRect& bezug, QSize groesse, const QRect& platz)
 {
     return imPlatz(bezug.center() - QPoint(groesse.width() / 2, groesse.height() / 2), groesse, platz);
+}
+
+QString zuGross(QSize groesse)
+{
+    return QStringLiteral("a frame of %1x%2 is larger than the screen").arg(groesse.width()).arg(groesse.height());
 }
 
 QString ortText(QPoint p)
@@ -511,10 +520,11 @@ private slots:
                  qPrintable(QStringLiteral("%1 px wide, its layout asks for %2").arg(w->width()).arg(w->sizeHint().width())));
         if (!zuerst.isEmpty()) {
             const QRect bezug = zuerst == "Bildschirm" ? platz : rahmen(haupt);
-            const QPoint soll = mittigUeber(bezug, rahmen(w).size(), platz);
-            QVERIFY2((rahmen(w).topLeft() - soll).manhattanLength() <= 4,
+            const std::optional<QPoint> soll = mittigUeber(bezug, rahmen(w).size(), platz);
+            QVERIFY2(soll, qPrintable(zuGross(rahmen(w).size())));
+            QVERIFY2((rahmen(w).topLeft() - *soll).manhattanLength() <= 4,
                      qPrintable(QStringLiteral("first shown at %1, centred over the %2 is %3")
-                                    .arg(ortText(rahmen(w).topLeft()), zuerst, ortText(soll))));
+                                    .arg(ortText(rahmen(w).topLeft()), zuerst, ortText(*soll))));
         }
         QVERIFY2(platz.contains(rahmen(w)), qPrintable("frame " + rechteckText(rahmen(w))));
         for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
@@ -618,9 +628,10 @@ private slots:
         QVERIFY2(pruefer.fehler.isEmpty(), qPrintable(pruefer.fehler.join("; ")));
         if (fragt) {
             const QRect box = pruefer.gesehen.constFirst();
-            const QPoint soll = mittigUeber(rahmen(fragt), box.size(), fragt->screen()->availableGeometry());
-            QVERIFY2((box.topLeft() - soll).manhattanLength() <= 4,
-                     qPrintable(QStringLiteral("shown at %1, centred is %2").arg(ortText(box.topLeft()), ortText(soll))));
+            const std::optional<QPoint> soll = mittigUeber(rahmen(fragt), box.size(), fragt->screen()->availableGeometry());
+            QVERIFY2(soll, qPrintable(zuGross(box.size())));
+            QVERIFY2((box.topLeft() - *soll).manhattanLength() <= 4,
+                     qPrintable(QStringLiteral("shown at %1, centred is %2").arg(ortText(box.topLeft()), ortText(*soll))));
         }
         modus(1);
     }
@@ -677,9 +688,12 @@ private slots:
                 if (const QByteArray fehlt = gemalt(d); !fehlt.isEmpty())
                     abweichungen << was + ": " + fehlt;
                 const QSize groesse = rahmen(d).size();
-                const QPoint soll = ort.isNull() ? mittigUeber(platz, groesse, platz) : imPlatz(ort, groesse, platz);
-                if ((rahmen(d).topLeft() - soll).manhattanLength() > 2)
-                    abweichungen << was + " opened at " + ortText(rahmen(d).topLeft()) + ", not at " + ortText(soll);
+                const std::optional<QPoint> soll =
+                    ort.isNull() ? mittigUeber(platz, groesse, platz) : imPlatz(ort, groesse, platz);
+                if (!soll)
+                    abweichungen << was + ": " + zuGross(groesse);
+                else if ((rahmen(d).topLeft() - *soll).manhattanLength() > 2)
+                    abweichungen << was + " opened at " + ortText(rahmen(d).topLeft()) + ", not at " + ortText(*soll);
                 if (ziel.isNull())
                     return;
                 ziehen(d, ziel);
