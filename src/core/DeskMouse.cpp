@@ -13,7 +13,6 @@
 #include "core/Rotation.h"
 #include "project/DeskRecord.h"
 #include "routes/RouteTable.h"
-#include "routes/RouteWarning.h"
 
 namespace {
 PultFeld& feld(int x, int y)
@@ -56,9 +55,12 @@ void gleisplanKlick(Qt::MouseButton knopf, int x, int y)
     const int16_t code = ElementKatalog[size_t(AuswahlElement)].ElementNr;
     const bool aendert = code >= 1 || code == -99;
     if (aendert) {
-        if (!FS_Warnung_Pruefen() || !fahrreglerPlatzBestaetigt({{AuswahlElement, x, y}}))
+        // The entry chosen now goes onto this field, whatever is chosen or
+        // clicked while the route warning waits for its answer.
+        const int16_t auswahl = AuswahlElement;
+        if (!warnungErlaubtBearbeitung() || !fahrreglerPlatzBestaetigt({{auswahl, x, y}}))
             return;
-        SetzePultElement(AuswahlElement);
+        SetzePultElementAuf(x, y, auswahl);
     }
     // A throttle leaves the cursor on its topmost part: that field is the one
     // marked as changed and described, and the one a rotation would act on.
@@ -222,7 +224,7 @@ void Pult_KeyUp(int taste, Qt::KeyboardModifiers mods)
         else if (taste == Qt::Key_C || taste == Qt::Key_X)
             Cntrl_C_X(taste == Qt::Key_X ? 88 : 67);
         else if (taste == Qt::Key_V)
-            einfuegenNachWarnung();
+            Cntrl_V();
         ClipBoardFlags();
     } else if (taste == Qt::Key_Delete && relevant == Qt::NoModifier) {
         loeschenNachWarnung();

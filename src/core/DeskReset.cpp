@@ -6,6 +6,7 @@
 #include "core/Cp1252.h"
 #include "core/Desk.h"
 #include "core/EditCommands.h"
+#include "core/EditFrame.h"
 #include "core/MainWinState.h"
 #include "core/Placement.h"
 #include "project/DeskRecord.h"
@@ -91,6 +92,7 @@ void pult_leeren()
 
     init_flexgrid();
     pultErneuert();
+    bearbeitungsRahmenErneuern();
     FlexGrid::Stapel s0(w.Pult[0]), s1(w.Pult[1]), s2(w.PultAdr);
     for (int x = 1; x <= PultdimensionenX; ++x)
         for (int y = 1; y <= PultdimensionenY; ++y) {

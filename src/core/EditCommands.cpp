@@ -23,40 +23,59 @@ bool nimmtWerteMit(int16_t code)
     return (code > 100 && code < 899) || code == 920;
 }
 
-void rechteckKopieren()
+// A marked rectangle: first column and row and the spans.
+struct Rechteck {
+    int x, y, dx, dy;
+};
+
+Rechteck markierung()
 {
-    for (int i = 0; i <= MarkDX; ++i)
-        for (int j = 0; j <= MarkDY; ++j)
-            ClipPult[size_t(i)][size_t(j)] = feld(MarkX + i, MarkY + j);
-    ClipVoll = true;
-    ClipDX = MarkDX;
-    ClipDY = MarkDY;
+    return {MarkX, MarkY, MarkDX, MarkDY};
 }
 
-void rechteckLoeschen()
+void rechteckKopieren(const Rechteck& r)
 {
-    for (int i = 0; i <= MarkDX; ++i)
-        for (int j = 0; j <= MarkDY; ++j) {
-            LoeschePultElement(MarkX + i, MarkY + j);
-            feld(MarkX + i, MarkY + j).Geaendert = 1;
+    for (int i = 0; i <= r.dx; ++i)
+        for (int j = 0; j <= r.dy; ++j)
+            ClipPult[size_t(i)][size_t(j)] = feld(r.x + i, r.y + j);
+    ClipVoll = true;
+    ClipDX = int16_t(r.dx);
+    ClipDY = int16_t(r.dy);
+}
+
+void rechteckLoeschen(const Rechteck& r)
+{
+    for (int i = 0; i <= r.dx; ++i)
+        for (int j = 0; j <= r.dy; ++j) {
+            LoeschePultElement(r.x + i, r.y + j);
+            feld(r.x + i, r.y + j).Geaendert = 1;
         }
 }
 
-// What a paste at (x0, y0) places, field by field.
-QList<Platzierung> einzusetzendeElemente(int x0, int y0)
+// The used part of the clipboard, indexed (column offset, row offset).
+using Ablage = QList<QList<PultFeld>>;
+
+Ablage zwischenablage()
+{
+    Ablage ablage;
+    for (int i = 0; i <= ClipDX; ++i)
+        ablage.append(QList<PultFeld>(ClipPult[size_t(i)].begin(), ClipPult[size_t(i)].begin() + ClipDY + 1));
+    return ablage;
+}
+
+// What a paste of ablage at (x0, y0) places, field by field.
+QList<Platzierung> einzusetzendeElemente(int x0, int y0, const Ablage& ablage)
 {
     QList<Platzierung> liste;
-    for (int i = 0; i <= ClipDX; ++i)
-        for (int j = 0; j <= ClipDY; ++j)
-            liste.append({ClipPult[size_t(i)][size_t(j)].ElementIndex, x0 + i, y0 + j});
+    for (qsizetype i = 0; i < ablage.size(); ++i)
+        for (qsizetype j = 0; j < ablage[i].size(); ++j)
+            liste.append({ablage[i][j].ElementIndex, x0 + int(i), y0 + int(j)});
     return liste;
 }
 
 void feldEinsetzen(int x, int y, const PultFeld& quelle)
 {
-    FlexGrid& plan = MainWin().Pult[0];
-    plan.setzeZelle(y, x);
-    SetzePultElement(quelle.ElementIndex);
+    SetzePultElementAuf(x, y, quelle.ElementIndex);
     if (nimmtWerteMit(ElementKatalog[size_t(quelle.ElementIndex)].ElementNr)) {
         feld(x, y) = quelle;
         if (PultDaten.PultOpt_ZS_AdrOpt == 1)
@@ -64,6 +83,25 @@ void feldEinsetzen(int x, int y, const PultFeld& quelle)
     }
     feld(x, y).Geaendert = 1;
     elektrische_Verbindungen_setzen(x, y);
+}
+
+// Pastes ablage with its top left field at (x0, y0) of the track plan.
+void einsetzen(int x0, int y0, const Ablage& ablage)
+{
+    FlexGrid& plan = MainWin().Pult[0];
+    const int dx = int(ablage.size()) - 1, dy = int(ablage[0].size()) - 1;
+    if (x0 < 1 || y0 < 1 || x0 + dx > plan.Cols() - 1 || y0 + dy > plan.Rows() - 1) {
+        MsgBox(QStringLiteral("Der gespeicherter Teil kann hier nicht eingesetzt werden,\r\n"
+                              "         da er zu groß für diese Position ist!          "),
+               Msg::NurOk | Msg::Kritisch, QStringLiteral("Fehler beim Einsetzen"));
+        return;
+    }
+    if (!fahrreglerPlatzBestaetigt(einzusetzendeElemente(x0, y0, ablage)))
+        return;
+    FlexGrid::Stapel s0(plan), s1(MainWin().Pult[1]), s2(MainWin().PultAdr);
+    for (int i = 0; i <= dx; ++i)
+        for (int j = 0; j <= dy; ++j)
+            feldEinsetzen(x0 + i, y0 + j, ablage[i][j]);
 }
 } // namespace
 
@@ -78,6 +116,11 @@ void clipboardLeeren()
     ClipDX = ClipDY = 0;
 }
 
+bool warnungErlaubtBearbeitung()
+{
+    return FS_Warnung_Pruefen() && bearbeitenErlaubt();
+}
+
 void Cntrl_C_X(int tastenCode)
 {
     const bool ausschneiden = tastenCode == 88;
@@ -89,45 +132,34 @@ void Cntrl_C_X(int tastenCode)
                Msg::NurOk | Msg::Kritisch, QStringLiteral("Fehler beim Kopieren"));
         return;
     }
-    if (ausschneiden && !FS_Warnung_Pruefen())
+    const Rechteck r = markierung();
+    if (ausschneiden && !warnungErlaubtBearbeitung())
         return;
-    rechteckKopieren();
+    rechteckKopieren(r);
     if (ausschneiden)
-        rechteckLoeschen();
+        rechteckLoeschen(r);
 }
 
 void Cntrl_V()
 {
     if (!bearbeitenErlaubt() || !ClipVoll)
         return;
-    FlexGrid& plan = MainWin().Pult[0];
+    const FlexGrid& plan = MainWin().Pult[0];
     const int x0 = plan.Col, y0 = plan.Row;
-    if (x0 < 1 || y0 < 1 || x0 + ClipDX > plan.Cols() - 1 || y0 + ClipDY > plan.Rows() - 1) {
-        MsgBox(QStringLiteral("Der gespeicherter Teil kann hier nicht eingesetzt werden,\r\n"
-                              "         da er zu groß für diese Position ist!          "),
-               Msg::NurOk | Msg::Kritisch, QStringLiteral("Fehler beim Einsetzen"));
-        return;
-    }
-    if (!fahrreglerPlatzBestaetigt(einzusetzendeElemente(x0, y0)))
-        return;
-    FlexGrid::Stapel s0(plan), s1(MainWin().Pult[1]), s2(MainWin().PultAdr);
-    for (int i = 0; i <= ClipDX; ++i)
-        for (int j = 0; j <= ClipDY; ++j)
-            feldEinsetzen(x0 + i, y0 + j, ClipPult[size_t(i)][size_t(j)]);
-}
-
-void einfuegenNachWarnung()
-{
-    if (bearbeitenErlaubt() && FS_Warnung_Pruefen())
-        Cntrl_V();
+    const Ablage ablage = zwischenablage();
+    if (warnungErlaubtBearbeitung())
+        einsetzen(x0, y0, ablage);
 }
 
 void loeschenNachWarnung()
 {
-    if (!bearbeitenErlaubt() || !FS_Warnung_Pruefen())
+    if (!bearbeitenErlaubt())
         return;
-    SetzePultElement(1);
     const FlexGrid& plan = MainWin().Pult[0];
+    const int x = plan.Col, y = plan.Row;
+    if (!warnungErlaubtBearbeitung())
+        return;
+    SetzePultElementAuf(x, y, 1);
     feld(plan.Col, plan.Row).Geaendert = 1;
     ClipBoardFlags();
 }
@@ -140,8 +172,7 @@ void Cntrl_Z()
         return;
     FlexGrid& plan = MainWin().Pult[0];
     const int row = plan.Row, col = plan.Col;
-    plan.setzeZelle(UndoY, UndoX);
-    SetzePultElement(UndoElement);
+    SetzePultElementAuf(UndoX, UndoY, UndoElement);
     // A route memory keeps the slot it has taken now; the rest is the deleted record.
     const int16_t slot = feld(UndoX, UndoY).LNCV[0];
     feld(UndoX, UndoY) = UndoFeld;

@@ -3,6 +3,7 @@
 #include "core/AddressGrid.h"
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
+#include "core/EditFrame.h"
 #include "core/MainWinState.h"
 #include "project/DeskRecord.h"
 #include "routes/RouteTable.h"
@@ -44,6 +45,7 @@ QString editModusInfoText(int modus)
 void ChangeEditMode()
 {
     HauptFenster& w = MainWin();
+    bearbeitungsRahmenErneuern();
     AuswahlElement = 0;
     for (int i = 1; i <= 10; ++i)
         w.setChecked(QStringLiteral("EditMode(%1)").arg(i), i == EditModus);
@@ -77,6 +79,7 @@ void ChangeEditMode()
 void GleisPlan_Lock_Unlock()
 {
     HauptFenster& w = MainWin();
+    bearbeitungsRahmenErneuern();
     w.setChecked(QStringLiteral("GPLockMenu"), !PultOptGPLocked);
     w.Caption = PultOptGPLocked ? QStringLiteral("Tessaro Editor   ---   Gleisplan nicht änderbar   ---")
                                 : QStringLiteral("Tessaro Editor   ---   Gleisplan änderbar   ---");

@@ -120,7 +120,7 @@ void bearbeitenVerbinden(MainWindow& f)
     f.setzeBefehl(QStringLiteral("UndoMenu"), &Cntrl_Z);
     f.setzeBefehl(QStringLiteral("CopyMenu"), [] { Cntrl_C_X(0); });
     f.setzeBefehl(QStringLiteral("CutMenu"), [] { Cntrl_C_X(88); });
-    f.setzeBefehl(QStringLiteral("PasteMenu"), &einfuegenNachWarnung);
+    f.setzeBefehl(QStringLiteral("PasteMenu"), &Cntrl_V);
     f.setzeBefehl(QStringLiteral("DelMenu"), &loeschenNachWarnung);
     f.setzeBefehl(QStringLiteral("EleDrehenMenu"), &ElementDrehen);
     f.setzeBefehl(QStringLiteral("GPLockMenu"), &GPLockMenu_Click);

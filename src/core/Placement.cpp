@@ -233,6 +233,12 @@ void SetzePultElement(int16_t auswahl)
     LNCV_uebernehmen(x, y);
 }
 
+void SetzePultElementAuf(int x, int y, int16_t auswahl)
+{
+    MainWin().Pult[0].setzeZelle(y, x);
+    SetzePultElement(auswahl);
+}
+
 bool fahrreglerPlatzBestaetigt(const QList<Platzierung>& platzierungen)
 {
     QStringList belegt;

@@ -24,6 +24,8 @@ inline constexpr int FahrreglerArtikel = 54730;  // upper parts carry 54731 and 
 // plan. The delete tool (code -99) removes the field's element and keeps it
 // for undo; other tools leave the field as it is.
 void SetzePultElement(int16_t auswahl);
+// The same on field (x, y): the cursor of the track plan is put there first.
+void SetzePultElementAuf(int x, int y, int16_t auswahl);
 
 // Catalogue entry auswahl about to be placed on field (x, y).
 struct Platzierung {

@@ -33,11 +33,7 @@ bool aufStartknopfWarten()
 {
     Startflag = false;
     StartAbgebrochen = false;
-    start = new StartForm;
-    start->InfoLbl->setText(QStringLiteral("Version ") + ProgVersion + QStringLiteral(" vom ") + ProgDatum
-                            + QStringLiteral("       --- Diese Version ist für den Links- und Rechtsverkehr vorbereitet. ---"));
-    mittigAufBildschirm(start);
-    start->show();
+    startFensterZeigen();
     Warten::bis([] { return Startflag || StartAbgebrochen; });
     start->hide();
     return Startflag;
@@ -68,6 +64,17 @@ void hauptfensterZeigen()
 
 StartForm* startFenster()
 {
+    return start;
+}
+
+StartForm* startFensterZeigen()
+{
+    if (!start)
+        start = new StartForm;
+    start->InfoLbl->setText(QStringLiteral("Version ") + ProgVersion + QStringLiteral(" vom ") + ProgDatum
+                            + QStringLiteral("       --- Diese Version ist für den Links- und Rechtsverkehr vorbereitet. ---"));
+    mittigAufBildschirm(start);
+    start->show();
     return start;
 }
 

@@ -16,3 +16,7 @@ bool programmStarten();
 
 // The windows start-up created (null before).
 StartForm* startFenster();
+
+// Shows the start window with the program's version, centred on the screen:
+// the first window the program shows (created at the first call).
+StartForm* startFensterZeigen();

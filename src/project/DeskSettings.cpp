@@ -6,6 +6,7 @@
 #include "core/DeskReset.h"
 #include "core/Desk.h"
 #include "core/EditCommands.h"
+#include "core/EditFrame.h"
 #include "core/ModuleDefaults.h"
 #include "core/Placement.h"
 #include "platform/MsgBox.h"
@@ -105,6 +106,7 @@ bool einstellungenUebernehmen(const PultEingabe& e)
         for (int y = 1; y <= PultdimensionenY; ++y)
             set_modul_optionen(x, y);
     make_54670_code();
+    bearbeitungsRahmenErneuern();
     return true;
 }
 

@@ -12,6 +12,7 @@
 #include "project/ChangeDetection.h"
 #include "project/DeskRecord.h"
 #include "project/LncvFile.h"
+#include "project/MessageList.h"
 #include "project/PendingLncvDeletions.h"
 #include "project/ProgramConfig.h"
 #include "project/ProjectFileIo.h"
@@ -52,12 +53,8 @@ void uebergangenesMelden(const QString& pfad, const QStringList& hinweise)
 {
     if (hinweise.isEmpty())
         return;
-    QStringList zeilen = hinweise.mid(0, MaxGenannteHinweise);
-    if (hinweise.size() > MaxGenannteHinweise)
-        zeilen << QStringLiteral("... und ") + QString::number(hinweise.size() - MaxGenannteHinweise)
-                + QStringLiteral(" weitere.");
     MsgBox(QStringLiteral("Beim Laden von ") + QDir::toNativeSeparators(pfad)
-               + QStringLiteral(" wurde nicht alles übernommen:\r\n") + zeilen.join(QStringLiteral("\r\n"))
+               + QStringLiteral(" wurde nicht alles übernommen:\r\n") + aufzaehlung(hinweise, MaxGenannteHinweise)
                + QStringLiteral("\r\n\r\nDas nächste Speichern schreibt das Pult ohne das Übergangene und mit den "
                                 "ergänzten Werten."),
            Msg::NurOk | Msg::Ausruf, QStringLiteral("Hinweis beim Laden"));

@@ -18,6 +18,15 @@
 namespace {
 constexpr double WortMin = -32768, WortMax = 65535;   // a 16-bit word, signed or unsigned
 constexpr double PlatteMax = 999999;
+constexpr qsizetype ZitatMax = 60;
+
+// What the file holds, as a load notice or error quotes it: at most its first
+// 60 characters, "…" marking the cut, so that a damaged file's key or value of
+// any length leaves the message readable.
+QString zitat(const QString& text)
+{
+    return text.size() > ZitatMax ? text.first(ZitatMax) + QChar(0x2026) : text;
+}
 
 // Keys the writer puts only to structure the file.
 bool nurGliederung(const QString& key)
@@ -168,7 +177,7 @@ private:
     bool ganz(const QString& text, double min, double max, const QString& was, qint64& wert)
     {
         if (!istZahl(text))
-            return fehler(was + QStringLiteral(" \"") + text.trimmed() + QStringLiteral("\" ist keine Zahl."));
+            return fehler(was + QStringLiteral(" \"") + zitat(text.trimmed()) + QStringLiteral("\" ist keine Zahl."));
         const double w = std::round(Zahl::lies(text));
         if (!imBereich(w, min, max, text, was))
             return false;
@@ -180,7 +189,7 @@ private:
     bool imBereich(double w, double min, double max, const QString& text, const QString& was)
     {
         return (w >= min && w <= max)
-            || fehler(was + QStringLiteral(" ") + text.trimmed() + QStringLiteral(" liegt außerhalb von ")
+            || fehler(was + QStringLiteral(" ") + zitat(text.trimmed()) + QStringLiteral(" liegt außerhalb von ")
                       + QString::number(min, 'f', 0) + QStringLiteral(" bis ") + QString::number(max, 'f', 0)
                       + QLatin1Char('.'));
     }
@@ -197,7 +206,7 @@ private:
     bool gleitWert(const QString& text, double& ziel, double min, double max)
     {
         if (!istZahl(text))
-            return fehler(QStringLiteral("Der Wert \"") + text.trimmed() + QStringLiteral("\" ist keine Zahl."));
+            return fehler(QStringLiteral("Der Wert \"") + zitat(text.trimmed()) + QStringLiteral("\" ist keine Zahl."));
         const double w = Zahl::lies(text);
         if (!imBereich(w, min, max, text, QStringLiteral("Der Wert")))
             return false;
@@ -256,7 +265,7 @@ private:
         if (const auto k = andere.constFind(key); k != andere.cend())
             return k.value()(*this, wert);
         if (!nurGliederung(key))
-            hinweis(QStringLiteral("unbekannter Schlüssel \"") + key + QStringLiteral("\" übergangen."));
+            hinweis(QStringLiteral("unbekannter Schlüssel \"") + zitat(key) + QStringLiteral("\" übergangen."));
         return true;
     }
 

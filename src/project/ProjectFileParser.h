@@ -55,13 +55,13 @@ ProjektInhalt projektInhaltVorgabe();
 // without ":" (other than a comment), a list with too few values, a value
 // that is no number or lies outside its range (desk and address options: the
 // range of their dialog box), a field outside the desk or named twice fails:
-// false with a German message naming the line number. Unknown keys, routes
-// after the route count, unlinked route commands and connection numbers of
-// fields without a connection module are passed over and named in
-// inhalt.hinweise; so is every missing key that each saved file has (traffic
-// side, name, plan lock, initialisation, date of the last programming, desk
-// size, desk and address options), with the value the desk takes instead. A
-// missing desk size is the one the field lines fill.
+// false with a German message naming the line number. Unknown keys (quoted
+// by their first 60 characters), routes after the route count, unlinked route
+// commands and connection numbers of fields without a connection module are
+// passed over and named in inhalt.hinweise; so is every missing key that each
+// saved file has (traffic side, name, plan lock, initialisation, date of the
+// last programming, desk size, desk and address options), with the value the
+// desk takes instead. A missing desk size is the one the field lines fill.
 bool projektDateiLesen(const QStringList& zeilen, ProjektInhalt& inhalt, QString& fehler);
 
 // Splits text at its commas into felder[0..n-1]; the last field keeps the rest,

@@ -8,6 +8,7 @@
 #include "project/ChangeDetection.h"
 #include "project/DeskRecord.h"
 #include "project/LncvFile.h"
+#include "project/MessageList.h"
 #include "project/PendingLncvDeletions.h"
 #include "project/ProjectFileIo.h"
 #include "project/ProjectFileState.h"
@@ -93,12 +94,8 @@ QStringList doppelteDateienAussortieren(std::vector<LncvAusgabe>& liste)
 
 bool trotzdemSpeichern(const QStringList& doppel)
 {
-    QStringList genannt = doppel.mid(0, MaxGemeldeteDoppel);
-    if (doppel.size() > MaxGemeldeteDoppel)
-        genannt << QStringLiteral("... und ") + QString::number(doppel.size() - MaxGemeldeteDoppel)
-                + QStringLiteral(" weitere.");
     const QString frage = QStringLiteral("Mehrere Module würden dieselbe LNCV-Datei schreiben:\r\n")
-        + genannt.join(QStringLiteral("\r\n"))
+        + aufzaehlung(doppel, MaxGemeldeteDoppel)
         + QStringLiteral("\r\nJede dieser Dateien kann nur die Werte des zuerst genannten Moduls aufnehmen; "
                          "die anderen Module lesen beim nächsten Laden diese Werte.\r\n"
                          "Geben Sie den Modulen verschiedene Moduladressen (LNCV 0), um das zu vermeiden.\r\n"

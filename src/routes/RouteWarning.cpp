@@ -1,5 +1,6 @@
 #include "routes/RouteWarning.h"
 
+#include "core/EditFrame.h"
 #include "core/MainWindow.h"
 #include "platform/SingleWindow.h"
 #include "platform/Wait.h"
@@ -10,10 +11,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 namespace {
 std::function<int()> antwortGeber;
+bool wartet = false;
 const QString WartetNoch = QStringLiteral("-1");
 } // namespace
 
@@ -65,16 +68,11 @@ bool Warnung_Fs_form::event(QEvent* e)
     return AbbruchDialog::event(e);
 }
 
-bool FS_Warnung_Pruefen()
+namespace {
+// Shows the warning and waits for its answer; true for "Ausführen".
+bool warnungFragen()
 {
-    if (FSAnzahl < 0 || FSWarnungAus == 1)
-        return true;
-    if (antwortGeber)
-        return antwortGeber() == Warnung_Fs_form::Ausfuehren;
     Warnung_Fs_form* form = Warnung_Fs_form::instanz();
-    // Another edit while the warning still waits for its answer is refused.
-    if (form->isVisible())
-        return false;
     form->setProperty("Tag", WartetNoch);
     form->show();
     form->raise();
@@ -88,6 +86,22 @@ bool FS_Warnung_Pruefen()
     if (form->NotChk->isChecked())
         FSWarnungAus = 1;
     return antwort() == Warnung_Fs_form::Ausfuehren;
+}
+} // namespace
+
+bool FS_Warnung_Pruefen()
+{
+    if (FSAnzahl < 0 || FSWarnungAus == 1)
+        return true;
+    // Another edit while the warning still waits for its answer is refused.
+    if (wartet)
+        return false;
+    const uint32_t rahmen = bearbeitungsRahmen();
+    const QScopedValueRollback<bool> fragt(wartet, true);
+    const bool ausfuehren = antwortGeber ? antwortGeber() == Warnung_Fs_form::Ausfuehren : warnungFragen();
+    // A desk loaded or created, its settings applied, the plan locked or the
+    // edit mode changed meanwhile: the edit was asked for a desk no longer shown.
+    return ausfuehren && rahmen == bearbeitungsRahmen();
 }
 
 void setzeFSWarnungResponder(std::function<int()> responder)

@@ -39,10 +39,15 @@ private:
 };
 
 // May a desk edit that can invalidate routes go ahead? True at once when there
-// are no routes or the warning is switched off; else asks and waits. Closing
-// the program while it asks answers false.
+// are no routes or the warning is switched off; else asks and waits. False
+// for "Abbruch", for a second edit while the question waits, when the program
+// closes meanwhile, and when the desk, its settings, the plan lock or the
+// edit mode changed while it waited. The caller takes what its edit acts on
+// (fields, palette entry, mark, clipboard) before asking: the user may go on
+// clicking while the warning waits.
 bool FS_Warnung_Pruefen();
 
 // Tests answer the warning instead of the user with a button index (0
-// "Abbruch", 1 "Ausführen"); an empty function shows the dialog again.
+// "Abbruch", 1 "Ausführen"), doing meanwhile what a user might; an empty
+// function shows the dialog again.
 void setzeFSWarnungResponder(std::function<int()> responder);

@@ -3,6 +3,7 @@
 
 #include "config/AddressOptions.h"
 #include "core/EditModes.h"
+#include "core/MenuCommands.h"
 #include "project/DeskSettings.h"
 #include "project/DeskSettingsDialog.h"
 #include "routes/RouteWarning.h"
@@ -272,25 +273,39 @@ private slots:
         QVERIFY(!MainWin()["UndoMenu"].Enabled);
     }
 
-    // A route exists: cutting off a module asks the route warning; declined, nothing changes.
+    // A route exists: cutting off a module asks the route warning; declined,
+    // nothing changes. Nor when the edit mode was changed while it waited:
+    // the settings were asked for a desk no longer shown as it was.
     void routeWarning_data()
     {
         QTest::addColumn<int>("x");
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<bool>("modusInzwischen");
         QTest::addColumn<int>("warnungen");
         QTest::addColumn<int>("boxen");   // the shrink question; applied: the route has no route memory
-        QTest::newRow("module cut off, declined") << 9 << 1 << 1;
-        QTest::newRow("nothing cut off: no warning") << 3 << 0 << 2;
+        QTest::newRow("module cut off, declined") << 9 << 0 << false << 1 << 1;
+        QTest::newRow("module cut off, edit mode changed meanwhile") << 9 << 1 << true << 1 << 1;
+        QTest::newRow("nothing cut off: no warning") << 3 << 0 << false << 0 << 2;
     }
 
     void routeWarning()
     {
         QFETCH(int, x);
+        QFETCH(bool, modusInzwischen);
         FSAnzahl = 0;
         I::setze(x, 2, I::Weiche);
         const PultFeld vorher = feld(x, 2);
         grundeinstellungenZeigen();
         groesse("8", "8");
-        warnAntwort = 0;
+        QFETCH(int, antwort);
+        setzeFSWarnungResponder([&] {
+            ++warnungen;
+            if (modusInzwischen) {
+                EditMode_Click(3);
+                EditMode_Click(1);
+            }
+            return antwort;
+        });
         ok();
         QTEST(int(d.boxen.size()), "boxen");
         QTEST(warnungen, "warnungen");

@@ -359,6 +359,13 @@ private slots:
         QTest::newRow("feedback range start 4096") << "AdrOpt_StartAdr_RMAusl: 4096" << "außerhalb von 0 bis 4095";
         QTest::newRow("40 digits") << "AdrOpt_StartAdr_Fahrst: " + QString(40, '9') << "außerhalb von 0 bis 4095";
         QTest::newRow("offset 2^63") << "AdrOpt_AdrOff_Schalt: 9223372036854775808" << "außerhalb von -65535 bis 65535";
+        // A value of any length is quoted by its first 60 characters.
+        QTest::newRow("70 digits") << "AdrOpt_StartAdr_Fahrst: " + QString(70, '9')
+                                   << QString(60, '9') + "… liegt außerhalb von 0 bis 4095";
+        QTest::newRow("long text for a number") << "PultOpt_HellWert: " + QString(70, 'x')
+                                                << "\"" + QString(60, 'x') + "…\" ist keine Zahl.";
+        QTest::newRow("long text in a list") << "XY: 1, " + QString(61, 'y') + ", 0, 0"
+                                             << "\"" + QString(60, 'y') + "…\" ist keine Zahl.";
     }
 
     void malformedLinesFailWithTheirNumber()
@@ -698,6 +705,30 @@ private slots:
         QTest::newRow("field lines and unknown keys only")
             << nurFelder << ""
             << "Zeile 9: unbekannter Schlüssel \"Unbekannt7\" übergangen.\r\n... und 3 weitere.\r\n\r\nDas nächste"
+            << 0 << zweiMalZwei;
+        // Unknown keys 1 to n in the first lines of a file with every key: the
+        // notice names them all up to 20, then 20 and how many more.
+        const auto unbekannt = [&](int n) {
+            QByteArray d;
+            for (int i = 1; i <= n; ++i)
+                d += "Unbekannt" + QByteArray::number(i) + ": 0\r\n";
+            return d + "PultName: Nord\r\n" + rumpf;
+        };
+        QString zwanzig = "übernommen:";
+        for (int i = 1; i <= 20; ++i)
+            zwanzig += QString("\r\nZeile %1: unbekannter Schlüssel \"Unbekannt%1\" übergangen.").arg(i);
+        QTest::newRow("20 lines, no more") << unbekannt(20) << "Nord" << zwanzig + "\r\n\r\nDas nächste" << 0
+                                           << zweiMalZwei;
+        QTest::newRow("21 lines, one more") << unbekannt(21) << "Nord"
+                                            << zwanzig + "\r\n... und 1 weitere.\r\n\r\nDas nächste" << 0
+                                            << zweiMalZwei;
+        // A key is quoted by its first 60 characters, "…" marking the cut.
+        const QByteArray sechzig = QByteArray("Schl\xFC" "ssel_").repeated(6);
+        const QString zitat = "\r\nZeile %1: unbekannter Schlüssel \"%2\" übergangen.";
+        QTest::newRow("keys of 61 and 60 characters")
+            << sechzig + "X: 0\r\n" + sechzig + ": 0\r\nPultName: Nord\r\n" + rumpf << "Nord"
+            << "übernommen:" + zitat.arg(1).arg(QString("Schlüssel_").repeated(6) + "…")
+                   + zitat.arg(2).arg(QString("Schlüssel_").repeated(6)) + "\r\n\r\nDas nächste"
             << 0 << zweiMalZwei;
     }
 
