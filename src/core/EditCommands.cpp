@@ -160,7 +160,7 @@ void loeschenNachWarnung()
     if (!warnungErlaubtBearbeitung())
         return;
     SetzePultElementAuf(x, y, 1);
-    feld(plan.Col, plan.Row).Geaendert = 1;
+    feld(x, y).Geaendert = 1;
     ClipBoardFlags();
 }
 

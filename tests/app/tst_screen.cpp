@@ -96,7 +96,9 @@ private slots:
                 Elemente_Click(1, 0, c);
         Pult_MouseDown(1, Qt::LeftButton, Qt::NoModifier, 4, 5);
         QCOMPARE(MainWin().Pult[1].Text(4, 5), QStringLiteral("1"));
-        QTest::qWait(50);
+        // Every layout the change asked for is done before the width is judged.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCoreApplication::processEvents();
         QCOMPARE(fenster->width(), breite);
         bild(fenster, QStringLiteral("elektrisch"));
         modus(1);

@@ -72,6 +72,12 @@ class TestDeskEditing : public QObject {
         Pult_MouseMove(0, Qt::LeftButton, y2, x2);
         Pult_MouseUp(0, Qt::LeftButton, Qt::NoModifier, y2, x2);
     }
+    // Marks the rectangle and copies (C) or cuts (X) it with Ctrl and taste.
+    static void markiereUnd(int x1, int y1, int x2, int y2, Qt::Key taste)
+    {
+        markiere(x1, y1, x2, y2);
+        Pult_KeyUp(taste, Qt::ControlModifier);
+    }
 
     // The ways a throttle comes onto a desk field: a click on field (x, y),
     // Ctrl+V of the clipboard with (x, y) the top left field, and Ctrl+Z of a
@@ -106,12 +112,10 @@ class TestDeskEditing : public QObject {
             Pult_KeyUp(Qt::Key_Delete, Qt::NoModifier);
             break;
         case Ausschneiden:
-            markiere(3, 5, 3, 6);
-            Pult_KeyUp(Qt::Key_X, Qt::ControlModifier);
+            markiereUnd(3, 5, 3, 6, Qt::Key_X);
             break;
         case Einfuegen:
-            markiere(8, 1, 8, 2);   // a turnout and the empty field below it
-            Pult_KeyUp(Qt::Key_C, Qt::ControlModifier);
+            markiereUnd(8, 1, 8, 2, Qt::Key_C);   // a turnout and the empty field below it
             plan().setzeZelle(5, 3);
             Pult_KeyUp(Qt::Key_V, Qt::ControlModifier);
             break;
@@ -132,8 +136,7 @@ class TestDeskEditing : public QObject {
             waehle(Signal2);
             break;
         case Kopieren:
-            markiere(6, 4, 6, 3);
-            Pult_KeyUp(Qt::Key_C, Qt::ControlModifier);
+            markiereUnd(6, 4, 6, 3, Qt::Key_C);
             break;
         case Laden:
             PultDatei = "Pult.plt";

@@ -3,6 +3,7 @@
 // interface echoes every message, as on a real bus.
 #include "LnTestUmgebung.h"
 #include "PtySim.h"
+#include "loconet/LnAntwort.h"
 #include "loconet/Lncv.h"
 #include "loconet/OpenCom.h"
 
@@ -159,8 +160,8 @@ private slots:
         modul.verweigert.insert(9);
         QVERIFY(bus.oeffnen());
         bus.pty.sofort(vorher);
-        if (gelesen)
-            QTest::qWait(20);
+        if (gelesen)   // the capture has taken the start of the message
+            QTRY_VERIFY(LN_AntwortAktiv != 0 && LN_AntwortPos == vorher.size());
         else
             QTest::qSleep(20);   // the program is busy: the bytes wait at the port
         bus.pty.waehrendDesNaechstenSendens = waehrend;
