@@ -20,6 +20,8 @@
 #include "routes/RouteMemoryCode.h"
 
 #include <QDir>
+#include <numeric>
+#include <utility>
 
 namespace {
 constexpr int16_t LoeschWerkzeug = 1;       // catalogue entry 1 is the delete tool
@@ -108,6 +110,32 @@ void autoFlagsSetzen(const AutoFlagZeile& a)
         f.AutoFlag = a.flags;
 }
 
+// True when a field line places an element more than one field high (the
+// throttle), which draws its upper parts over the fields above its own.
+bool stehtHoch(const FeldZeile& z)
+{
+    const int i = letzterEintragMitCode(ElementKatalog, z.code);
+    return i >= 0 && istHohesElement(ElementKatalog[size_t(i)]);
+}
+
+// The order in which the field lines are placed: the throttles first, from the
+// bottom row up, then every other line in file order. Each field then ends as
+// its own line says: a line above a throttle (an element placed on its upper
+// part, or a part the user cleared) comes after the throttle that draws over
+// it, and a throttle higher up never reaches the field of one below it. A
+// throttle's parts stay only on fields that have no line of their own.
+std::vector<size_t> platzierReihenfolge(const std::vector<FeldZeile>& felder)
+{
+    std::vector<size_t> folge(felder.size());
+    std::iota(folge.begin(), folge.end(), size_t(0));
+    const auto rang = [&felder](size_t i) {
+        const bool hoch = stehtHoch(felder[i]);
+        return std::pair{!hoch, hoch ? -felder[i].y : 0};
+    };
+    std::stable_sort(folge.begin(), folge.end(), [&rang](size_t a, size_t b) { return rang(a) < rang(b); });
+    return folge;
+}
+
 void uebernehmen(const ProjektInhalt& p, const std::vector<ModulPlan>& plan)
 {
     PultDaten = p.pult;
@@ -122,7 +150,7 @@ void uebernehmen(const ProjektInhalt& p, const std::vector<ModulPlan>& plan)
     {
         FlexGrid::Stapel s0(MainWin().Pult[0]), s1(MainWin().Pult[1]), s2(MainWin().PultAdr);
         FeldFortschritt fortschritt;
-        for (size_t i = 0; i < p.felder.size(); ++i) {
+        for (const size_t i : platzierReihenfolge(p.felder)) {
             fortschritt.zeigen(p.felder[i].x, p.felder[i].y);
             load_new_element(p.felder[i], plan[i]);
         }
@@ -140,8 +168,15 @@ void uebernehmen(const ProjektInhalt& p, const std::vector<ModulPlan>& plan)
 
 void load_new_element(const FeldZeile& z, const ModulPlan& plan)
 {
-    // A tool's code, or the empty element's, places nothing: the field stays empty, as for an unknown code.
-    for (int i = 0; i < KatalogSlots && !istWerkzeugCode(z.code); ++i) {
+    // A tool's code, or the empty element's, places nothing: the field is
+    // empty, as for an unknown code. A throttle's part drawn there before is
+    // removed unless the line carries that same part.
+    const bool element = !istWerkzeugCode(z.code) && letzterEintragMitCode(ElementKatalog, z.code) >= 0;
+    PultFeld leer = LeerFeld;
+    leer.Grundplatte = z.platte;
+    if (!element && PultFelder[size_t(z.x)][size_t(z.y)] != leer)
+        LoeschePultElement(z.x, z.y);
+    for (int i = 0; i < KatalogSlots && element; ++i) {
         const KatalogEintrag& e = ElementKatalog[size_t(i)];
         if (e.ElementNr != z.code)
             continue;

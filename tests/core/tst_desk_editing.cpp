@@ -407,6 +407,62 @@ private slots:
         QCOMPARE(vorgemerkteLncvDateien().size(), entfernt);
     }
 
+    // A desk saved and loaded again is field by field the desk the user left:
+    // what stands on a throttle's upper fields, placed there after the
+    // throttle, keeps its place and values, and an upper part the user
+    // cleared stays cleared. The edits are clicks in the given order; each
+    // module placed gets an LNCV 31 that differs from field to field.
+    void aSavedDeskLoadsAsItWasSaved_data()
+    {
+        using Klick = QList<int>;   // catalogue index, column, row
+        QTest::addColumn<QList<Klick>>("klicks");
+        QTest::newRow("throttle with its parts untouched")
+            << QList<Klick>{{Fahrregler, 4, 5}, {Signal, 2, 2}, {Fahrregler, 7, 8}};
+        QTest::newRow("signal on the middle part, turnout on the top part")
+            << QList<Klick>{{Fahrregler, 4, 5}, {Signal, 4, 4}, {Fahrregler, 6, 5}, {Weiche, 6, 3}};
+        QTest::newRow("upper parts cleared")
+            << QList<Klick>{{Fahrregler, 4, 5}, {Loeschen, 4, 4}, {Fahrregler, 6, 5}, {Loeschen, 6, 3}};
+        QTest::newRow("throttle on another throttle's middle part")
+            << QList<Klick>{{Fahrregler, 4, 6}, {Fahrregler, 4, 5}, {Signal, 4, 3}};
+        QTest::newRow("throttle on row 2 under a turnout on row 1")
+            << QList<Klick>{{Weiche, 5, 1}, {Fahrregler, 5, 2}, {Weiche, 5, 1}};
+    }
+
+    void aSavedDeskLoadsAsItWasSaved()
+    {
+        QFETCH(QList<QList<int>>, klicks);
+        antwort = Msg::Ja;   // a throttle may cover what stands above it
+        for (const QList<int>& k : klicks) {
+            setzeAn(k[0], k[1], k[2]);
+            if (k[0] == Signal || k[0] == Weiche)   // modules, whose values go into their LNCV files
+                feld(k[1], k[2]).LNCV[31] = int16_t(100 * k[1] + k[2]);
+        }
+        const QList<PultFeld> vorher = pultInhalt();
+        QStringList bilderVorher;
+        for (int x = 1; x <= 10; ++x)
+            for (int y = 1; y <= 8; ++y)
+                bilderVorher << plan().CellPicture(y, x) + " | " + MainWin().PultAdr.CellPicture(3 * y - 2, x);
+        PultDatei = "Pult.plt";
+        QVERIFY(Save_plt());
+        boxen.clear();
+        for (int durchgang = 1; durchgang <= 2; ++durchgang) {   // the second load reads the second save
+            QVERIFY(Load_plt());
+            QVERIFY(boxen.isEmpty());
+            const QList<PultFeld> nachher = pultInhalt();
+            for (int x = 1; x <= 10; ++x)
+                for (int y = 1; y <= 8; ++y) {
+                    const PultFeld &n = nachher[index(x, y)], &v = vorher[index(x, y)];
+                    const QString wo = QString("field (%1, %2), load %3").arg(x).arg(y).arg(durchgang);
+                    QVERIFY2(n.ElementIndex == v.ElementIndex, qPrintable(wo));
+                    QVERIFY2(n.Grundplatte == v.Grundplatte, qPrintable(wo));
+                    QVERIFY2(n.LNCV == v.LNCV, qPrintable(wo));
+                    QCOMPARE(plan().CellPicture(y, x) + " | " + MainWin().PultAdr.CellPicture(3 * y - 2, x),
+                             bilderVorher[index(x, y)]);
+                }
+            QVERIFY(Save_plt());
+        }
+    }
+
     // The route warning waits without modality: an edit asked about acts on
     // the field, palette entry, mark and clipboard it was asked for, whatever
     // the user clicks, chooses or copies meanwhile (here on the signal of

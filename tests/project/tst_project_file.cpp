@@ -635,6 +635,11 @@ private slots:
                                            "Werkzeug, kein Element; das Feld bleibt leer.\r\n\r\nDas nächste")
                                        .arg(code)
                                 << 54640 << zweiMalZwei;
+        // A throttle on (2, 3) whose part lines are missing draws its middle part on (2, 2).
+        QTest::newRow("throttle without its part lines")
+            << QByteArray("PultName: Nord\r\n" + rumpf).replace("PultdimensionenY: 2", "PultdimensionenY: 3")
+                   + "XY: 2, 3, 901, 54730\r\n"
+            << "Nord" << "" << 54731 << QSize(2, 3);
         // A missing key that each saved file has is named; the desk takes the value of a new project.
         const auto ohne = [&](std::initializer_list<QByteArray> zeilen) {
             QByteArray d = "PultName: Nord\r\n" + rumpf + "XY: 2, 2, 0, 0\r\n";
