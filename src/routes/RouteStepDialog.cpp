@@ -11,6 +11,7 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QLabel>
+#include <QLayout>
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QEvent>
@@ -97,6 +98,12 @@ void FstSchrittDialog::setTitel(const QString& titel)
 
 void FstSchrittDialog::zeigen(bool eigenePosition)
 {
+    // Sized for what the step put into it before it is placed: the layouts of a
+    // hidden dialog take controls shown or hidden meanwhile in only once it is shown.
+    for (QLayout* l : findChildren<QLayout*>())
+        l->invalidate();
+    if (layout())
+        layout()->activate();
     adjustSize();
     // Without a shared position yet (a change from the editor may show any step
     // first), the dialog opens in the middle of the screen, as the name step does,
