@@ -451,9 +451,6 @@ public:
     {
         if (d != gehalten)
             return;
-        if (d->geometry() != gezeigtAn)
-            abweichungen << QStringLiteral("%1 shown at %2, then at %3")
-                                .arg(d->objectName(), rechteckText(gezeigtAn), rechteckText(d->geometry()));
         xcb_connection_t* c = xVerbindung();
         const auto id = xcb_window_t(d->winId());
         auto* ort = xcb_get_geometry_reply(c, xcb_get_geometry(c, id), nullptr);
@@ -476,16 +473,18 @@ public:
         loslassen();
     }
 
-    QStringList abweichungen;   // moved once shown, a frame taken from the one midway
+    QStringList abweichungen;   // moved by the program once shown, a frame taken from the one midway
 
 protected:
     bool eventFilter(QObject* ziel, QEvent* e) override
     {
         if (e->type() == QEvent::Show && !gehalten) {
             gehalten = static_cast<QWidget*>(ziel);
-            gezeigtAn = gehalten->geometry();
             xcb_grab_server(xVerbindung());
             xcb_flush(xVerbindung());
+        } else if (ziel == gehalten && !e->spontaneous() && (e->type() == QEvent::Move || e->type() == QEvent::Resize)) {
+            abweichungen << QStringLiteral("%1 moved or resized once shown, to %2")
+                                .arg(ziel->objectName(), rechteckText(gehalten->geometry()));
         }
         return false;
     }
@@ -512,7 +511,6 @@ private:
     }
 
     QWidget* gehalten = nullptr;   // shown, not yet framed
-    QRect gezeigtAn;               // its place and size as it was shown
 };
 
 // Ways the program shows message boxes, as the user gets them.
