@@ -257,11 +257,6 @@ QPoint rahmenOrt(const QWidget* fenster)
     return einpasser().ortVon(fenster).value_or(aussenRechteck(fenster).topLeft());
 }
 
-QPoint rahmenOrtImBildschirm(const QWidget* fenster, QPoint ort)
-{
-    return imPlatz(ort, aussenRechteck(fenster).size(), freierPlatz(fenster));
-}
-
 void rahmenVerschieben(QWidget* fenster, QPoint ort)
 {
     groesseVorDemZeigen(fenster);
