@@ -25,10 +25,12 @@ constexpr int TitelRand = 140;
 // tells how large its frames are.
 const QMargins GeschaetzterRahmen(6, 32, 6, 6);
 
-// Asked of the window system: the widget's own copy may be older than the frame.
+// Asked of the window system (the widget's own copy may be older than the
+// frame), and only once the window manager settled the window: what Qt reads
+// while the window manager is still framing it is no frame.
 QMargins rahmenVon(const QWidget* w)
 {
-    return w->windowHandle() ? w->windowHandle()->frameMargins() : QMargins();
+    return w->windowHandle() && vomFenstermanagerGesetzt(w) ? w->windowHandle()->frameMargins() : QMargins();
 }
 
 bool festeGroesse(const QWidget* w)
@@ -253,11 +255,6 @@ void fensterEinpassen(QWidget* fenster)
 QPoint rahmenOrt(const QWidget* fenster)
 {
     return einpasser().ortVon(fenster).value_or(aussenRechteck(fenster).topLeft());
-}
-
-QPoint rahmenOrtImBildschirm(const QWidget* fenster, QPoint ort)
-{
-    return imPlatz(ort, aussenRechteck(fenster).size(), freierPlatz(fenster));
 }
 
 void rahmenVerschieben(QWidget* fenster, QPoint ort)

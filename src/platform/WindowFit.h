@@ -15,9 +15,6 @@ QPoint rahmenOrt(const QWidget* fenster);
 // Moves the window's frame to `ort`, or as near to it as keeps the frame on the screen.
 void rahmenVerschieben(QWidget* fenster, QPoint ort);
 
-// Where rahmenVerschieben(fenster, ort) puts the frame.
-QPoint rahmenOrtImBildschirm(const QWidget* fenster, QPoint ort);
-
 // Moves the window's frame, at the window's present size, to the middle of the free part of its screen.
 void mittigAufBildschirm(QWidget* fenster);
 

@@ -71,6 +71,30 @@ void freigabeAbwarten(const QWidget* fenster)
         QThread::msleep(2);
 }
 
+bool vomFenstermanagerGesetzt(const QWidget* fenster)
+{
+    xcb_connection_t* x = verbindung();
+    if (!x)
+        return true;
+    const auto id = xcb_window_t(fenster->internalWinId());
+    if (!id)
+        return false;
+    xcb_get_window_attributes_reply_t* art =
+        xcb_get_window_attributes_reply(x, xcb_get_window_attributes(x, id), nullptr);
+    const bool gezeigt = art && art->map_state == XCB_MAP_STATE_VIEWABLE;
+    std::free(art);
+    if (!gezeigt)
+        return false;
+    xcb_translate_coordinates_reply_t* ort =
+        xcb_translate_coordinates_reply(x, xcb_translate_coordinates(x, id, wurzel(x), 0, 0), nullptr);
+    xcb_get_geometry_reply_t* groesse = xcb_get_geometry_reply(x, xcb_get_geometry(x, id), nullptr);
+    const bool wieBeiQt =
+        ort && groesse && QRect(ort->dst_x, ort->dst_y, groesse->width, groesse->height) == fenster->geometry();
+    std::free(ort);
+    std::free(groesse);
+    return wieBeiQt;
+}
+
 // Asked as the window manager standard has it: the window manager writes the
 // frame it would give into the window's frame extents.
 std::optional<QMargins> rahmenErfragen(QWidget* fenster)

@@ -10,6 +10,12 @@ class QWidget;
 // frame. Returns at once where the window system is not X11.
 void freigabeAbwarten(const QWidget* fenster);
 
+// True when the window manager has shown the window and the X server has it
+// at the place and size Qt has: a place read back then is the window's, not
+// one it has for a moment while the window manager frames it, nor one a move
+// has not reached yet. Always true where the window system is not X11.
+bool vomFenstermanagerGesetzt(const QWidget* fenster);
+
 // The frame the window manager will give the window that it has not framed
 // yet, where it says so when asked; none where the window system is not X11.
 std::optional<QMargins> rahmenErfragen(QWidget* fenster);

@@ -5,11 +5,13 @@
 #include "core/DialogFields.h"
 #include "core/MainWindow.h"
 #include "platform/WindowFit.h"
+#include "platform/X11Fenster.h"
 #include "routes/RouteStepState.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QLabel>
+#include <QLayout>
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QEvent>
@@ -35,19 +37,17 @@ FstSchrittDialog* fstSchrittDialog(int code)
 
 void WinAktTimerSub()
 {
-    const FstSchrittDialog* vorbild = fstSchrittDialog(WinAkt);
+    FstSchrittDialog* vorbild = fstSchrittDialog(WinAkt);
     if (!vorbild || !vorbild->isVisible())
         return;
-    // Only a place the user gave the dialog is shared: where the program moved
-    // it to keep a larger dialog on the screen, the others keep their place.
-    const QPoint ort = rahmenOrt(vorbild);
-    if (positionBekannt && (ort - rahmenOrtImBildschirm(vorbild, gemeinsamePosition)).manhattanLength() <= 2)
+    const std::optional<QPoint> ort = vorbild->vomNutzerVerschoben();
+    if (!ort)
         return;
-    gemeinsamePosition = ort;
+    gemeinsamePosition = *ort;
     positionBekannt = true;
     for (FstSchrittDialog* d : schrittDialoge)
         if (d && d != vorbild)
-            rahmenVerschieben(d, gemeinsamePosition);
+            d->verschieben(gemeinsamePosition);
 }
 
 void mittigAufSchirm(QWidget& d)
@@ -73,7 +73,7 @@ FstSchrittDialog::FstSchrittDialog(const QString& objektName, int code, const QS
     connect(&PosTimer, &QTimer::timeout, this, &WinAktTimerSub);
     schrittDialoge[size_t(code)] = this;
     if (positionBekannt)
-        rahmenVerschieben(this, gemeinsamePosition);
+        verschieben(gemeinsamePosition);
 }
 
 FstSchrittDialog::~FstSchrittDialog()
@@ -98,6 +98,12 @@ void FstSchrittDialog::setTitel(const QString& titel)
 
 void FstSchrittDialog::zeigen(bool eigenePosition)
 {
+    // Sized for what the step put into it before it is placed: the layouts of a
+    // hidden dialog take controls shown or hidden meanwhile in only once it is shown.
+    for (QLayout* l : findChildren<QLayout*>())
+        l->invalidate();
+    if (layout())
+        layout()->activate();
     adjustSize();
     // Without a shared position yet (a change from the editor may show any step
     // first), the dialog opens in the middle of the screen, as the name step does,
@@ -106,15 +112,49 @@ void FstSchrittDialog::zeigen(bool eigenePosition)
     amGemeinsamenOrt = !eigenePosition;
     if (!isVisible() && !eigenePosition) {
         if (positionBekannt)
-            rahmenVerschieben(this, gemeinsamePosition);
+            verschieben(gemeinsamePosition);
         else
             mittigAufBildschirm(this);
     } else if (isVisible()) {
         fensterEinpassen(this);
+        programmOrtMerken();
     }
     show();
+    // A dialog shown at a place of its own, or the first one, gives the next
+    // steps their place.
+    if (eigenePosition || !positionBekannt) {
+        gemeinsamePosition = rahmenOrt(this);
+        positionBekannt = true;
+    }
     raise();
     activateWindow();
+}
+
+void FstSchrittDialog::verschieben(QPoint ort)
+{
+    rahmenVerschieben(this, ort);
+    programmOrtMerken();
+}
+
+void FstSchrittDialog::programmOrtMerken()
+{
+    const QPoint innen = geometry().topLeft();
+    if (isVisible() && programmOrte.value(programmOrte.size() - 1) != innen)
+        programmOrte << innen;
+}
+
+std::optional<QPoint> FstSchrittDialog::vomNutzerVerschoben()
+{
+    if (!isVisible() || !vomFenstermanagerGesetzt(this))
+        return std::nullopt;
+    const QPoint innen = geometry().topLeft();
+    const qsizetype programm = programmOrte.lastIndexOf(innen);
+    if (programm == programmOrte.size() - 1)
+        programmOrte = {innen};   // it stands where the program put it last
+    if (programm >= 0)
+        return std::nullopt;      // or where it stood before the program's last move reached it
+    programmOrte = {innen};
+    return rahmenOrt(this);
 }
 
 void FstSchrittDialog::knoepfeAnfuegen(QBoxLayout* layout, const QString& okText)
@@ -188,11 +228,13 @@ void FstSchrittDialog::resizeEvent(QResizeEvent* e)
     // A dialog that changes its size as it is filled in stands as near to the
     // shared place as it now fits: one pushed up to fit goes back down as it shrinks.
     if (isVisible() && amGemeinsamenOrt && positionBekannt && e->oldSize().isValid())
-        rahmenVerschieben(this, gemeinsamePosition);
+        verschieben(gemeinsamePosition);
 }
 
 void FstSchrittDialog::showEvent(QShowEvent* e)
 {
+    // Placed as it is about to be shown: where it is to stand from now on.
+    programmOrte = {geometry().topLeft()};
     WinAkt = int16_t(winAktCode);
     PosTimer.start();
     AbbruchDialog::showEvent(e);

@@ -1,9 +1,12 @@
 #pragma once
 #include "core/CancelDialog.h"
 
+#include <QList>
+#include <QPoint>
 #include <QTimer>
 
 #include <array>
+#include <optional>
 
 class QBoxLayout;
 class QButtonGroup;
@@ -16,9 +19,11 @@ class QSpacerItem;
 // Common frame of the seven route step dialogs: a modeless window that stays
 // above the main window while the user clicks on the desk. OK and cancel hide
 // it and answer through FSBestaet (1, 2); closing it through its frame or with
-// Escape is its cancel. The dialog activated or shown last names the position
-// (WinAkt) that all seven take, so dragging one takes the others along and the
-// next step's dialog opens where the last one was left.
+// Escape is its cancel. The dialog activated or shown last (WinAkt) hands the
+// place the user moved it to on to all seven, so dragging one takes the others
+// along and the next step's dialog opens where the last one was left. Where
+// the program puts a dialog, and where the window manager has it for a moment
+// while it frames it, is no place the user gave it.
 class FstSchrittDialog : public AbbruchDialog {
     Q_OBJECT
 public:
@@ -35,6 +40,13 @@ public:
     void zeigen(bool eigenePosition = false);
     // Hiding the active dialog hands its place on to the others.
     void setVisible(bool sichtbar) override;
+
+    // Where the user moved the shown dialog, by its frame's top left corner;
+    // none while the window manager has not settled it, and none while it
+    // stands where the program put it.
+    std::optional<QPoint> vomNutzerVerschoben();
+    // Moves the dialog's frame to `ort`, or as near to it as keeps it on the screen.
+    void verschieben(QPoint ort);
 
     QPushButton* OK_But = nullptr;
     QPushButton* Abbruch_Cmd = nullptr;
@@ -53,15 +65,20 @@ protected:
 
 private:
     void antworten(int16_t antwort);
+    // The program has moved the dialog (a shown one: it goes there).
+    void programmOrtMerken();
 
     int winAktCode;
     QTimer PosTimer;
     QSpacerItem* titelPlatz = nullptr;   // keeps the dialog as wide as its title needs
     bool amGemeinsamenOrt = false;        // shown at the shared place, not at its own
+    // Where the program put the shown dialog, by its inner top left corner,
+    // the latest last; the earlier ones only until it was seen at the latest.
+    QList<QPoint> programmOrte;
 };
 
-// Moves all step dialogs to the position the user gave the one named by
-// WinAkt; each stays as near to it as the screen lets it.
+// Moves all step dialogs to the position the user moved the one named by
+// WinAkt to; each stays as near to it as the screen lets it.
 void WinAktTimerSub();
 
 // The step dialog with WinAkt code `code`, null when it does not exist yet.

@@ -162,8 +162,8 @@ private slots:
         bus.pty.sofort(vorher);
         if (gelesen)   // the capture has taken the start of the message
             QTRY_VERIFY(LN_AntwortAktiv != 0 && LN_AntwortPos == vorher.size());
-        else
-            QTest::qSleep(20);   // the program is busy: the bytes wait at the port
+        else   // the program is busy: the bytes wait at the port
+            QVERIFY(bus.pty.wartenBisAmPort(vorher.size()));
         bus.pty.waehrendDesNaechstenSendens = waehrend;
         if (!fremd.isEmpty())
             bus.sim.beiNaechsterAnfrage << SimSendung{fremd, 2};

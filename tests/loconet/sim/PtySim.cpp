@@ -1,11 +1,14 @@
 #include "PtySim.h"
 
+#include <QDeadlineTimer>
 #include <QSocketNotifier>
 
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <poll.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -57,6 +60,17 @@ PtySim::Einstellung PtySim::einstellung() const
 void PtySim::sofort(const QByteArray& bytes)
 {
     (void)::write(masterFd, bytes.constData(), size_t(bytes.size()));
+}
+
+bool PtySim::wartenBisAmPort(qsizetype anzahl) const
+{
+    const QDeadlineTimer frist(1000);
+    int wartend = 0;
+    while (::ioctl(slaveFd, FIONREAD, &wartend) == 0 && wartend < anzahl && !frist.hasExpired()) {
+        pollfd port{slaveFd, POLLIN, 0};
+        ::poll(&port, 1, int(frist.remainingTime()));   // returns once the first byte is there
+    }
+    return wartend >= anzahl;
 }
 
 void PtySim::lesbar()

@@ -30,6 +30,10 @@ public:
     // Puts bytes into the program's input at once: what arrived while the
     // program was busy and not reading.
     void sofort(const QByteArray& bytes);
+    // Waits, without the event loop (the program busy and not reading), until
+    // at least `anzahl` bytes wait at the program's port; false when they did
+    // not arrive within a second.
+    bool wartenBisAmPort(qsizetype anzahl) const;
 
     // Bytes the program receives while its next message is still on its way
     // out: the rest of a message that was on the bus when the program sent.
