@@ -15,7 +15,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDateTime>
 #include <QLineEdit>
 #include <QTimer>
 #include <functional>
@@ -255,15 +254,10 @@ public:
         tun(dialog, [dialog] { QTest::keyClick(dialog, Qt::Key_Escape); });
     }
 
-    // Lets `ms` milliseconds pass.
-    void pause(int ms)
+    // Waits until `gilt` holds; a script that waits in vain gives up.
+    void warten(std::function<bool()> gilt)
     {
-        auto bis = std::make_shared<qint64>(-1);
-        aktionen << [=] {
-            if (*bis < 0)
-                *bis = QDateTime::currentMSecsSinceEpoch() + ms;
-            return QDateTime::currentMSecsSinceEpoch() >= *bis;
-        };
+        aktionen << gilt;
     }
 
 private:

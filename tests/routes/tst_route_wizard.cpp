@@ -436,13 +436,12 @@ private slots:
                    });
                    // The step dialogs follow the one the user moved.
                    u.tun(g, [g] { g->move(g->pos() + QPoint(40, 30)); });
-                   u.pause(300);
-                   u.notiz(g, [g] {
-                       return QString::number(rahmenOrt(&FstZBest()) == rahmenOrt(g) && rahmenOrt(&FstSBest()) == rahmenOrt(g));
+                   u.warten([g] {
+                       return rahmenOrt(&FstZBest()) == rahmenOrt(g) && rahmenOrt(&FstSBest()) == rahmenOrt(g);
                    });
                    u.escape(g);
                })
-            << -1 << QStringList(7, frage) << QStringList{"1"} << QList<int>();
+            << -1 << QStringList(7, frage) << QStringList() << QList<int>();
     }
 
     void cancelsAndRefusals()
