@@ -364,6 +364,10 @@ private slots:
                                    << QString(60, '9') + "… liegt außerhalb von 0 bis 4095";
         QTest::newRow("long text for a number") << "PultOpt_HellWert: " + QString(70, 'x')
                                                 << "\"" + QString(60, 'x') + "…\" ist keine Zahl.";
+        QTest::newRow("long text for a range start") << "AdrOpt_StartAdr_Vorsig: " + QString(70, 'v')
+                                                     << "\"" + QString(60, 'v') + "…\" ist keine Zahl.";
+        QTest::newRow("long text for an offset") << "AdrOpt_AdrOff_Rangsig: " + QString(61, 'r')
+                                                 << "\"" + QString(60, 'r') + "…\" ist keine Zahl.";
         QTest::newRow("long text in a list") << "XY: 1, " + QString(61, 'y') + ", 0, 0"
                                              << "\"" + QString(60, 'y') + "…\" ist keine Zahl.";
     }
