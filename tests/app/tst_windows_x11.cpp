@@ -1,5 +1,6 @@
 // The program's windows on a real X server of 1366 x 768 pixels under a
 // window manager (started by x11-test.sh): each opens fully on the screen,
+// as large as its layout asks where the screen has room,
 // at its first showing centred over the main window unless the program places
 // it itself (the start window centred on the screen), a modeless one stays
 // above the main window when that is raised, as a click into it does, and a
@@ -607,10 +608,14 @@ private slots:
         VERIFY_GEMALT(w);
         const QRect platz = w->screen()->availableGeometry();
         QCOMPARE(platz.size(), QSize(1366, 768));
-        // As wide as its layout asks, as far as the screen allows.
-        const int randBreite = rahmen(w).width() - w->width();
-        QVERIFY2(w->width() >= std::min(w->sizeHint().width(), platz.width() - randBreite),
-                 qPrintable(QStringLiteral("%1 px wide, its layout asks for %2").arg(w->width()).arg(w->sizeHint().width())));
+        // As large as its layout asks, as far as the screen allows: as wide,
+        // and as high as it asks for the width it got.
+        const int hoehe = w->hasHeightForWidth() ? w->heightForWidth(w->width()) : w->sizeHint().height();
+        const QSize verlangt =
+            QSize(w->sizeHint().width(), hoehe).boundedTo(platz.size() - (rahmen(w).size() - w->size()));
+        QVERIFY2(w->width() >= verlangt.width() && w->height() >= verlangt.height(),
+                 qPrintable(QStringLiteral("%1x%2 px, its layout asks for %3x%4")
+                                .arg(w->width()).arg(w->height()).arg(verlangt.width()).arg(verlangt.height())));
         if (!zuerst.isEmpty()) {
             const QRect bezug = zuerst == "Bildschirm" ? platz : rahmen(haupt);
             const std::optional<QPoint> soll = mittigUeber(bezug, rahmen(w).size(), platz);

@@ -364,6 +364,10 @@ private slots:
                                    << QString(60, '9') + "… liegt außerhalb von 0 bis 4095";
         QTest::newRow("long text for a number") << "PultOpt_HellWert: " + QString(70, 'x')
                                                 << "\"" + QString(60, 'x') + "…\" ist keine Zahl.";
+        QTest::newRow("long text for a range start") << "AdrOpt_StartAdr_Vorsig: " + QString(70, 'v')
+                                                     << "\"" + QString(60, 'v') + "…\" ist keine Zahl.";
+        QTest::newRow("long text for an offset") << "AdrOpt_AdrOff_Rangsig: " + QString(61, 'r')
+                                                 << "\"" + QString(60, 'r') + "…\" ist keine Zahl.";
         QTest::newRow("long text in a list") << "XY: 1, " + QString(61, 'y') + ", 0, 0"
                                              << "\"" + QString(60, 'y') + "…\" ist keine Zahl.";
     }
@@ -484,16 +488,26 @@ private slots:
         QCOMPARE(feld(2, 3).LNCV[11], int16_t(1234));
     }
 
+    // The question names the first five shared files, in the order of the
+    // desk's columns, and how many more there are.
     void modulesSharingAFileAskOnce_data()
     {
         QTest::addColumn<int>("antwort");
-        QTest::newRow("Nein saves nothing") << int(Msg::Nein);
-        QTest::newRow("Ja: the first module's values") << int(Msg::Ja);
+        QTest::addColumn<int>("genannt");   // shared files named
+        QTest::addColumn<int>("weitere");   // shared files left out
+        QTest::newRow("Nein saves nothing") << int(Msg::Nein) << 1 << 0;
+        QTest::newRow("Ja: the first module's values") << int(Msg::Ja) << 1 << 0;
+        QTest::newRow("five shared files, all named") << int(Msg::Nein) << 5 << 0;
+        QTest::newRow("six shared files, five named") << int(Msg::Nein) << 5 << 1;
+        QTest::newRow("seven shared files, five named") << int(Msg::Nein) << 5 << 2;
     }
 
     void modulesSharingAFileAskOnce()
     {
         QFETCH(int, antwort);
+        QFETCH(int, genannt);
+        QFETCH(int, weitere);
+        projektAlsGespeichertMerken();   // as a new desk does, so that the edits below count as unsaved
         PultDaten.PultOpt_ZS_AdrOpt = 0;
         setze(2, 3, I::Weiche);
         setze(4, 4, I::Weiche);
@@ -501,12 +515,24 @@ private slots:
         setze(5, 5, I::Signal);
         feld(2, 3).LNCV[11] = 23;
         feld(4, 4).LNCV[11] = 44;
+        // Each further shared file: two turnouts of module address i, in column 4 + i.
+        QStringList liste = {"54650_0.lcv: Pos. (2,3), (4,4), (6,6)"};
+        for (int i = 1; i < genannt + weitere; ++i) {
+            for (int y : {9, 10}) {
+                setze(4 + i, y, I::Weiche);
+                feld(4 + i, y).LNCV[0] = int16_t(i);
+            }
+            if (i < genannt)
+                liste << QString("54650_%1.lcv: Pos. (%2,9), (%2,10)").arg(i).arg(4 + i);
+        }
+        if (weitere > 0)
+            liste << QString("... und %1 weitere.").arg(weitere);
         pult.antwort = antwort;
         pult.boxen.clear();
         QCOMPARE(Save_plt(), antwort == Msg::Ja);
         QCOMPARE(pult.boxen.size(), 1);
         QCOMPARE(pult.boxen[0].stil, Msg::JaNein | Msg::Frage);
-        QVERIFY2(pult.boxen[0].text.contains("54650_0.lcv: Pos. (2,3), (4,4), (6,6)\r\nJede"),
+        QVERIFY2(pult.boxen[0].text.contains("schreiben:\r\n" + liste.join("\r\n") + "\r\nJede"),
                  qPrintable(pult.boxen[0].text));
         if (antwort == Msg::Nein) {
             QVERIFY(ordner(PultVerz).isEmpty());
