@@ -172,17 +172,11 @@ void Cntrl_Z()
         return;
     FlexGrid& plan = MainWin().Pult[0];
     const int row = plan.Row, col = plan.Col;
-    SetzePultElementAuf(UndoX, UndoY, UndoElement);
-    // A route memory keeps the slot it has taken now; the rest is the deleted record.
-    const int16_t slot = feld(UndoX, UndoY).LNCV[0];
-    feld(UndoX, UndoY) = UndoFeld;
-    if (ElementKatalog[size_t(UndoElement)].ElementNr == 930)
-        feld(UndoX, UndoY).LNCV[0] = slot;
-    undoFahrstrassenBildEinsetzen(UndoX, UndoY);
-    feld(UndoX, UndoY).Geaendert = 1;
-    elektrische_Verbindungen_setzen(UndoX, UndoY);
+    if (undoEinsetzen()) {
+        feld(UndoX, UndoY).Geaendert = 1;
+        UndoMoeglich = 0;
+    }
     plan.setzeZelle(row, col);
-    UndoMoeglich = 0;
     ClipBoardFlags();
 }
 

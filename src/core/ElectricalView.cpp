@@ -37,8 +37,10 @@ void anschlussnummerEntfernen(int x, int y)
 
 void platteLegen(int x, int y, int32_t platte)
 {
+    // The upper fields of a throttle carry its part codes as base plates; a
+    // board would take the part's place as removing the plate would.
     const int32_t e = elementArtikel(x, y);
-    if (e != 0 && !(platte == 54640 && e == 54644))
+    if ((e != 0 && !(platte == 54640 && e == 54644)) || istFahrreglerOberteil(feld(x, y).Grundplatte))
         return;
     if (istAnschlussmodulPlatte(feld(x, y).Grundplatte))
         anschlussnummerEntfernen(x, y);
@@ -95,7 +97,7 @@ void platteEntfernen(int x, int y)
     // The upper fields of a throttle carry its part codes as base plates; they
     // go only with the throttle itself.
     const int32_t platte = feld(x, y).Grundplatte;
-    if (platte == 0 || (platte > FahrreglerArtikel && platte < FahrreglerArtikel + 3))
+    if (platte == 0 || istFahrreglerOberteil(platte))
         return;
     const int32_t e = elementArtikel(x, y);
     if (e == 54644) {

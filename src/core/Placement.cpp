@@ -1,6 +1,7 @@
 #include "core/Placement.h"
 
 #include "config/SupplyServices.h"
+#include "core/AddressGrid.h"
 #include "core/BoundElement.h"
 #include "core/CatalogueState.h"
 #include "core/MainWinState.h"
@@ -75,7 +76,8 @@ void bildSetzen(int x, int y, const QString& name)
 }
 
 // A throttle on field (x, y) stands on its bottom field; its upper parts are
-// empty fields above it that carry the part codes. They go with it.
+// empty fields above it that carry the part codes. They go with it wherever
+// they still carry them, also above an element placed on the middle part.
 void fahrreglerOberteileLoeschen(int x, int y)
 {
     const KatalogEintrag* e = eintrag(feld(x, y).ElementIndex);
@@ -84,7 +86,7 @@ void fahrreglerOberteileLoeschen(int x, int y)
     for (int i = 1; i < e->Hoehe && y - i >= 1; ++i) {
         PultFeld& teil = feld(x, y - i);
         if (teil.Grundplatte != FahrreglerArtikel + i)
-            return;
+            continue;
         teil = LeerFeld;
         feldErneuert(x, y - i);
         bilderLeeren(x, y - i);
@@ -95,6 +97,18 @@ void fahrreglerOberteileLoeschen(int x, int y)
 int teile(const KatalogEintrag& e)
 {
     return std::min(int(e.Hoehe), int(e.Namen.size()));
+}
+
+// The picture of the throttle part that a base plate names; empty when it names none.
+QString teilBild(int32_t grundplatte)
+{
+    if (!istFahrreglerOberteil(grundplatte))
+        return {};
+    const int teil = grundplatte - FahrreglerArtikel;
+    for (const KatalogEintrag& e : ElementKatalog)
+        if (e.ArtikelNr == FahrreglerArtikel && istHohesElement(e) && teil < teile(e))
+            return e.Namen[size_t(teil)];
+    return {};
 }
 
 // Draws a throttle upward from its bottom field (x, y), whatever stood above
@@ -128,22 +142,29 @@ void bilderSetzen(int x, int y, const KatalogEintrag& e)
     }
 }
 
-// A route memory on field (x, y) takes its slot: the one it already owns, else
-// the first free one. The field's LNCV 0 names the slot.
-bool fahrstrassenSpeicherBelegen(int x, int y)
+// The slot a route memory on field (x, y) would take: the one it already
+// owns, else the first free one; -1 when all are taken by other fields.
+int fahrstrassenSpeicherPlatz(int x, int y)
 {
     for (int s = 0; s < FSSpeicherMax; ++s) {
-        FSSpeicherModul& m = FSSpeicher[size_t(s)];
-        const bool eigen = m.X == x && m.Y == y;
-        if (!eigen && (m.X != 0 || m.Y != 0))
-            continue;
-        m.X = int16_t(x);
-        m.Y = int16_t(y);
-        feld(x, y).LNCV[0] = int16_t(s);
-        make_54670_code();
-        return true;
+        const FSSpeicherModul& m = FSSpeicher[size_t(s)];
+        if ((m.X == x && m.Y == y) || (m.X == 0 && m.Y == 0))
+            return s;
     }
-    return false;
+    return -1;
+}
+
+// A route memory on field (x, y) takes its slot. The field's LNCV 0 names the slot.
+bool fahrstrassenSpeicherBelegen(int x, int y)
+{
+    const int s = fahrstrassenSpeicherPlatz(x, y);
+    if (s < 0)
+        return false;
+    FSSpeicher[size_t(s)].X = int16_t(x);
+    FSSpeicher[size_t(s)].Y = int16_t(y);
+    feld(x, y).LNCV[0] = int16_t(s);
+    make_54670_code();
+    return true;
 }
 
 // True when one of the placements puts an element (not a tool) on field (x, y).
@@ -173,13 +194,37 @@ QStringList verdeckteElemente(const Platzierung& p, const QList<Platzierung>& pl
     return belegt;
 }
 
-void fahrstrassenSpeicherVerweigern(int x, int y)
+void fahrstrassenSpeicherMelden()
 {
     MsgBox(QStringLiteral("Achtung: Es können nur ") + QString::number(FSSpeicherMax)
                + QStringLiteral(" Fahrstraßenmodule benutzt werden!"),
            Msg::NurOk | Msg::Kritisch, QStringLiteral("Gleisplan"));
+}
+
+void fahrstrassenSpeicherVerweigern(int x, int y)
+{
+    fahrstrassenSpeicherMelden();
     feld(x, y) = LeerFeld;
     bilderLeeren(x, y);
+}
+
+// A field the delete tool would not change: empty, whatever its changed flag says.
+bool nichtsZuLoeschen(PultFeld f)
+{
+    f.Geaendert = LeerFeld.Geaendert;
+    return f == LeerFeld;
+}
+
+// Gives the image of the route memory on field (x, y) back the values it had
+// when it was deleted, keeping the slot it holds now.
+void undoFahrstrassenBildEinsetzen(int x, int y)
+{
+    const int slot = fahrstrassenSpeicherSlot(x, y);
+    if (!UndoMitFSBild || slot < 0)
+        return;
+    FSSpeicher[size_t(slot)].LNCV = UndoFSLNCV;
+    UndoMitFSBild = false;
+    make_54670_code();
 }
 
 // The delete tool: the field goes into the undo buffer, then it is removed.
@@ -211,8 +256,10 @@ void SetzePultElement(int16_t auswahl)
     AltFeld = feld(x, y);
     if (istWerkzeugCode(e->ElementNr)) {
         // Other tools leave the field as it is: no module was replaced, so
-        // there is nothing to take over and no question to ask.
-        if (e->ElementNr == LoeschWerkzeug) {
+        // there is nothing to take over and no question to ask. Nor is the
+        // delete tool on a field it would not change a deletion: the step
+        // to undo stays the one before.
+        if (e->ElementNr == LoeschWerkzeug && !nichtsZuLoeschen(feld(x, y))) {
             mitUndoLoeschen(x, y);
             LNCV_uebernehmen(x, y);
         }
@@ -303,6 +350,26 @@ void elektrische_Verbindungen_setzen(int x, int y)
     elektrik.setText(y, x, nummer ? QString::number(f.Anschluss) : QString());
 }
 
+void feldZeichnen(int x, int y)
+{
+    if (!imPult(x, y))
+        return;
+    const PultFeld& f = feld(x, y);
+    const KatalogEintrag* e = eintrag(f.ElementIndex);
+    QString bild;
+    if (!e || istWerkzeugCode(e->ElementNr))
+        bild = teilBild(f.Grundplatte);
+    else if (e->Breite * e->Hoehe == 1)
+        bild = e->Bild;
+    else if (istHohesElement(*e))
+        bild = e->Namen[0];
+    const QString pfad = bild.isEmpty() ? QString() : bildPfad(bild);
+    MainWin().Pult[0].setCellPicture(y, x, pfad);
+    MainWin().PultAdr.setCellPicture(3 * y - 2, x, pfad);
+    elektrische_Verbindungen_setzen(x, y);
+    set_PultAdr(x, y);
+}
+
 int fahrstrassenSpeicherSlot(int x, int y)
 {
     if (!imPult(x, y))
@@ -317,14 +384,28 @@ int fahrstrassenSpeicherSlot(int x, int y)
     return -1;
 }
 
-void undoFahrstrassenBildEinsetzen(int x, int y)
+bool undoEinsetzen()
 {
-    const int slot = fahrstrassenSpeicherSlot(x, y);
-    if (!UndoMitFSBild || slot < 0)
-        return;
-    FSSpeicher[size_t(slot)].LNCV = UndoFSLNCV;
-    UndoMitFSBild = false;
-    make_54670_code();
+    const int x = UndoX, y = UndoY;
+    const bool fsSpeicher = codeVon(UndoFeld) == RouteMemoryCode;
+    if (!imPult(x, y))
+        return false;
+    if (fsSpeicher && fahrstrassenSpeicherPlatz(x, y) < 0) {
+        fahrstrassenSpeicherMelden();
+        return false;
+    }
+    if (!nichtsZuLoeschen(feld(x, y)))
+        LoeschePultElement(x, y);
+    SetzePultElementAuf(x, y, UndoElement);
+    // A route memory keeps the slot it has taken now; the rest is the deleted record.
+    const int16_t slot = feld(x, y).LNCV[0];
+    feld(x, y) = UndoFeld;
+    if (fsSpeicher)
+        feld(x, y).LNCV[0] = slot;
+    undoFahrstrassenBildEinsetzen(x, y);
+    feldErneuert(x, y);
+    feldZeichnen(x, y);
+    return true;
 }
 
 void undoVerwerfen()

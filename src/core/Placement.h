@@ -20,9 +20,16 @@ inline std::array<int16_t, 2049> UndoFSLNCV{};
 
 inline constexpr int FahrreglerArtikel = 54730;  // upper parts carry 54731 and 54732
 
+// Is the base plate the part code of a throttle's middle or top part?
+inline bool istFahrreglerOberteil(int32_t grundplatte)
+{
+    return grundplatte > FahrreglerArtikel && grundplatte < FahrreglerArtikel + 3;
+}
+
 // Places catalogue entry auswahl on the field under the cursor of the track
-// plan. The delete tool (code -99) removes the field's element and keeps it
-// for undo; other tools leave the field as it is.
+// plan. The delete tool (code -99) removes what the field holds and keeps it
+// for undo; on a field it would not change it does nothing, so the step to
+// undo stays the one before. Other tools leave the field as it is.
 void SetzePultElement(int16_t auswahl);
 // The same on field (x, y): the cursor of the track plan is put there first.
 void SetzePultElementAuf(int x, int y, int16_t auswahl);
@@ -41,7 +48,7 @@ struct Platzierung {
 // ahead (at once when no throttle covers an element).
 bool fahrreglerPlatzBestaetigt(const QList<Platzierung>& platzierungen);
 
-// Removes the element of field (x, y) (all three fields of a throttle) and
+// Removes the element of field (x, y) (a throttle with its upper parts) and
 // marks its LNCV file for deletion at the next save.
 void LoeschePultElement(int x, int y);
 
@@ -51,13 +58,22 @@ void schaltfolgenmodul_loeschen(int x, int y);
 // Redraws the base-plate picture of field (x, y) in the electrical view.
 void elektrische_Verbindungen_setzen(int x, int y);
 
+// Draws field (x, y) in all three grids as its record says: the picture of
+// its element, or on an empty field that of the throttle part its base plate
+// names, in the track plan and the address grid; its base plate and
+// connection number in the electrical view; its address lines.
+void feldZeichnen(int x, int y);
+
 // Route memory slot 0..4 owned by field (x, y): the slot its LNCV 0 names when
 // that slot belongs to the field, else the last slot that does; -1 for none.
 int fahrstrassenSpeicherSlot(int x, int y);
 
-// After undo has restored a removed route memory on field (x, y): gives its
-// image back the values it had, keeping the slot it holds now.
-void undoFahrstrassenBildEinsetzen(int x, int y);
+// Puts the field removed last with the delete tool back whole, where the
+// cursor of the track plan stood then, and draws it. What was placed there
+// since is removed first as a deletion removes it. A route memory takes a
+// free slot and gets its image's values back; false when no slot is free
+// (the field stays empty and the step can be taken later).
+bool undoEinsetzen();
 
 // Forgets the undo step (desk reset or resized).
 void undoVerwerfen();

@@ -242,6 +242,7 @@ private slots:
         feld(9, 2).LNCV[0] = 209;
         I::setze(10, 8, I::FSSpeicherEl);
         I::setze(3, 3, I::Weiche);
+        I::setze(5, 5, I::Gleis);
         I::setze(5, 5, I::Loeschen);   // an undo step
         const QString weichenDatei = lncvDateiPfad(9, 2);
         const QString speicherDatei = lncvDateiPfad(10, 8);
