@@ -7,6 +7,7 @@
 #include "core/DialogFields.h"
 #include "core/MainWinState.h"
 #include "core/Words.h"
+#include "platform/WindowFit.h"
 #include "routes/RouteSlots.h"
 
 #include <QCheckBox>
@@ -54,6 +55,15 @@ void ElementDialog::oeffnen(int x, int y)
         FeldBindung bindung(x, y);
         fuellen();
         alleBoxenPruefen();
+        // It takes the size of what it shows for this element, not the
+        // larger one another element may have given it, by the rules of its
+        // first showing: as large as its contents ask where the screen has
+        // room (Qt's own sizing stops at two thirds of the screen). Shown,
+        // it stays where it stands.
+        anInhaltAnpassen(this);
+        setAttribute(Qt::WA_Resized, false);
+        if (isVisible())
+            fensterEinpassen(this);
     }
     setProperty("HelpContextID", MainWin().HelpContextID);
     show();

@@ -36,7 +36,8 @@ public:
     ElementDialog(const QString& objektName, const QString& titel, QWidget* parent);
 
     // Shows the dialog for field (x, y). A dialog already shown for that field
-    // keeps what the user typed; otherwise it is filled from the field.
+    // keeps what the user typed; otherwise it is filled from the field and
+    // takes the size of what it then shows.
     void oeffnen(int x, int y);
 
     int feldX() const { return bezug.x(); }

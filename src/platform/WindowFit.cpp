@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHash>
+#include <QLayout>
 #include <QMainWindow>
 #include <QScreen>
 #include <QScrollArea>
@@ -250,6 +251,20 @@ public:
 void fensterEinpassen(QWidget* fenster)
 {
     einpasser().verschoben(fenster, setzen(fenster, nullptr, rahmenOrt(fenster)));
+}
+
+void anInhaltAnpassen(QWidget* fenster)
+{
+    // The layouts take controls shown or hidden meanwhile in only as the
+    // events they posted arrive, those of a hidden window only once it is
+    // shown. The inner ones go first: each passes its new size on to the
+    // layout around it.
+    const QList<QLayout*> layouts = fenster->findChildren<QLayout*>();
+    for (QLayout* l : layouts)
+        l->invalidate();
+    for (auto l = layouts.crbegin(); l != layouts.crend(); ++l)
+        (*l)->activate();
+    fenster->adjustSize();
 }
 
 QPoint rahmenOrt(const QWidget* fenster)

@@ -12,6 +12,10 @@ void fensterEinpassen(QWidget* fenster);
 // where it is to stand when shown (moved onto the screen then).
 QPoint rahmenOrt(const QWidget* fenster);
 
+// Sizes the window to what its contents ask now, controls shown or hidden
+// meanwhile taken in, also while the window is hidden.
+void anInhaltAnpassen(QWidget* fenster);
+
 // Moves the window's frame to `ort`, or as near to it as keeps the frame on the screen.
 void rahmenVerschieben(QWidget* fenster, QPoint ort);
 

@@ -98,13 +98,8 @@ void FstSchrittDialog::setTitel(const QString& titel)
 
 void FstSchrittDialog::zeigen(bool eigenePosition)
 {
-    // Sized for what the step put into it before it is placed: the layouts of a
-    // hidden dialog take controls shown or hidden meanwhile in only once it is shown.
-    for (QLayout* l : findChildren<QLayout*>())
-        l->invalidate();
-    if (layout())
-        layout()->activate();
-    adjustSize();
+    // Sized for what the step put into it before it is placed.
+    anInhaltAnpassen(this);
     // Without a shared position yet (a change from the editor may show any step
     // first), the dialog opens in the middle of the screen, as the name step does,
     // not over the menu and the first desk fields. A dialog larger than the last

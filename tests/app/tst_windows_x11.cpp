@@ -866,6 +866,65 @@ private slots:
         QVERIFY2(abweichungen.isEmpty(), qPrintable(abweichungen.join("; ")));
         modus(1);
     }
+
+    // An element dialog shown for an element with fewer rows than the one it
+    // showed before takes the size it had when first shown for that element,
+    // be it shown all along or closed in between, and stays where it stood.
+    void elementDialogTakesTheSizeOfItsContent_data()
+    {
+        QTest::addColumn<int>("dialog");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("editModus");
+        // Element code and LNCV pairs (number, value) of the element with
+        // fewer rows, shown first and last, and of the one with more.
+        QTest::addColumn<QList<int>>("klein");
+        QTest::addColumn<QList<int>>("gross");
+        QTest::addColumn<bool>("offen");   // shown for the smaller one again without being closed
+        const auto weiche = [](int art) { return QList<int>{101, 15, art}; };
+        QTest::newRow("turnout with two drives, then one")
+            << int(Dialog::Weichen_Form) << "Weichen_Form" << 3 << weiche(0) << weiche(12) << true;
+        QTest::newRow("double crossing with two drives, then a turnout, closed in between")
+            << int(Dialog::Weichen_Form) << "Weichen_Form" << 3 << weiche(0) << weiche(7) << false;
+        QTest::newRow("main and distant signal, then main signal")
+            << int(Dialog::Signal_Form) << "Signal_Form" << 4 << QList<int>{501} << QList<int>{511} << true;
+        QTest::newRow("destination key, then switch key")
+            << int(Dialog::Tasten_Form) << "Tasten_Form" << 7 << QList<int>{610} << QList<int>{402} << true;
+    }
+    void elementDialogTakesTheSizeOfItsContent()
+    {
+        QFETCH(int, dialog);
+        QFETCH(QString, name);
+        QFETCH(int, editModus);
+        QFETCH(QList<int>, klein);
+        QFETCH(QList<int>, gross);
+        QFETCH(bool, offen);
+        TestDesk::setzen(2, 7, katalogIndex(klein[0]), klein.mid(1));
+        TestDesk::setzen(3, 7, katalogIndex(gross[0]), gross.mid(1));
+        modus(editModus);
+        // Not shown before in this program run: its first size for the smaller element is its own.
+        delete TestDialog::fenster(qPrintable(name));
+        const auto oeffnen = [&](int x) { return TestDialog::oeffnen(Dialog(dialog), qPrintable(name), x, 7); };
+        QWidget* w = oeffnen(2);
+        QVERIFY(w);
+        VERIFY_GERAHMT(w);
+        const QSize zuerst = w->size();
+        QCOMPARE(oeffnen(3), w);
+        VERIFY_GERAHMT(w);
+        QVERIFY2(w->height() > zuerst.height(), "the second element shows no more rows than the first");
+        const QPoint ort = rahmen(w).topLeft();
+        if (!offen)
+            schliessen(w);
+        QCOMPARE(oeffnen(2), w);
+        VERIFY_GERAHMT(w);
+        VERIFY_GEMALT(w);
+        QVERIFY2(w->size() == zuerst, qPrintable(QStringLiteral("%1x%2, at first %3x%4")
+                                                    .arg(w->width()).arg(w->height())
+                                                    .arg(zuerst.width()).arg(zuerst.height())));
+        QVERIFY2((rahmen(w).topLeft() - ort).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("moved from %1 to %2").arg(ortText(ort), ortText(rahmen(w).topLeft()))));
+        schliessen(w);
+        modus(1);
+    }
 };
 
 QTEST_MAIN(TestWindowsX11)
