@@ -158,9 +158,14 @@ private:
 };
 } // namespace
 
+QString lncvDateiName(int32_t artikel, int64_t adresse)
+{
+    return QString::number(artikel) + QLatin1Char('_') + QString::number(adresse) + QStringLiteral(".lcv");
+}
+
 QString lncvModulDatei(int32_t artikel, int64_t adresse)
 {
-    return PultVerz + QString::number(artikel) + QLatin1Char('_') + QString::number(adresse) + QStringLiteral(".lcv");
+    return PultVerz + lncvDateiName(artikel, adresse);
 }
 
 bool hatLncvDatei(int32_t artikel)

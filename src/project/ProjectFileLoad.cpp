@@ -20,8 +20,6 @@
 #include "routes/RouteMemoryCode.h"
 
 #include <QDir>
-#include <numeric>
-#include <utility>
 
 namespace {
 constexpr int16_t LoeschWerkzeug = 1;       // catalogue entry 1 is the delete tool
@@ -110,33 +108,7 @@ void autoFlagsSetzen(const AutoFlagZeile& a)
         f.AutoFlag = a.flags;
 }
 
-// True when a field line places an element more than one field high (the
-// throttle), which draws its upper parts over the fields above its own.
-bool stehtHoch(const FeldZeile& z)
-{
-    const int i = letzterEintragMitCode(ElementKatalog, z.code);
-    return i >= 0 && istHohesElement(ElementKatalog[size_t(i)]);
-}
-
-// The order in which the field lines are placed: the throttles first, from the
-// bottom row up, then every other line in file order. Each field then ends as
-// its own line says: a line above a throttle (an element placed on its upper
-// part, or a part the user cleared) comes after the throttle that draws over
-// it, and a throttle higher up never reaches the field of one below it. A
-// throttle's parts stay only on fields that have no line of their own.
-std::vector<size_t> platzierReihenfolge(const std::vector<FeldZeile>& felder)
-{
-    std::vector<size_t> folge(felder.size());
-    std::iota(folge.begin(), folge.end(), size_t(0));
-    const auto rang = [&felder](size_t i) {
-        const bool hoch = stehtHoch(felder[i]);
-        return std::pair{!hoch, hoch ? -felder[i].y : 0};
-    };
-    std::stable_sort(folge.begin(), folge.end(), [&rang](size_t a, size_t b) { return rang(a) < rang(b); });
-    return folge;
-}
-
-void uebernehmen(const ProjektInhalt& p, const std::vector<ModulPlan>& plan)
+void uebernehmen(const ProjektInhalt& p, const std::vector<size_t>& folge, const std::vector<ModulPlan>& plan)
 {
     PultDaten = p.pult;
     AdrOpt = p.adrOpt;
@@ -150,7 +122,7 @@ void uebernehmen(const ProjektInhalt& p, const std::vector<ModulPlan>& plan)
     {
         FlexGrid::Stapel s0(MainWin().Pult[0]), s1(MainWin().Pult[1]), s2(MainWin().PultAdr);
         FeldFortschritt fortschritt;
-        for (const size_t i : platzierReihenfolge(p.felder)) {
+        for (const size_t i : folge) {
             fortschritt.zeigen(p.felder[i].x, p.felder[i].y);
             load_new_element(p.felder[i], plan[i]);
         }
@@ -212,9 +184,12 @@ bool Load_plt()
         return fehlschlag(QStringLiteral("Die Pultdatei ") + QDir::toNativeSeparators(pfad)
                           + QStringLiteral(" ist fehlerhaft.\r\n") + fehler);
     KatalogTabelle katalog;
+    if (!katalogFuer(inhalt.verkehr, katalog, fehler))
+        return fehlschlag(fehler);
+    const std::vector<size_t> folge = platzierReihenfolge(inhalt, katalog);
     std::vector<ModulPlan> plan;
     QStringList hinweise = inhalt.hinweise;
-    if (!katalogFuer(inhalt.verkehr, katalog, fehler) || !modulDateienLesen(inhalt, katalog, plan, hinweise, fehler))
+    if (!modulDateienLesen(inhalt, katalog, folge, plan, hinweise, fehler))
         return fehlschlag(fehler);
 
     if (inhalt.verkehr != Verkehr) {
@@ -225,7 +200,7 @@ bool Load_plt()
             return fehlschlag(fehler);
         }
     }
-    uebernehmen(inhalt, plan);
+    uebernehmen(inhalt, folge, plan);
     // Replacing the desk marks nothing for deletion: the files belong to the loaded project.
     vormerkungenVerwerfen();
     projektAlsGespeichertMerken();

@@ -1,6 +1,7 @@
 #include "project/ProjectFileModules.h"
 
 #include "core/Cp1252.h"
+#include "core/Desk.h"
 #include "platform/MsgBox.h"
 #include "project/DeskRecord.h"
 #include "project/LncvFile.h"
@@ -13,10 +14,17 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
-#include <optional>
+#include <QSet>
+#include <numeric>
+#include <utility>
 
 namespace {
 constexpr int FSSpeicherCode = 930;
+
+int feldSchluessel(int x, int y)
+{
+    return x * (PultMax + 1) + y;
+}
 
 struct Ort {
     int32_t artikel;
@@ -30,34 +38,46 @@ size_t qHash(const Ort& o, size_t seed = 0)
 }
 
 // The LNCV files of the project folder by the article in their name and the
-// position in their description line; scanned once, when first needed.
+// position in their description line, those of this project file apart from
+// those of others; scanned once, when first needed. Of several files naming
+// the same position the newest wins.
 class OrdnerIndex {
 public:
-    QString suchen(int32_t artikel, int x, int y)
+    QString suchen(int32_t artikel, int x, int y, bool nurDiesesProjekt)
     {
         if (!gelesen)
             lesen();
-        return dateien.value(Ort{artikel, x, y});
+        return (nurDiesesProjekt ? eigene : alle).value(Ort{artikel, x, y}).pfad;
     }
 
 private:
+    struct Fund {
+        QString pfad;
+        QDateTime zeit;
+    };
+
+    static void merken(QHash<Ort, Fund>& dateien, const Ort& ort, const Fund& fund)
+    {
+        if (!dateien.contains(ort) || fund.zeit > dateien.value(ort).zeit)
+            dateien.insert(ort, fund);
+    }
+
     void lesen()
     {
         gelesen = true;
-        static const QRegularExpression position(QStringLiteral("an Pos\\. \\(x,y\\)=\\s*(-?\\d+),\\s*(-?\\d+)"));
-        QHash<Ort, QDateTime> zeit;
+        static const QRegularExpression position(
+            QStringLiteral("(?:Modul aus (.*) )?an Pos\\. \\(x,y\\)=\\s*(-?\\d+),\\s*(-?\\d+)"));
         const QFileInfoList liste = QDir(PultVerz).entryInfoList({QStringLiteral("*_*.lcv")}, QDir::Files);
         for (const QFileInfo& info : liste) {
             const int32_t artikel = info.fileName().section(QLatin1Char('_'), 0, 0).toInt();
             const auto treffer = position.match(beschreibung(info.filePath()));
             if (!hatLncvDatei(artikel) || !treffer.hasMatch())
                 continue;
-            const Ort ort{artikel, treffer.captured(1).toInt(), treffer.captured(2).toInt()};
-            // Of several files naming the same position the newest wins.
-            if (!dateien.contains(ort) || info.lastModified() > zeit.value(ort)) {
-                dateien.insert(ort, info.filePath());
-                zeit.insert(ort, info.lastModified());
-            }
+            const Ort ort{artikel, treffer.captured(2).toInt(), treffer.captured(3).toInt()};
+            const Fund fund{info.filePath(), info.lastModified()};
+            merken(alle, ort, fund);
+            if (treffer.captured(1) == PultDatei)
+                merken(eigene, ort, fund);
         }
     }
 
@@ -73,7 +93,7 @@ private:
     }
 
     bool gelesen = false;
-    QHash<Ort, QString> dateien;
+    QHash<Ort, Fund> eigene, alle;
 };
 
 bool loeschenFragen(const QString& datei, bool fsSpeicher)
@@ -85,13 +105,39 @@ bool loeschenFragen(const QString& datei, bool fsSpeicher)
         == Msg::Ja;
 }
 
+// The catalogue entry a field line places, null for none.
+const KatalogEintrag* eintragVon(const KatalogTabelle& katalog, const FeldZeile& z)
+{
+    const int i = letzterEintragMitCode(katalog, z.code);
+    return i < 0 ? nullptr : &katalog[size_t(i)];
+}
+
+bool istFSSpeicher(const KatalogTabelle& katalog, const FeldZeile& z)
+{
+    const KatalogEintrag* e = eintragVon(katalog, z);
+    return e && e->ArtikelNr == FSSpeicherArtikel;
+}
+
+// The slot a route memory line was saved in, -1 for other lines and for
+// files saved without slots.
+int gespeicherterPlatz(const ProjektInhalt& inhalt, const KatalogTabelle& katalog, const FeldZeile& z)
+{
+    if (!istFSSpeicher(katalog, z))
+        return -1;
+    for (const FSPlatzZeile& p : inhalt.fsPlaetze)
+        if (p.x == z.x && p.y == z.y)
+            return p.platz;
+    return -1;
+}
+
 // A field line's module, and its file as read ahead on a worker thread.
 struct Modul {
     int eintrag = -1;
     int32_t artikel = 0;
     int n = 0;
     bool fsSpeicher = false;
-    QString direkt;                          // the file of the placement address
+    bool benannt = false;                    // the project file names the module's file
+    QString direkt;                          // the file named, else the file of the placement address
     DateiZustand zustand = DateiZustand::Fehlt;
     QString fehler;
     LncvInhalt inhalt;
@@ -99,7 +145,12 @@ struct Modul {
 
 class ModulLeser {
 public:
-    ModulLeser(const ProjektInhalt& inhalt, const KatalogTabelle& katalog) : inhalt(inhalt), katalog(katalog) {}
+    ModulLeser(const ProjektInhalt& inhalt, const KatalogTabelle& katalog) : inhalt(inhalt), katalog(katalog)
+    {
+        for (size_t k = 0; k < inhalt.modulDateien.size(); ++k)
+            benannteDateien.insert(feldSchluessel(inhalt.modulDateien[k].x, inhalt.modulDateien[k].y), k);
+        genutzt.assign(inhalt.modulDateien.size(), false);
+    }
 
     // Finds the modules of the field lines and reads their files, several at a time.
     void vorauslesen()
@@ -124,23 +175,16 @@ public:
         // Placing refuses route memories beyond the available slots.
         if (m.direkt.isEmpty() || (m.fsSpeicher && fsSpeicherAnzahl >= FSSpeicherMax))
             return true;
-        switch (m.zustand) {
-        case DateiZustand::Fehler:
-            meldung = m.fehler;
+        const FeldZeile& z = inhalt.felder[i];
+        // Saved without the names of the files: the file this project wrote
+        // for the position comes before the placement address, where an
+        // earlier address of the module or another module's file may lie.
+        const QString eigene = m.benannt ? QString() : index.suchen(m.artikel, z.x, z.y, true);
+        if (!eigene.isEmpty() && eigene != m.direkt) {
+            if (!lncvDateiLesen(eigene, m.n, m.inhalt, meldung) || !uebernehmen(eigene, m, plan))
+                return false;
+        } else if (!direktPlanen(z, m, plan)) {
             return false;
-        case DateiZustand::Da:
-            if (!uebernehmen(m.direkt, m, plan))
-                return false;
-            break;
-        case DateiZustand::Fehlt: {
-            const FeldZeile& z = inhalt.felder[i];
-            const QString gefunden = index.suchen(m.artikel, z.x, z.y);
-            if (gefunden.isEmpty())
-                plan.art = loeschenFragen(m.direkt, m.fsSpeicher) ? ModulPlan::Loeschen : ModulPlan::Vorgaben;
-            else if (!lncvDateiLesen(gefunden, m.n, m.inhalt, meldung) || !uebernehmen(gefunden, m, plan))
-                return false;
-            break;
-        }
         }
         plan.eintrag = m.eintrag;
         if (m.fsSpeicher && plan.art != ModulPlan::Loeschen)
@@ -148,11 +192,25 @@ public:
         return true;
     }
 
+    // File names given for fields whose line places no module of their article.
+    QStringList ungenutzteDateien() const
+    {
+        QStringList liste;
+        for (size_t k = 0; k < genutzt.size(); ++k) {
+            const ModulDateiZeile& d = inhalt.modulDateien[k];
+            if (!genutzt[k])
+                liste << QStringLiteral("Zeile ") + QString::number(d.zeile) + QStringLiteral(": Die LNCV-Datei ")
+                        + d.name + QStringLiteral(" gehört zu keinem Modul auf Feld (") + QString::number(d.x)
+                        + QStringLiteral(", ") + QString::number(d.y) + QStringLiteral(") und wurde übergangen.");
+        }
+        return liste;
+    }
+
     QString meldung;
     QStringList hinweise;
 
 private:
-    bool erkennen(const FeldZeile& z, Modul& m) const
+    bool erkennen(const FeldZeile& z, Modul& m)
     {
         const int i = letzterEintragMitCode(katalog, z.code);
         if (i < 0 || !hatLncvDatei(katalog[size_t(i)].ArtikelNr))
@@ -162,7 +220,35 @@ private:
         m.artikel = e.ArtikelNr;
         m.fsSpeicher = e.ArtikelNr == FSSpeicherArtikel;
         m.n = m.fsSpeicher ? LncvAnzahlFSSpeicher : std::clamp<int>(e.LNCVAnzahl, 0, LncvAnzahlModul);
-        m.direkt = lncvModulDatei(e.ArtikelNr, platzierteModulAdresse(e.ElementNr, z.x, z.y, inhalt.pult.PultOpt_ZS_AdrOpt));
+        const auto k = benannteDateien.constFind(feldSchluessel(z.x, z.y));
+        const QString* name = k == benannteDateien.cend() ? nullptr : &inhalt.modulDateien[k.value()].name;
+        m.benannt = name && name->section(QLatin1Char('_'), 0, 0).toInt() == e.ArtikelNr;
+        if (m.benannt) {
+            genutzt[k.value()] = true;
+            m.direkt = PultVerz + *name;
+        } else {
+            m.direkt = lncvModulDatei(e.ArtikelNr, platzierteModulAdresse(e.ElementNr, z.x, z.y, inhalt.pult.PultOpt_ZS_AdrOpt));
+        }
+        return true;
+    }
+
+    // The file read ahead; when it is missing, a file naming the position in
+    // another project file, unless the project file named the module's own.
+    bool direktPlanen(const FeldZeile& z, Modul& m, ModulPlan& plan)
+    {
+        switch (m.zustand) {
+        case DateiZustand::Fehler:
+            meldung = m.fehler;
+            return false;
+        case DateiZustand::Da:
+            return uebernehmen(m.direkt, m, plan);
+        case DateiZustand::Fehlt:
+            break;
+        }
+        const QString gefunden = m.benannt ? QString() : index.suchen(m.artikel, z.x, z.y, false);
+        if (!gefunden.isEmpty())
+            return lncvDateiLesen(gefunden, m.n, m.inhalt, meldung) && uebernehmen(gefunden, m, plan);
+        plan.art = loeschenFragen(m.direkt, m.fsSpeicher) ? ModulPlan::Loeschen : ModulPlan::Vorgaben;
         return true;
     }
 
@@ -181,10 +267,28 @@ private:
 
     const ProjektInhalt& inhalt;
     const KatalogTabelle& katalog;
+    QHash<int, size_t> benannteDateien;      // field -> its line in inhalt.modulDateien
+    std::vector<bool> genutzt;               // per line: a module's file
     std::vector<Modul> module;
     OrdnerIndex index;
     int fsSpeicherAnzahl = 0;
 };
+
+// Slots given for fields whose line places no route memory.
+QStringList ungenutztePlaetze(const ProjektInhalt& inhalt, const KatalogTabelle& katalog)
+{
+    QSet<int> fsSpeicher;
+    for (const FeldZeile& z : inhalt.felder)
+        if (istFSSpeicher(katalog, z))
+            fsSpeicher.insert(feldSchluessel(z.x, z.y));
+    QStringList liste;
+    for (const FSPlatzZeile& p : inhalt.fsPlaetze)
+        if (!fsSpeicher.contains(feldSchluessel(p.x, p.y)))
+            liste << QStringLiteral("Zeile ") + QString::number(p.zeile) + QStringLiteral(": Das Feld (")
+                    + QString::number(p.x) + QStringLiteral(", ") + QString::number(p.y)
+                    + QStringLiteral(") trägt keinen Fahrstraßenspeicher; sein Speicherplatz wurde übergangen.");
+    return liste;
+}
 } // namespace
 
 int letzterEintragMitCode(const KatalogTabelle& katalog, int code)
@@ -202,8 +306,35 @@ int16_t platzierteModulAdresse(int code, int x, int y, int16_t zsAdrOpt)
     return nimmtAdresse && zsAdrOpt == 1 ? int16_t(x + 100 * y) : int16_t(0);
 }
 
-bool modulDateienLesen(const ProjektInhalt& inhalt, const KatalogTabelle& katalog, std::vector<ModulPlan>& plan,
-                       QStringList& hinweise, QString& fehler)
+std::vector<size_t> platzierReihenfolge(const ProjektInhalt& inhalt, const KatalogTabelle& katalog)
+{
+    const std::vector<FeldZeile>& felder = inhalt.felder;
+    std::vector<size_t> folge(felder.size());
+    std::iota(folge.begin(), folge.end(), size_t(0));
+    const auto rang = [&](size_t i) {
+        const KatalogEintrag* e = eintragVon(katalog, felder[i]);
+        const bool hoch = e && istHohesElement(*e);
+        return std::pair{!hoch, hoch ? -felder[i].y : 0};
+    };
+    std::stable_sort(folge.begin(), folge.end(), [&rang](size_t a, size_t b) { return rang(a) < rang(b); });
+    // The route memories with a saved slot swap places among themselves.
+    std::vector<size_t*> stellen;
+    std::vector<size_t> fsSpeicher;
+    for (size_t& i : folge)
+        if (gespeicherterPlatz(inhalt, katalog, felder[i]) >= 0) {
+            stellen.push_back(&i);
+            fsSpeicher.push_back(i);
+        }
+    std::stable_sort(fsSpeicher.begin(), fsSpeicher.end(), [&](size_t a, size_t b) {
+        return gespeicherterPlatz(inhalt, katalog, felder[a]) < gespeicherterPlatz(inhalt, katalog, felder[b]);
+    });
+    for (size_t k = 0; k < stellen.size(); ++k)
+        *stellen[k] = fsSpeicher[k];
+    return folge;
+}
+
+bool modulDateienLesen(const ProjektInhalt& inhalt, const KatalogTabelle& katalog, const std::vector<size_t>& folge,
+                       std::vector<ModulPlan>& plan, QStringList& hinweise, QString& fehler)
 {
     plan.assign(inhalt.felder.size(), ModulPlan{});
     for (const FeldZeile& z : inhalt.felder) {
@@ -218,11 +349,13 @@ bool modulDateienLesen(const ProjektInhalt& inhalt, const KatalogTabelle& katalo
     }
     ModulLeser leser(inhalt, katalog);
     leser.vorauslesen();
-    for (size_t i = 0; i < inhalt.felder.size(); ++i)
+    for (const size_t i : folge)
         if (!leser.planen(i, plan[i])) {
             fehler = leser.meldung;
             return false;
         }
+    hinweise += leser.ungenutzteDateien();
+    hinweise += ungenutztePlaetze(inhalt, katalog);
     hinweise += leser.hinweise;
     return true;
 }

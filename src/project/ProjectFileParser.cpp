@@ -9,6 +9,7 @@
 #include "project/ProgramConfig.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
 #include <cmath>
@@ -76,6 +77,12 @@ public:
                 return false;
         for (const AutoFlagZeile& a : p.autoFlags)
             if (!imDesk(a.zeile, a.x, a.y))
+                return false;
+        for (const ModulDateiZeile& m : p.modulDateien)
+            if (!imDesk(m.zeile, m.x, m.y))
+                return false;
+        for (const FSPlatzZeile& f : p.fsPlaetze)
+            if (!imDesk(f.zeile, f.x, f.y))
                 return false;
         routenUebergehen();
         anschluesseUebergehen();
@@ -261,6 +268,8 @@ private:
             {QStringLiteral("FS_Route"), &ProjektLeser::fsRoute},
             {QStringLiteral("Anschluss"), &ProjektLeser::anschluss},
             {QStringLiteral("AutoFlag"), &ProjektLeser::autoFlag},
+            {QStringLiteral("LNCV_Datei"), &ProjektLeser::modulDatei},
+            {QStringLiteral("Fahrstraßenspeicher"), &ProjektLeser::fsPlatz},
         };
         if (const auto k = andere.constFind(key); k != andere.cend())
             return k.value()(*this, wert);
@@ -436,10 +445,49 @@ private:
         return true;
     }
 
+    bool modulDatei(const QString& wert)
+    {
+        static const QRegularExpression form(QStringLiteral("^\\d+_-?\\d+\\.lcv$"));
+        QString f[3];
+        ModulDateiZeile m;
+        m.zeile = zeilenNr;
+        if (!liste(wert, 3, f) || !position(f[0], m.x, QStringLiteral("Die Spalte"))
+            || !position(f[1], m.y, QStringLiteral("Die Zeile")))
+            return false;
+        m.name = f[2].trimmed();
+        if (!form.match(m.name).hasMatch())
+            return fehler(QStringLiteral("\"") + zitat(m.name)
+                          + QStringLiteral("\" ist kein Name einer LNCV-Datei (Artikel_Adresse.lcv)."));
+        const int frueher = modulDateiZeilen.value(feldSchluessel(m.x, m.y));
+        if (frueher > 0)
+            return fehler(QStringLiteral("Die LNCV-Datei von Feld (") + QString::number(m.x) + QStringLiteral(", ")
+                          + QString::number(m.y) + QStringLiteral(") steht schon in Zeile ") + QString::number(frueher)
+                          + QLatin1Char('.'));
+        modulDateiZeilen.insert(feldSchluessel(m.x, m.y), zeilenNr);
+        p.modulDateien.push_back(m);
+        return true;
+    }
+
+    bool fsPlatz(const QString& wert)
+    {
+        QString f[3];
+        FSPlatzZeile a;
+        a.zeile = zeilenNr;
+        qint64 platz = 0;
+        if (!liste(wert, 3, f) || !position(f[0], a.x, QStringLiteral("Die Spalte"))
+            || !position(f[1], a.y, QStringLiteral("Die Zeile"))
+            || !ganz(f[2], 0, FSSpeicherMax - 1, QStringLiteral("Der Speicherplatz"), platz))
+            return false;
+        a.platz = int(platz);
+        p.fsPlaetze.push_back(a);
+        return true;
+    }
+
     ProjektInhalt& p;
     int zeilenNr = 0;
     QSet<QString> gelesen;                    // the keys the file has
     QHash<int, int> feldZeilen;               // field -> its line
+    QHash<int, int> modulDateiZeilen;         // field -> the line naming its LNCV file
     std::map<int, int> routenZeilen;          // route -> its first line
     std::map<int, int> befehlsZeilen;         // route, list, position -> first line
     std::vector<std::pair<int, QString>> hinweise;

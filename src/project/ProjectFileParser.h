@@ -31,6 +31,21 @@ struct AutoFlagZeile {
     std::array<uint8_t, 128> flags{};
 };
 
+// The LNCV file that the save wrote for the module of a field ("LNCV_Datei"),
+// and the slot of a route memory ("Fahrstraßenspeicher"). Files written before
+// these lines existed have neither.
+struct ModulDateiZeile {
+    int zeile = 0;
+    int x = 0, y = 0;
+    QString name;           // article "_" address ".lcv"
+};
+
+struct FSPlatzZeile {
+    int zeile = 0;
+    int x = 0, y = 0;
+    int platz = 0;          // 0..FSSpeicherMax-1
+};
+
 struct ProjektInhalt {
     double verkehr = 0;
     PultDatenSatz pult;
@@ -42,6 +57,8 @@ struct ProjektInhalt {
     std::vector<Fahrstrasse> routen = std::vector<Fahrstrasse>(FSMax + 1);
     std::vector<AnschlussZeile> anschluesse;
     std::vector<AutoFlagZeile> autoFlags;
+    std::vector<ModulDateiZeile> modulDateien;
+    std::vector<FSPlatzZeile> fsPlaetze;
     // What the load passes over or fills with 0, one line each, for the user.
     QStringList hinweise;
 };
@@ -54,7 +71,9 @@ ProjektInhalt projektInhaltVorgabe();
 // Reads the lines of a project file (header included) into inhalt. A line
 // without ":" (other than a comment), a list with too few values, a value
 // that is no number or lies outside its range (desk and address options: the
-// range of their dialog box), a field outside the desk or named twice fails:
+// range of their dialog box), a field outside the desk or named twice, an
+// LNCV file name not of the form article_address.lcv or a second one for the
+// same field fails:
 // false with a German message naming the line number. Unknown keys (quoted
 // by their first 60 characters), routes after the route count, unlinked route
 // commands and connection numbers of fields without a connection module are

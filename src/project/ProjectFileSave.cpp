@@ -96,8 +96,9 @@ bool trotzdemSpeichern(const QStringList& doppel)
 {
     const QString frage = QStringLiteral("Mehrere Module würden dieselbe LNCV-Datei schreiben:\r\n")
         + aufzaehlung(doppel, MaxGemeldeteDoppel)
-        + QStringLiteral("\r\nJede dieser Dateien kann nur die Werte des zuerst genannten Moduls aufnehmen; "
-                         "die anderen Module lesen beim nächsten Laden diese Werte.\r\n"
+        + QStringLiteral("\r\nJede dieser Dateien kann nur die Werte des zuerst genannten Moduls aufnehmen. "
+                         "Beim nächsten Laden erhalten die anderen genannten Module ebenfalls diese Werte; "
+                         "ihre eigenen Werte gehen verloren.\r\n"
                          "Geben Sie den Modulen verschiedene Moduladressen (LNCV 0), um das zu vermeiden.\r\n"
                          "Trotzdem speichern?");
     return MsgBox(frage, Msg::JaNein | Msg::Frage, QStringLiteral("Speichern")) == Msg::Ja;

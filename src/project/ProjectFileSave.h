@@ -21,8 +21,8 @@ std::vector<LncvAusgabe> lncvAusgaben();
 
 // Writes the project file and the LNCV files, each through a temporary file.
 // When modules would write the same LNCV file, the user is asked once whether
-// to save anyway with each shared file holding the first module's values;
-// "Nein" saves nothing. A file that cannot be written is reported. On either
+// to save anyway with each shared file holding the first module's values,
+// which the next load gives all of them; "Nein" saves nothing. A file that cannot be written is reported. On either
 // failure the result is false and nothing counts as saved.
 // On success a changed module of a programmed desk takes the mark 255 in its
 // LNCV 127 (route memory 2047) and the files of removed modules are deleted.

@@ -7,6 +7,7 @@
 #include "core/Desk.h"
 #include "core/ModuleDefaults.h"
 #include "project/DeskRecord.h"
+#include "project/LncvFile.h"
 #include "project/ProgramConfig.h"
 #include "routes/RouteCommands.h"
 #include "routes/RouteTable.h"
@@ -81,9 +82,16 @@ void adrOptSchluessel(QStringList& z)
       << schluessel("AdrOpt_FahrstFolgenStart") + plain(a.AdrOpt_FahrstFolgenStart);
 }
 
+// The catalogue entry of the field's element; the empty one for an index outside the catalogue.
+const KatalogEintrag& eintrag(const PultFeld& f)
+{
+    static const KatalogEintrag keiner{};
+    return f.ElementIndex >= 0 && f.ElementIndex < KatalogSlots ? ElementKatalog[size_t(f.ElementIndex)] : keiner;
+}
+
 int elementCode(const PultFeld& f)
 {
-    return f.ElementIndex >= 0 && f.ElementIndex < KatalogSlots ? ElementKatalog[size_t(f.ElementIndex)].ElementNr : 0;
+    return eintrag(f).ElementNr;
 }
 
 void feldZeilen(QStringList& z)
@@ -131,13 +139,39 @@ void routenZeilen(QStringList& z)
     }
 }
 
+// A line of one field: key, column, row and its value.
+QString feldWert(const char* name, int x, int y, const QString& wert)
+{
+    return schluessel(name) + plain(x) + QStringLiteral(", ") + plain(y) + QStringLiteral(", ") + wert;
+}
+
 void anschlussZeilen(QStringList& z)
 {
     for (int x = 1; x <= PultdimensionenX; ++x)
         for (int y = 1; y <= PultdimensionenY; ++y)
             if (istAnschlussmodulPlatte(feld(x, y).Grundplatte))
-                z << schluessel("Anschluss") + plain(x) + QStringLiteral(", ") + plain(y) + QStringLiteral(", ")
-                        + plain(feld(x, y).Anschluss);
+                z << feldWert("Anschluss", x, y, plain(feld(x, y).Anschluss));
+}
+
+// The LNCV file this save writes for every module, so that a load reads that
+// file and no other one of an earlier address; a route memory also keeps its
+// slot, which decides the order in which the route code fills the memories.
+void modulDateiZeilen(QStringList& z)
+{
+    for (int x = 1; x <= PultdimensionenX; ++x)
+        for (int y = 1; y <= PultdimensionenY; ++y) {
+            const PultFeld& f = feld(x, y);
+            const int32_t artikel = eintrag(f).ArtikelNr;
+            if (artikel != FSSpeicherArtikel) {
+                if (hatLncvDatei(artikel))
+                    z << feldWert("LNCV_Datei", x, y, lncvDateiName(artikel, f.LNCV[0]));
+                continue;
+            }
+            for (int s = 0; s < FSSpeicherMax; ++s)
+                if (FSSpeicher[size_t(s)].X == x && FSSpeicher[size_t(s)].Y == y)
+                    z << feldWert("LNCV_Datei", x, y, lncvDateiName(artikel, FSSpeicher[size_t(s)].LNCV[0]))
+                      << feldWert("Fahrstraßenspeicher", x, y, plain(s));
+        }
 }
 
 void autoFlagZeilen(QStringList& z)
@@ -151,7 +185,7 @@ void autoFlagZeilen(QStringList& z)
             for (size_t i = 0; i < flags.size(); ++i)
                 if (flags[i] != 0)
                     bits[int(i)] = QLatin1Char('1');
-            z << schluessel("AutoFlag") + plain(x) + QStringLiteral(", ") + plain(y) + QStringLiteral(", ") + bits;
+            z << feldWert("AutoFlag", x, y, bits);
         }
 }
 } // namespace
@@ -194,5 +228,6 @@ QStringList projektDateiZeilen()
     routenZeilen(z);
     anschlussZeilen(z);
     autoFlagZeilen(z);
+    modulDateiZeilen(z);
     return z;
 }

@@ -20,5 +20,6 @@ QString gleitZahl(float wert);
 std::array<uint8_t, 128> vorgabeAutoFlags(int x, int y);
 
 // Every line after the header, in file order: desk keys, field lines,
-// routes, connection lines and the ticks of fields that differ from placing.
+// routes, connection lines, the ticks of fields that differ from placing and
+// the LNCV file of every module (with the slot of a route memory).
 QStringList projektDateiZeilen();

@@ -1,6 +1,8 @@
+#include "config/LncvTable.h"
 #include "config/SupplyServices.h"
 #include "core/AddressGrid.h"
 #include "core/CatalogueState.h"
+#include "core/Cp1252.h"
 #include "core/DeskMouse.h"
 #include "core/DeskReset.h"
 #include "core/DialogLaunchers.h"
@@ -13,6 +15,7 @@
 #include "core/Placement.h"
 #include "core/Rotation.h"
 #include "platform/MsgBox.h"
+#include "project/ChangeDetection.h"
 #include "project/DeskRecord.h"
 #include "project/DeskSettings.h"
 #include "project/NewDesk.h"
@@ -20,6 +23,8 @@
 #include "project/ProgramConfig.h"
 #include "project/ProjectFileLoad.h"
 #include "project/ProjectFileSave.h"
+#include "routes/RouteCommands.h"
+#include "routes/RouteMemoryCode.h"
 #include "routes/RouteTable.h"
 #include "routes/RouteWarning.h"
 #include "support/TestDesk.h"
@@ -27,6 +32,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -348,6 +354,94 @@ class TestDeskEditing : public QObject {
             Pult_KeyUp(Qt::Key_Z, Qt::ControlModifier);
             break;
         }
+    }
+
+    // Edits of a module through the program's own paths, as rows give them.
+    // Setzen: catalogue index, column, row (a click in the track plan);
+    // Tippen: column, row, LNCV, value (typed into the LNCV table that a click
+    // in mode 10 opens); AdressenAus: the desk settings with "Moduladressierung
+    // gemäß Spalte und Zeile" off; Speichern: "Pult speichern"; Route: one
+    // route with one command, its code built as the route editor's OK does.
+    enum ModulBearbeitung { Setzen, Tippen, AdressenAus, Speichern, Route };
+    // What happens to the saved project before it is loaded: nothing; a stale
+    // file made the newest; a file removed; the project file without its file
+    // names, as saved before they were kept; that and a file without its
+    // description line.
+    enum Danach { Unveraendert, AlteDateiNeuer, DateiFehlt, AlterStand, OhneBeschreibung };
+    void schritt(const QList<int>& s)
+    {
+        switch (s[0]) {
+        case Setzen:
+            setzeAn(s[1], s[2], s[3]);
+            break;
+        case Tippen: {
+            EditModus = 10;
+            ChangeEditMode();
+            klick(s[1], s[2]);
+            QCOMPARE((QList<int>{AktFeldX, AktFeldY}), (QList<int>{s[1], s[2]}));
+            LncvTabelle tabelle;
+            QVERIFY(tabelle.fuellen(AktFeldX, AktFeldY));
+            tabelle.zelleWaehlen(s[3] / 10 + 1, s[3] % 10 + 1);
+            for (int i = 0; i < 5; ++i)
+                tabelle.tasteLosgelassen(Qt::Key_Backspace);
+            for (QChar c : QString::number(s[4])) {
+                tabelle.tasteGedrueckt(c);
+                tabelle.tasteLosgelassen(c.unicode());
+            }
+            QCOMPARE(int(feld(s[1], s[2]).LNCV[size_t(s[3])]), s[4]);
+            EditModus = 1;
+            ChangeEditMode();
+            break;
+        }
+        case AdressenAus: {
+            PultEingabe e = einstellungenEingabe();
+            e.modAdr = false;
+            QVERIFY(einstellungenUebernehmen(e));
+            break;
+        }
+        case Speichern:
+            QVERIFY(Save_plt());
+            break;
+        default: {
+            FSAnzahl = 0;
+            FSDaten[0] = LeerFahrstrasse;
+            FSDaten[0].Name = "Nord";
+            FSDaten[0].Rueckmeldeadressen = {100, 1, 0, 0, 0};
+            const int e = FindNewRouteElement(0, 0);
+            QVERIFY(e > 0);
+            FSDaten[0].Route[0][size_t(e)][Befehl::Wert] = 123;
+            FSDaten[0].Route[0][size_t(e)][Befehl::Zustand] = 1;
+            FSDaten[0].Route[0][size_t(e)][Befehl::Befehlsart] = Befehlsart::NutzerMagnetartikel;
+            FSDaten[0].Route[0][size_t(e)][Befehl::LNCVNr] = LNCVNrImWert;
+            make_54670_code();
+        }
+        }
+    }
+
+    // The route memory images by the field of their route memory.
+    using FSBild = decltype(FSSpeicherModul::LNCV);
+    static QMap<QPair<int, int>, FSBild> fsBilder()
+    {
+        QMap<QPair<int, int>, FSBild> bilder;
+        for (const FSSpeicherModul& m : FSSpeicher)
+            if (m.X != 0 && m.Y != 0)
+                bilder.insert({m.X, m.Y}, m.LNCV);
+        return bilder;
+    }
+
+    // The project file without the LNCV file names and slots of its modules,
+    // as the program wrote it before it kept them.
+    static void ohneModulDateien()
+    {
+        QFile plt(PultVerz + PultDatei);
+        QVERIFY(plt.open(QIODevice::ReadOnly));
+        QStringList zeilen = Cp1252::zeilen(plt.readAll());
+        plt.close();
+        zeilen.removeIf([](const QString& z) {
+            return z.startsWith("LNCV_Datei:") || z.startsWith("Fahrstraßenspeicher:");
+        });
+        QVERIFY(plt.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        plt.write(Cp1252::datei(zeilen));
     }
 
 private slots:
@@ -1236,6 +1330,112 @@ private slots:
         QCOMPARE(feld(3, 1).Grundplatte, 54640);
         QCOMPARE(feld(3, 1).Geaendert, int16_t(1));
         QCOMPARE(MainWin().Pult[1].CellPicture(1, 3), KonfVerz + "kreuz.bmp");
+    }
+
+    // Each module loads the values it was saved with, whatever other LNCV
+    // files lie in the project folder: a stale file of its earlier address
+    // (also when a copy made it the newest), another module's file under its
+    // placement address, the file of its address before column and row
+    // addressing was switched off. Route memories keep the route code they
+    // held, and the loaded desk has no changes that are not programmed. A
+    // project saved before the file names were kept finds each module by the
+    // position its file names; files without a description line by their
+    // address. The edits are clicks, typing in the LNCV table and the desk
+    // settings; then the desk is saved, changed as the row says, and loaded.
+    void eachModuleLoadsTheValuesItWasSavedWith_data()
+    {
+        QTest::addColumn<QList<QList<int>>>("schritte");
+        QTest::addColumn<int>("danach");
+        QTest::addColumn<QString>("datei");   // the file that danach acts on
+        const QList<QList<int>> a = {{Setzen, Weiche, 2, 1}, {Speichern}, {Tippen, 2, 1, 0, 500}, {Tippen, 2, 1, 11, 77}};
+        const QList<QList<int>> b = {{Setzen, Weiche, 1, 1}, {Setzen, Weiche, 2, 1}, {Tippen, 1, 1, 0, 700},
+                                     {Tippen, 2, 1, 0, 101}, {Tippen, 1, 1, 11, 11}, {Tippen, 2, 1, 11, 21}};
+        const QList<QList<int>> c = {{Setzen, Signal, 1, 1}, {Tippen, 1, 1, 37, 55}, {AdressenAus},
+                                     {Setzen, Signal, 3, 1}, {Tippen, 3, 1, 37, 33}};
+        QTest::newRow("a) new address after a save") << a << int(Unveraendert) << "";
+        QTest::newRow("a) the stale file newer, as a copy leaves it") << a << int(AlteDateiNeuer) << "54650_102.lcv";
+        QTest::newRow("b) an address another module is placed at") << b << int(Unveraendert) << "";
+        QTest::newRow("c) column and row addressing switched off") << c << int(Unveraendert) << "";
+        QTest::newRow("d) own addresses after a save without column and row addressing")
+            << QList<QList<int>>{{AdressenAus}, {Setzen, Weiche, 2, 1}, {Setzen, Weiche, 3, 1}, {Speichern},
+                                 {Tippen, 2, 1, 0, 21}, {Tippen, 3, 1, 0, 31}, {Tippen, 2, 1, 11, 5},
+                                 {Tippen, 3, 1, 11, 6}}
+            << int(Unveraendert) << "";
+        QTest::newRow("e) route memories placed against the file order")
+            << QList<QList<int>>{{Setzen, FSSpeicherEl, 2, 1}, {Setzen, FSSpeicherEl, 1, 1}, {Route}} << int(Unveraendert)
+            << "";
+        QTest::newRow("b) saved before the file names were kept") << b << int(AlterStand) << "";
+        QTest::newRow("c) saved before the file names were kept") << c << int(AlterStand) << "";
+        const QList<QList<int>> unberuehrt = {{Setzen, Weiche, 2, 1}, {Setzen, Signal, 3, 2}, {Setzen, Drei, 4, 3},
+                                              {Setzen, Anzeige, 5, 1}, {Setzen, FSSpeicherEl, 6, 2}, {Route}};
+        QTest::newRow("untouched modules") << unberuehrt << int(Unveraendert) << "";
+        QTest::newRow("a file missing: the question once") << unberuehrt << int(DateiFehlt) << "54660_203.lcv";
+        QTest::newRow("a file without description line, a project without file names")
+            << unberuehrt << int(OhneBeschreibung) << "54650_102.lcv";
+    }
+
+    void eachModuleLoadsTheValuesItWasSavedWith()
+    {
+        QFETCH(QList<QList<int>>, schritte);
+        QFETCH(int, danach);
+        QFETCH(QString, datei);
+        QTemporaryDir projekt;
+        PultVerz = projekt.path() + "/";
+        PultDatei = "Pult.plt";
+        antwort = Msg::Ja;   // modules sharing a file are saved anyway
+        for (const QList<int>& s : schritte)
+            schritt(s);
+        QVERIFY(Save_plt());
+        const QList<PultFeld> vorher = pultInhalt();
+        const auto bilderVorher = fsBilder();
+        const QString pfad = PultVerz + datei;
+        switch (danach) {
+        case AlteDateiNeuer: {
+            QFile f(pfad);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(3600), QFileDevice::FileModificationTime));
+            break;
+        }
+        case DateiFehlt:
+            QVERIFY(QFile::remove(pfad));
+            break;
+        case OhneBeschreibung: {
+            QFile f(pfad);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QStringList zeilen = Cp1252::zeilen(f.readAll());
+            f.close();
+            QCOMPARE(zeilen.removeIf([](const QString& z) { return z.startsWith("!:") || z.startsWith("//"); }), 2);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(Cp1252::datei(zeilen));
+            ohneModulDateien();
+            break;
+        }
+        case AlterStand:
+            ohneModulDateien();
+            break;
+        }
+        antwort = Msg::Nein;   // a missing file keeps its module
+        for (int durchgang = 1; durchgang <= 2; ++durchgang) {   // the second load reads the second save
+            boxen.clear();
+            QVERIFY(Load_plt());
+            const QString wo = QString("load %1").arg(durchgang);
+            const bool frage = danach == DateiFehlt && durchgang == 1;
+            QVERIFY2(boxen.size() == (frage ? 1 : 0), qPrintable(wo));
+            if (frage)
+                QCOMPARE(boxen[0].text, "Das File " + pfad + " existiert nicht!\r\n          Element löschen?            ");
+            const QList<PultFeld> nachher = pultInhalt();
+            for (int x = 1; x <= 10; ++x)
+                for (int y = 1; y <= 8; ++y) {
+                    const PultFeld &n = nachher[index(x, y)], &v = vorher[index(x, y)];
+                    const QString wo = QString("field (%1, %2), load %3").arg(x).arg(y).arg(durchgang);
+                    QVERIFY2(n.ElementIndex == v.ElementIndex, qPrintable(wo));
+                    QVERIFY2(n.LNCV == v.LNCV, qPrintable(wo + QString(": LNCV 0 = %1, LNCV 11 = %2")
+                                                                   .arg(n.LNCV[0]).arg(n.LNCV[11])));
+                }
+            QVERIFY2(fsBilder() == bilderVorher, qPrintable(wo));
+            QVERIFY2(!check_aenderung(), qPrintable(wo));
+            QVERIFY(Save_plt());
+        }
     }
 };
 

@@ -208,10 +208,10 @@ private slots:
                  << "AdrOpt_FahrstFolgenStart: 8"
                  << "XY: 1, 1, 0, 0" << "XY: 1, 2, 101, 0" << "XY: 1, 3, 0, 54490"
                  << "XY: 2, 1, 1, 0" << "XY: 2, 2, 0, 0" << "XY: 2, 3, 0, 54430"
-                 << "Anschluss: 1, 3, 0" << "Anschluss: 2, 3, 4";
+                 << "Anschluss: 1, 3, 0" << "Anschluss: 2, 3, 4" << "LNCV_Datei: 1, 2, 54650_201.lcv";
         QCOMPARE(pltZeilen(), erwartet);
         const QByteArray bytes = lesen(PultVerz + PultDatei);
-        QVERIFY(bytes.endsWith("Anschluss: 2, 3, 4\r\n"));
+        QVERIFY(bytes.endsWith("LNCV_Datei: 1, 2, 54650_201.lcv\r\n"));
         QCOMPARE(bytes.count("\n"), bytes.count("\r\n"));
     }
 
@@ -347,6 +347,11 @@ private slots:
         QTest::newRow("16-bit key") << "PultProgJahr:  70000 " << "Wert";
         QTest::newRow("ticks") << "AutoFlag: 2, 3, 0101" << "128 Ziffern";
         QTest::newRow("field named twice") << "XY: 2, 3, 0, 0" << "steht schon in Zeile";
+        QTest::newRow("LNCV file name") << "LNCV_Datei: 2, 3, ../54650_302.lcv"
+                                        << "\"../54650_302.lcv\" ist kein Name einer LNCV-Datei";
+        QTest::newRow("LNCV file named twice") << "LNCV_Datei: 2, 3, 54650_1.lcv" << "steht schon in Zeile";
+        QTest::newRow("LNCV file outside desk") << "LNCV_Datei: 11, 1, 54650_1.lcv" << "außerhalb des Pults";
+        QTest::newRow("route memory slot 5") << "Fahrstraßenspeicher: 5, 5, 5" << "Speicherplatz";
         // Desk and address options: the range of their dialog box, compared before any conversion.
         QTest::newRow("brightness 11") << "PultOpt_HellWert: 11" << "11 liegt außerhalb von 0 bis 10";
         QTest::newRow("switch time 40000") << "PultOpt_WeichenEinschalt: 40000" << "40000 liegt außerhalb von 0 bis 255";
@@ -495,11 +500,13 @@ private slots:
         QTest::addColumn<int>("antwort");
         QTest::addColumn<int>("genannt");   // shared files named
         QTest::addColumn<int>("weitere");   // shared files left out
-        QTest::newRow("Nein saves nothing") << int(Msg::Nein) << 1 << 0;
-        QTest::newRow("Ja: the first module's values") << int(Msg::Ja) << 1 << 0;
-        QTest::newRow("five shared files, all named") << int(Msg::Nein) << 5 << 0;
-        QTest::newRow("six shared files, five named") << int(Msg::Nein) << 5 << 1;
-        QTest::newRow("seven shared files, five named") << int(Msg::Nein) << 5 << 2;
+        QTest::addColumn<bool>("spalteZeile");   // saved with module addresses by column and row
+        QTest::newRow("Nein saves nothing") << int(Msg::Nein) << 1 << 0 << false;
+        QTest::newRow("Ja: the first module's values") << int(Msg::Ja) << 1 << 0 << false;
+        QTest::newRow("Ja, placed elsewhere than the shared address") << int(Msg::Ja) << 1 << 0 << true;
+        QTest::newRow("five shared files, all named") << int(Msg::Nein) << 5 << 0 << false;
+        QTest::newRow("six shared files, five named") << int(Msg::Nein) << 5 << 1 << false;
+        QTest::newRow("seven shared files, five named") << int(Msg::Nein) << 5 << 2 << false;
     }
 
     void modulesSharingAFileAskOnce()
@@ -507,6 +514,7 @@ private slots:
         QFETCH(int, antwort);
         QFETCH(int, genannt);
         QFETCH(int, weitere);
+        QFETCH(bool, spalteZeile);
         projektAlsGespeichertMerken();   // as a new desk does, so that the edits below count as unsaved
         PultDaten.PultOpt_ZS_AdrOpt = 0;
         setze(2, 3, I::Weiche);
@@ -527,6 +535,7 @@ private slots:
         }
         if (weitere > 0)
             liste << QString("... und %1 weitere.").arg(weitere);
+        PultDaten.PultOpt_ZS_AdrOpt = spalteZeile ? 1 : 0;
         pult.antwort = antwort;
         pult.boxen.clear();
         QCOMPARE(Save_plt(), antwort == Msg::Ja);
@@ -534,6 +543,8 @@ private slots:
         QCOMPARE(pult.boxen[0].stil, Msg::JaNein | Msg::Frage);
         QVERIFY2(pult.boxen[0].text.contains("schreiben:\r\n" + liste.join("\r\n") + "\r\nJede"),
                  qPrintable(pult.boxen[0].text));
+        QVERIFY(pult.boxen[0].text.contains("Beim nächsten Laden erhalten die anderen genannten Module ebenfalls "
+                                            "diese Werte; ihre eigenen Werte gehen verloren."));
         if (antwort == Msg::Nein) {
             QVERIFY(ordner(PultVerz).isEmpty());
             QVERIFY(projektUngespeichert());
@@ -544,8 +555,10 @@ private slots:
         pult.boxen.clear();
         neuLaden();
         QVERIFY(pult.boxen.isEmpty());
-        QCOMPARE(feld(2, 3).LNCV[11], int16_t(23));
-        QCOMPARE(feld(4, 4).LNCV[11], int16_t(23));
+        for (const auto& [x, y] : {std::pair{2, 3}, {4, 4}, {6, 6}}) {
+            QCOMPARE(feld(x, y).LNCV[0], int16_t(0));
+            QCOMPARE(feld(x, y).LNCV[11], int16_t(23));
+        }
     }
 
     void failedWriteCountsAsFailed()
@@ -815,7 +828,9 @@ private slots:
         z.insert(1, "Unbekannt: 5");
         z.replace(z.indexOf("XY: 1, 1, 1, 0"), "XY: 1, 1, 777, 0");
         z << "FS_Route:  0 , 0,  3 ,  4 ,  7 " << "FS_Name:  1 ,Geist" << "FS_Route:  1 , 0,  1 ,  6 ,  5 "
-          << "Anschluss: 2, 3, 5";
+          << "Anschluss: 2, 3, 5" << "Fahrstraßenspeicher: 2, 3, 1";
+        // A file name of another article: the signal is found by its placement address.
+        z.replace(z.indexOf("LNCV_Datei: 4, 1, 54660_104.lcv"), "LNCV_Datei: 4, 1, 54650_104.lcv");
         schreiben(PultVerz + PultDatei, Cp1252::datei(z));
         const auto zeile = [&](const QString& text) { return "Zeile " + QString::number(z.indexOf(text) + 1) + ": "; };
         const QList<QByteArray> signal = lesen(PultVerz + "54660_104.lcv").split('\n');
@@ -833,9 +848,13 @@ private slots:
             zeile("FS_Name:  1 ,Geist") + "Fahrstraße 1 liegt hinter der Fahrstraßenanzahl 0 und wurde übergangen.",
             zeile("Anschluss: 2, 3, 5") + "Das Feld (2, 3) trägt kein Anschlussmodul; die Anschlussnummer wurde übergangen.",
             zeile("XY: 1, 1, 777, 0") + "Der Elementcode 777 von Feld (1, 1) fehlt im Elementkatalog; das Feld bleibt leer.",
+            zeile("LNCV_Datei: 4, 1, 54650_104.lcv")
+                + "Die LNCV-Datei 54650_104.lcv gehört zu keinem Modul auf Feld (4, 1) und wurde übergangen.",
+            zeile("Fahrstraßenspeicher: 2, 3, 1")
+                + "Das Feld (2, 3) trägt keinen Fahrstraßenspeicher; sein Speicherplatz wurde übergangen.",
             "Die LNCV-Datei 54660_104.lcv hat nur 35 von 128 Werten; die fehlenden sind 0.",
         };
-        QCOMPARE(pult.boxen[0].text.section("\r\n", 1, 6), erwartet.join("\r\n"));
+        QCOMPARE(pult.boxen[0].text.section("\r\n", 1, 8), erwartet.join("\r\n"));
         QCOMPARE(feld(1, 1).ElementIndex, LeerIndex);
         QCOMPARE(feld(2, 3).Anschluss, int16_t(0));
         QCOMPARE(FSDaten[0].Route[0][3], (std::array<int16_t, 8>{}));
@@ -888,8 +907,9 @@ private slots:
             QCOMPARE(lesen(PultVerz + it.key()).split('\n').mid(1), it.value().split('\n').mid(1));
     }
 
-    // A module found by the position in its file's description: of two files
-    // naming one position, the newer one is taken, whatever their names.
+    // A module of a project saved before the file names were kept, found by
+    // the position in its file's description: of two files naming one
+    // position, the newer one is taken, whatever their names.
     void newestFileOfAPositionWins_data()
     {
         QTest::addColumn<QString>("neuer");
@@ -902,6 +922,9 @@ private slots:
         QFETCH(QString, neuer);
         beispielPult();
         QVERIFY(Save_plt());
+        QStringList z = pltZeilen();
+        z.removeIf([](const QString& zeile) { return zeile.startsWith("LNCV_Datei:"); });
+        schreiben(PultVerz + PultDatei, Cp1252::datei(z));
         const QByteArray original = lesen(PultVerz + "54650_302.lcv");
         QVERIFY(QFile::remove(PultVerz + "54650_302.lcv"));
         const QDateTime jetzt = QDateTime::currentDateTime();
