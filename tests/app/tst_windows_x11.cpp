@@ -431,7 +431,7 @@ std::function<void()> eingeben(const QString& fenster, const QList<std::pair<con
 // when the step dialogs' place takeover runs.
 enum class Rahmung {
     Gelassen,             // not slow: the window manager frames each dialog at its ease
-    Ungezeigt,            // the dialog inside a frame not shown, not mapped yet
+    Ungezeigt,            // the dialog unmapped inside a frame not shown yet
     InVerborgenemRahmen,  // the dialog mapped inside a frame not shown yet
     VerschobenUngehoert,  // the dialog shown in its frame and moved on before Qt hears of it
 };
@@ -442,8 +442,10 @@ enum class Rahmung {
 // manager has it first, inside a frame of its own in the screen's top left
 // corner that it has neither placed nor shown yet nor told the dialog of, and
 // the step dialogs' place takeover runs; then the window manager frames and
-// places the dialog as usual. Each place the dialog has midway is one Qt reads
-// back too, and none the user gave it.
+// places the dialog as usual. Held further on, the window manager has mapped
+// the dialog inside its frame not shown yet, or shown both and moved the dialog
+// on where Qt has not heard of it yet. No place the dialog has midway is one
+// the user gave it.
 class LangsamerFenstermanager : public QObject {
 public:
     explicit LangsamerFenstermanager(Rahmung art) : art(art)
@@ -466,7 +468,7 @@ public:
         const auto id = xcb_window_t(d->winId());
         auto* ort = xcb_get_geometry_reply(c, xcb_get_geometry(c, id), nullptr);
         const xcb_window_t rahmen = xcb_generate_id(c);
-        const uint32_t selbstGezeigt[] = {1};   // the window manager's own frame: shown as it maps it
+        const uint32_t selbstGezeigt[] = {1};   // as the window manager's frames: shown at once when mapped
         xcb_create_window(c, XCB_COPY_FROM_PARENT, rahmen, xWurzel(), 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_OUTPUT,
                           XCB_COPY_FROM_PARENT, XCB_CW_OVERRIDE_REDIRECT, selbstGezeigt);
         xcb_delete_property(c, id, xAtom("_NET_FRAME_EXTENTS"));   // not yet told what frame it gets
