@@ -427,16 +427,28 @@ std::function<void()> eingeben(const QString& fenster, const QList<std::pair<con
     };
 }
 
+// How far a window manager slow to frame a step dialog has got with it
+// when the step dialogs' place takeover runs.
+enum class Rahmung {
+    Gelassen,             // not slow: the window manager frames each dialog at its ease
+    Ungezeigt,            // the dialog unmapped inside a frame not shown yet
+    InVerborgenemRahmen,  // the dialog mapped inside a frame not shown yet
+    VerschobenUngehoert,  // the dialog shown in its frame and moved on before Qt hears of it
+};
+
 // A window manager slow to frame the route step dialogs: it is held off
 // (the X server grabbed) from the moment a step dialog is shown until
 // `mittendrin` has run for it. There the dialog stands the way the window
 // manager has it first, inside a frame of its own in the screen's top left
 // corner that it has neither placed nor shown yet nor told the dialog of, and
 // the step dialogs' place takeover runs; then the window manager frames and
-// places the dialog as usual.
+// places the dialog as usual. Held further on, the window manager has mapped
+// the dialog inside its frame not shown yet, or shown both and moved the dialog
+// on where Qt has not heard of it yet. No place the dialog has midway is one
+// the user gave it.
 class LangsamerFenstermanager : public QObject {
 public:
-    LangsamerFenstermanager()
+    explicit LangsamerFenstermanager(Rahmung art) : art(art)
     {
         for (int code = 0; fstSchrittDialog(code); ++code)
             fstSchrittDialog(code)->installEventFilter(this);
@@ -456,17 +468,28 @@ public:
         const auto id = xcb_window_t(d->winId());
         auto* ort = xcb_get_geometry_reply(c, xcb_get_geometry(c, id), nullptr);
         const xcb_window_t rahmen = xcb_generate_id(c);
+        const uint32_t selbstGezeigt[] = {1};   // as the window manager's frames: shown at once when mapped
         xcb_create_window(c, XCB_COPY_FROM_PARENT, rahmen, xWurzel(), 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_OUTPUT,
-                          XCB_COPY_FROM_PARENT, 0, nullptr);
+                          XCB_COPY_FROM_PARENT, XCB_CW_OVERRIDE_REDIRECT, selbstGezeigt);
         xcb_delete_property(c, id, xAtom("_NET_FRAME_EXTENTS"));   // not yet told what frame it gets
         xcb_reparent_window(c, id, rahmen, 1, 1);
         const uint32_t ecke[] = {0, 0};
         xcb_configure_window(c, id, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, ecke);
+        if (art == Rahmung::InVerborgenemRahmen)
+            xcb_map_window(c, id);
         xcb_flush(c);
         if (!QTest::qWaitFor([d] { return d->windowHandle()->geometry().topLeft().isNull(); }, 5000))
             abweichungen << d->objectName() + " was never in the corner";
+        if (art == Rahmung::VerschobenUngehoert) {
+            // Shown and moved on at once: Qt still has it in the corner.
+            xcb_map_window(c, rahmen);
+            xcb_map_window(c, id);
+            const uint32_t weiter[] = {40, 30};
+            xcb_configure_window(c, id, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, weiter);
+        }
         rahmenPruefen(d);
-        WinAktTimerSub();
+        uebernahmePruefen(d);
+        xcb_unmap_window(c, id);   // mapped by the window manager as it frames it
         if (ort)
             xcb_reparent_window(c, id, xWurzel(), ort->x, ort->y);
         free(ort);
@@ -503,6 +526,18 @@ private:
                                 .arg(d->objectName(), ortText(rahmenOrt(d)), ortText(soll));
     }
 
+    // The place takeover runs and takes no place from the dialog midway: the
+    // other step dialogs stay where they are.
+    void uebernahmePruefen(const QWidget* d)
+    {
+        const QWidget* anderer = fstSchrittDialog(d == fstSchrittDialog(0) ? 1 : 0);
+        const QPoint vorher = rahmenOrt(anderer);
+        WinAktTimerSub();
+        if (rahmenOrt(anderer) != vorher)
+            abweichungen << QStringLiteral("%1 being framed: its place taken over, %2 moved from %3 to %4")
+                                .arg(d->objectName(), anderer->objectName(), ortText(vorher), ortText(rahmenOrt(anderer)));
+    }
+
     void loslassen()
     {
         if (!std::exchange(gehalten, nullptr))
@@ -511,6 +546,7 @@ private:
         xcb_flush(xVerbindung());
     }
 
+    const Rahmung art;
     QWidget* gehalten = nullptr;   // shown, not yet framed
 };
 
@@ -543,6 +579,8 @@ const std::map<QString, std::function<void()>>& meldungsAnlaesse()
     return a;
 }
 } // namespace
+
+Q_DECLARE_METATYPE(Rahmung)
 
 class TestWindowsX11 : public QObject {
     Q_OBJECT
@@ -765,19 +803,27 @@ private slots:
     // stand higher to fit on the screen does not take the others up. Neither
     // does where the window manager has a dialog for a moment while it frames
     // it; a dialog is placed at its size before it is shown, and its frame is
-    // not taken from what Qt reads of it midway.
+    // not taken from what Qt reads of it midway. Nor does the place the
+    // release dialog is pushed up to as it grows near the screen's bottom.
     void routeStepDialogsKeepOnePlace_data()
     {
-        QTest::addColumn<bool>("langsam");   // the window manager is slow to frame each dialog
-        QTest::newRow("place taken over while each dialog is being framed") << true;
-        QTest::newRow("window manager at ease") << false;
+        QTest::addColumn<Rahmung>("rahmung");   // how far a slow window manager got when the place is taken over
+        QTest::addColumn<bool>("waechst");      // the release dialog grows and shrinks again
+        QTest::newRow("place taken over while each dialog is being framed") << Rahmung::Ungezeigt << false;
+        QTest::newRow("place taken over while each dialog is mapped inside a frame not shown yet")
+            << Rahmung::InVerborgenemRahmen << false;
+        QTest::newRow("place taken over while each dialog is shown and moved before Qt hears of it")
+            << Rahmung::VerschobenUngehoert << false;
+        QTest::newRow("window manager at ease") << Rahmung::Gelassen << false;
+        QTest::newRow("release dialog grown and shrunk again near the screen's bottom") << Rahmung::Gelassen << true;
     }
     void routeStepDialogsKeepOnePlace()
     {
-        QFETCH(bool, langsam);
+        QFETCH(Rahmung, rahmung);
+        QFETCH(bool, waechst);
         std::optional<LangsamerFenstermanager> fenstermanager;
-        if (langsam)
-            fenstermanager.emplace();
+        if (rahmung != Rahmung::Gelassen)
+            fenstermanager.emplace(rahmung);
         // Start key (3,2), destination key (6,2); row 5: a turnout lighting the
         // pieces right of it, a main signal with distant signal, a distant signal
         // switched by its main signal.
@@ -816,6 +862,17 @@ private slots:
                 ort = ziel;
             });
         };
+        // Waits until `d` stands as `gilt` says and is at rest, then takes the
+        // place over as the dialog's timer does.
+        auto ruhtDann = [&](QWidget* d, const QString& was, const std::function<bool()>& gilt) {
+            u.tun(d, [&, d, was, gilt] {
+                if (!QTest::qWaitFor(gilt, 5000))
+                    abweichungen << was + ": not so, " + rechteckText(rahmen(d));
+                else if (const QByteArray fehlt = gerahmt(d); !fehlt.isEmpty())
+                    abweichungen << was + ": " + fehlt;
+                WinAktTimerSub();
+            });
+        };
         QWidget *g = &FstGBest(), *r = &FstRBest(), *z = &FstZBest(), *w = &FstWBest(), *s = &FstSBest(),
                 *a = &FstABest(), *v = &FstVBest();
         // The start and element prompts fit here, the release and signal dialogs do not.
@@ -830,6 +887,12 @@ private slots:
         u.klick(6, 2, g);
         u.knopf(g, "OK_But");
         schritt(r, "release", {});
+        if (waechst) {
+            u.waehlen(r, "FHT_Chk");
+            ruhtDann(r, "release ticked at the place of the one before", [&] { return rahmen(r).topLeft() == tief; });
+            u.waehlen(r, "FHT_Chk", false);
+            ruhtDann(r, "release unticked pushed up to fit", [&] { return rahmen(r).bottom() == platz.bottom(); });
+        }
         u.waehlen(r, "FHT_Chk");   // smaller now, it fits where the one before was left
         u.knopf(r, "OK_But");
         schritt(z, "first element", {520, 95});

@@ -5,10 +5,12 @@
 #include "core/DialogLaunchers.h"
 #include "core/MenuCommands.h"
 #include "platform/Wait.h"
+#include "platform/WindowFit.h"
 #include "project/ProjectFileLoad.h"
 #include "project/ProjectFileSave.h"
 #include "routes/RouteEditor.h"
 #include "routes/RouteEditorModel.h"
+#include "routes/RouteStepForms.h"
 #include "routes/TurnoutStateDialog.h"
 #include "routes/UserCommandDialog.h"
 
@@ -270,6 +272,36 @@ private slots:
                 QVERIFY(Load_plt());
             }
         }
+    }
+
+    // The first step dialog shown since the start gives the next ones their
+    // place, though it opens in the middle of the screen and not at a place of
+    // its own: after a change of the release condition the element step added
+    // to the route opens where the release dialog stood, not centred by its own size.
+    void firstStepDialogGivesTheNextItsPlace()
+    {
+        for (int code = 0; code < 7; ++code)
+            QVERIFY2(!fstSchrittDialog(code), "a step dialog was made before: the shared place may be known");
+        QList<QRect> orte;   // where each dialog's frame stands, at the dialog's size
+        sitzung([&](WizardUser& u) {
+            QWidget *ed = &FstEdit(), *r = &FstRBest(), *z = &FstZBest();
+            auto merken = [&orte](QWidget* d) { return [&orte, d] { orte << QRect(rahmenOrt(d), d->size()); }; };
+            u.tun(ed, [] {
+                FstEdit().Fst_Combo_Click(0);
+                FstEdit().Fst_List->setCurrentRow(3);   // "Auflösen"
+            });
+            u.knopf(ed, "Fst_Chge");
+            u.tun(r, merken(r));
+            u.knopf(r, "Abbruch_Cmd");
+            u.knopf(ed, "Fst_Add");
+            u.tun(z, merken(z));
+            u.knopf(z, "OK_But");
+            u.schliessen(ed);
+        });
+        QCOMPARE(orte.size(), 2);
+        QVERIFY2(orte[1].size() != orte[0].size(), "both of one size: centred, they would stand alike");
+        QCOMPARE(orte[1].topLeft(), orte[0].topLeft());
+        QVERIFY(!FSinArbeit);
     }
 
     void deletesRoutes()
