@@ -82,7 +82,7 @@ class TstPultAktionen : public QObject {
         const auto beendet = [this] {
             return std::none_of(simModule.begin(), simModule.end(), [](const SimModul* m) { return m->programmiermodus; });
         };
-        if (QTest::qWaitFor(beendet, 2000))
+        if (QTest::qWaitFor(beendet, 10000))
             return {};
         QStringList module;
         for (const SimModul* m : simModule)
@@ -669,7 +669,7 @@ private slots:
         a.verweigert.insert(5);
         bool waehrendDesLaufs = false;
         beiFehler = [&] {
-            waehrendDesLaufs = PultAktionLaeuft && QTest::qWaitFor([&] { return !a.programmiermodus; }, 1000);
+            waehrendDesLaufs = PultAktionLaeuft && QTest::qWaitFor([&] { return !a.programmiermodus; }, 10000);
             // The desk is not edited meanwhile: a click of the placing tool on the open plan places nothing.
             PultOptGPLocked = false;
             AuswahlModus = false;
