@@ -384,6 +384,22 @@ int fahrstrassenSpeicherSlot(int x, int y)
     return -1;
 }
 
+bool fahrstrassenSpeicherVerlegen(int x, int y, int platz)
+{
+    const int von = fahrstrassenSpeicherSlot(x, y);
+    if (von < 0 || platz < 0 || platz >= FSSpeicherMax)
+        return false;
+    if (von != platz) {
+        FSSpeicherModul& ziel = FSSpeicher[size_t(platz)];
+        if (ziel.X != 0 || ziel.Y != 0)
+            return false;
+        ziel = FSSpeicher[size_t(von)];
+        FSSpeicher[size_t(von)] = FSSpeicherModul{};
+    }
+    feld(x, y).LNCV[0] = int16_t(platz);
+    return true;
+}
+
 bool undoEinsetzen()
 {
     const int x = UndoX, y = UndoY;

@@ -64,6 +64,12 @@ void elektrische_Verbindungen_setzen(int x, int y);
 // connection number in the electrical view; its address lines.
 void feldZeichnen(int x, int y);
 
+// Moves the route memory of field (x, y) with its image (values, programmed
+// copy) to slot `platz` when that slot is free; the field's LNCV 0 names it
+// then. False when the field owns no slot or `platz` is taken by another
+// field. The caller rebuilds the route memory code.
+bool fahrstrassenSpeicherVerlegen(int x, int y, int platz);
+
 // Route memory slot 0..4 owned by field (x, y): the slot its LNCV 0 names when
 // that slot belongs to the field, else the last slot that does; -1 for none.
 int fahrstrassenSpeicherSlot(int x, int y);

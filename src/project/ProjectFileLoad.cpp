@@ -20,6 +20,7 @@
 #include "routes/RouteMemoryCode.h"
 
 #include <QDir>
+#include <algorithm>
 
 namespace {
 constexpr int16_t LoeschWerkzeug = 1;       // catalogue entry 1 is the delete tool
@@ -108,6 +109,18 @@ void autoFlagsSetzen(const AutoFlagZeile& a)
         f.AutoFlag = a.flags;
 }
 
+// The route memories saved with a slot take it again where it is free: the
+// load placed them in the order of their slots, but into the first free
+// ones, so a slot left free before them moved them down. Moved from the
+// highest slot down, each one's slot is free by the time it moves.
+void gespeichertePlaetzeEinnehmen(std::vector<FSPlatzZeile> plaetze)
+{
+    std::stable_sort(plaetze.begin(), plaetze.end(),
+                     [](const FSPlatzZeile& a, const FSPlatzZeile& b) { return a.platz > b.platz; });
+    for (const FSPlatzZeile& p : plaetze)
+        fahrstrassenSpeicherVerlegen(p.x, p.y, p.platz);
+}
+
 void uebernehmen(const ProjektInhalt& p, const std::vector<size_t>& folge, const std::vector<ModulPlan>& plan)
 {
     PultDaten = p.pult;
@@ -132,6 +145,7 @@ void uebernehmen(const ProjektInhalt& p, const std::vector<size_t>& folge, const
     }
     for (const AutoFlagZeile& a : p.autoFlags)
         autoFlagsSetzen(a);
+    gespeichertePlaetzeEinnehmen(p.fsPlaetze);
     FSAnzahl = p.fsAnzahl;
     std::copy(p.routen.begin(), p.routen.end(), FSDaten.begin());
     make_54670_code();
@@ -167,7 +181,12 @@ void load_new_element(const FeldZeile& z, const ModulPlan& plan)
         }
     }
     PultFelder[size_t(z.x)][size_t(z.y)].Grundplatte = z.platte;
-    if (z.platte > 0)
+    // An empty field with a base plate draws it in all three grids: a
+    // throttle part with no throttle below shows in the track plan too. An
+    // element drew itself, a throttle over several fields included.
+    if (z.platte > 0 && !element)
+        feldZeichnen(z.x, z.y);
+    else if (z.platte > 0)
         elektrische_Verbindungen_setzen(z.x, z.y);
 }
 

@@ -781,6 +781,9 @@ private slots:
         QTest::newRow("c) throttle's middle part deleted, a signal placed there, undo")
             << QList<Schritt>{plan(Fahrregler, 4, 5), plan(Loeschen, 4, 4), plan(Signal, 4, 4), z} << regler45
             << QStringList{"54660_404.lcv"};
+        QTest::newRow("c) throttle's middle part deleted, a signal placed on the throttle, undo")
+            << QList<Schritt>{plan(Fahrregler, 4, 5), plan(Loeschen, 4, 4), plan(Signal, 4, 5), z}
+            << QList<QList<int>>{{4, 4, LeerIndex, 54731}, {4, 5, Signal, 0}} << QStringList{};
         QTest::newRow("d) throttle deleted under a signal on its middle part")
             << QList<Schritt>{plan(Fahrregler, 2, 4), plan(Signal, 2, 3), plan(Loeschen, 2, 4)}
             << QList<QList<int>>{{2, 3, Signal, 0}} << QStringList{};
@@ -1336,8 +1339,8 @@ private slots:
     // files lie in the project folder: a stale file of its earlier address
     // (also when a copy made it the newest), another module's file under its
     // placement address, the file of its address before column and row
-    // addressing was switched off. Route memories keep the route code they
-    // held, and the loaded desk has no changes that are not programmed. A
+    // addressing was switched off. Route memories keep their slot, also with
+    // a free slot before them, and the route code they held, and the loaded desk has no changes that are not programmed. A
     // project saved before the file names were kept finds each module by the
     // position its file names; files without a description line by their
     // address. The edits are clicks, typing in the LNCV table and the desk
@@ -1364,6 +1367,14 @@ private slots:
         QTest::newRow("e) route memories placed against the file order")
             << QList<QList<int>>{{Setzen, FSSpeicherEl, 2, 1}, {Setzen, FSSpeicherEl, 1, 1}, {Route}} << int(Unveraendert)
             << "";
+        QTest::newRow("route memories in slots 1 and 2, slot 0 freed")
+            << QList<QList<int>>{{Setzen, FSSpeicherEl, 1, 1}, {Setzen, FSSpeicherEl, 2, 1}, {Setzen, FSSpeicherEl, 3, 1},
+                                 {Setzen, Loeschen, 1, 1}, {Route}}
+            << int(Unveraendert) << "";
+        QTest::newRow("route memories in slots 0 and 2, slot 1 freed")
+            << QList<QList<int>>{{Setzen, FSSpeicherEl, 1, 1}, {Setzen, FSSpeicherEl, 2, 1}, {Setzen, FSSpeicherEl, 3, 1},
+                                 {Setzen, Loeschen, 2, 1}, {Route}}
+            << int(Unveraendert) << "";
         QTest::newRow("b) saved before the file names were kept") << b << int(AlterStand) << "";
         QTest::newRow("c) saved before the file names were kept") << c << int(AlterStand) << "";
         const QList<QList<int>> unberuehrt = {{Setzen, Weiche, 2, 1}, {Setzen, Signal, 3, 2}, {Setzen, Drei, 4, 3},
