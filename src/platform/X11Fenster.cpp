@@ -50,6 +50,15 @@ QList<uint32_t> werte(xcb_connection_t* x, xcb_window_t fenster, xcb_atom_t name
     return liste;
 }
 
+// A length the X server has in device pixels, in the window's
+// device-independent pixels, rounded as Qt rounds what it hears of the
+// window: a window the X server has where Qt has it compares equal at every
+// ratio, though a place the user dragged it to may lie between two of them.
+int logisch(const QWidget* fenster, int geraet)
+{
+    return qRound(geraet / fenster->devicePixelRatio());
+}
+
 // True when the window stands in no frame (or is gone).
 bool ungerahmt(xcb_connection_t* x, xcb_window_t fenster)
 {
@@ -88,8 +97,9 @@ bool vomFenstermanagerGesetzt(const QWidget* fenster)
     xcb_translate_coordinates_reply_t* ort =
         xcb_translate_coordinates_reply(x, xcb_translate_coordinates(x, id, wurzel(x), 0, 0), nullptr);
     xcb_get_geometry_reply_t* groesse = xcb_get_geometry_reply(x, xcb_get_geometry(x, id), nullptr);
-    const bool wieBeiQt =
-        ort && groesse && QRect(ort->dst_x, ort->dst_y, groesse->width, groesse->height) == fenster->geometry();
+    const auto l = [fenster](int geraet) { return logisch(fenster, geraet); };
+    const bool wieBeiQt = ort && groesse
+        && QRect(l(ort->dst_x), l(ort->dst_y), l(groesse->width), l(groesse->height)) == fenster->geometry();
     std::free(ort);
     std::free(groesse);
     return wieBeiQt;
@@ -116,10 +126,12 @@ std::optional<QMargins> rahmenErfragen(QWidget* fenster)
     const xcb_atom_t ausmasse = atom(x, "_NET_FRAME_EXTENTS");
     const QDeadlineTimer frist(Frist);
     do {
-        // Left, right, top, bottom.
+        // Left, right, top, bottom, in device pixels.
         const QList<uint32_t> r = werte(x, nachricht.window, ausmasse, XCB_ATOM_CARDINAL);
-        if (r.size() == 4)
-            return QMargins(int(r[0]), int(r[2]), int(r[1]), int(r[3]));
+        if (r.size() == 4) {
+            const auto l = [fenster](uint32_t geraet) { return logisch(fenster, int(geraet)); };
+            return QMargins(l(r[0]), l(r[2]), l(r[1]), l(r[3]));
+        }
         QThread::msleep(2);
     } while (!frist.hasExpired());
     return std::nullopt;
