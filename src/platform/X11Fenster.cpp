@@ -9,6 +9,7 @@
 
 #include <xcb/xcb.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -51,12 +52,20 @@ QList<uint32_t> werte(xcb_connection_t* x, xcb_window_t fenster, xcb_atom_t name
 }
 
 // A length the X server has in device pixels, in the window's
-// device-independent pixels, rounded as Qt rounds what it hears of the
-// window: a window the X server has where Qt has it compares equal at every
-// ratio, though a place the user dragged it to may lie between two of them.
+// device-independent pixels, rounded as Qt rounds what it hears of the window.
 int logisch(const QWidget* fenster, int geraet)
 {
     return qRound(geraet / fenster->devicePixelRatio());
+}
+
+// True when `geraet`, a place or length the X server has in device pixels, is
+// `logisch`, the one Qt has in the window's device-independent pixels: Qt
+// rounds to whole ones of those both ways, so at a ratio other than 1 the two
+// may lie apart by less than one of them.
+bool wieBeiQt(const QWidget* fenster, int geraet, int logisch)
+{
+    const qreal ratio = fenster->devicePixelRatio();
+    return std::abs(geraet - logisch * ratio) < ratio;
 }
 
 // True when the window stands in no frame (or is gone).
@@ -97,12 +106,12 @@ bool vomFenstermanagerGesetzt(const QWidget* fenster)
     xcb_translate_coordinates_reply_t* ort =
         xcb_translate_coordinates_reply(x, xcb_translate_coordinates(x, id, wurzel(x), 0, 0), nullptr);
     xcb_get_geometry_reply_t* groesse = xcb_get_geometry_reply(x, xcb_get_geometry(x, id), nullptr);
-    const auto l = [fenster](int geraet) { return logisch(fenster, geraet); };
-    const bool wieBeiQt = ort && groesse
-        && QRect(l(ort->dst_x), l(ort->dst_y), l(groesse->width), l(groesse->height)) == fenster->geometry();
+    const QRect qt = fenster->geometry();
+    const bool amOrt = ort && groesse && wieBeiQt(fenster, ort->dst_x, qt.x()) && wieBeiQt(fenster, ort->dst_y, qt.y())
+        && wieBeiQt(fenster, groesse->width, qt.width()) && wieBeiQt(fenster, groesse->height, qt.height());
     std::free(ort);
     std::free(groesse);
-    return wieBeiQt;
+    return amOrt;
 }
 
 // Asked as the window manager standard has it: the window manager writes the
