@@ -11,11 +11,13 @@ class QWidget;
 void freigabeAbwarten(const QWidget* fenster);
 
 // True when the window manager has shown the window and the X server has it
-// at the place and size Qt has: a place read back then is the window's, not
-// one it has for a moment while the window manager frames it, nor one a move
-// has not reached yet. Always true where the window system is not X11.
+// at the place and size Qt has (its device pixels taken at the window's
+// ratio): a place read back then is the window's, not one it has for a moment
+// while the window manager frames it, nor one a move has not reached yet.
+// Always true where the window system is not X11.
 bool vomFenstermanagerGesetzt(const QWidget* fenster);
 
 // The frame the window manager will give the window that it has not framed
-// yet, where it says so when asked; none where the window system is not X11.
+// yet, where it says so when asked, in the window's device-independent pixels;
+// none where the window system is not X11.
 std::optional<QMargins> rahmenErfragen(QWidget* fenster);
