@@ -261,6 +261,23 @@ class TestDeskEditing : public QObject {
         return felder;
     }
 
+    // The first field of the desk whose element, base plate or LNCVs differ
+    // from those in vorher (as pultInhalt gave it), named with the load it
+    // follows; empty when every field is as it was.
+    static QString ersteAbweichung(const QList<PultFeld>& vorher, int durchgang)
+    {
+        const QList<PultFeld> nachher = pultInhalt();
+        for (int x = 1; x <= 10; ++x)
+            for (int y = 1; y <= 8; ++y) {
+                const PultFeld &n = nachher[index(x, y)], &v = vorher[index(x, y)];
+                if (n.ElementIndex != v.ElementIndex || n.Grundplatte != v.Grundplatte || n.LNCV != v.LNCV)
+                    return QString("field (%1, %2), load %3: element %4, plate %5, LNCV 0 = %6, LNCV 11 = %7")
+                        .arg(x).arg(y).arg(durchgang).arg(n.ElementIndex).arg(n.Grundplatte).arg(n.LNCV[0])
+                        .arg(n.LNCV[11]);
+            }
+        return {};
+    }
+
 
     // The picture the track plan and the first row of the address grid give
     // a field: its element's (a throttle's bottom part), or on an empty field
@@ -736,17 +753,13 @@ private slots:
             for (const QString& zeile : durchgang == 1 ? genannt : QStringList())
                 QVERIFY2(boxen[0].text.contains(zeile), qPrintable(boxen[0].text));
             boxen.clear();
-            const QList<PultFeld> nachher = pultInhalt();
+            const QString abweichung = ersteAbweichung(vorher, durchgang);
+            QVERIFY2(abweichung.isEmpty(), qPrintable(abweichung));
             for (int x = 1; x <= 10; ++x)
-                for (int y = 1; y <= 8; ++y) {
-                    const PultFeld &n = nachher[index(x, y)], &v = vorher[index(x, y)];
-                    const QString wo = QString("field (%1, %2), load %3").arg(x).arg(y).arg(durchgang);
-                    QVERIFY2(n.ElementIndex == v.ElementIndex, qPrintable(wo));
-                    QVERIFY2(n.Grundplatte == v.Grundplatte, qPrintable(wo));
-                    QVERIFY2(n.LNCV == v.LNCV, qPrintable(wo));
+                for (int y = 1; y <= 8; ++y)
                     QVERIFY2(bilder(x, y) == bilderVorher[index(x, y)],
-                             qPrintable(wo + " shows " + bilder(x, y) + ", saved: " + bilderVorher[index(x, y)]));
-                }
+                             qPrintable(QString("field (%1, %2), load %3 shows ").arg(x).arg(y).arg(durchgang)
+                                        + bilder(x, y) + ", saved: " + bilderVorher[index(x, y)]));
             QVERIFY(Save_plt());
         }
     }
@@ -1434,15 +1447,8 @@ private slots:
             QVERIFY2(boxen.size() == (frage ? 1 : 0), qPrintable(wo));
             if (frage)
                 QCOMPARE(boxen[0].text, "Das File " + pfad + " existiert nicht!\r\n          Element löschen?            ");
-            const QList<PultFeld> nachher = pultInhalt();
-            for (int x = 1; x <= 10; ++x)
-                for (int y = 1; y <= 8; ++y) {
-                    const PultFeld &n = nachher[index(x, y)], &v = vorher[index(x, y)];
-                    const QString wo = QString("field (%1, %2), load %3").arg(x).arg(y).arg(durchgang);
-                    QVERIFY2(n.ElementIndex == v.ElementIndex, qPrintable(wo));
-                    QVERIFY2(n.LNCV == v.LNCV, qPrintable(wo + QString(": LNCV 0 = %1, LNCV 11 = %2")
-                                                                   .arg(n.LNCV[0]).arg(n.LNCV[11])));
-                }
+            const QString abweichung = ersteAbweichung(vorher, durchgang);
+            QVERIFY2(abweichung.isEmpty(), qPrintable(abweichung));
             QVERIFY2(fsBilder() == bilderVorher, qPrintable(wo));
             QVERIFY2(!check_aenderung(), qPrintable(wo));
             QVERIFY(Save_plt());
