@@ -343,12 +343,8 @@ private:
             return false;
         z.code = int16_t(code);
         z.platte = int32_t(platte);
-        const int frueher = feldZeilen.value(feldSchluessel(z.x, z.y));
-        if (frueher > 0)
-            return fehler(QStringLiteral("Das Feld (") + QString::number(z.x) + QStringLiteral(", ")
-                          + QString::number(z.y) + QStringLiteral(") steht schon in Zeile ") + QString::number(frueher)
-                          + QLatin1Char('.'));
-        feldZeilen.insert(feldSchluessel(z.x, z.y), zeilenNr);
+        if (!erstmals(feldZeilen, z.x, z.y, QStringLiteral("Das Feld (")))
+            return false;
         p.felder.push_back(z);
         return true;
     }
@@ -445,6 +441,18 @@ private:
         return true;
     }
 
+    // Notes this line as the one of field (x, y) in zeilen; false, with the
+    // line that named the field first, when an earlier line did.
+    bool erstmals(QHash<int, int>& zeilen, int x, int y, const QString& was)
+    {
+        const int frueher = zeilen.value(feldSchluessel(x, y));
+        if (frueher > 0)
+            return fehler(was + QString::number(x) + QStringLiteral(", ") + QString::number(y)
+                          + QStringLiteral(") steht schon in Zeile ") + QString::number(frueher) + QLatin1Char('.'));
+        zeilen.insert(feldSchluessel(x, y), zeilenNr);
+        return true;
+    }
+
     bool modulDatei(const QString& wert)
     {
         static const QRegularExpression form(QStringLiteral("^\\d+_-?\\d+\\.lcv$"));
@@ -458,12 +466,8 @@ private:
         if (!form.match(m.name).hasMatch())
             return fehler(QStringLiteral("\"") + zitat(m.name)
                           + QStringLiteral("\" ist kein Name einer LNCV-Datei (Artikel_Adresse.lcv)."));
-        const int frueher = modulDateiZeilen.value(feldSchluessel(m.x, m.y));
-        if (frueher > 0)
-            return fehler(QStringLiteral("Die LNCV-Datei von Feld (") + QString::number(m.x) + QStringLiteral(", ")
-                          + QString::number(m.y) + QStringLiteral(") steht schon in Zeile ") + QString::number(frueher)
-                          + QLatin1Char('.'));
-        modulDateiZeilen.insert(feldSchluessel(m.x, m.y), zeilenNr);
+        if (!erstmals(modulDateiZeilen, m.x, m.y, QStringLiteral("Die LNCV-Datei von Feld (")))
+            return false;
         p.modulDateien.push_back(m);
         return true;
     }
