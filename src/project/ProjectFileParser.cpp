@@ -69,21 +69,12 @@ public:
         if (p.felder.empty())
             return fehlerOhneZeile(QStringLiteral("Die Pultdatei enthält keine Pultfelder."));
         fehlendeSchluesselErgaenzen();
-        for (const FeldZeile& f : p.felder)
-            if (!imDesk(f.zeile, f.x, f.y))
-                return false;
-        for (const AnschlussZeile& a : p.anschluesse)
-            if (!imDesk(a.zeile, a.x, a.y))
-                return false;
-        for (const AutoFlagZeile& a : p.autoFlags)
-            if (!imDesk(a.zeile, a.x, a.y))
-                return false;
-        for (const ModulDateiZeile& m : p.modulDateien)
-            if (!imDesk(m.zeile, m.x, m.y))
-                return false;
-        for (const FSPlatzZeile& f : p.fsPlaetze)
-            if (!imDesk(f.zeile, f.x, f.y))
-                return false;
+        const auto imPult = [this](const auto& zeilen) {
+            return std::all_of(zeilen.begin(), zeilen.end(), [this](const auto& z) { return imDesk(z.zeile, z.x, z.y); });
+        };
+        if (!imPult(p.felder) || !imPult(p.anschluesse) || !imPult(p.autoFlags) || !imPult(p.modulDateien)
+            || !imPult(p.fsPlaetze))
+            return false;
         routenUebergehen();
         anschluesseUebergehen();
         std::stable_sort(hinweise.begin(), hinweise.end(),
@@ -406,15 +397,20 @@ private:
         return true;
     }
 
-    bool anschluss(const QString& wert)
+    // A line "column, row, number" with the number in 0..max.
+    bool feldZahl(const QString& wert, int& x, int& y, qint64 max, const QString& was, qint64& n)
     {
         QString f[3];
+        return liste(wert, 3, f) && position(f[0], x, QStringLiteral("Die Spalte"))
+            && position(f[1], y, QStringLiteral("Die Zeile")) && ganz(f[2], 0, max, was, n);
+    }
+
+    bool anschluss(const QString& wert)
+    {
         AnschlussZeile a;
         a.zeile = zeilenNr;
         qint64 n = 0;
-        if (!liste(wert, 3, f) || !position(f[0], a.x, QStringLiteral("Die Spalte"))
-            || !position(f[1], a.y, QStringLiteral("Die Zeile"))
-            || !ganz(f[2], 0, AnschlussMax, QStringLiteral("Die Anschlussnummer"), n))
+        if (!feldZahl(wert, a.x, a.y, AnschlussMax, QStringLiteral("Die Anschlussnummer"), n))
             return false;
         a.nummer = int16_t(n);
         p.anschluesse.push_back(a);
@@ -474,13 +470,10 @@ private:
 
     bool fsPlatz(const QString& wert)
     {
-        QString f[3];
         FSPlatzZeile a;
         a.zeile = zeilenNr;
         qint64 platz = 0;
-        if (!liste(wert, 3, f) || !position(f[0], a.x, QStringLiteral("Die Spalte"))
-            || !position(f[1], a.y, QStringLiteral("Die Zeile"))
-            || !ganz(f[2], 0, FSSpeicherMax - 1, QStringLiteral("Der Speicherplatz"), platz))
+        if (!feldZahl(wert, a.x, a.y, FSSpeicherMax - 1, QStringLiteral("Der Speicherplatz"), platz))
             return false;
         a.platz = int(platz);
         p.fsPlaetze.push_back(a);
