@@ -1,7 +1,6 @@
 #include "project/ProjectFileModules.h"
 
 #include "core/Cp1252.h"
-#include "core/Desk.h"
 #include "platform/MsgBox.h"
 #include "project/DeskRecord.h"
 #include "project/LncvFile.h"
@@ -20,11 +19,6 @@
 
 namespace {
 constexpr int FSSpeicherCode = 930;
-
-int feldSchluessel(int x, int y)
-{
-    return x * (PultMax + 1) + y;
-}
 
 struct Ort {
     int32_t artikel;

@@ -87,7 +87,6 @@ public:
     QString meldung;
 
 private:
-    static int feldSchluessel(int x, int y) { return x * (PultMax + 1) + y; }
     static constexpr int Positionen = BefehlMax + 1;
     static int befehlsSchluessel(int r, int l, int j) { return (r * 2 + l) * Positionen + j; }
 
@@ -490,6 +489,11 @@ private:
     std::vector<std::pair<int, QString>> hinweise;
 };
 } // namespace
+
+int feldSchluessel(int x, int y)
+{
+    return x * (PultMax + 1) + y;
+}
 
 ProjektInhalt projektInhaltVorgabe()
 {

@@ -66,6 +66,9 @@ struct ProjektInhalt {
 // What a load starts from: the values of a new project (right-hand traffic,
 // the desk record and address options of "Neues Pult", plan unlocked), so
 // that a key the file lacks never keeps a value of the project open before.
+// One number per desk field, for tables of the lines that name a field.
+int feldSchluessel(int x, int y);
+
 ProjektInhalt projektInhaltVorgabe();
 
 // Reads the lines of a project file (header included) into inhalt. A line

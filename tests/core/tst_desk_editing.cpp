@@ -37,6 +37,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <tuple>
 
@@ -235,19 +236,28 @@ class TestDeskEditing : public QObject {
             + MainWin().PultAdr.CellPicture(3 * y - 2, x);
     }
 
-    // Edits the saved project file by hand: its line `alt` becomes `neu`; false when it has no such line.
-    static bool zeileErsetzen(const QString& alt, const QString& neu)
+    // Edits the saved project file by hand, line by line; false when it cannot be read or written.
+    static bool pultDateiAendern(const std::function<void(QStringList&)>& aendern)
     {
         QFile datei(PultVerz + PultDatei);
         if (!datei.open(QIODevice::ReadOnly))
             return false;
-        QByteArray inhalt = datei.readAll();
+        QStringList zeilen = Cp1252::zeilen(datei.readAll());
         datei.close();
-        const QByteArray zeile = (alt + "\r\n").toLatin1();
-        if (!inhalt.contains(zeile))
-            return false;
-        inhalt.replace(zeile, (neu + "\r\n").toLatin1());
+        aendern(zeilen);
+        const QByteArray inhalt = Cp1252::datei(zeilen);
         return datei.open(QIODevice::WriteOnly | QIODevice::Truncate) && datei.write(inhalt) == inhalt.size();
+    }
+    // Its line `alt` becomes `neu`; false when it has no such line.
+    static bool zeileErsetzen(const QString& alt, const QString& neu)
+    {
+        bool da = false;
+        return pultDateiAendern([&](QStringList& zeilen) {
+                   const qsizetype i = zeilen.indexOf(alt);
+                   if ((da = i >= 0))
+                       zeilen[i] = neu;
+               })
+            && da;
     }
 
     // The fields of the 10 x 8 desk, column by column.
@@ -277,7 +287,6 @@ class TestDeskEditing : public QObject {
             }
         return {};
     }
-
 
     // The picture the track plan and the first row of the address grid give
     // a field: its element's (a throttle's bottom part), or on an empty field
@@ -450,15 +459,11 @@ class TestDeskEditing : public QObject {
     // as the program wrote it before it kept them.
     static void ohneModulDateien()
     {
-        QFile plt(PultVerz + PultDatei);
-        QVERIFY(plt.open(QIODevice::ReadOnly));
-        QStringList zeilen = Cp1252::zeilen(plt.readAll());
-        plt.close();
-        zeilen.removeIf([](const QString& z) {
-            return z.startsWith("LNCV_Datei:") || z.startsWith("Fahrstraßenspeicher:");
-        });
-        QVERIFY(plt.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        plt.write(Cp1252::datei(zeilen));
+        QVERIFY(pultDateiAendern([](QStringList& zeilen) {
+            zeilen.removeIf([](const QString& z) {
+                return z.startsWith("LNCV_Datei:") || z.startsWith("Fahrstraßenspeicher:");
+            });
+        }));
     }
 
 private slots:
