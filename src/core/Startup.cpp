@@ -21,6 +21,7 @@
 #include "platform/WindowFit.h"
 #include "platform/Wait.h"
 #include "project/ProgramConfig.h"
+#include "routes/RouteCodeFollowsDesk.h"
 #include "routes/RouteEditor.h"
 #include "routes/RouteTable.h"
 
@@ -51,6 +52,7 @@ void hauptfensterZeigen()
     moduleDialogeAnmelden();
     adressNummerierungAnmelden();
     routenDialogeAnmelden();
+    fsCodeFolgtDemPultAnmelden();
     LN_starten(fenster);
     hilfeTasteAnmelden();
     fenster->show();

@@ -24,7 +24,6 @@
 
 namespace {
 constexpr int16_t LoeschWerkzeug = 1;       // catalogue entry 1 is the delete tool
-constexpr int32_t AnschlussPlatte = 54430;
 constexpr qsizetype MaxGenannteHinweise = 20;
 
 bool fehlschlag(const QString& text)
@@ -90,16 +89,12 @@ void modulWerte(int x, int y, const KatalogEintrag& e, const ModulPlan& plan)
     make_lncv_copy(f.LNCV.data(), f.ProgKopie.data(), n);
 }
 
+// The electrical view draws the connection module with the picture of its
+// version, as its dialog does when the version is chosen.
 void anschlussSetzen(const AnschlussZeile& a)
 {
     PultFelder[size_t(a.x)][size_t(a.y)].Anschluss = a.nummer;
-    QString bild;
-    for (const GrundplattenEintrag& g : Grundplatten)
-        if (g.ArtikelNr == AnschlussPlatte)
-            bild = KonfVerz + g.Bild;
-    FlexGrid& elektrik = MainWin().Pult[1];
-    elektrik.setCellPicture(a.y, a.x, bild);
-    elektrik.setText(a.y, a.x, QString::number(a.nummer));
+    elektrische_Verbindungen_setzen(a.x, a.y);
 }
 
 void autoFlagsSetzen(const AutoFlagZeile& a)

@@ -33,15 +33,17 @@ size_t qHash(const Ort& o, size_t seed = 0)
 
 // The LNCV files of the project folder by the article in their name and the
 // position in their description line, those of this project file apart from
-// those of others; scanned once, when first needed. Of several files naming
-// the same position the newest wins.
+// those of others; scanned once, when first needed. A position finds the
+// file this project file wrote for it, else one another wrote; of several
+// the newest.
 class OrdnerIndex {
 public:
-    QString suchen(int32_t artikel, int x, int y, bool nurDiesesProjekt)
+    QString suchen(int32_t artikel, int x, int y)
     {
         if (!gelesen)
             lesen();
-        return (nurDiesesProjekt ? eigene : alle).value(Ort{artikel, x, y}).pfad;
+        const Ort ort{artikel, x, y};
+        return eigene.contains(ort) ? eigene.value(ort).pfad : alle.value(ort).pfad;
     }
 
 private:
@@ -170,14 +172,15 @@ public:
         if (m.direkt.isEmpty() || (m.fsSpeicher && fsSpeicherAnzahl >= FSSpeicherMax))
             return true;
         const FeldZeile& z = inhalt.felder[i];
-        // Saved without the names of the files: the file this project wrote
-        // for the position comes before the placement address, where an
-        // earlier address of the module or another module's file may lie.
-        const QString eigene = m.benannt ? QString() : index.suchen(m.artikel, z.x, z.y, true);
-        if (!eigene.isEmpty() && eigene != m.direkt) {
-            if (!lncvDateiLesen(eigene, m.n, m.inhalt, meldung) || !uebernehmen(eigene, m, plan))
+        // Saved without the names of the files: a file naming the position
+        // comes before the placement address, where an earlier address of
+        // the module or another module's file may lie; that one is read only
+        // where no file names the position.
+        const QString genannt = m.benannt ? QString() : index.suchen(m.artikel, z.x, z.y);
+        if (!genannt.isEmpty() && genannt != m.direkt) {
+            if (!lncvDateiLesen(genannt, m.n, m.inhalt, meldung) || !uebernehmen(genannt, m, plan))
                 return false;
-        } else if (!direktPlanen(z, m, plan)) {
+        } else if (!direktPlanen(m, plan)) {
             return false;
         }
         plan.eintrag = m.eintrag;
@@ -226,9 +229,8 @@ private:
         return true;
     }
 
-    // The file read ahead; when it is missing, a file naming the position in
-    // another project file, unless the project file named the module's own.
-    bool direktPlanen(const FeldZeile& z, Modul& m, ModulPlan& plan)
+    // The file read ahead; when it is missing, the user is asked.
+    bool direktPlanen(Modul& m, ModulPlan& plan)
     {
         switch (m.zustand) {
         case DateiZustand::Fehler:
@@ -239,9 +241,6 @@ private:
         case DateiZustand::Fehlt:
             break;
         }
-        const QString gefunden = m.benannt ? QString() : index.suchen(m.artikel, z.x, z.y, false);
-        if (!gefunden.isEmpty())
-            return lncvDateiLesen(gefunden, m.n, m.inhalt, meldung) && uebernehmen(gefunden, m, plan);
         plan.art = loeschenFragen(m.direkt, m.fsSpeicher) ? ModulPlan::Loeschen : ModulPlan::Vorgaben;
         return true;
     }

@@ -41,11 +41,12 @@ std::vector<size_t> platzierReihenfolge(const ProjektInhalt& inhalt, const Katal
 // For every field line (plan[i] for inhalt.felder[i]), taken in the order
 // given, reads the module's LNCV file from the project folder PultVerz: the
 // file the project file names for the module. A project saved without these
-// names takes the file whose description names the module's position and this
-// project file, else the file of the placement address, else a file naming
-// the position in another project file. When there is none, the user is asked
-// whether to delete the element. False with a German message naming the file
-// when a file cannot be read, is malformed or belongs to another article.
+// names takes the file whose description names the module's position (one
+// naming this project file first, of several the newest), and the file of
+// the placement address only where none names the position. When there is
+// none, the user is asked whether to delete the element. False with a German
+// message naming the file when a file cannot be read, is malformed or belongs
+// to another article.
 // Field lines whose element code the catalogue lacks, files with fewer values
 // than their module has, and file names and slots given for fields without
 // such a module are named in hinweise.

@@ -116,34 +116,52 @@ int copy_to_54670(const FSBlock& festlegen, const FSBlock& aufloesen)
     return -1;
 }
 
-void make_54670_code()
+namespace {
+// What a rebuild has to tell the user.
+struct FSCodeBericht {
+    bool keinSpeicher = false;
+    QStringList nichtUebernommen;
+    std::vector<FSVerweigert> verweigert;
+};
+
+FSCodeBericht codeBauen()
 {
+    FSCodeBericht bericht;
     for (FSSpeicherModul& m : FSSpeicher)
         codeLoeschen(m);
     if (FSAnzahl < 0)
-        return;
+        return bericht;
     bool vorhanden = false;
     for (int k = 0; k < FSSpeicherMax; ++k) {
         FSSpeicher[size_t(k)].Voll = 0;
         FSSpeicher[size_t(k)].LetzteLNCV = ErsteGeloeschteLNCV;
         vorhanden = vorhanden || fsSpeicherVorhanden(k);
     }
-    if (!vorhanden) {
-        keinSpeicherMelden();
-        return;
-    }
-    std::vector<FSVerweigert> verweigert;
-    QStringList nichtUebernommen;
-    for (int r = 0; r <= FSAnzahl && r <= FSMax; ++r) {
-        const FSBlock b0 = fsBlock(r, 0, verweigert);
-        const FSBlock b1 = fsBlock(r, 1, verweigert);
+    bericht.keinSpeicher = !vorhanden;
+    for (int r = 0; r <= FSAnzahl && r <= FSMax && vorhanden; ++r) {
+        const FSBlock b0 = fsBlock(r, 0, bericht.verweigert);
+        const FSBlock b1 = fsBlock(r, 1, bericht.verweigert);
         if (b0.n + b1.n == 0)
             continue;
-        if (!nichtUebernommen.isEmpty() || copy_to_54670(b0, b1) != 0)
-            nichtUebernommen << fsName(r);
+        if (!bericht.nichtUebernommen.isEmpty() || copy_to_54670(b0, b1) != 0)
+            bericht.nichtUebernommen << fsName(r);
     }
-    if (!nichtUebernommen.isEmpty())
-        vollMelden(nichtUebernommen);
-    if (!verweigert.empty())
-        verweigertMelden(verweigert);
+    return bericht;
+}
+} // namespace
+
+void make_54670_code()
+{
+    const FSCodeBericht bericht = codeBauen();
+    if (bericht.keinSpeicher)
+        keinSpeicherMelden();
+    if (!bericht.nichtUebernommen.isEmpty())
+        vollMelden(bericht.nichtUebernommen);
+    if (!bericht.verweigert.empty())
+        verweigertMelden(bericht.verweigert);
+}
+
+void fsCodeErneuern()
+{
+    codeBauen();
 }

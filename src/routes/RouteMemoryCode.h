@@ -23,3 +23,8 @@ int copy_to_54670(const FSBlock& festlegen, const FSBlock& aufloesen);
 // routes exist but no route memory, when routes did not fit (naming them), and
 // when commands were left out because their word would not fit 16 bits.
 void make_54670_code();
+
+// The same rebuild without a word, for the code that follows every change of
+// what it reads; what did not fit is told where routes are defined, changed
+// or loaded and where route memories are placed or removed.
+void fsCodeErneuern();

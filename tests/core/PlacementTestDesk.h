@@ -39,7 +39,8 @@ struct PlacementTestDesk : Meldungen {
                     << "vs.bmp,Vorsignal,54660,551,1,0,0"
                     << "w3.bmp,Weiche 3,54650,103,0,101,-1005";
         k.grundplatten << "gp_w.bmp,54650" << "gp_s.bmp,54660" << "gp_fr0.bmp,54730" << "gp_fr1.bmp,54731"
-                       << "gp_fr2.bmp,54732" << "gp_k.bmp,54640" << "gp_am.bmp,54430";
+                       << "gp_fr2.bmp,54732" << "gp_k.bmp,54640" << "gp_am.bmp,54430"
+                       << "gp_am48.bmp,54480" << "gp_am49.bmp,54490";
         k.laden(konf.path() + "/");
         QCOMPARE(ElementKatalog[WeicheNegativ].ElementNr, int16_t(103));
 

@@ -1,20 +1,37 @@
-// Undo of a deletion, and the three grids showing what the desk holds
-// after undo, deletions and the throttle's parts.
+// Undo of a deletion, and the three grids and the route memory code showing
+// what the desk holds after undo, deletions, the throttle's parts and the
+// other edits of a field.
 #include "DeskEditingTestDesk.h"
 
+#include "config/LncvTable.h"
+#include "config/TurnoutDialog.h"
 #include "core/AddressGrid.h"
+#include "platform/Wait.h"
+#include "project/ChangeDetection.h"
 #include "project/PendingLncvDeletions.h"
 #include "project/ProjectFileLoad.h"
 #include "project/ProjectFileSave.h"
+#include "routes/RouteCodeFollowsDesk.h"
+#include "routes/RouteCommands.h"
+#include "routes/RouteMemoryCode.h"
+#include "routes/RouteWarning.h"
 
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
 #include <tuple>
+#include <utility>
 
 // One action of the user: a click on field (x, y) of the track plan with
 // palette entry `wahl`, a click on the electrical view with base plate
-// `wahl` (a palette column), or Ctrl+Z with the select tool.
+// `wahl` (a palette column), Ctrl+Z with the select tool, a right click
+// turning the element of (x, y) (`wahl` answers whether the addresses are
+// taken over), Ctrl+X of fields (x, y) and (x, y + 1) or Ctrl+V onto them,
+// or the value `wahl` typed into LNCV 11 of (x, y) in the LNCV table or as
+// the first address in the turnout dialog.
 struct Schritt {
-    enum Art { Plan, Elektrik, Zurueck } art = Plan;
+    enum Art { Plan, Elektrik, Zurueck, Drehen, Ausschneiden, Einfuegen, Tabelle, Weichendialog } art = Plan;
     int wahl = 0, x = 0, y = 0;
 };
 Q_DECLARE_METATYPE(Schritt)
@@ -91,7 +108,7 @@ class TestDeskUndo : public QObject, DeskEditingTestDesk {
     }
 
     // Does step s as the user does it; a module placed gets LNCV 37 := 10 x column + row.
-    static void ausfuehren(const Schritt& s)
+    void ausfuehren(const Schritt& s)
     {
         switch (s.art) {
         case Schritt::Plan: {
@@ -113,12 +130,80 @@ class TestDeskUndo : public QObject, DeskEditingTestDesk {
             waehle(Auswahl);
             Pult_KeyUp(Qt::Key_Z, Qt::ControlModifier);
             break;
+        case Schritt::Drehen: {
+            const int sonst = std::exchange(antwort, s.wahl);
+            waehle(Auswahl);
+            klick(s.x, s.y, Qt::RightButton);
+            antwort = sonst;
+            break;
         }
+        case Schritt::Ausschneiden:
+            markiereUnd(s.x, s.y, s.x, s.y + 1, Qt::Key_X);
+            break;
+        case Schritt::Einfuegen:
+            plan().setzeZelle(s.y, s.x);
+            Pult_KeyUp(Qt::Key_V, Qt::ControlModifier);
+            break;
+        case Schritt::Tabelle: {
+            LncvTabelle tabelle;
+            QVERIFY(tabelle.fuellen(s.x, s.y));
+            tabelle.zelleWaehlen(2, 2);   // LNCV 11
+            for (int i = 0; i < 5; ++i)
+                tabelle.tasteLosgelassen(Qt::Key_Backspace);
+            for (QChar c : QString::number(s.wahl)) {
+                tabelle.tasteGedrueckt(c);
+                tabelle.tasteLosgelassen(c.unicode());
+            }
+            QCOMPARE(feld(s.x, s.y).LNCV[11], int16_t(s.wahl));
+            break;
+        }
+        case Schritt::Weichendialog: {
+            WeichenDialog dialog;
+            dialog.oeffnen(s.x, s.y);
+            auto* adresse = dialog.findChild<QLineEdit*>("WAdr_Txt(0)");
+            adresse->selectAll();
+            QTest::keyClick(adresse, Qt::Key_Delete);
+            QTest::keyClicks(adresse, QString::number(s.wahl));
+            dialog.findChild<QPushButton*>("OK_But")->click();
+            QCOMPARE(feld(s.x, s.y).LNCV[11], int16_t(s.wahl));
+            break;
+        }
+        }
+    }
+
+    // One route for every row: its set list switches the turnout on field
+    // (3, 3) to the address its LNCV 11 holds.
+    static void weichenRoute()
+    {
+        FSAnzahl = 0;
+        FSDaten[0] = LeerFahrstrasse;
+        FSDaten[0].Ziel[4] = FSDaten[0].Aufloesen[4] = -1;
+        RouteBefehl& b = FSDaten[0].Route[0][size_t(FindNewRouteElement(0, 0))];
+        b[Befehl::X] = b[Befehl::Y] = 3;
+        b[Befehl::Zustand] = 1;
+        b[Befehl::Befehlsart] = Befehlsart::Weiche;
+        b[Befehl::LNCVNr] = 11;
+    }
+
+    // Do the route memories hold the code that the routes and the current
+    // LNCVs give, as a rebuild from scratch writes it? They stay as they are.
+    static bool fsCodeAktuell()
+    {
+        const auto bilder = FSSpeicher;
+        fsCodeErneuern();
+        const bool aktuell = std::equal(bilder.begin(), bilder.end(), FSSpeicher.begin(),
+                                        [](const FSSpeicherModul& a, const FSSpeicherModul& b) { return a.LNCV == b.LNCV; });
+        FSSpeicher = bilder;
+        return aktuell;
     }
 
 
 private slots:
-    void initTestCase() { aufbauen(); }
+    void initTestCase()
+    {
+        aufbauen();
+        fsCodeFolgtDemPultAnmelden();
+    }
     void init() { leeren(); }
 
     // The delete tool, Ctrl+Z and the electrical view leave every field as
@@ -127,7 +212,10 @@ private slots:
     // deleted field whole, a throttle's part or a base plate included, and
     // removes what was placed there since as a deletion does; a throttle's
     // parts go with it above an element on its middle part; a board is not
-    // laid on a throttle's part.
+    // laid on a throttle's part. After each step, once the program has
+    // handled it, the route memory holds the code of a route reading LNCV 11
+    // of field (3, 3), whatever edit changed that value or what holds it;
+    // the desk saved then reports no change after its load.
     void undoAndThrottlePartsShowWhatTheDeskHolds_data()
     {
         QTest::addColumn<QList<Schritt>>("schritte");
@@ -136,6 +224,11 @@ private slots:
         const auto plan = [](int wahl, int x, int y) { return Schritt{Schritt::Plan, wahl, x, y}; };
         const auto elektrik = [](int wahl, int x, int y) { return Schritt{Schritt::Elektrik, wahl, x, y}; };
         const Schritt z{Schritt::Zurueck};
+        const auto schritt = [](Schritt::Art art, int x, int y, int wahl = 0) { return Schritt{art, wahl, x, y}; };
+        // The route memory placed last takes the code of LNCV 11 = 77; each row's own edit follows.
+        const QList<Schritt> routenWeiche = {plan(Weiche, 3, 3), schritt(Schritt::Tabelle, 3, 3, 77),
+                                             plan(FSSpeicherEl, 1, 1)};
+        const QList<QList<int>> speicherUndWeiche = {{1, 1, FSSpeicherEl, 0}, {3, 3, Weiche, 0}};
         const QList<QList<int>> regler45 = {{4, 5, Fahrregler, 54730}, {4, 4, LeerIndex, 54731}, {4, 3, LeerIndex, 54732}};
         QTest::newRow("a) delete tool on an empty field after a deletion, undo")
             << QList<Schritt>{plan(Signal, 3, 3), plan(Loeschen, 3, 3), plan(Loeschen, 2, 2), z}
@@ -177,6 +270,28 @@ private slots:
         QTest::newRow("undo over a route memory placed since")
             << QList<Schritt>{plan(FSSpeicherEl, 3, 3), plan(Loeschen, 3, 3), plan(FSSpeicherEl, 3, 3), z}
             << QList<QList<int>>{{3, 3, FSSpeicherEl, 0}} << QStringList{"54670_303.lcv"};
+        QTest::newRow("route code: LNCV table")
+            << routenWeiche + QList<Schritt>{schritt(Schritt::Tabelle, 3, 3, 123)} << speicherUndWeiche
+            << QStringList{};
+        QTest::newRow("route code: turnout dialog")
+            << routenWeiche + QList<Schritt>{schritt(Schritt::Weichendialog, 3, 3, 555)} << speicherUndWeiche
+            << QStringList{};
+        QTest::newRow("route code: placed over")
+            << routenWeiche + QList<Schritt>{plan(Signal, 3, 3)}
+            << QList<QList<int>>{{1, 1, FSSpeicherEl, 0}, {3, 3, Signal, 0}} << QStringList{};
+        QTest::newRow("route code: delete tool, undo") << routenWeiche + QList<Schritt>{plan(Loeschen, 3, 3), z}
+                                                       << speicherUndWeiche << QStringList{"54650_303.lcv"};
+        QTest::newRow("route code: cut, pasted")
+            << routenWeiche + QList<Schritt>{schritt(Schritt::Ausschneiden, 3, 3), schritt(Schritt::Einfuegen, 3, 3)}
+            << speicherUndWeiche << QStringList{"54650_303.lcv"};
+        QTest::newRow("route code: turned")
+            << routenWeiche + QList<Schritt>{schritt(Schritt::Drehen, 3, 3, Msg::Nein)}
+            << QList<QList<int>>{{1, 1, FSSpeicherEl, 0}, {3, 3, Weiche90, 0}} << QStringList{};
+        QTest::newRow("route code: a throttle's top part")
+            << routenWeiche + QList<Schritt>{plan(Fahrregler, 3, 5)}
+            << QList<QList<int>>{{1, 1, FSSpeicherEl, 0}, {3, 5, Fahrregler, 54730}, {3, 4, LeerIndex, 54731},
+                                 {3, 3, LeerIndex, 54732}}
+            << QStringList{"54650_303.lcv"};
     }
 
     void undoAndThrottlePartsShowWhatTheDeskHolds()
@@ -186,11 +301,15 @@ private slots:
         QFETCH(QStringList, vorgemerkt);
         antwort = Msg::Ja;   // a throttle may cover what stands above it
         vormerkungenVerwerfen();
+        weichenRoute();
+        FSWarnungAus = 1;   // the edits go ahead without the route warning
         for (qsizetype i = 0; i < schritte.size(); ++i) {
             ausfuehren(schritte[i]);
             const QString abweichung = pultAbweichungen();
             QVERIFY2(abweichung.isEmpty(), qPrintable(QString("after step %1:\n").arg(i + 1) + abweichung));
+            QVERIFY2(Warten::bis(fsCodeAktuell, 2000), qPrintable(QString("route code after step %1").arg(i + 1)));
         }
+        FSWarnungAus = 0;
         QList<PultFeld> erwartet(10 * 8, LeerFeld);
         for (const QList<int>& f : felder) {
             erwartet[index(f[0], f[1])].ElementIndex = int16_t(f[2]);
@@ -222,6 +341,7 @@ private slots:
             }
         const QString abweichung = pultAbweichungen();
         QVERIFY2(abweichung.isEmpty(), qPrintable("after the load:\n" + abweichung));
+        QVERIFY(!check_aenderung());
     }
 
     void undoRestoresOnlyTheLastDeletion()

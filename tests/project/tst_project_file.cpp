@@ -137,7 +137,7 @@ private slots:
                 QCOMPARE(f.Geaendert, int16_t(0));
             }
         QCOMPARE(MainWin().Pult[1].Text(8, 3), QString("3"));
-        QCOMPARE(MainWin().Pult[1].CellPicture(8, 3), pult.bild("gp_am.bmp"));
+        QCOMPARE(MainWin().Pult[1].CellPicture(8, 3), pult.bild("gp_am49.bmp"));   // the version set
         const FSSpeicherModul& fs = FSSpeicher[size_t(fahrstrassenSpeicherSlot(5, 5))];
         QCOMPARE(fs.LNCV[2045], int16_t(77));
         QVERIFY(!check_aenderung());

@@ -218,18 +218,29 @@ private slots:
         QCOMPARE(pult.boxen.size(), 1);
     }
 
+    // A project file without the names of the module files finds a module by
     // the position in its file's description: of two files naming one
-    // position, the newer one is taken, whatever their names.
+    // position, the newer one is taken, whatever their names. The file of the
+    // placement address, newer still but naming another position, is not,
+    // whether the project file kept its name or not.
     void newestFileOfAPositionWins_data()
     {
         QTest::addColumn<QString>("neuer");
-        QTest::newRow("first name newer") << "54650_1.lcv";
-        QTest::newRow("last name newer") << "54650_9.lcv";
+        QTest::addColumn<bool>("fremd");        // the placement address's file names another position
+        QTest::addColumn<bool>("umbenannt");    // the project file renamed after the save
+        QTest::newRow("first name newer") << "54650_1.lcv" << false << false;
+        QTest::newRow("last name newer") << "54650_9.lcv" << false << false;
+        QTest::newRow("placement address's file of another position")
+            << "54650_9.lcv" << true << false;
+        QTest::newRow("placement address's file of another position, project file renamed")
+            << "54650_1.lcv" << true << true;
     }
 
     void newestFileOfAPositionWins()
     {
         QFETCH(QString, neuer);
+        QFETCH(bool, fremd);
+        QFETCH(bool, umbenannt);
         beispielPult();
         QVERIFY(Save_plt());
         QStringList z = pltZeilen();
@@ -245,6 +256,15 @@ private slots:
             QFile f(PultVerz + name);
             QVERIFY(f.open(QIODevice::ReadWrite));
             QVERIFY(f.setFileTime(name == neuer ? jetzt : jetzt.addSecs(-60), QFileDevice::FileModificationTime));
+        }
+        if (fremd) {   // newest of all, but another module's
+            QByteArray inhalt = original;
+            inhalt.replace(" 11=  1234 ", " 11=   555 ").replace("(x,y)= 2, 3", "(x,y)= 6, 6");
+            schreiben(PultVerz + "54650_302.lcv", inhalt);
+        }
+        if (umbenannt) {
+            QVERIFY(QFile::rename(PultVerz + PultDatei, PultVerz + "Umbenannt.plt"));
+            PultDatei = "Umbenannt.plt";
         }
         pult.boxen.clear();
         neuLaden();

@@ -10,6 +10,7 @@
 #include "print/PartsListWindow.h"
 #include "print/PrintDialog.h"
 #include "project/DeskSettingsDialog.h"
+#include "routes/RouteCodeFollowsDesk.h"
 #include "routes/RouteEditor.h"
 #include "support/TestCatalogue.h"
 
@@ -34,6 +35,7 @@ inline MainWindow* hauptfensterAnlegen()
     stuecklisteAnmelden();
     druckenAnmelden();
     routenDialogeAnmelden();
+    fsCodeFolgtDemPultAnmelden();
     return fenster;
 }
 
