@@ -263,6 +263,14 @@ private slots:
             << QList<QList<int>>{{Setzen, FSSpeicherEl, 1, 1}, {Setzen, FSSpeicherEl, 2, 1}, {Setzen, FSSpeicherEl, 3, 1},
                                  {Setzen, Loeschen, 2, 1}, {Route}}
             << int(Unveraendert) << "";
+        QTest::newRow("route memories in slot 0 and 1 of one column")
+            << QList<QList<int>>{{Setzen, FSSpeicherEl, 2, 3}, {Setzen, FSSpeicherEl, 2, 1}, {Route}} << int(Unveraendert)
+            << "";
+        QTest::newRow("five route memories, slot 3 freed")
+            << QList<QList<int>>{{Setzen, FSSpeicherEl, 1, 1}, {Setzen, FSSpeicherEl, 2, 1}, {Setzen, FSSpeicherEl, 3, 1},
+                                 {Setzen, FSSpeicherEl, 4, 1}, {Setzen, FSSpeicherEl, 5, 1}, {Setzen, Loeschen, 4, 1},
+                                 {Route}}
+            << int(Unveraendert) << "";
         QTest::newRow("b) saved before the file names were kept") << b << int(AlterStand) << "";
         QTest::newRow("c) saved before the file names were kept") << c << int(AlterStand) << "";
         const QList<QList<int>> unberuehrt = {{Setzen, Weiche, 2, 1}, {Setzen, Signal, 3, 2}, {Setzen, Drei, 4, 3},

@@ -140,6 +140,9 @@ private slots:
         QTest::newRow("a) delete tool on an empty field after a deletion, undo")
             << QList<Schritt>{plan(Signal, 3, 3), plan(Loeschen, 3, 3), plan(Loeschen, 2, 2), z}
             << QList<QList<int>>{{3, 3, Signal, 0}} << QStringList{"54660_303.lcv"};
+        QTest::newRow("a) delete tool twice on one field, undo")
+            << QList<Schritt>{plan(Signal, 3, 3), plan(Loeschen, 3, 3), plan(Loeschen, 3, 3), z}
+            << QList<QList<int>>{{3, 3, Signal, 0}} << QStringList{"54660_303.lcv"};
         QTest::newRow("b) delete tool on an empty field, a signal placed there, undo")
             << QList<Schritt>{plan(Loeschen, 3, 3), plan(Signal, 3, 3), z}
             << QList<QList<int>>{{3, 3, Signal, 0}} << QStringList{};
@@ -171,6 +174,16 @@ private slots:
             << QList<QList<int>>{{1, 1, FSSpeicherEl, 0}, {2, 1, FSSpeicherEl, 0}, {3, 1, FSSpeicherEl, 0},
                                  {4, 1, FSSpeicherEl, 0}, {5, 1, FSSpeicherEl, 0}}
             << QStringList{"54670_303.lcv"};
+        QTest::newRow("route memory deleted, five placed meanwhile, undo once one is replaced")
+            << QList<Schritt>{plan(FSSpeicherEl, 3, 3), plan(Loeschen, 3, 3), plan(FSSpeicherEl, 1, 1),
+                              plan(FSSpeicherEl, 2, 1), plan(FSSpeicherEl, 3, 1), plan(FSSpeicherEl, 4, 1),
+                              plan(FSSpeicherEl, 5, 1), z, plan(Weiche, 5, 1), z}
+            << QList<QList<int>>{{1, 1, FSSpeicherEl, 0}, {2, 1, FSSpeicherEl, 0}, {3, 1, FSSpeicherEl, 0},
+                                 {4, 1, FSSpeicherEl, 0}, {5, 1, Weiche, 0}, {3, 3, FSSpeicherEl, 0}}
+            << QStringList{"54670_303.lcv"};
+        QTest::newRow("the only route memory deleted, undo")
+            << QList<Schritt>{plan(FSSpeicherEl, 3, 3), plan(Loeschen, 3, 3), z}
+            << QList<QList<int>>{{3, 3, FSSpeicherEl, 0}} << QStringList{"54670_303.lcv"};
         QTest::newRow("undo over a straight track placed since")
             << QList<Schritt>{plan(Weiche, 3, 3), plan(Loeschen, 3, 3), plan(Gerade, 3, 3), z}
             << QList<QList<int>>{{3, 3, Weiche, 0}} << QStringList{"54650_303.lcv"};

@@ -16,16 +16,20 @@ private slots:
     void missingModuleFileAsks_data()
     {
         QTest::addColumn<int>("antwort");
-        QTest::newRow("keep") << int(Msg::Nein);
-        QTest::newRow("delete") << int(Msg::Ja);
+        QTest::addColumn<bool>("kopie");   // a copy of the turnout's file lies in the folder under another address
+        QTest::newRow("keep") << int(Msg::Nein) << false;
+        QTest::newRow("delete") << int(Msg::Ja) << false;
+        QTest::newRow("keep, a copy under another address") << int(Msg::Nein) << true;
     }
 
     void missingModuleFileAsks()
     {
         QFETCH(int, antwort);
+        QFETCH(bool, kopie);
         beispielPult();
         feld(2, 3).Grundplatte = 54650;
         QVERIFY(Save_plt());
+        QVERIFY(!kopie || QFile::copy(PultVerz + "54650_302.lcv", PultVerz + "54650_777.lcv"));
         QVERIFY(QFile::remove(PultVerz + "54650_302.lcv"));
         QVERIFY(QFile::remove(PultVerz + "54670_505.lcv"));
         pult.antwort = antwort;
@@ -218,18 +222,23 @@ private slots:
         QCOMPARE(pult.boxen.size(), 1);
     }
 
+    // A module of a project saved before the file names were kept, found by
     // the position in its file's description: of two files naming one
-    // position, the newer one is taken, whatever their names.
+    // position, the newer one is taken, whatever their names, unless only the
+    // older one was written for this project file.
     void newestFileOfAPositionWins_data()
     {
         QTest::addColumn<QString>("neuer");
-        QTest::newRow("first name newer") << "54650_1.lcv";
-        QTest::newRow("last name newer") << "54650_9.lcv";
+        QTest::addColumn<QString>("projekt");   // the project file the newer file's description names
+        QTest::newRow("first name newer") << "54650_1.lcv" << "Test.plt";
+        QTest::newRow("last name newer") << "54650_9.lcv" << "Test.plt";
+        QTest::newRow("the newer of another project") << "54650_9.lcv" << "Anders.plt";
     }
 
     void newestFileOfAPositionWins()
     {
         QFETCH(QString, neuer);
+        QFETCH(QString, projekt);
         beispielPult();
         QVERIFY(Save_plt());
         QStringList z = pltZeilen();
@@ -241,6 +250,8 @@ private slots:
         for (const QString& name : {QString("54650_1.lcv"), QString("54650_9.lcv")}) {
             QByteArray inhalt = original;
             inhalt.replace(" 11=  1234 ", name == neuer ? " 11=   111 " : " 11=   999 ");
+            if (name == neuer)
+                inhalt.replace("Modul aus Test.plt", "Modul aus " + projekt.toLatin1());
             schreiben(PultVerz + name, inhalt);
             QFile f(PultVerz + name);
             QVERIFY(f.open(QIODevice::ReadWrite));
@@ -249,7 +260,7 @@ private slots:
         pult.boxen.clear();
         neuLaden();
         QVERIFY(pult.boxen.isEmpty());
-        QCOMPARE(feld(2, 3).LNCV[11], int16_t(111));
+        QCOMPARE(feld(2, 3).LNCV[11], int16_t(projekt == PultDatei ? 111 : 999));
     }
 };
 
