@@ -85,6 +85,50 @@ struct DeskEditingTestDesk {
                 felder << feld(x, y);
         return felder;
     }
+    // The first field of the desk whose element, base plate, connection
+    // number or LNCVs differ from those in vorher (as pultInhalt gave it),
+    // named with wann; empty when every field is as it was.
+    static QString ersteAbweichung(const QList<PultFeld>& vorher, const QString& wann)
+    {
+        const QList<PultFeld> nachher = pultInhalt();
+        for (int x = 1; x <= 10; ++x)
+            for (int y = 1; y <= 8; ++y) {
+                const PultFeld &n = nachher[index(x, y)], &v = vorher[index(x, y)];
+                if (n.ElementIndex != v.ElementIndex || n.Grundplatte != v.Grundplatte || n.Anschluss != v.Anschluss
+                    || n.LNCV != v.LNCV)
+                    return QString("field (%1, %2), %3: element %4, plate %5, LNCV 0 = %6, LNCV 11 = %7")
+                        .arg(x).arg(y).arg(wann).arg(n.ElementIndex).arg(n.Grundplatte).arg(n.LNCV[0])
+                        .arg(n.LNCV[11]);
+            }
+        return {};
+    }
+
+    // What the track plan, the electrical view (picture, connection number)
+    // and the address grid (picture, address lines) show of each field of
+    // the 10 x 8 desk, column by column.
+    static QStringList pultGezeigt()
+    {
+        const FlexGrid &elektrik = MainWin().Pult[1], &adr = MainWin().PultAdr;
+        QStringList felder;
+        for (int x = 1; x <= 10; ++x)
+            for (int y = 1; y <= 8; ++y)
+                felder << QStringList{plan().CellPicture(y, x), elektrik.CellPicture(y, x), elektrik.Text(y, x),
+                                      adr.CellPicture(3 * y - 2, x), adr.Text(3 * y - 1, x), adr.Text(3 * y, x)}
+                              .join(" | ");
+        return felder;
+    }
+    // The first field that the grids show otherwise than vorher (as
+    // pultGezeigt gave it), named with wann; empty when all agree.
+    static QString ersteAnzeigeAbweichung(const QStringList& vorher, const QString& wann)
+    {
+        const QStringList jetzt = pultGezeigt();
+        for (int x = 1; x <= 10; ++x)
+            for (int y = 1; y <= 8; ++y)
+                if (jetzt[index(x, y)] != vorher[index(x, y)])
+                    return QString("field (%1, %2) %3 shows \"%4\", before \"%5\"")
+                        .arg(x).arg(y).arg(wann, jetzt[index(x, y)], vorher[index(x, y)]);
+        return {};
+    }
 
     // Loads the test catalogue and opens the main window once for all tests.
     void aufbauen()

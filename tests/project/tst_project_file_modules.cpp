@@ -16,16 +16,20 @@ private slots:
     void missingModuleFileAsks_data()
     {
         QTest::addColumn<int>("antwort");
-        QTest::newRow("keep") << int(Msg::Nein);
-        QTest::newRow("delete") << int(Msg::Ja);
+        QTest::addColumn<bool>("kopie");   // a copy of the turnout's file lies in the folder under another address
+        QTest::newRow("keep") << int(Msg::Nein) << false;
+        QTest::newRow("delete") << int(Msg::Ja) << false;
+        QTest::newRow("keep, a copy under another address") << int(Msg::Nein) << true;
     }
 
     void missingModuleFileAsks()
     {
         QFETCH(int, antwort);
+        QFETCH(bool, kopie);
         beispielPult();
         feld(2, 3).Grundplatte = 54650;
         QVERIFY(Save_plt());
+        QVERIFY(!kopie || QFile::copy(PultVerz + "54650_302.lcv", PultVerz + "54650_777.lcv"));
         QVERIFY(QFile::remove(PultVerz + "54650_302.lcv"));
         QVERIFY(QFile::remove(PultVerz + "54670_505.lcv"));
         pult.antwort = antwort;
@@ -220,27 +224,34 @@ private slots:
 
     // A project file without the names of the module files finds a module by
     // the position in its file's description: of two files naming one
-    // position, the newer one is taken, whatever their names. The file of the
-    // placement address, newer still but naming another position, is not,
-    // whether the project file kept its name or not.
+    // position, the newer one is taken, whatever their names, unless only the
+    // older one was written for this project file. The file of the placement
+    // address, newer still but naming another position, is not, whether the
+    // project file kept its name or not.
     void newestFileOfAPositionWins_data()
     {
         QTest::addColumn<QString>("neuer");
+        QTest::addColumn<QString>("projekt");   // the project file the newer file's description names
         QTest::addColumn<bool>("fremd");        // the placement address's file names another position
         QTest::addColumn<bool>("umbenannt");    // the project file renamed after the save
-        QTest::newRow("first name newer") << "54650_1.lcv" << false << false;
-        QTest::newRow("last name newer") << "54650_9.lcv" << false << false;
+        QTest::newRow("first name newer") << "54650_1.lcv" << "Test.plt" << false << false;
+        QTest::newRow("last name newer") << "54650_9.lcv" << "Test.plt" << false << false;
+        QTest::newRow("the newer of another project") << "54650_9.lcv" << "Anders.plt" << false << false;
         QTest::newRow("placement address's file of another position")
-            << "54650_9.lcv" << true << false;
+            << "54650_9.lcv" << "Test.plt" << true << false;
         QTest::newRow("placement address's file of another position, project file renamed")
-            << "54650_1.lcv" << true << true;
+            << "54650_1.lcv" << "Test.plt" << true << true;
     }
 
     void newestFileOfAPositionWins()
     {
         QFETCH(QString, neuer);
+        QFETCH(QString, projekt);
         QFETCH(bool, fremd);
         QFETCH(bool, umbenannt);
+        // The older file names this project file: it wins unless the newer
+        // does too, or the project file no longer has that name.
+        const bool neuererGilt = projekt == PultDatei || umbenannt;
         beispielPult();
         QVERIFY(Save_plt());
         QStringList z = pltZeilen();
@@ -252,6 +263,8 @@ private slots:
         for (const QString& name : {QString("54650_1.lcv"), QString("54650_9.lcv")}) {
             QByteArray inhalt = original;
             inhalt.replace(" 11=  1234 ", name == neuer ? " 11=   111 " : " 11=   999 ");
+            if (name == neuer)
+                inhalt.replace("Modul aus Test.plt", "Modul aus " + projekt.toLatin1());
             schreiben(PultVerz + name, inhalt);
             QFile f(PultVerz + name);
             QVERIFY(f.open(QIODevice::ReadWrite));
@@ -269,7 +282,7 @@ private slots:
         pult.boxen.clear();
         neuLaden();
         QVERIFY(pult.boxen.isEmpty());
-        QCOMPARE(feld(2, 3).LNCV[11], int16_t(111));
+        QCOMPARE(feld(2, 3).LNCV[11], int16_t(neuererGilt ? 111 : 999));
     }
 };
 

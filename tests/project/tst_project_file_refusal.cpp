@@ -68,8 +68,13 @@ private slots:
         QTest::newRow("field named twice") << "XY: 2, 3, 0, 0" << "steht schon in Zeile";
         QTest::newRow("LNCV file name") << "LNCV_Datei: 2, 3, ../54650_302.lcv"
                                         << "\"../54650_302.lcv\" ist kein Name einer LNCV-Datei";
+        QTest::newRow("LNCV file name with an ending after it") << "LNCV_Datei: 1, 1, 54650_302.lcv.bak"
+                                                               << "\"54650_302.lcv.bak\" ist kein Name einer LNCV-Datei";
+        QTest::newRow("LNCV file name with a path after it") << "LNCV_Datei: 1, 1, 54650_302.lcv/../../x"
+                                                             << "\"54650_302.lcv/../../x\" ist kein Name einer LNCV-Datei";
         QTest::newRow("LNCV file named twice") << "LNCV_Datei: 2, 3, 54650_1.lcv" << "steht schon in Zeile";
         QTest::newRow("LNCV file outside desk") << "LNCV_Datei: 11, 1, 54650_1.lcv" << "außerhalb des Pults";
+        QTest::newRow("route memory slot outside desk") << "Fahrstraßenspeicher: 11, 1, 0" << "außerhalb des Pults";
         QTest::newRow("route memory slot 5") << "Fahrstraßenspeicher: 5, 5, 5" << "Speicherplatz";
         // Desk and address options: the range of their dialog box, compared before any conversion.
         QTest::newRow("brightness 11") << "PultOpt_HellWert: 11" << "11 liegt außerhalb von 0 bis 10";
