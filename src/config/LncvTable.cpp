@@ -5,6 +5,7 @@
 #include "core/Desk.h"
 #include "core/Placement.h"
 #include "core/Words.h"
+#include "routes/RouteCodeFollowsDesk.h"
 #include "routes/RouteSlots.h"
 #include "routes/RouteTable.h"
 
@@ -130,12 +131,14 @@ void LncvTabelle::blinken()
 void LncvTabelle::speichern(int n, qint64 wert)
 {
     werte()[n] = alsWort(int32_t(wert));
+    // What the routes derive follows at once: a route memory's code word typed
+    // over is written back by the rebuilt code, a slot word by its route, and a
+    // key or feedback address typed here reaches the slots of this same board.
+    // Every cell shows what is stored now.
     if (routenSlot >= 0)
-        return;
-    RefreshFSin54660();
-    // The route slots follow at once: a slot word typed over is written back by
-    // its route, and a key or feedback address typed here reaches the slots of
-    // this same board. Every cell shows what is stored now.
+        fsCodeNachfuehren();
+    else
+        RefreshFSin54660();
     for (int i = 0; i < werteAnzahl; ++i) {
         const QString gespeichert = QString::number(Int_to_UWord(werte()[i]));
         const int row = i / WerteJeZeile + 1, col = i % WerteJeZeile + 1;

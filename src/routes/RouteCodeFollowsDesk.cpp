@@ -7,7 +7,6 @@
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 
-namespace {
 // A route being defined or edited joins the code when that ends: the end
 // rebuilds it and names what did not fit.
 void fsCodeNachfuehren()
@@ -15,7 +14,6 @@ void fsCodeNachfuehren()
     if (PultAufgebaut && !FSinArbeit)
         fsCodeErneuern();
 }
-} // namespace
 
 void fsCodeFolgtDemPultAnmelden()
 {

@@ -10,3 +10,8 @@
 // it differing from its programmed copy, so it counts as to be programmed;
 // one that changes nothing marks nothing.
 void fsCodeFolgtDemPultAnmelden();
+
+// The rebuild itself, for a view that shows the code words and has to show
+// them rebuilt before the step ends; none while no desk is built or a route
+// is being defined or edited.
+void fsCodeNachfuehren();

@@ -7,6 +7,8 @@
 #include "routes/RouteSlots.h"
 #include "routes/RouteTable.h"
 
+#include <QScopedValueRollback>
+
 using namespace ModulTestPult;
 
 class TstLncvTable : public QObject {
@@ -71,6 +73,14 @@ private slots:
         tasten(QStringLiteral("5"));
         QCOMPARE(int(FSSpeicher[2].LNCV[2047]), 12345);
         QCOMPARE(lncv(3, 2, 0), 2);   // the field keeps its slot number
+        // A code word typed over is rebuilt from the routes (none here) at
+        // once, and the table shows the word stored.
+        const QScopedValueRollback aufgebaut(PultAufgebaut, true);
+        tab.zelleWaehlen(1, 8);   // LNCV 7
+        tasten(QStringLiteral("5"));
+        tab.zelleWaehlen(1, 1);
+        QCOMPARE(int(FSSpeicher[2].LNCV[7]), 0);
+        QCOMPARE(g().Text(1, 8), QStringLiteral("0"));
     }
 
     // A route memory's values open only through a slot its own field holds:
