@@ -64,7 +64,7 @@ private:
         const QFileInfoList liste = QDir(PultVerz).entryInfoList({QStringLiteral("*_*.lcv")}, QDir::Files);
         for (const QFileInfo& info : liste) {
             const int32_t artikel = info.fileName().section(QLatin1Char('_'), 0, 0).toInt();
-            const auto treffer = position.match(beschreibung(info.filePath()));
+            const auto treffer = position.match(lncvBeschreibung(info.filePath()));
             if (!hatLncvDatei(artikel) || !treffer.hasMatch())
                 continue;
             const Ort ort{artikel, treffer.captured(2).toInt(), treffer.captured(3).toInt()};
@@ -73,17 +73,6 @@ private:
             if (treffer.captured(1) == PultDatei)
                 merken(eigene, ort, fund);
         }
-    }
-
-    static QString beschreibung(const QString& pfad)
-    {
-        QFile datei(pfad);
-        if (!datei.open(QIODevice::ReadOnly))
-            return {};
-        for (const QString& zeile : Cp1252::zeilen(datei.read(1024)))
-            if (zeile.startsWith(QStringLiteral("!:")))
-                return zeile;
-        return {};
     }
 
     bool gelesen = false;

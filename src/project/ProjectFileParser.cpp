@@ -36,11 +36,11 @@ bool nurGliederung(const QString& key)
         || key == QStringLiteral("FS_BefAnzahl1");
 }
 
-// A number in the file's form must start (after blanks and a sign) with a digit or ".digit".
+// A number in the file's form must start (after blanks or tabs and a sign) with a digit or ".digit".
 bool istZahl(const QString& text)
 {
     int i = 0;
-    while (i < text.size() && text[i] == QLatin1Char(' '))
+    while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
         ++i;
     if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+')))
         ++i;
@@ -475,6 +475,12 @@ private:
         if (!feldZahl(wert, a.x, a.y, FSSpeicherMax - 1, QStringLiteral("Der Speicherplatz"), platz))
             return false;
         a.platz = int(platz);
+        if (!erstmals(fsPlatzZeilen, a.x, a.y, QStringLiteral("Der Speicherplatz von Feld (")))
+            return false;
+        if (const int frueher = platzZeilen.value(a.platz); frueher > 0)
+            return fehler(QStringLiteral("Der Speicherplatz ") + QString::number(a.platz)
+                          + QStringLiteral(" steht schon in Zeile ") + QString::number(frueher) + QLatin1Char('.'));
+        platzZeilen.insert(a.platz, zeilenNr);
         p.fsPlaetze.push_back(a);
         return true;
     }
@@ -484,6 +490,8 @@ private:
     QSet<QString> gelesen;                    // the keys the file has
     QHash<int, int> feldZeilen;               // field -> its line
     QHash<int, int> modulDateiZeilen;         // field -> the line naming its LNCV file
+    QHash<int, int> fsPlatzZeilen;            // field -> the line giving its route memory slot
+    QHash<int, int> platzZeilen;              // route memory slot -> the line giving it
     std::map<int, int> routenZeilen;          // route -> its first line
     std::map<int, int> befehlsZeilen;         // route, list, position -> first line
     std::vector<std::pair<int, QString>> hinweise;

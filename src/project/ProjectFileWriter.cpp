@@ -7,7 +7,7 @@
 #include "core/Desk.h"
 #include "core/ModuleDefaults.h"
 #include "project/DeskRecord.h"
-#include "project/LncvFile.h"
+#include "project/ModuleFiles.h"
 #include "project/ProgramConfig.h"
 #include "routes/RouteCommands.h"
 #include "routes/RouteTable.h"
@@ -156,22 +156,13 @@ void anschlussZeilen(QStringList& z)
 // The LNCV file this save writes for every module, so that a load reads that
 // file and no other one of an earlier address; a route memory also keeps its
 // slot, which decides the order in which the route code fills the memories.
-void modulDateiZeilen(QStringList& z)
+void modulDateiZeilen(QStringList& z, const std::vector<ModulDatei>& dateien)
 {
-    for (int x = 1; x <= PultdimensionenX; ++x)
-        for (int y = 1; y <= PultdimensionenY; ++y) {
-            const PultFeld& f = feld(x, y);
-            const int32_t artikel = eintrag(f).ArtikelNr;
-            if (artikel != FSSpeicherArtikel) {
-                if (hatLncvDatei(artikel))
-                    z << feldWert("LNCV_Datei", x, y, lncvDateiName(artikel, f.LNCV[0]));
-                continue;
-            }
-            for (int s = 0; s < FSSpeicherMax; ++s)
-                if (FSSpeicher[size_t(s)].X == x && FSSpeicher[size_t(s)].Y == y)
-                    z << feldWert("LNCV_Datei", x, y, lncvDateiName(artikel, FSSpeicher[size_t(s)].LNCV[0]))
-                      << feldWert("Fahrstraßenspeicher", x, y, plain(s));
-        }
+    for (const ModulDatei& d : dateien) {
+        z << feldWert("LNCV_Datei", d.x, d.y, d.name);
+        if (d.slot >= 0)
+            z << feldWert("Fahrstraßenspeicher", d.x, d.y, plain(d.slot));
+    }
 }
 
 void autoFlagZeilen(QStringList& z)
@@ -220,6 +211,11 @@ std::array<uint8_t, 128> vorgabeAutoFlags(int x, int y)
 
 QStringList projektDateiZeilen()
 {
+    return projektDateiZeilen(modulDateien());
+}
+
+QStringList projektDateiZeilen(const std::vector<ModulDatei>& dateien)
+{
     QStringList z;
     z.reserve(80 + 2 * PultdimensionenX * PultdimensionenY);
     pultSchluessel(z);
@@ -228,6 +224,6 @@ QStringList projektDateiZeilen()
     routenZeilen(z);
     anschlussZeilen(z);
     autoFlagZeilen(z);
-    modulDateiZeilen(z);
+    modulDateiZeilen(z, dateien);
     return z;
 }
