@@ -32,6 +32,34 @@ void stoeren(bool schreiben, const QString& name, const QString& grund)
         return s == schreiben && QFileInfo(pfad).fileName() == name ? grund : QString();
     });
 }
+// The three columns of the tables of files that are not what they seem.
+void fremdeDateiSpalten()
+{
+    QTest::addColumn<QString>("datei");   // the saved file that is replaced
+    QTest::addColumn<QString>("art");     // by what
+    QTest::addColumn<QString>("grund");   // what the message says of it
+}
+
+// Puts in the place of the saved file datei a folder ("Ordner"), a pipe
+// ("Pipe"), a link to /dev/zero ("Null"), a sparse file larger than any the
+// program writes ("Riese"), or makes the file write-protected.
+void ersetzenDurch(const QString& datei, const QString& art)
+{
+    const QString pfad = PultVerz + datei;
+    if (art == "schreibgeschützt") {
+        QVERIFY(QFile::setPermissions(pfad, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+        return;
+    }
+    if (art == "Riese") {
+        QFile f(pfad);
+        QVERIFY(f.open(QIODevice::Append) && f.resize(datei.endsWith(".plt") ? 65 * 1024 * 1024 : 65 * 1024));
+        return;
+    }
+    QVERIFY(QFile::remove(pfad));
+    QVERIFY(art == "Pipe"   ? ::mkfifo(QFile::encodeName(pfad).constData(), 0644) == 0
+            : art == "Null" ? QFile::link("/dev/zero", pfad)
+                            : QDir().mkdir(pfad));
+}
 } // namespace
 
 class TstProjectSaveSafety : public QObject, ProjectFileTestDesk {
@@ -159,11 +187,10 @@ private slots:
     // naming the file and why.
     void unreplaceableFilesRefuseTheSave_data()
     {
-        QTest::addColumn<QString>("datei");
-        QTest::addColumn<QString>("art");
-        QTest::addColumn<QString>("grund");
-        QTest::newRow("write-protected module file") << "54670_505.lcv" << "schreibgeschützt" << "Sie ist schreibgeschützt.";
-        QTest::newRow("write-protected project file") << "Test.plt" << "schreibgeschützt" << "Sie ist schreibgeschützt.";
+        fremdeDateiSpalten();
+        const QString geschuetzt = "schreibgeschützt";
+        QTest::newRow("write-protected module file") << "54670_505.lcv" << geschuetzt << "Sie ist schreibgeschützt.";
+        QTest::newRow("write-protected project file") << "Test.plt" << geschuetzt << "Sie ist schreibgeschützt.";
         QTest::newRow("folder at a module file") << "54660_104.lcv" << "Ordner" << "Es ist ein Ordner.";
     }
 
@@ -174,11 +201,7 @@ private slots:
         QFETCH(QString, grund);
         beispielPult();
         QVERIFY(Save_plt());
-        const QString pfad = PultVerz + datei;
-        if (art == "Ordner")
-            QVERIFY(QFile::remove(pfad) && QDir().mkdir(pfad));
-        else
-            QVERIFY(QFile::setPermissions(pfad, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+        ersetzenDurch(datei, art);
         const Ordnerinhalt alt = allesIm(PultVerz);
         allesAendern();
         pult.boxen.clear();
@@ -252,9 +275,7 @@ private slots:
     // refused at once, naming it, without being read whole.
     void irregularFilesAreRefusedAtOnce_data()
     {
-        QTest::addColumn<QString>("datei");
-        QTest::addColumn<QString>("art");
-        QTest::addColumn<QString>("grund");
+        fremdeDateiSpalten();
         const QString keine = "keine gewöhnliche Datei";
         QTest::newRow("pipe as project file") << "Test.plt" << "Pipe" << keine;
         QTest::newRow("pipe as module file") << "54650_302.lcv" << "Pipe" << keine;
@@ -271,18 +292,7 @@ private slots:
         QFETCH(QString, grund);
         beispielPult();
         QVERIFY(Save_plt());
-        const QString pfad = PultVerz + datei;
-        const QByteArray name = QFile::encodeName(pfad);
-        if (art == "Riese") {
-            // Sparse: the size of a file larger than any the program writes, without filling the disk.
-            QFile f(pfad);
-            QVERIFY(f.open(QIODevice::Append) && f.resize(datei.endsWith(".plt") ? 65 * 1024 * 1024 : 65 * 1024));
-        } else {
-            QVERIFY(QFile::remove(pfad));
-            QVERIFY(art == "Pipe"   ? ::mkfifo(name.constData(), 0644) == 0
-                    : art == "Null" ? QFile::link("/dev/zero", pfad)
-                                    : QDir().mkdir(pfad));
-        }
+        ersetzenDurch(datei, art);
         const Stand vorher = Stand::jetzt();
         pult.boxen.clear();
         QVERIFY(!Load_plt());
