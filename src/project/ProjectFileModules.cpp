@@ -205,7 +205,7 @@ private:
         m.n = m.fsSpeicher ? LncvAnzahlFSSpeicher : std::clamp<int>(e.LNCVAnzahl, 0, LncvAnzahlModul);
         const auto k = benannteDateien.constFind(feldSchluessel(z.x, z.y));
         const QString* name = k == benannteDateien.cend() ? nullptr : &inhalt.modulDateien[k.value()].name;
-        m.benannt = name && name->section(QLatin1Char('_'), 0, 0).toInt() == e.ArtikelNr;
+        m.benannt = name && QStringView(*name).left(name->indexOf(QLatin1Char('_'))).toInt() == e.ArtikelNr;
         if (m.benannt) {
             genutzt[k.value()] = true;
             m.direkt = PultVerz + *name;
@@ -292,25 +292,27 @@ int16_t platzierteModulAdresse(int code, int x, int y, int16_t zsAdrOpt)
 std::vector<size_t> platzierReihenfolge(const ProjektInhalt& inhalt, const KatalogTabelle& katalog)
 {
     const std::vector<FeldZeile>& felder = inhalt.felder;
-    std::vector<size_t> folge(felder.size());
-    std::iota(folge.begin(), folge.end(), size_t(0));
-    const auto rang = [&](size_t i) {
+    // Rank and saved slot worked out once per line, not at every comparison.
+    std::vector<std::pair<bool, int>> raenge(felder.size());
+    std::vector<int> plaetze(felder.size());
+    for (size_t i = 0; i < felder.size(); ++i) {
         const KatalogEintrag* e = eintragVon(katalog, felder[i]);
         const bool hoch = e && istHohesElement(*e);
-        return std::pair{!hoch, hoch ? -felder[i].y : 0};
-    };
-    std::stable_sort(folge.begin(), folge.end(), [&rang](size_t a, size_t b) { return rang(a) < rang(b); });
+        raenge[i] = {!hoch, hoch ? -felder[i].y : 0};
+        plaetze[i] = gespeicherterPlatz(inhalt, katalog, felder[i]);
+    }
+    std::vector<size_t> folge(felder.size());
+    std::iota(folge.begin(), folge.end(), size_t(0));
+    std::stable_sort(folge.begin(), folge.end(), [&](size_t a, size_t b) { return raenge[a] < raenge[b]; });
     // The route memories with a saved slot swap places among themselves.
     std::vector<size_t*> stellen;
     std::vector<size_t> fsSpeicher;
     for (size_t& i : folge)
-        if (gespeicherterPlatz(inhalt, katalog, felder[i]) >= 0) {
+        if (plaetze[i] >= 0) {
             stellen.push_back(&i);
             fsSpeicher.push_back(i);
         }
-    std::stable_sort(fsSpeicher.begin(), fsSpeicher.end(), [&](size_t a, size_t b) {
-        return gespeicherterPlatz(inhalt, katalog, felder[a]) < gespeicherterPlatz(inhalt, katalog, felder[b]);
-    });
+    std::stable_sort(fsSpeicher.begin(), fsSpeicher.end(), [&](size_t a, size_t b) { return plaetze[a] < plaetze[b]; });
     for (size_t k = 0; k < stellen.size(); ++k)
         *stellen[k] = fsSpeicher[k];
     return folge;

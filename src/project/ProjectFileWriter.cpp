@@ -12,6 +12,8 @@
 #include "routes/RouteCommands.h"
 #include "routes/RouteTable.h"
 
+#include <cstdio>
+
 const std::array<AdrGruppenSchluessel, 14> AdrGruppenSchluesselListe = {{
     {"MAWeichen", AdrGruppe::MAWeichen}, {"RMWeichen", AdrGruppe::RMWeichen}, {"Entkuppler", AdrGruppe::Entkuppler},
     {"Schalt", AdrGruppe::Schalt}, {"MAAusl", AdrGruppe::MAAusl}, {"RMAusl", AdrGruppe::RMAusl},
@@ -94,12 +96,27 @@ int elementCode(const PultFeld& f)
     return eintrag(f).ElementNr;
 }
 
+// A line of numbers built in one piece: a desk has up to 9,801 fields, and
+// every save and load builds their lines.
+template <typename... Zahlen>
+QString gedruckt(const char* form, Zahlen... zahlen)
+{
+    char zeile[96];
+    const int n = std::snprintf(zeile, sizeof zeile, form, zahlen...);
+    return QString::fromUtf8(zeile, n);
+}
+
+// A line of one field: key, column, row and its value.
+QString feldWert(const char* name, int x, int y, const QString& wert)
+{
+    return gedruckt("%s: %d, %d, ", name, x, y) + wert;
+}
+
 void feldZeilen(QStringList& z)
 {
     for (int x = 1; x <= PultdimensionenX; ++x)
         for (int y = 1; y <= PultdimensionenY; ++y)
-            z << QStringLiteral("XY: ") + plain(x) + QStringLiteral(", ") + plain(y) + QStringLiteral(", ")
-                    + plain(elementCode(feld(x, y))) + QStringLiteral(", ") + plain(feld(x, y).Grundplatte);
+            z << gedruckt("XY: %d, %d, %d, %d", x, y, elementCode(feld(x, y)), int(feld(x, y).Grundplatte));
 }
 
 QString routenWert(const char* name, int r, int k, int16_t wert)
@@ -137,12 +154,6 @@ void routenZeilen(QStringList& z)
         befehlsListe(z, r, 0);
         befehlsListe(z, r, 1);
     }
-}
-
-// A line of one field: key, column, row and its value.
-QString feldWert(const char* name, int x, int y, const QString& wert)
-{
-    return schluessel(name) + plain(x) + QStringLiteral(", ") + plain(y) + QStringLiteral(", ") + wert;
 }
 
 void anschlussZeilen(QStringList& z)
