@@ -32,14 +32,6 @@ void stoeren(bool schreiben, const QString& name, const QString& grund)
         return s == schreiben && QFileInfo(pfad).fileName() == name ? grund : QString();
     });
 }
-// The three columns of the tables of files that are not what they seem.
-void fremdeDateiSpalten()
-{
-    QTest::addColumn<QString>("datei");   // the saved file that is replaced
-    QTest::addColumn<QString>("art");     // by what
-    QTest::addColumn<QString>("grund");   // what the message says of it
-}
-
 // Puts in the place of the saved file datei a folder ("Ordner"), a pipe
 // ("Pipe"), a link to /dev/zero ("Null"), a sparse file larger than any the
 // program writes ("Riese"), or makes the file write-protected.
@@ -183,36 +175,6 @@ private slots:
         QVERIFY(projektUngespeichert());
     }
 
-    // Files the save must not replace: refused before anything is written,
-    // naming the file and why.
-    void unreplaceableFilesRefuseTheSave_data()
-    {
-        fremdeDateiSpalten();
-        const QString geschuetzt = "schreibgeschützt";
-        QTest::newRow("write-protected module file") << "54670_505.lcv" << geschuetzt << "Sie ist schreibgeschützt.";
-        QTest::newRow("write-protected project file") << "Test.plt" << geschuetzt << "Sie ist schreibgeschützt.";
-        QTest::newRow("folder at a module file") << "54660_104.lcv" << "Ordner" << "Es ist ein Ordner.";
-    }
-
-    void unreplaceableFilesRefuseTheSave()
-    {
-        QFETCH(QString, datei);
-        QFETCH(QString, art);
-        QFETCH(QString, grund);
-        beispielPult();
-        QVERIFY(Save_plt());
-        ersetzenDurch(datei, art);
-        const Ordnerinhalt alt = allesIm(PultVerz);
-        allesAendern();
-        pult.boxen.clear();
-
-        QVERIFY(!Save_plt());
-        QCOMPARE(pult.boxen.size(), 1);
-        QVERIFY2(pult.boxen[0].text.contains(datei + " wird nicht ersetzt:\r\n" + grund), qPrintable(pult.boxen[0].text));
-        QVERIFY(pult.boxen[0].text.contains("Es wurde nichts geändert."));
-        QCOMPARE(allesIm(PultVerz), alt);
-    }
-
     // A link planted at the name the temporary file once had is neither
     // followed nor left in the module file's place.
     void linkAtATemporaryNameIsNotFollowed()
@@ -271,33 +233,51 @@ private slots:
             QVERIFY(lesen(dort.path() + "/54650_302.lcv").contains("Modul aus " + als.toLatin1()));
     }
 
-    // What is named like a project or LNCV file but is no such file is
-    // refused at once, naming it, without being read whole.
-    void irregularFilesAreRefusedAtOnce_data()
+    // Files that are not what they seem. The save does not replace a
+    // write-protected file or a folder; the load refuses at once what is no
+    // regular file or is larger than any the program writes, without reading
+    // it whole. Either names the file and why, and changes nothing.
+    void filesThatAreNotWhatTheySeem_data()
     {
-        fremdeDateiSpalten();
+        QTest::addColumn<bool>("speichern");   // refused by the save (else by the load)
+        QTest::addColumn<QString>("datei");    // the saved file that is replaced
+        QTest::addColumn<QString>("art");      // by what
+        QTest::addColumn<QString>("grund");    // what the message says of it
+        const QString geschuetzt = "wird nicht ersetzt:\r\nSie ist schreibgeschützt.";
         const QString keine = "keine gewöhnliche Datei";
-        QTest::newRow("pipe as project file") << "Test.plt" << "Pipe" << keine;
-        QTest::newRow("pipe as module file") << "54650_302.lcv" << "Pipe" << keine;
-        QTest::newRow("link to /dev/zero as module file") << "54670_505.lcv" << "Null" << keine;
-        QTest::newRow("folder as module file") << "54660_104.lcv" << "Ordner" << "Es ist ein Ordner.";
-        QTest::newRow("huge project file") << "Test.plt" << "Riese" << "größer als jede Datei";
-        QTest::newRow("module file over 64 KB") << "54680_206.lcv" << "Riese" << "größer als jede Datei";
+        QTest::newRow("save: write-protected module file") << true << "54670_505.lcv" << "schreibgeschützt" << geschuetzt;
+        QTest::newRow("save: write-protected project file") << true << "Test.plt" << "schreibgeschützt" << geschuetzt;
+        QTest::newRow("save: folder at a module file") << true << "54660_104.lcv" << "Ordner"
+                                                       << "wird nicht ersetzt:\r\nEs ist ein Ordner.";
+        QTest::newRow("load: pipe as project file") << false << "Test.plt" << "Pipe" << keine;
+        QTest::newRow("load: pipe as module file") << false << "54650_302.lcv" << "Pipe" << keine;
+        QTest::newRow("load: link to /dev/zero as module file") << false << "54670_505.lcv" << "Null" << keine;
+        QTest::newRow("load: folder as project file") << false << "Test.plt" << "Ordner" << "Es ist ein Ordner.";
+        QTest::newRow("load: huge project file") << false << "Test.plt" << "Riese" << "größer als jede Datei";
+        QTest::newRow("load: module file over 64 KB") << false << "54680_206.lcv" << "Riese" << "größer als jede Datei";
     }
 
-    void irregularFilesAreRefusedAtOnce()
+    void filesThatAreNotWhatTheySeem()
     {
+        QFETCH(bool, speichern);
         QFETCH(QString, datei);
         QFETCH(QString, art);
         QFETCH(QString, grund);
         beispielPult();
         QVERIFY(Save_plt());
         ersetzenDurch(datei, art);
+        if (speichern)
+            allesAendern();
+        const Ordnerinhalt alt = allesIm(PultVerz);
         const Stand vorher = Stand::jetzt();
         pult.boxen.clear();
-        QVERIFY(!Load_plt());
+
+        QVERIFY(!(speichern ? Save_plt() : Load_plt()));
         QCOMPARE(pult.boxen.size(), 1);
-        QVERIFY2(pult.boxen[0].text.contains(datei) && pult.boxen[0].text.contains(grund), qPrintable(pult.boxen[0].text));
+        const QString& text = pult.boxen[0].text;
+        QVERIFY2(text.contains(datei) && text.contains(grund), qPrintable(text));
+        QCOMPARE(text.contains("Es wurde nichts geändert."), speichern);
+        QCOMPARE(allesIm(PultVerz), alt);
         QVERIFY(Stand::jetzt().gleich(vorher));
     }
 };
