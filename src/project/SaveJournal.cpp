@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
+#include <QRegularExpression>
+#include <QSet>
 #include <algorithm>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -148,6 +150,21 @@ bool journalEntfernen(const QString& journal, const QString& verz, QString& fehl
         + (grund.isEmpty() ? QStringLiteral("Der Zugriff wurde verweigert.") : grund);
     return false;
 }
+// The temporary files a save of these files left when it was stopped before
+// its journal was written: named as tempDateiSchreiben names them.
+void liegengebliebeneEntfernen(const std::vector<DateiAuftrag>& auftraege, const QString& verz)
+{
+    QSet<QString> ziele;
+    for (const DateiAuftrag& a : auftraege)
+        ziele.insert(QFileInfo(a.pfad).fileName());
+    static const QRegularExpression temp(QStringLiteral("^\\.(.+)\\.[0-9a-z]+~$"));
+    const QDir ordner(verz);
+    for (const QString& name : ordner.entryList({QStringLiteral(".*~")}, QDir::Files | QDir::Hidden | QDir::System)) {
+        const QRegularExpressionMatch treffer = temp.match(name);
+        if (treffer.hasMatch() && ziele.contains(treffer.captured(1)))
+            QFile::remove(ordner.filePath(name));
+    }
+}
 } // namespace
 
 QString speicherJournal(const QString& projektPfad)
@@ -159,9 +176,14 @@ QString speicherJournal(const QString& projektPfad)
 bool alleDateienSchreiben(const std::vector<DateiAuftrag>& auftraege, const QString& journal, QString& fehler,
                           const std::function<void(size_t)>& fortschritt)
 {
+    // What a save stopped earlier left behind: its journal is completed, its
+    // temporary files are removed.
+    const QString verz = QFileInfo(journal).path();
+    if (speichernAbschliessen(journal, fehler) == JournalStand::Fehler)
+        return false;
+    liegengebliebeneEntfernen(auftraege, verz);
     Temporaere temps(auftraege.size());
     parallel(auftraege.size(), [&](size_t i) { return temps.schreiben(auftraege[i], i); }, fortschritt);
-    const QString verz = QFileInfo(journal).path();
     QString grund;
     if (temps.fehler.isEmpty() && !ordnerSichern(verz, grund))
         temps.fehler = QStringLiteral("Die Dateien konnten nicht auf den Datenträger geschrieben werden:\r\n") + grund;

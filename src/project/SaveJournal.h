@@ -23,7 +23,9 @@ struct DateiAuftrag {
 QString speicherJournal(const QString& projektPfad);
 
 // Writes the files, all in the folder of the journal, as one save; a file
-// that already holds exactly its bytes is left alone. A changed file that is
+// that already holds exactly its bytes is left alone. A save of them that was
+// stopped earlier is completed first (its journal) or cleaned up (the
+// temporary files it left before it wrote one). A changed file that is
 // write-protected or no regular file is refused before anything is written.
 // fortschritt(i) is called on the calling thread now and then with the count
 // of files written. False with a German message naming the file, the reason

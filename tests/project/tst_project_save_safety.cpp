@@ -144,6 +144,24 @@ private slots:
             QVERIFY(pult.boxen[0].text.contains("Ein unterbrochenes Speichern des Pults wurde abgeschlossen"));
     }
 
+    // A save killed before it wrote its journal leaves temporary files that
+    // no load reads; the next save removes them.
+    void nextSaveRemovesWhatAKilledSaveLeft()
+    {
+        beispielPult();
+        QVERIFY(Save_plt());
+        allesAendern();
+        stoeren(false, "54650_302.lcv", "Testabbruch");
+        QVERIFY(!Save_plt());
+        QVERIFY(QFile::remove(speicherJournal(PultVerz + PultDatei)));
+        QCOMPARE(QDir(PultVerz).entryList({".*~"}, QDir::Files | QDir::Hidden).size(), 6);
+        speicherStoerungSetzen({});
+        QVERIFY(Save_plt());
+        QCOMPARE(allesIm(PultVerz).keys(), ordner(PultVerz).keys());
+        neuLaden();
+        wieGespeichert(true);
+    }
+
     // A full disk: a small file system of its own where the test may mount
     // one, else the same failure injected. The folder stays byte for byte.
     void fullDiskLeavesTheFolderAsItWas()
