@@ -19,6 +19,7 @@ const QByteArray JournalKopf = "Tessaro-Edit Speicherjournal";
 const QByteArray JournalEnde = "Ende";
 
 const QString NichtsGeaendert = QStringLiteral("\r\nEs wurde nichts geändert.");
+const QString Unvollstaendig = QStringLiteral("Das Speichern ist unvollständig; das nächste Laden des Pults schließt es ab.");
 
 QString gestoert(bool schreiben, const QString& pfad)
 {
@@ -58,6 +59,39 @@ class Temporaere {
 public:
     explicit Temporaere(size_t anzahl) : pfade(anzahl) {}
 
+    // Every file that changes complete and durable under its temporary
+    // name; on failure none is left and fehler says why.
+    bool alleSchreiben(const std::vector<DateiAuftrag>& auftraege, const QString& verz,
+                       const std::function<void(size_t)>& fortschritt)
+    {
+        parallel(auftraege.size(), [&](size_t i) { return schreiben(auftraege[i], i); }, fortschritt);
+        QString grund;
+        if (fehler.isEmpty() && !ordnerSichern(verz, grund))
+            fehler = QStringLiteral("Die Dateien konnten nicht auf den Datenträger geschrieben werden:\r\n") + grund;
+        if (fehler.isEmpty())
+            return true;
+        entfernen();
+        return false;
+    }
+
+    // Whether every file already held its bytes.
+    bool keine() const
+    {
+        return std::all_of(pfade.begin(), pfade.end(), [](const QString& p) { return p.isEmpty(); });
+    }
+
+    void entfernen()
+    {
+        for (const QString& p : pfade)
+            if (!p.isEmpty())
+                QFile::remove(p);
+    }
+
+    std::vector<QString> pfade;   // per file: its temporary file, empty when it stays as it is
+    QString fehler;
+
+private:
+    // The temporary file of auftrag i, unless the file already holds its bytes.
     bool schreiben(const DateiAuftrag& a, size_t i)
     {
         if (gleicherInhalt(a.pfad, a.inhalt))
@@ -72,17 +106,6 @@ public:
         return scheitern(schreibFehler(a.pfad, grund));
     }
 
-    void entfernen()
-    {
-        for (const QString& p : pfade)
-            if (!p.isEmpty())
-                QFile::remove(p);
-    }
-
-    std::vector<QString> pfade;   // per file: its temporary file, empty when it stays as it is
-    QString fehler;
-
-private:
     bool scheitern(const QString& text)
     {
         const QMutexLocker sperre(&mutex);
@@ -150,6 +173,7 @@ bool journalEntfernen(const QString& journal, const QString& verz, QString& fehl
         + (grund.isEmpty() ? QStringLiteral("Der Zugriff wurde verweigert.") : grund);
     return false;
 }
+
 // The temporary files a save of these files left when it was stopped before
 // its journal was written: named as tempDateiSchreiben names them.
 void liegengebliebeneEntfernen(const std::vector<DateiAuftrag>& auftraege, const QString& verz)
@@ -179,28 +203,23 @@ bool alleDateienSchreiben(const std::vector<DateiAuftrag>& auftraege, const QStr
     // What a save stopped earlier left behind: its journal is completed, its
     // temporary files are removed.
     const QString verz = QFileInfo(journal).path();
-    if (speichernAbschliessen(journal, fehler) == JournalStand::Fehler)
+    if (QFileInfo::exists(journal) && speichernAbschliessen(journal, fehler) == JournalStand::Fehler)
         return false;
     liegengebliebeneEntfernen(auftraege, verz);
     Temporaere temps(auftraege.size());
-    parallel(auftraege.size(), [&](size_t i) { return temps.schreiben(auftraege[i], i); }, fortschritt);
-    QString grund;
-    if (temps.fehler.isEmpty() && !ordnerSichern(verz, grund))
-        temps.fehler = QStringLiteral("Die Dateien konnten nicht auf den Datenträger geschrieben werden:\r\n") + grund;
-    if (temps.fehler.isEmpty() && std::all_of(temps.pfade.begin(), temps.pfade.end(), [](const QString& p) { return p.isEmpty(); }))
-        return true;
-    if (temps.fehler.isEmpty())
-        dateiSchreiben(journal, journalText(auftraege, temps.pfade), temps.fehler);
-    if (!temps.fehler.isEmpty()) {
-        temps.entfernen();
+    if (!temps.alleSchreiben(auftraege, verz, fortschritt)) {
         fehler = temps.fehler + NichtsGeaendert;
         return false;
     }
+    if (temps.keine())
+        return true;
+    if (!dateiSchreiben(journal, journalText(auftraege, temps.pfade), fehler)) {
+        temps.entfernen();
+        fehler += NichtsGeaendert;
+        return false;
+    }
     for (size_t i = 0; i < auftraege.size(); ++i)
-        if (!temps.pfade[i].isEmpty() && !verschieben(temps.pfade[i], auftraege[i].pfad,
-                                                        QStringLiteral("Das Speichern ist unvollständig; das nächste "
-                                                                       "Laden des Pults schließt es ab."),
-                                                        fehler))
+        if (!temps.pfade[i].isEmpty() && !verschieben(temps.pfade[i], auftraege[i].pfad, Unvollstaendig, fehler))
             return false;
     return journalEntfernen(journal, verz, fehler);
 }
