@@ -205,7 +205,7 @@ private:
         m.n = m.fsSpeicher ? LncvAnzahlFSSpeicher : std::clamp<int>(e.LNCVAnzahl, 0, LncvAnzahlModul);
         const auto k = benannteDateien.constFind(feldSchluessel(z.x, z.y));
         const QString* name = k == benannteDateien.cend() ? nullptr : &inhalt.modulDateien[k.value()].name;
-        m.benannt = name && QStringView(*name).left(name->indexOf(QLatin1Char('_'))).toInt() == e.ArtikelNr;
+        m.benannt = name && name->section(QLatin1Char('_'), 0, 0).toInt() == e.ArtikelNr;
         if (m.benannt) {
             genutzt[k.value()] = true;
             m.direkt = PultVerz + *name;
