@@ -215,7 +215,7 @@ bool lncvLesen(const QByteArray& bytes, int n, LncvInhalt& ziel, QString& fehler
 bool lncvDateiLesen(const QString& datei, int n, LncvInhalt& ziel, QString& fehler)
 {
     QByteArray bytes;
-    if (!dateiLesen(datei, bytes, fehler))
+    if (!dateiLesen(datei, MaxLncvDateiBytes, bytes, fehler))
         return false;
     QString grund;
     if (lncvLesen(bytes, n, ziel, grund))
@@ -223,6 +223,14 @@ bool lncvDateiLesen(const QString& datei, int n, LncvInhalt& ziel, QString& fehl
     fehler = QStringLiteral("Die LNCV-Datei ") + QDir::toNativeSeparators(datei) + QStringLiteral(" ist fehlerhaft:\r\n")
         + grund;
     return false;
+}
+
+QString lncvBeschreibung(const QString& datei)
+{
+    for (const QString& zeile : Cp1252::zeilen(dateiAnfang(datei, 1024)))
+        if (zeile.startsWith(QStringLiteral("!:")))
+            return zeile;
+    return {};
 }
 
 bool lncvArtikelPruefen(const QString& datei, const LncvInhalt& inhalt, int32_t lncvArtikel, QString& fehler)

@@ -51,6 +51,10 @@ bool lncvLesen(const QByteArray& bytes, int n, LncvInhalt& ziel, QString& fehler
 // Reads and checks the LNCV file for n values; on failure fehler names the file.
 bool lncvDateiLesen(const QString& datei, int n, LncvInhalt& ziel, QString& fehler);
 
+// The description line ("!: ...") of an LNCV file, looked for in its first
+// kilobyte; empty when there is none or the file is no regular file.
+QString lncvBeschreibung(const QString& datei);
+
 // Whether the file read names the module's LNCV article number; otherwise
 // false with a German message naming the file and both numbers.
 bool lncvArtikelPruefen(const QString& datei, const LncvInhalt& inhalt, int32_t lncvArtikel, QString& fehler);

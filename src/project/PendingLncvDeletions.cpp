@@ -1,12 +1,9 @@
 #include "project/PendingLncvDeletions.h"
 
-#include "core/CatalogueState.h"
 #include "core/Desk.h"
-#include "core/Placement.h"
 #include "platform/MsgBox.h"
 #include "project/DeskRecord.h"
-#include "project/LncvFile.h"
-#include "routes/RouteTable.h"
+#include "project/ModuleFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,12 +16,8 @@ QSet<QString> vorgemerkt;
 QSet<QString> benutzteDateien()
 {
     QSet<QString> benutzt;
-    for (int x = 1; x <= PultdimensionenX; ++x)
-        for (int y = 1; y <= PultdimensionenY; ++y) {
-            const QString pfad = lncvDateiPfad(x, y);
-            if (!pfad.isEmpty())
-                benutzt.insert(QDir::cleanPath(QFileInfo(pfad).absoluteFilePath()));
-        }
+    for (const ModulDatei& d : modulDateien())
+        benutzt.insert(QDir::cleanPath(QFileInfo(PultVerz + d.name).absoluteFilePath()));
     return benutzt;
 }
 
@@ -43,20 +36,9 @@ QString lncvDateiPfad(int x, int y)
 {
     if (!imPult(x, y))
         return {};
-    const PultFeld& f = PultFelder[size_t(x)][size_t(y)];
-    if (f.ElementIndex < 0 || f.ElementIndex >= KatalogSlots)
-        return {};
-    const int32_t artikel = ElementKatalog[size_t(f.ElementIndex)].ArtikelNr;
-    if (!istLncvModul(artikel))
-        return {};
-    int16_t adresse = f.LNCV[0];
-    if (artikel == 54670) {
-        const int slot = fahrstrassenSpeicherSlot(x, y);
-        if (slot < 0)
-            return {};
-        adresse = FSSpeicher[size_t(slot)].LNCV[0];
-    }
-    return lncvModulDatei(artikel, adresse);
+    std::vector<ModulDatei> dateien;
+    feldModulDateien(x, y, dateien);
+    return dateien.empty() ? QString() : PultVerz + dateien.front().name;
 }
 
 void lncvDateiVormerken(const QString& pfad)

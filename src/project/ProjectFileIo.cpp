@@ -9,11 +9,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QRandomGenerator>
 #include <QThreadPool>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 constexpr qint64 FortschrittAbstandMs = 40;
@@ -27,33 +31,171 @@ QString dateiKopf()
         + QStringLiteral(" //");
 }
 
-bool dateiSchreiben(const QString& pfad, const QByteArray& inhalt, QString& fehler)
+QString fehlerGrund(int fehlerNr)
 {
-    // Written beside the old file, which is replaced in one step only when the
-    // new one is complete: a failed write never leaves a half file behind.
-    const QString temp = pfad + QStringLiteral(".tmp~");
-    QFile datei(temp);
-    bool ok = datei.open(QIODevice::WriteOnly | QIODevice::Truncate) && datei.write(inhalt) == inhalt.size();
-    datei.close();
-    QString grund = datei.errorString();
-    if (ok && datei.error() == QFileDevice::NoError) {
-        if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(pfad).constData()) == 0)
-            return true;
-        grund = QString::fromLocal8Bit(std::strerror(errno));
+    switch (fehlerNr) {
+    case ENOSPC: return QStringLiteral("Auf dem Datenträger ist kein Speicherplatz mehr frei.");
+    case EDQUOT: return QStringLiteral("Der zugeteilte Speicherplatz auf dem Datenträger ist erschöpft.");
+    case EACCES:
+    case EPERM: return QStringLiteral("Der Zugriff wurde verweigert.");
+    case EROFS: return QStringLiteral("Der Datenträger ist schreibgeschützt.");
+    case ENOENT:
+    case ENOTDIR: return QStringLiteral("Der Ordner existiert nicht.");
+    case EISDIR: return QStringLiteral("Es ist ein Ordner.");
+    case EFBIG: return QStringLiteral("Die Datei wird zu groß.");
+    case EIO: return QStringLiteral("Beim Zugriff auf den Datenträger trat ein Fehler auf.");
+    default: return QString::fromLocal8Bit(std::strerror(fehlerNr));
     }
-    QFile::remove(temp);
-    fehler = QStringLiteral("Die Datei ") + QDir::toNativeSeparators(pfad)
+}
+
+QString schreibFehler(const QString& pfad, const QString& grund)
+{
+    return QStringLiteral("Die Datei ") + QDir::toNativeSeparators(pfad)
         + QStringLiteral(" konnte nicht geschrieben werden:\r\n") + grund;
-    return false;
 }
 
 namespace {
-bool gleicherInhalt(const QString& pfad, const QByteArray& inhalt)
+QByteArray pfadBytes(const QString& pfad)
 {
-    QFile datei(pfad);
-    return datei.size() == inhalt.size() && datei.open(QIODevice::ReadOnly) && datei.readAll() == inhalt;
+    return QFile::encodeName(pfad);
+}
+
+bool allesSchreiben(int fd, const QByteArray& inhalt)
+{
+    for (qsizetype geschrieben = 0; geschrieben < inhalt.size();) {
+        const ssize_t n = ::write(fd, inhalt.constData() + geschrieben, size_t(inhalt.size() - geschrieben));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        geschrieben += n;
+    }
+    return true;
+}
+
+// Opens a new file exclusively under a random name beside pfad.
+int tempAnlegen(const QString& pfad, QString& tempPfad)
+{
+    const qsizetype strich = pfad.lastIndexOf(QLatin1Char('/'));
+    const QString vorne = pfad.left(strich + 1) + QLatin1Char('.') + pfad.mid(strich + 1) + QLatin1Char('.');
+    for (int versuch = 0; versuch < 100; ++versuch) {
+        tempPfad = vorne + QString::number(QRandomGenerator::global()->generate(), 36) + QLatin1Char('~');
+        const int fd = ::open(pfadBytes(tempPfad).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                              0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+QString lesefehler(const QString& pfad, const QString& grund)
+{
+    return QStringLiteral("Die Datei ") + QDir::toNativeSeparators(pfad)
+        + QStringLiteral(" konnte nicht gelesen werden:\r\n") + grund;
+}
+
+QString keineDatei(const struct stat& info)
+{
+    return S_ISDIR(info.st_mode) ? QStringLiteral("Es ist ein Ordner.")
+                                 : QStringLiteral("Es ist keine gewöhnliche Datei, sondern etwa eine Pipe oder ein Gerät.");
+}
+
+// Reads up to one byte more than groesse: a file that grew meanwhile shows.
+bool allesLesen(int fd, qint64 groesse, QByteArray& inhalt)
+{
+    inhalt.resize(groesse + 1);
+    qint64 gelesen = 0;
+    while (gelesen <= groesse) {
+        const ssize_t n = ::read(fd, inhalt.data() + gelesen, size_t(groesse + 1 - gelesen));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        gelesen += n;
+    }
+    inhalt.resize(gelesen);
+    return true;
+}
+
+QString leseGrund(int fd, qint64 hoechstens, QByteArray& inhalt)
+{
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        return fehlerGrund(errno);
+    if (!S_ISREG(info.st_mode))
+        return keineDatei(info);
+    if (info.st_size > hoechstens)
+        return QStringLiteral("Sie ist mit ") + QString::number(info.st_size)
+            + QStringLiteral(" Bytes größer als jede Datei dieser Art, die Tessaro-Edit schreibt (höchstens ")
+            + QString::number(hoechstens) + QStringLiteral(" Bytes).");
+    if (!allesLesen(fd, info.st_size, inhalt))
+        return fehlerGrund(errno);
+    if (inhalt.size() > info.st_size)
+        return QStringLiteral("Sie wurde während des Lesens verändert.");
+    return {};
 }
 } // namespace
+
+bool tempDateiSchreiben(const QString& pfad, const QByteArray& inhalt, QString& tempPfad, QString& grund)
+{
+    const int fd = tempAnlegen(pfad, tempPfad);
+    if (fd < 0) {
+        grund = fehlerGrund(errno);
+        return false;
+    }
+    struct stat alt {};
+    bool ok = (::stat(pfadBytes(pfad).constData(), &alt) != 0 || ::fchmod(fd, alt.st_mode & 07777) == 0)
+        && allesSchreiben(fd, inhalt);
+    int fehlerNr = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        fehlerNr = errno;
+    }
+    if (ok)
+        return true;
+    grund = fehlerGrund(fehlerNr);
+    ::unlink(pfadBytes(tempPfad).constData());
+    return false;
+}
+
+bool ordnerSichern(const QString& verz, QString& grund)
+{
+    // One call writes back every file of the folder's file system and the
+    // folder itself: far quicker than waiting for each of thousands of files.
+    const int fd = ::open(pfadBytes(verz).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const bool ok = fd >= 0 && ::syncfs(fd) == 0;
+    const int fehlerNr = errno;
+    if (fd >= 0)
+        ::close(fd);
+    if (!ok)
+        grund = fehlerGrund(fehlerNr);
+    return ok;
+}
+
+bool ersetzen(const QString& temp, const QString& ziel, QString& grund)
+{
+    if (std::rename(pfadBytes(temp).constData(), pfadBytes(ziel).constData()) == 0)
+        return true;
+    grund = fehlerGrund(errno);
+    return false;
+}
+
+bool dateiSchreiben(const QString& pfad, const QByteArray& inhalt, QString& fehler)
+{
+    // Written beside the old file, which is replaced in one step only when
+    // the new one is complete: a failed write never leaves a half file behind.
+    QString temp, grund;
+    const QString verz = QFileInfo(pfad).absolutePath();
+    if (tempDateiSchreiben(pfad, inhalt, temp, grund)) {
+        if (ordnerSichern(verz, grund) && ersetzen(temp, pfad, grund) && ordnerSichern(verz, grund))
+            return true;
+        QFile::remove(temp);
+    }
+    fehler = schreibFehler(pfad, grund);
+    return false;
+}
 
 void parallel(size_t anzahl, const std::function<bool(size_t)>& arbeit, const std::function<void(size_t)>& fortschritt)
 {
@@ -83,53 +225,45 @@ void parallel(size_t anzahl, const std::function<bool(size_t)>& arbeit, const st
         fortschritt(fertig);
 }
 
-bool dateienSchreiben(const std::vector<DateiAuftrag>& auftraege, QString& fehler,
-                      const std::function<void(size_t)>& fortschritt)
+bool dateiLesen(const QString& pfad, qint64 hoechstens, QByteArray& inhalt, QString& fehler)
 {
-    QElapsedTimer uhr;
-    uhr.start();
-    for (size_t i = 0; i < auftraege.size(); ++i) {
-        const DateiAuftrag& a = auftraege[i];
-        if (!gleicherInhalt(a.pfad, a.inhalt) && !dateiSchreiben(a.pfad, a.inhalt, fehler))
-            return false;
-        if (fortschritt && uhr.elapsed() >= FortschrittAbstandMs) {
-            fortschritt(i + 1);
-            uhr.restart();
-        }
-    }
-    if (fortschritt)
-        fortschritt(auftraege.size());
-    return true;
+    // Opened without waiting, so that a pipe cannot hold the load up, and
+    // checked on what was opened, not on a name that could change meanwhile.
+    const int fd = ::open(pfadBytes(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const QString grund = fd < 0 ? fehlerGrund(errno) : leseGrund(fd, hoechstens, inhalt);
+    if (fd >= 0)
+        ::close(fd);
+    if (grund.isEmpty())
+        return true;
+    fehler = lesefehler(pfad, grund);
+    return false;
 }
 
-bool dateiLesen(const QString& pfad, QByteArray& inhalt, QString& fehler)
+QByteArray dateiAnfang(const QString& pfad, qint64 anzahl)
 {
-    QFile datei(pfad);
-    if (datei.open(QIODevice::ReadOnly)) {
-        inhalt = datei.readAll();
-        if (datei.error() == QFileDevice::NoError)
-            return true;
-    }
-    fehler = QStringLiteral("Die Datei ") + QDir::toNativeSeparators(pfad)
-        + QStringLiteral(" konnte nicht gelesen werden:\r\n") + datei.errorString();
-    return false;
+    QByteArray inhalt;
+    const int fd = ::open(pfadBytes(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat info {};
+    if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || !allesLesen(fd, anzahl - 1, inhalt)))
+        inhalt.clear();
+    if (fd >= 0)
+        ::close(fd);
+    return inhalt;
 }
 
 DateiZustand dateiPruefen(const QString& pfad, QString& fehler)
 {
-    const QFileInfo info(pfad);
-    if (!info.exists()) {
-        // A folder on the way that cannot be searched is not "missing".
-        const QFileInfo verz(info.absolutePath());
-        if (verz.isDir() && verz.isExecutable())
-            return DateiZustand::Fehlt;
-    }
-    QFile datei(pfad);
-    if (!info.isDir() && datei.open(QIODevice::ReadOnly))
+    struct stat info {};
+    const bool da = ::stat(pfadBytes(pfad).constData(), &info) == 0;
+    const int fehlerNr = errno;
+    if (da && S_ISREG(info.st_mode))
         return DateiZustand::Da;
+    // A folder on the way that cannot be searched is not "missing".
+    const QFileInfo verz(QFileInfo(pfad).absolutePath());
+    if (!da && fehlerNr == ENOENT && verz.isDir() && verz.isExecutable())
+        return DateiZustand::Fehlt;
     fehler = QStringLiteral("Die Datei ") + QDir::toNativeSeparators(pfad)
-        + QStringLiteral(" kann nicht geöffnet werden:\r\n")
-        + (info.isDir() ? QStringLiteral("Es ist ein Ordner.") : datei.errorString());
+        + QStringLiteral(" kann nicht geöffnet werden:\r\n") + (da ? keineDatei(info) : fehlerGrund(fehlerNr));
     return DateiZustand::Fehler;
 }
 

@@ -5,27 +5,41 @@
 #include <functional>
 #include <vector>
 
-// Reading and writing the files of a project as a whole.
+// Reading and writing single files of a project.
 
 // The first line of the project file and of every LNCV file.
 QString dateiKopf();
 
+// The largest files a load reads: well above anything the program writes (the
+// project file of a full 99 x 99 desk with 301 routes of 100 commands in
+// both lists is under 24 MB, a route memory's LNCV file some 30 KB), so that
+// anything larger is no such file.
+inline constexpr qint64 MaxProjektDateiBytes = 64 * 1024 * 1024;
+inline constexpr qint64 MaxLncvDateiBytes = 64 * 1024;
+
+// Why a file operation failed, in German, for an error number of the system.
+QString fehlerGrund(int fehlerNr);
+
+// "Die Datei PFAD konnte nicht geschrieben werden:" and the reason.
+QString schreibFehler(const QString& pfad, const QString& grund);
+
+// Writes inhalt into a new file beside pfad under a name nothing else uses
+// (".NAME.XXXXXXXX~": hidden, and with no extension that a loader looks for),
+// created exclusively, so that nothing already there is opened or followed. It
+// takes the permissions of an existing file at pfad. False with the reason in
+// grund, and nothing left behind.
+bool tempDateiSchreiben(const QString& pfad, const QByteArray& inhalt, QString& tempPfad, QString& grund);
+
+// Makes everything written into the folder so far durable on its disk.
+// False with the reason in grund.
+bool ordnerSichern(const QString& verz, QString& grund);
+
+// Puts temp in the place of ziel in one step. False with the reason in grund.
+bool ersetzen(const QString& temp, const QString& ziel, QString& grund);
+
 // Writes the file through a temporary file that replaces the old one only when
-// complete. False with a German message in fehler when it could not be written.
+// complete and on the disk. False with a German message in fehler.
 bool dateiSchreiben(const QString& pfad, const QByteArray& inhalt, QString& fehler);
-
-// One file of a save: its path and the bytes it is to hold.
-struct DateiAuftrag {
-    QString pfad;
-    QByteArray inhalt;
-};
-
-// Writes many files, several at a time, each as dateiSchreiben does; a file
-// that already holds exactly these bytes is left as it is. fortschritt(i) is
-// called on the calling thread now and then with the count of files done.
-// False with the message of the first file that failed.
-bool dateienSchreiben(const std::vector<DateiAuftrag>& auftraege, QString& fehler,
-                      const std::function<void(size_t)>& fortschritt = {});
 
 // Runs arbeit(i) for i = 0..anzahl-1 on several threads (the files of a
 // project are independent, and working on several at once hides the waits
@@ -34,10 +48,16 @@ bool dateienSchreiben(const std::vector<DateiAuftrag>& auftraege, QString& fehle
 void parallel(size_t anzahl, const std::function<bool(size_t)>& arbeit,
               const std::function<void(size_t)>& fortschritt = {});
 
-// Reads the whole file. False with a German message in fehler.
-bool dateiLesen(const QString& pfad, QByteArray& inhalt, QString& fehler);
+// Reads the whole file, which must be a regular file (a link to one counts)
+// of at most hoechstens bytes: a folder, pipe, device or larger file is
+// refused at once, without reading it. False with a German message naming it.
+bool dateiLesen(const QString& pfad, qint64 hoechstens, QByteArray& inhalt, QString& fehler);
 
-// Whether a file is there to be read; anything else than "missing" is an error.
+// The first bytes (at most anzahl) of a regular file; empty for anything else.
+QByteArray dateiAnfang(const QString& pfad, qint64 anzahl);
+
+// Whether a file is there to be read; anything else than "missing" is an
+// error, and so is anything that is not a regular file.
 enum class DateiZustand { Da, Fehlt, Fehler };
 DateiZustand dateiPruefen(const QString& pfad, QString& fehler);
 

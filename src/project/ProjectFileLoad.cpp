@@ -17,9 +17,11 @@
 #include "project/ProgramConfig.h"
 #include "project/ProjectFileIo.h"
 #include "project/ProjectFileState.h"
+#include "project/SaveJournal.h"
 #include "routes/RouteMemoryCode.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -48,16 +50,49 @@ bool katalogFuer(double verkehr, KatalogTabelle& katalog, QString& fehler)
     return true;
 }
 
-// One message after the load, so that the next save does not drop anything unnoticed.
-void uebergangenesMelden(const QString& pfad, const QStringList& hinweise)
+// One message after the load: what happened to the files first, then what
+// was passed over, so that the next save does not drop anything unnoticed.
+void nachDemLadenMelden(const QString& pfad, const QStringList& vorab, const QStringList& hinweise)
 {
-    if (hinweise.isEmpty())
-        return;
-    MsgBox(QStringLiteral("Beim Laden von ") + QDir::toNativeSeparators(pfad)
-               + QStringLiteral(" wurde nicht alles übernommen:\r\n") + aufzaehlung(hinweise, MaxGenannteHinweise)
-               + QStringLiteral("\r\n\r\nDas nächste Speichern schreibt das Pult ohne das Übergangene und mit den "
-                                "ergänzten Werten."),
-           Msg::NurOk | Msg::Ausruf, QStringLiteral("Hinweis beim Laden"));
+    const QString ort = QStringLiteral("Beim Laden von ") + QDir::toNativeSeparators(pfad);
+    QStringList teile;
+    if (!vorab.isEmpty())
+        teile << ort + QStringLiteral(":\r\n") + vorab.join(QStringLiteral("\r\n"));
+    if (!hinweise.isEmpty())
+        teile << (vorab.isEmpty() ? ort + QStringLiteral(" wurde") : QStringLiteral("Es wurde"))
+                + QStringLiteral(" nicht alles übernommen:\r\n") + aufzaehlung(hinweise, MaxGenannteHinweise)
+                + QStringLiteral("\r\n\r\nDas nächste Speichern schreibt das Pult ohne das Übergangene und mit "
+                                 "den ergänzten Werten.");
+    if (!teile.isEmpty())
+        MsgBox(teile.join(QStringLiteral("\r\n\r\n")), Msg::NurOk | Msg::Ausruf, QStringLiteral("Hinweis beim Laden"));
+}
+
+// The lines of the project file: Windows-1252, or UTF-8 after a byte order
+// mark, as other editors may save it (noted in vorab).
+QStringList projektZeilen(const QByteArray& bytes, QStringList& vorab)
+{
+    if (!bytes.startsWith("\xEF\xBB\xBF"))
+        return Cp1252::zeilen(bytes);
+    vorab << QStringLiteral("Die Pultdatei ist in UTF-8 (mit Byte-Order-Mark) gespeichert und wurde so gelesen; "
+                            "das nächste Speichern schreibt sie wieder in Windows-1252.");
+    static const QRegularExpression zeilenEnde(QStringLiteral("\r\n|\r|\n"));
+    QStringList zeilen = QString::fromUtf8(bytes.mid(3)).split(zeilenEnde);
+    if (!zeilen.isEmpty() && zeilen.last().isEmpty())
+        zeilen.removeLast();
+    return zeilen;
+}
+
+// Completes a save of the project that was interrupted (noted in vorab).
+bool unterbrochenesSpeichernAbschliessen(const QString& pfad, QStringList& vorab, QString& fehler)
+{
+    switch (speichernAbschliessen(speicherJournal(pfad), fehler)) {
+    case JournalStand::Keins: return true;
+    case JournalStand::Fehler: return false;
+    case JournalStand::Abgeschlossen: break;
+    }
+    vorab << QStringLiteral("Ein unterbrochenes Speichern des Pults wurde abgeschlossen; geladen wird der "
+                            "zuletzt gespeicherte Stand.");
+    return true;
 }
 
 void cursorAuf(int x, int y)
@@ -191,10 +226,11 @@ bool Load_plt()
     InfoTxt_anzeigen(1, QStringLiteral("Laden"));
     QByteArray bytes;
     QString fehler;
-    if (!dateiLesen(pfad, bytes, fehler))
+    QStringList vorab;
+    if (!unterbrochenesSpeichernAbschliessen(pfad, vorab, fehler) || !dateiLesen(pfad, MaxProjektDateiBytes, bytes, fehler))
         return fehlschlag(fehler);
     ProjektInhalt inhalt = projektInhaltVorgabe();
-    if (!projektDateiLesen(Cp1252::zeilen(bytes), inhalt, fehler))
+    if (!projektDateiLesen(projektZeilen(bytes, vorab), inhalt, fehler))
         return fehlschlag(QStringLiteral("Die Pultdatei ") + QDir::toNativeSeparators(pfad)
                           + QStringLiteral(" ist fehlerhaft.\r\n") + fehler);
     KatalogTabelle katalog;
@@ -218,6 +254,6 @@ bool Load_plt()
     // Replacing the desk marks nothing for deletion: the files belong to the loaded project.
     vormerkungenVerwerfen();
     projektAlsGespeichertMerken();
-    uebergangenesMelden(pfad, hinweise);
+    nachDemLadenMelden(pfad, vorab, hinweise);
     return true;
 }

@@ -66,7 +66,7 @@ private:
         const QFileInfoList liste = QDir(PultVerz).entryInfoList({QStringLiteral("*_*.lcv")}, QDir::Files);
         for (const QFileInfo& info : liste) {
             const int32_t artikel = info.fileName().section(QLatin1Char('_'), 0, 0).toInt();
-            const auto treffer = position.match(beschreibung(info.filePath()));
+            const auto treffer = position.match(lncvBeschreibung(info.filePath()));
             if (!hatLncvDatei(artikel) || !treffer.hasMatch())
                 continue;
             const Ort ort{artikel, treffer.captured(2).toInt(), treffer.captured(3).toInt()};
@@ -75,17 +75,6 @@ private:
             if (treffer.captured(1) == PultDatei)
                 merken(eigene, ort, fund);
         }
-    }
-
-    static QString beschreibung(const QString& pfad)
-    {
-        QFile datei(pfad);
-        if (!datei.open(QIODevice::ReadOnly))
-            return {};
-        for (const QString& zeile : Cp1252::zeilen(datei.read(1024)))
-            if (zeile.startsWith(QStringLiteral("!:")))
-                return zeile;
-        return {};
     }
 
     bool gelesen = false;
@@ -302,25 +291,27 @@ int16_t platzierteModulAdresse(int code, int x, int y, int16_t zsAdrOpt)
 std::vector<size_t> platzierReihenfolge(const ProjektInhalt& inhalt, const KatalogTabelle& katalog)
 {
     const std::vector<FeldZeile>& felder = inhalt.felder;
-    std::vector<size_t> folge(felder.size());
-    std::iota(folge.begin(), folge.end(), size_t(0));
-    const auto rang = [&](size_t i) {
+    // Rank and saved slot worked out once per line, not at every comparison.
+    std::vector<std::pair<bool, int>> raenge(felder.size());
+    std::vector<int> plaetze(felder.size());
+    for (size_t i = 0; i < felder.size(); ++i) {
         const KatalogEintrag* e = eintragVon(katalog, felder[i]);
         const bool hoch = e && istHohesElement(*e);
-        return std::pair{!hoch, hoch ? -felder[i].y : 0};
-    };
-    std::stable_sort(folge.begin(), folge.end(), [&rang](size_t a, size_t b) { return rang(a) < rang(b); });
+        raenge[i] = {!hoch, hoch ? -felder[i].y : 0};
+        plaetze[i] = gespeicherterPlatz(inhalt, katalog, felder[i]);
+    }
+    std::vector<size_t> folge(felder.size());
+    std::iota(folge.begin(), folge.end(), size_t(0));
+    std::stable_sort(folge.begin(), folge.end(), [&](size_t a, size_t b) { return raenge[a] < raenge[b]; });
     // The route memories with a saved slot swap places among themselves.
     std::vector<size_t*> stellen;
     std::vector<size_t> fsSpeicher;
     for (size_t& i : folge)
-        if (gespeicherterPlatz(inhalt, katalog, felder[i]) >= 0) {
+        if (plaetze[i] >= 0) {
             stellen.push_back(&i);
             fsSpeicher.push_back(i);
         }
-    std::stable_sort(fsSpeicher.begin(), fsSpeicher.end(), [&](size_t a, size_t b) {
-        return gespeicherterPlatz(inhalt, katalog, felder[a]) < gespeicherterPlatz(inhalt, katalog, felder[b]);
-    });
+    std::stable_sort(fsSpeicher.begin(), fsSpeicher.end(), [&](size_t a, size_t b) { return plaetze[a] < plaetze[b]; });
     for (size_t k = 0; k < stellen.size(); ++k)
         *stellen[k] = fsSpeicher[k];
     return folge;

@@ -9,7 +9,6 @@
 #include "project/ProgramConfig.h"
 
 #include <QHash>
-#include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
 #include <cmath>
@@ -36,17 +35,35 @@ bool nurGliederung(const QString& key)
         || key == QStringLiteral("FS_BefAnzahl1");
 }
 
-// A number in the file's form must start (after blanks and a sign) with a digit or ".digit".
+// A number in the file's form must start (after blanks or tabs and a sign) with a digit or ".digit".
 bool istZahl(const QString& text)
 {
     int i = 0;
-    while (i < text.size() && text[i] == QLatin1Char(' '))
+    while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
         ++i;
     if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+')))
         ++i;
     if (i < text.size() && text[i] == QLatin1Char('.'))
         ++i;
     return i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9');
+}
+
+bool nurZiffern(QStringView text)
+{
+    return !text.isEmpty()
+        && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+}
+
+// The form article "_" address ".lcv", the address possibly negative.
+bool istLncvDateiName(const QString& name)
+{
+    const qsizetype strich = name.indexOf(QLatin1Char('_'));
+    if (strich < 0 || !name.endsWith(QStringLiteral(".lcv")))
+        return false;
+    QStringView adresse = QStringView(name).mid(strich + 1).chopped(4);
+    if (adresse.startsWith(QLatin1Char('-')))
+        adresse = adresse.mid(1);
+    return nurZiffern(QStringView(name).left(strich)) && nurZiffern(adresse);
 }
 
 class ProjektLeser {
@@ -450,7 +467,6 @@ private:
 
     bool modulDatei(const QString& wert)
     {
-        static const QRegularExpression form(QStringLiteral("^\\d+_-?\\d+\\.lcv$"));
         QString f[3];
         ModulDateiZeile m;
         m.zeile = zeilenNr;
@@ -458,7 +474,7 @@ private:
             || !position(f[1], m.y, QStringLiteral("Die Zeile")))
             return false;
         m.name = f[2].trimmed();
-        if (!form.match(m.name).hasMatch())
+        if (!istLncvDateiName(m.name))
             return fehler(QStringLiteral("\"") + zitat(m.name)
                           + QStringLiteral("\" ist kein Name einer LNCV-Datei (Artikel_Adresse.lcv)."));
         if (!erstmals(modulDateiZeilen, m.x, m.y, QStringLiteral("Die LNCV-Datei von Feld (")))
@@ -475,6 +491,12 @@ private:
         if (!feldZahl(wert, a.x, a.y, FSSpeicherMax - 1, QStringLiteral("Der Speicherplatz"), platz))
             return false;
         a.platz = int(platz);
+        if (!erstmals(fsPlatzZeilen, a.x, a.y, QStringLiteral("Der Speicherplatz von Feld (")))
+            return false;
+        if (const int frueher = platzZeilen.value(a.platz); frueher > 0)
+            return fehler(QStringLiteral("Der Speicherplatz ") + QString::number(a.platz)
+                          + QStringLiteral(" steht schon in Zeile ") + QString::number(frueher) + QLatin1Char('.'));
+        platzZeilen.insert(a.platz, zeilenNr);
         p.fsPlaetze.push_back(a);
         return true;
     }
@@ -484,6 +506,8 @@ private:
     QSet<QString> gelesen;                    // the keys the file has
     QHash<int, int> feldZeilen;               // field -> its line
     QHash<int, int> modulDateiZeilen;         // field -> the line naming its LNCV file
+    QHash<int, int> fsPlatzZeilen;            // field -> the line giving its route memory slot
+    QHash<int, int> platzZeilen;              // route memory slot -> the line giving it
     std::map<int, int> routenZeilen;          // route -> its first line
     std::map<int, int> befehlsZeilen;         // route, list, position -> first line
     std::vector<std::pair<int, QString>> hinweise;

@@ -76,7 +76,7 @@ ProjektInhalt projektInhaltVorgabe();
 // that is no number or lies outside its range (desk and address options: the
 // range of their dialog box), a field outside the desk or named twice, an
 // LNCV file name not of the form article_address.lcv or a second one for the
-// same field fails:
+// same field, a second route memory slot for a field or a slot given twice fails:
 // false with a German message naming the line number. Unknown keys (quoted
 // by their first 60 characters), routes after the route count, unlinked route
 // commands and connection numbers of fields without a connection module are

@@ -13,11 +13,14 @@
 #include "project/ProjectFileIo.h"
 #include "project/ProjectFileState.h"
 #include "project/ProjectFileWriter.h"
+#include "project/ModuleFiles.h"
+#include "project/SaveJournal.h"
 #include "routes/RouteTable.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
 
 namespace {
 constexpr int MaxGemeldeteDoppel = 5;
@@ -34,33 +37,26 @@ QString beschreibung(int x, int y)
         + QStringLiteral(", ") + QString::number(y);
 }
 
-// The values to write with the mark set in the copy when the module carries it.
-template <size_t N>
-LncvAusgabe ausgabe(int x, int y, int32_t artikel, std::array<int16_t, N>& lncv, const std::array<int16_t, N>& kopie,
-                    int n, int markeNr)
-{
-    LncvAusgabe a{lncvModulDatei(artikel, lncv[0]), {}, x, y, nullptr};
-    std::array<int16_t, N> werte = lncv;
-    if (aenderungZuMarkieren(lncv.data(), kopie.data(), n)) {
-        werte[size_t(markeNr)] = AenderungsMarke;
-        a.marke = &lncv[size_t(markeNr)];
-    }
-    a.inhalt = lncvDateiInhalt(artikel / 10, werte.data(), n, beschreibung(x, y));
-    return a;
-}
+// One LNCV file to write, with the value that takes the change mark once
+// the save has succeeded (null when the module carries no mark).
+struct LncvAusgabe {
+    QString pfad;
+    QByteArray inhalt;
+    int x = 0, y = 0;
+    int16_t* marke = nullptr;
+};
 
-void feldAusgaben(int x, int y, std::vector<LncvAusgabe>& liste)
+// The values to write, with the mark set in the copy when the module carries it.
+LncvAusgabe ausgabe(const ModulDatei& d)
 {
-    PultFeld& f = PultFelder[size_t(x)][size_t(y)];
-    const KatalogEintrag& e = ElementKatalog[size_t(f.ElementIndex)];
-    if (e.ArtikelNr == FSSpeicherArtikel) {
-        for (FSSpeicherModul& m : FSSpeicher)
-            if (m.X == x && m.Y == y)
-                liste.push_back(ausgabe(x, y, e.ArtikelNr, m.LNCV, m.ProgKopie, LncvAnzahlFSSpeicher, MarkeLncvFSSpeicher));
-    } else if (hatLncvDatei(e.ArtikelNr)) {
-        const int n = std::clamp<int>(e.LNCVAnzahl, 0, LncvAnzahlModul);
-        liste.push_back(ausgabe(x, y, e.ArtikelNr, f.LNCV, f.ProgKopie, n, MarkeLncvModul));
+    LncvAusgabe a{PultVerz + d.name, {}, d.x, d.y, nullptr};
+    std::vector<int16_t> werte(d.lncv, d.lncv + std::max(d.n, d.markeNr + 1));
+    if (aenderungZuMarkieren(d.lncv, d.kopie, d.n)) {
+        werte[size_t(d.markeNr)] = AenderungsMarke;
+        a.marke = &d.lncv[d.markeNr];
     }
+    a.inhalt = lncvDateiInhalt(d.artikel / 10, werte.data(), d.n, beschreibung(d.x, d.y));
+    return a;
 }
 
 QString position(const LncvAusgabe& a)
@@ -104,57 +100,78 @@ bool trotzdemSpeichern(const QStringList& doppel)
     return MsgBox(frage, Msg::JaNein | Msg::Frage, QStringLiteral("Speichern")) == Msg::Ja;
 }
 
-bool lncvDateienSchreiben(const std::vector<LncvAusgabe>& liste, QString& fehler)
-{
-    std::vector<DateiAuftrag> auftraege;
-    auftraege.reserve(liste.size());
-    for (const LncvAusgabe& a : liste)
-        auftraege.push_back({a.pfad, a.inhalt});
-    FeldFortschritt fortschritt;
-    const bool ok = dateienSchreiben(auftraege, fehler, [&](size_t fertig) {
-        if (fertig > 0)
-            fortschritt.zeigen(liste[fertig - 1].x, liste[fertig - 1].y);
-    });
-    fortschritt.fertig();
-    return ok;
-}
-
-// The LNCV files of the connection modules: article 54480 or 54490, "_", address.
-bool anschlussDateienMitnehmen(const QString& altVerz, const QString& neuVerz, QString& fehler)
+// The LNCV files of the connection modules (article 54480 or 54490, "_",
+// address), written only by their dialog, as files of the new folder.
+bool anschlussDateienLesen(const QString& altVerz, const QString& neuVerz, std::vector<DateiAuftrag>& dateien,
+                           QString& fehler)
 {
     if (altVerz.isEmpty() || QDir(altVerz).canonicalPath() == QDir(neuVerz).canonicalPath())
         return true;
     const QDir alt(altVerz);
     for (const QString& name : alt.entryList({QStringLiteral("54480_*.lcv"), QStringLiteral("54490_*.lcv")}, QDir::Files)) {
-        QByteArray inhalt;
-        if (!dateiLesen(alt.filePath(name), inhalt, fehler) || !dateiSchreiben(neuVerz + name, inhalt, fehler))
+        dateien.push_back({neuVerz + name, {}});
+        if (!dateiLesen(alt.filePath(name), MaxLncvDateiBytes, dateien.back().inhalt, fehler))
             return false;
     }
     return true;
 }
-} // namespace
 
-std::vector<LncvAusgabe> lncvAusgaben()
+// The other project files of the folder whose LNCV files the save would replace.
+QStringList fremdeProjekte(const std::vector<DateiAuftrag>& dateien)
 {
-    std::vector<LncvAusgabe> liste;
-    for (int x = 1; x <= PultdimensionenX; ++x)
-        for (int y = 1; y <= PultdimensionenY; ++y)
-            feldAusgaben(x, y, liste);
-    return liste;
+    static const QRegularExpression projekt(QStringLiteral("aus (.+?)(?: an Pos\\.|\\s*$)"));
+    QStringList fremde;
+    for (const DateiAuftrag& d : dateien) {
+        const QString name = projekt.match(lncvBeschreibung(d.pfad)).captured(1);
+        if (!name.isEmpty() && name != PultDatei && !fremde.contains(name) && QFileInfo(PultVerz + name).isFile())
+            fremde << name;
+    }
+    return fremde;
 }
 
-bool Save_plt()
+bool fremdeDateienErsetzen(const std::vector<DateiAuftrag>& dateien)
+{
+    const QStringList fremde = fremdeProjekte(dateien);
+    if (fremde.isEmpty())
+        return true;
+    const QString frage = QStringLiteral("Im Ordner ") + QDir::toNativeSeparators(PultVerz)
+        + QStringLiteral(" liegt ein anderes Projekt:\r\n") + aufzaehlung(fremde, MaxGemeldeteDoppel)
+        + QStringLiteral("\r\nSpeichern als ") + PultDatei
+        + QStringLiteral(" ersetzt LNCV-Dateien, die zu diesem Projekt gehören; beim nächsten Laden erhielte es "
+                         "die Werte von ")
+        + PultDatei + QStringLiteral(".\r\nTrotzdem speichern?");
+    return MsgBox(frage, Msg::JaNein | Msg::Frage, QStringLiteral("Pult speichern unter")) == Msg::Ja;
+}
+
+// Writes the project file and the LNCV files of the desk, with the files
+// given, as one save.
+bool speichern(std::vector<DateiAuftrag> dateien, bool unter)
 {
     InfoTxt_anzeigen(1, QStringLiteral("Speichern"));
-    std::vector<LncvAusgabe> lncv = lncvAusgaben();
+    const std::vector<ModulDatei> module = modulDateien();
+    std::vector<LncvAusgabe> lncv;
+    lncv.reserve(module.size());
+    for (const ModulDatei& d : module)
+        lncv.push_back(ausgabe(d));
     const QStringList doppel = doppelteDateienAussortieren(lncv);
     if (!doppel.isEmpty() && !trotzdemSpeichern(doppel))
         return false;
-    QString fehler;
-    QStringList zeilen = projektDateiZeilen();
+    dateien.reserve(dateien.size() + lncv.size() + 1);
+    for (const LncvAusgabe& a : lncv)
+        dateien.push_back({a.pfad, a.inhalt});
+    if (unter && !fremdeDateienErsetzen(dateien))
+        return false;
+    QStringList zeilen = projektDateiZeilen(module);
     zeilen.prepend(dateiKopf());
-    if (!lncvDateienSchreiben(lncv, fehler)
-        || !dateienSchreiben({{PultVerz + PultDatei, Cp1252::datei(zeilen)}}, fehler))
+    dateien.push_back({PultVerz + PultDatei, Cp1252::datei(zeilen)});
+    QString fehler;
+    FeldFortschritt fortschritt;
+    const bool ok = alleDateienSchreiben(dateien, speicherJournal(PultVerz + PultDatei), fehler, [&](size_t fertig) {
+        if (fertig > 0 && fertig <= lncv.size())
+            fortschritt.zeigen(lncv[fertig - 1].x, lncv[fertig - 1].y);
+    });
+    fortschritt.fertig();
+    if (!ok)
         return fehlschlag(fehler);
     for (const LncvAusgabe& a : lncv)
         if (a.marke)
@@ -163,18 +180,25 @@ bool Save_plt()
     projektAlsGespeichertMerken();
     return true;
 }
+} // namespace
+
+bool Save_plt()
+{
+    return speichern({}, false);
+}
 
 bool pultSpeichernUnter(const QString& pfad)
 {
     const qsizetype strich = pfad.lastIndexOf(QLatin1Char('/'));
     const QString neuVerz = pfad.left(strich + 1), neueDatei = pfad.mid(strich + 1);
     QString fehler;
-    if (!anschlussDateienMitnehmen(PultVerz, neuVerz, fehler))
+    std::vector<DateiAuftrag> anschluesse;
+    if (!anschlussDateienLesen(PultVerz, neuVerz, anschluesse, fehler))
         return fehlschlag(fehler);
     const QString altVerz = PultVerz, altDatei = PultDatei;
     PultVerz = neuVerz;
     PultDatei = neueDatei;
-    if (Save_plt())
+    if (speichern(std::move(anschluesse), true))
         return true;
     PultVerz = altVerz;
     PultDatei = altDatei;

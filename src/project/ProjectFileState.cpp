@@ -5,38 +5,48 @@
 #include "project/ProjectFileWriter.h"
 #include "routes/RouteTable.h"
 
-#include <QCryptographicHash>
+#include <QStringList>
 #include <optional>
+#include <vector>
 
 namespace {
-std::optional<QByteArray> gespeichert;
+// Everything the files hold: the lines of the project file and the values of
+// every module. Kept whole, not as a digest: comparing is as quick as hashing,
+// and no two different states can ever look alike.
+struct Stand {
+    QStringList zeilen;
+    std::vector<int16_t> lncv;
+    bool operator==(const Stand&) const = default;
+};
+
+std::optional<Stand> gespeichert;
 
 template <typename Feld>
-void hinzu(QCryptographicHash& h, const Feld& werte)
+void hinzu(std::vector<int16_t>& ziel, const Feld& werte)
 {
-    h.addData(QByteArrayView(reinterpret_cast<const char*>(werte.data()), qsizetype(sizeof(werte[0]) * werte.size())));
+    ziel.insert(ziel.end(), werte.begin(), werte.end());
 }
 
-QByteArray fingerabdruck()
+Stand jetzt()
 {
-    QCryptographicHash h(QCryptographicHash::Sha1);
-    for (const QString& zeile : projektDateiZeilen())
-        h.addData(zeile.toUtf8() + '\n');
+    Stand s{projektDateiZeilen(), {}};
+    s.lncv.reserve(size_t(PultdimensionenX) * size_t(PultdimensionenY) * PultFelder[0][0].LNCV.size()
+                   + FSSpeicher.size() * FSSpeicher[0].LNCV.size());
     for (int x = 1; x <= PultdimensionenX; ++x)
         for (int y = 1; y <= PultdimensionenY; ++y)
-            hinzu(h, PultFelder[size_t(x)][size_t(y)].LNCV);
+            hinzu(s.lncv, PultFelder[size_t(x)][size_t(y)].LNCV);
     for (const FSSpeicherModul& m : FSSpeicher)
-        hinzu(h, m.LNCV);
-    return h.result();
+        hinzu(s.lncv, m.LNCV);
+    return s;
 }
 } // namespace
 
 void projektAlsGespeichertMerken()
 {
-    gespeichert = fingerabdruck();
+    gespeichert = jetzt();
 }
 
 bool projektUngespeichert()
 {
-    return gespeichert && *gespeichert != fingerabdruck();
+    return gespeichert && !(*gespeichert == jetzt());
 }

@@ -7,10 +7,12 @@
 #include "core/Desk.h"
 #include "core/ModuleDefaults.h"
 #include "project/DeskRecord.h"
-#include "project/LncvFile.h"
+#include "project/ModuleFiles.h"
 #include "project/ProgramConfig.h"
 #include "routes/RouteCommands.h"
 #include "routes/RouteTable.h"
+
+#include <cstdio>
 
 const std::array<AdrGruppenSchluessel, 14> AdrGruppenSchluesselListe = {{
     {"MAWeichen", AdrGruppe::MAWeichen}, {"RMWeichen", AdrGruppe::RMWeichen}, {"Entkuppler", AdrGruppe::Entkuppler},
@@ -94,12 +96,27 @@ int elementCode(const PultFeld& f)
     return eintrag(f).ElementNr;
 }
 
+// A line of numbers built in one piece: a desk has up to 9,801 fields, and
+// every save and load builds their lines.
+template <typename... Zahlen>
+QString gedruckt(const char* form, Zahlen... zahlen)
+{
+    char zeile[96];
+    const int n = std::snprintf(zeile, sizeof zeile, form, zahlen...);
+    return QString::fromUtf8(zeile, n);
+}
+
+// A line of one field: key, column, row and its value.
+QString feldWert(const char* name, int x, int y, const QString& wert)
+{
+    return gedruckt("%s: %d, %d, ", name, x, y) + wert;
+}
+
 void feldZeilen(QStringList& z)
 {
     for (int x = 1; x <= PultdimensionenX; ++x)
         for (int y = 1; y <= PultdimensionenY; ++y)
-            z << QStringLiteral("XY: ") + plain(x) + QStringLiteral(", ") + plain(y) + QStringLiteral(", ")
-                    + plain(elementCode(feld(x, y))) + QStringLiteral(", ") + plain(feld(x, y).Grundplatte);
+            z << gedruckt("XY: %d, %d, %d, %d", x, y, elementCode(feld(x, y)), int(feld(x, y).Grundplatte));
 }
 
 QString routenWert(const char* name, int r, int k, int16_t wert)
@@ -139,12 +156,6 @@ void routenZeilen(QStringList& z)
     }
 }
 
-// A line of one field: key, column, row and its value.
-QString feldWert(const char* name, int x, int y, const QString& wert)
-{
-    return schluessel(name) + plain(x) + QStringLiteral(", ") + plain(y) + QStringLiteral(", ") + wert;
-}
-
 void anschlussZeilen(QStringList& z)
 {
     for (int x = 1; x <= PultdimensionenX; ++x)
@@ -156,22 +167,13 @@ void anschlussZeilen(QStringList& z)
 // The LNCV file this save writes for every module, so that a load reads that
 // file and no other one of an earlier address; a route memory also keeps its
 // slot, which decides the order in which the route code fills the memories.
-void modulDateiZeilen(QStringList& z)
+void modulDateiZeilen(QStringList& z, const std::vector<ModulDatei>& dateien)
 {
-    for (int x = 1; x <= PultdimensionenX; ++x)
-        for (int y = 1; y <= PultdimensionenY; ++y) {
-            const PultFeld& f = feld(x, y);
-            const int32_t artikel = eintrag(f).ArtikelNr;
-            if (artikel != FSSpeicherArtikel) {
-                if (hatLncvDatei(artikel))
-                    z << feldWert("LNCV_Datei", x, y, lncvDateiName(artikel, f.LNCV[0]));
-                continue;
-            }
-            for (int s = 0; s < FSSpeicherMax; ++s)
-                if (FSSpeicher[size_t(s)].X == x && FSSpeicher[size_t(s)].Y == y)
-                    z << feldWert("LNCV_Datei", x, y, lncvDateiName(artikel, FSSpeicher[size_t(s)].LNCV[0]))
-                      << feldWert("Fahrstraßenspeicher", x, y, plain(s));
-        }
+    for (const ModulDatei& d : dateien) {
+        z << feldWert("LNCV_Datei", d.x, d.y, d.name);
+        if (d.slot >= 0)
+            z << feldWert("Fahrstraßenspeicher", d.x, d.y, plain(d.slot));
+    }
 }
 
 void autoFlagZeilen(QStringList& z)
@@ -220,6 +222,11 @@ std::array<uint8_t, 128> vorgabeAutoFlags(int x, int y)
 
 QStringList projektDateiZeilen()
 {
+    return projektDateiZeilen(modulDateien());
+}
+
+QStringList projektDateiZeilen(const std::vector<ModulDatei>& dateien)
+{
     QStringList z;
     z.reserve(80 + 2 * PultdimensionenX * PultdimensionenY);
     pultSchluessel(z);
@@ -228,6 +235,6 @@ QStringList projektDateiZeilen()
     routenZeilen(z);
     anschlussZeilen(z);
     autoFlagZeilen(z);
-    modulDateiZeilen(z);
+    modulDateiZeilen(z, dateien);
     return z;
 }

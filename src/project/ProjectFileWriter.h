@@ -3,6 +3,9 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <vector>
+
+struct ModulDatei;
 
 // The lines of the project file, as built from the desk in memory.
 
@@ -23,3 +26,6 @@ std::array<uint8_t, 128> vorgabeAutoFlags(int x, int y);
 // routes, connection lines, the ticks of fields that differ from placing and
 // the LNCV file of every module (with the slot of a route memory).
 QStringList projektDateiZeilen();
+
+// The same, naming the module files given: those the save writes.
+QStringList projektDateiZeilen(const std::vector<ModulDatei>& dateien);

@@ -29,8 +29,10 @@ inline void schreiben(const QString& pfad, const QByteArray& inhalt)
 inline Ordnerinhalt ordner(const QString& verz)
 {
     Ordnerinhalt inhalt;
-    for (const QString& name : QDir(verz).entryList(QDir::Files))
-        inhalt.insert(name, lesen(verz + name));
+    // A link to a device is listed among the files, but has nothing to read.
+    for (const QFileInfo& info : QDir(verz).entryInfoList(QDir::Files))
+        if (info.isFile())
+            inhalt.insert(info.fileName(), lesen(info.filePath()));
     return inhalt;
 }
 

@@ -70,6 +70,14 @@ private slots:
                                  << 0 << zweiMalZwei;
         QTest::newRow("CR only") << QByteArray("PultName: Nord\r" + rumpf).replace("\r\n", "\r") << "Nord" << ""
                                  << 0 << zweiMalZwei;
+        // Saved by another editor: UTF-8 behind a byte order mark, tabs where the writer puts blanks.
+        QTest::newRow("UTF-8 with byte order mark") << "\xEF\xBB\xBFPultName: N\xC3\xB6rd\r\n" + rumpf
+                                                    << QString::fromUtf8("Nörd") << "UTF-8 (mit Byte-Order-Mark)" << 0
+                                                    << zweiMalZwei;
+        QTest::newRow("tabs before numbers")
+            << "PultName: Nord\r\n" + QByteArray(rumpf).replace("XY: 1, 1, 101, 0", "XY:\t1,\t1,\t101,\t0")
+                                            .replace("PultdimensionenX: 2", "PultdimensionenX:\t2")
+            << "Nord" << "" << 0 << zweiMalZwei;
         // Codes below 1 place no element; the base plate stays. 0 is the empty
         // element's, which a saved empty field carries; the others are tools.
         const QByteArray werkzeug = "PultName: Nord\r\n" + rumpf + "XY: 2, 2, %1, 54640\r\n";

@@ -76,6 +76,10 @@ private slots:
         QTest::newRow("LNCV file outside desk") << "LNCV_Datei: 11, 1, 54650_1.lcv" << "außerhalb des Pults";
         QTest::newRow("route memory slot outside desk") << "Fahrstraßenspeicher: 11, 1, 0" << "außerhalb des Pults";
         QTest::newRow("route memory slot 5") << "Fahrstraßenspeicher: 5, 5, 5" << "Speicherplatz";
+        QTest::newRow("route memory slot given twice") << "Fahrstraßenspeicher: 5, 5, 1"
+                                                       << "Der Speicherplatz von Feld (5, 5) steht schon in Zeile";
+        QTest::newRow("one slot for two fields") << "Fahrstraßenspeicher: 6, 2, 0"
+                                                 << "Der Speicherplatz 0 steht schon in Zeile";
         // Desk and address options: the range of their dialog box, compared before any conversion.
         QTest::newRow("brightness 11") << "PultOpt_HellWert: 11" << "11 liegt außerhalb von 0 bis 10";
         QTest::newRow("switch time 40000") << "PultOpt_WeichenEinschalt: 40000" << "40000 liegt außerhalb von 0 bis 255";

@@ -1,0 +1,46 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <vector>
+
+// A save of many files that is whole or not at all. Every file that changes
+// is first written completely under a temporary name of its own in the
+// project folder and made durable; only then is a journal of the moves
+// written, the files are moved into place in the order given (the project
+// file last) and the journal is removed. An interruption before the journal
+// leaves every file as it was; one during the moves leaves the journal, and
+// the next load completes it. The journal is a hidden file that neither the
+// program nor any older version reads as a project or LNCV file.
+
+// One file of a save: its path and the bytes it is to hold.
+struct DateiAuftrag {
+    QString pfad;
+    QByteArray inhalt;
+};
+
+// The journal of a save of the project file projektPfad: beside it, hidden.
+QString speicherJournal(const QString& projektPfad);
+
+// Writes the files, all in the folder of the journal, as one save; a file
+// that already holds exactly its bytes is left alone. A save of them that was
+// stopped earlier is completed first (its journal) or cleaned up (the
+// temporary files it left before it wrote one). A changed file that is
+// write-protected or no regular file is refused before anything is written.
+// fortschritt(i) is called on the calling thread now and then with the count
+// of files written. False with a German message naming the file, the reason
+// and what became of the save (nothing changed, or completed by the next load).
+bool alleDateienSchreiben(const std::vector<DateiAuftrag>& auftraege, const QString& journal, QString& fehler,
+                          const std::function<void(size_t)>& fortschritt = {});
+
+// Completes the save the journal records, when there is one: the temporary
+// files still there are moved into place, and the journal is removed.
+enum class JournalStand { Keins, Abgeschlossen, Fehler };
+JournalStand speichernAbschliessen(const QString& journal, QString& fehler);
+
+// For tests: called before each temporary file is written (schreiben true)
+// and before each move (false) with the file's path. A reason returned is
+// taken as that step's failure; at a move it stops the save at once, as a
+// crash would, with the journal and the remaining temporary files left.
+using SpeicherStoerung = std::function<QString(bool schreiben, const QString& pfad)>;
+void speicherStoerungSetzen(SpeicherStoerung stoerung);
