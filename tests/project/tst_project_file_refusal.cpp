@@ -74,7 +74,7 @@ private slots:
                                                              << "\"54650_302.lcv/../../x\" ist kein Name einer LNCV-Datei";
         QTest::newRow("LNCV file named twice") << "LNCV_Datei: 2, 3, 54650_1.lcv" << "steht schon in Zeile";
         QTest::newRow("LNCV file outside desk") << "LNCV_Datei: 11, 1, 54650_1.lcv" << "außerhalb des Pults";
-        QTest::newRow("route memory slot outside desk") << "Fahrstraßenspeicher: 11, 1, 0" << "außerhalb des Pults";
+        QTest::newRow("route memory slot outside desk") << "Fahrstraßenspeicher: 11, 1, 4" << "außerhalb des Pults";
         QTest::newRow("route memory slot 5") << "Fahrstraßenspeicher: 5, 5, 5" << "Speicherplatz";
         QTest::newRow("route memory slot given twice") << "Fahrstraßenspeicher: 5, 5, 1"
                                                        << "Der Speicherplatz von Feld (5, 5) steht schon in Zeile";
