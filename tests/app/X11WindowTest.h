@@ -13,6 +13,7 @@
 #include "loconet/ComPortForm.h"
 #include "loconet/ModulDialoge.h"
 #include "loconet/PultFehlMeldung.h"
+#include "platform/DevicePixels.h"
 #include "platform/WindowFit.h"
 #include "project/NewDeskDialog.h"
 #include "routes/KeyChoiceDialog.h"
@@ -81,18 +82,6 @@ inline QList<xcb_window_t> wurzelFenster(const char* eigenschaft)
     return liste;
 }
 
-// A length in device pixels, as the X server has it, in device-independent
-// pixels at the window's ratio, rounded as Qt rounds it.
-inline int logisch(const QWidget* w, int geraet)
-{
-    return qRound(geraet / w->devicePixelRatio());
-}
-
-inline int geraet(const QWidget* w, int logisch)
-{
-    return qRound(logisch * w->devicePixelRatio());
-}
-
 // Moves the window's frame to `ort` through the window manager, as the user
 // dragging its title bar does (Qt does not learn of it but from the window system).
 inline void ziehen(const QWidget* w, QPoint ort)
@@ -104,8 +93,9 @@ inline void ziehen(const QWidget* w, QPoint ort)
     nachricht.type = xAtom("_NET_MOVERESIZE_WINDOW");
     // North-west gravity, x and y given, asked for by the user.
     nachricht.data.data32[0] = XCB_GRAVITY_NORTH_WEST | 1 << 8 | 1 << 9 | 2 << 12;
-    nachricht.data.data32[1] = uint32_t(geraet(w, ort.x()));
-    nachricht.data.data32[2] = uint32_t(geraet(w, ort.y()));
+    const QPoint geraet = geraeteOrt(w, ort);
+    nachricht.data.data32[1] = uint32_t(geraet.x());
+    nachricht.data.data32[2] = uint32_t(geraet.y());
     xcb_send_event(xVerbindung(), 0, xWurzel(),
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&nachricht));
@@ -167,9 +157,8 @@ inline QRect xRahmen(const QWidget* w)
     QRect r;
     if (ort && groesse && rand && xcb_get_property_value_length(rand) == 16) {
         const auto* m = static_cast<const uint32_t*>(xcb_get_property_value(rand));   // left, right, top, bottom
-        const auto l = [w](auto geraet) { return logisch(w, int(geraet)); };
-        r = QRect(l(ort->dst_x), l(ort->dst_y), l(groesse->width), l(groesse->height))
-                .marginsAdded(QMargins(l(m[0]), l(m[2]), l(m[1]), l(m[3])));
+        r = QRect(qtOrt(w, QPoint(ort->dst_x, ort->dst_y)), QSize(qtLaenge(w, groesse->width), qtLaenge(w, groesse->height)))
+                .marginsAdded(qtRand(w, QMargins(int(m[0]), int(m[2]), int(m[1]), int(m[3]))));
     }
     free(ort);
     free(groesse);
@@ -211,7 +200,8 @@ inline QImage fensterBild(QWidget* w)
 // the X server may be painted while the screen shows something else there.
 inline QImage bildschirmBild(QWidget* w)
 {
-    const QRect ort(w->mapToGlobal(QPoint(0, 0)), w->size());
+    // The screen's picture is taken from the monitor's corner.
+    const QRect ort(w->mapToGlobal(QPoint(0, 0)) - w->screen()->geometry().topLeft(), w->size());
     return w->screen()->grabWindow(0, ort.x(), ort.y(), ort.width(), ort.height()).toImage()
         .convertToFormat(QImage::Format_RGB32);
 }

@@ -219,11 +219,13 @@ private slots:
         QWidget *g = &FstGBest(), *r = &FstRBest(), *z = &FstZBest(), *w = &FstWBest(), *s = &FstSBest(),
                 *a = &FstABest(), *v = &FstVBest();
         // The start and element prompts fit here, the release and signal dialogs do not.
-        const QPoint tief(700, platz.bottom() - 140);
-        schritt(g, "name", {610, 300});
+        // Places on the main window's monitor, from its top left corner.
+        const auto bei = [&platz](int x, int y) { return platz.topLeft() + QPoint(x, y); };
+        const QPoint tief(platz.left() + 700, platz.bottom() - 140);
+        schritt(g, "name", bei(610, 300));
         u.tippen(g, "FSB_Name_Txt", "West");
         u.knopf(g, "OK_But");
-        schritt(g, "start key", {420, 180});
+        schritt(g, "start key", bei(420, 180));
         u.klick(3, 2, g);
         u.knopf(g, "OK_But");
         schritt(g, "destination key", tief);
@@ -238,9 +240,9 @@ private slots:
         }
         u.waehlen(r, "FHT_Chk");   // smaller now, it fits where the one before was left
         u.knopf(r, "OK_But");
-        schritt(z, "first element", {520, 95});
+        schritt(z, "first element", bei(520, 95));
         u.klick(2, 5, z);
-        schritt(w, "turnout", {760, 330});
+        schritt(w, "turnout", bei(760, 330));
         u.waehlen(w, "Mag1_RG(1)");
         u.knopf(w, "OK_But");
         schritt(z, "element after the turnout", tief);
@@ -248,19 +250,19 @@ private slots:
         schritt(s, "signal", {});
         u.waehlen(s, "HS_Chk");
         u.knopf(s, "OK_But");
-        schritt(z, "element after the signal", {310, 150});
+        schritt(z, "element after the signal", bei(310, 150));
         u.klick(4, 5, z);
-        schritt(a, "lit piece", {880, 210});
+        schritt(a, "lit piece", bei(880, 210));
         u.waehlen(a, "Incl_Chk");
         u.knopf(a, "OK_But");
-        schritt(z, "element after the lit piece", {240, 60});
+        schritt(z, "element after the lit piece", bei(240, 60));
         u.klick(6, 5, z);
-        schritt(s, "distant signal", {560, 140});
+        schritt(s, "distant signal", bei(560, 140));
         u.waehlen(s, "VS_Chk");
         u.knopf(s, "VSAuto_Cmd");
-        schritt(v, "main signal choice", {990, 370});
+        schritt(v, "main signal choice", bei(990, 370));
         u.klick(5, 5, v);
-        schritt(s, "distant signal again", {450, 260});
+        schritt(s, "distant signal again", bei(450, 260));
         u.knopf(s, "OK_But");
         schritt(z, "last element", {});
         u.knopf(z, "OK_But");

@@ -51,7 +51,10 @@ private slots:
         QVERIFY(w);
         VERIFY_GERAHMT(w);
         VERIFY_GEMALT(w);
-        const QRect platz = w->screen()->availableGeometry();
+        // On the monitor of the main window, which starts on the primary one.
+        QCOMPARE(haupt->screen()->name(), QGuiApplication::primaryScreen()->name());
+        QCOMPARE(w->screen()->name(), haupt->screen()->name());
+        const QRect platz = haupt->screen()->availableGeometry();
         QCOMPARE(platz.size(), QSize(1366, 768));
         // As large as its layout asks, as far as the screen allows: as wide,
         // and as high as it asks for the width it got.
@@ -93,7 +96,8 @@ private slots:
         // Where the user dragged it: on the screen, off its edges where there is room.
         if (wieder) {
             const QSize frei = platz.size() - rahmen(w).size();
-            const QPoint ziel(std::clamp(frei.width() / 2, 0, 240), std::clamp(frei.height() / 2, 0, 130));
+            const QPoint ziel =
+                platz.topLeft() + QPoint(std::clamp(frei.width() / 2, 0, 240), std::clamp(frei.height() / 2, 0, 130));
             ziehen(w, ziel);
             QTRY_VERIFY2(stehtAn(w, ziel), qPrintable("dragged to " + ortText(rahmen(w).topLeft())));
         }
