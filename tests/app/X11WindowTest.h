@@ -341,8 +341,12 @@ inline void schliessen(QWidget* w)
     QTRY_VERIFY(stapelPlatz(w) < 0);
 }
 
+// Where the main window's frame stood as it was first shown.
+inline QRect hauptfensterStart;
+
 // The main window shown, on a desk of 12 x 8 fields with elements in row 2,
-// the track plan in view.
+// the track plan in view. Where the X server has two monitors it stands on
+// the second, as the user drags it there from wherever it started.
 inline void anfangen(MainWindow*& haupt)
 {
     QVERIFY2(xVerbindung(), "runs on an X server only (QT_QPA_PLATFORM=xcb)");
@@ -354,6 +358,13 @@ inline void anfangen(MainWindow*& haupt)
     schrittDialogeAnlegen();
     haupt->show();
     VERIFY_GERAHMT(haupt);
+    hauptfensterStart = rahmen(haupt);
+    for (QScreen* zweiter : QGuiApplication::screens())
+        if (!zweiter->geometry().topLeft().isNull() && haupt->screen() != zweiter) {
+            ziehen(haupt, zweiter->availableGeometry().topLeft());
+            QTRY_VERIFY2(haupt->screen() == zweiter, "the main window could not be dragged onto the second monitor");
+            VERIFY_GERAHMT(haupt);
+        }
     TestDesk::neuesPult(12, 8);
     for (const auto& [x, code] : std::map<int, int>{{2, 101}, {3, 501}, {4, 700}, {5, 710}, {6, 402}}) {
         MainWin().Pult[0].setzeZelle(2, x);
