@@ -1,5 +1,6 @@
 #include "platform/WindowFit.h"
 
+#include "platform/DevicePixels.h"
 #include "platform/X11Fenster.h"
 
 #include <QApplication>
@@ -149,13 +150,18 @@ QPoint setzen(QWidget* fenster, const QWidget* ueber, QPoint ort)
     // from that one.
     fenster->setScreen(monitor);
     const QMargins rand = erwarteterRahmen(fenster);
+    // Sized with its frame counted in all the device-independent pixels it
+    // reaches into, the window fits on the monitor in device pixels too.
+    const std::optional<QMargins> geraeteRand = rahmenInGeraetepixeln(fenster);
+    const QMargins randGanz = geraeteRand ? qtRandAufgerundet(fenster, *geraeteRand) : rand;
     const int titelBreite = QFontMetrics(QApplication::font()).horizontalAdvance(fenster->windowTitle()) + TitelRand;
     // Qt sizes a window to at most two thirds of the screen by itself; one
     // that scrolls its contents takes the room they need where there is some.
     const QSize bedarf = fenster->testAttribute(Qt::WA_Resized) ? fenster->size()
                                                                  : fenster->size().expandedTo(fenster->sizeHint());
-    const int breite = std::min(std::max(bedarf.width(), titelBreite), platz.width() - rand.left() - rand.right());
-    const int hoehe = std::min(bedarf.height(), platz.height() - rand.top() - rand.bottom());
+    const int breite =
+        std::min(std::max(bedarf.width(), titelBreite), platz.width() - randGanz.left() - randGanz.right());
+    const int hoehe = std::min(bedarf.height(), platz.height() - randGanz.top() - randGanz.bottom());
     // A window of fixed size keeps it.
     const QSize groesse = QSize(breite, hoehe).boundedTo(fenster->maximumSize()).expandedTo(fenster->minimumSize());
     const QSize rahmen = groesse.grownBy(rand);
@@ -225,13 +231,31 @@ private:
         const QWidget* ueber = ohneOrt ? eigner(w) : nullptr;
         QPoint ort = wieder ? verborgen.take(w) : aussenRechteck(w).topLeft();
         // A window of its own starts in the top left corner of the primary monitor.
-        if (ohneOrt && !ueber)
+        const bool inDieEcke = ohneOrt && !ueber;
+        if (inDieEcke)
             ort = freierPlatz(eigenerMonitor(w)).topLeft();
         setzen(w, ueber, ort);
+        if (inDieEcke)
+            rahmenInDieEcke(w, ort);
         if (wieder)
             positionSenden(w);
         // Qt would centre a dialog anew at every showing.
         w->setAttribute(Qt::WA_Moved);
+    }
+
+    // The frame's corner goes to `ecke` to the device pixel: placed through its
+    // inner geometry, a window's frame stands where the frame's width in
+    // device pixels, rounded to Qt's, puts it, off the corner at a ratio other
+    // than 1. Placed by its frame, the window manager puts the frame there
+    // itself. The widget's own place is the frame's until the window manager
+    // has framed the window, so that Qt does not move it back.
+    static void rahmenInDieEcke(QWidget* w, QPoint ecke)
+    {
+        QWindow* fenster = w->windowHandle();
+        if (!fenster || QGuiApplication::platformName() != QLatin1String("xcb"))
+            return;
+        w->setGeometry(QRect(ecke, w->size()));
+        fenster->setFramePosition(ecke);
     }
 
     // Openbox, letting go of a hidden window, moves it to where its frame

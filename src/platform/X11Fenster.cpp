@@ -115,14 +115,24 @@ std::optional<QMargins> rahmenErfragen(QWidget* fenster)
     xcb_send_event(x, 0, wurzel(x), XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&nachricht));
     xcb_flush(x);
-    const xcb_atom_t ausmasse = atom(x, "_NET_FRAME_EXTENTS");
     const QDeadlineTimer frist(Frist);
     do {
-        // Left, right, top, bottom, in device pixels.
-        const QList<uint32_t> r = werte(x, nachricht.window, ausmasse, XCB_ATOM_CARDINAL);
-        if (r.size() == 4)
-            return qtRand(fenster, QMargins(int(r[0]), int(r[2]), int(r[1]), int(r[3])));
+        if (const std::optional<QMargins> rand = rahmenInGeraetepixeln(fenster))
+            return qtRand(fenster, *rand);
         QThread::msleep(2);
     } while (!frist.hasExpired());
     return std::nullopt;
+}
+
+std::optional<QMargins> rahmenInGeraetepixeln(const QWidget* fenster)
+{
+    xcb_connection_t* x = verbindung();
+    const auto id = xcb_window_t(fenster->internalWinId());
+    if (!x || !id)
+        return std::nullopt;
+    // Left, right, top, bottom.
+    const QList<uint32_t> r = werte(x, id, atom(x, "_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL);
+    if (r.size() != 4)
+        return std::nullopt;
+    return QMargins(int(r[0]), int(r[2]), int(r[1]), int(r[3]));
 }

@@ -21,3 +21,7 @@ bool vomFenstermanagerGesetzt(const QWidget* fenster);
 // yet, where it says so when asked, in the window's device-independent pixels;
 // none where the window system is not X11.
 std::optional<QMargins> rahmenErfragen(QWidget* fenster);
+
+// The frame the window manager gave the window or said it will give it, in
+// device pixels; none where it said nothing of it or the window system is not X11.
+std::optional<QMargins> rahmenInGeraetepixeln(const QWidget* fenster);

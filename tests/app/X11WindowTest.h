@@ -143,10 +143,14 @@ inline QString rechteckText(const QRect& r)
     return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
-// The window's frame as the X server has it now: where the window stands on
-// the root window, grown by the frame the window manager says it gave it;
-// each in device-independent pixels as Qt takes it over.
-inline QRect xRahmen(const QWidget* w)
+// Where the X server has the window now, in device pixels: where it stands on
+// the root window, and the frame the window manager says it gave it.
+struct XFenster {
+    QRect innen;
+    QMargins rand;
+};
+
+inline std::optional<XFenster> xFenster(const QWidget* w)
 {
     xcb_connection_t* c = xVerbindung();
     const auto id = xcb_window_t(w->winId());
@@ -154,16 +158,27 @@ inline QRect xRahmen(const QWidget* w)
     auto* groesse = xcb_get_geometry_reply(c, xcb_get_geometry(c, id), nullptr);
     auto* rand = xcb_get_property_reply(
         c, xcb_get_property(c, 0, id, xAtom("_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL, 0, 4), nullptr);
-    QRect r;
+    std::optional<XFenster> f;
     if (ort && groesse && rand && xcb_get_property_value_length(rand) == 16) {
         const auto* m = static_cast<const uint32_t*>(xcb_get_property_value(rand));   // left, right, top, bottom
-        r = QRect(qtOrt(w, QPoint(ort->dst_x, ort->dst_y)), QSize(qtLaenge(w, groesse->width), qtLaenge(w, groesse->height)))
-                .marginsAdded(qtRand(w, QMargins(int(m[0]), int(m[2]), int(m[1]), int(m[3]))));
+        f = XFenster{QRect(ort->dst_x, ort->dst_y, groesse->width, groesse->height),
+                     QMargins(int(m[0]), int(m[2]), int(m[1]), int(m[3]))};
     }
     free(ort);
     free(groesse);
     free(rand);
-    return r;
+    return f;
+}
+
+// The window's frame as the X server has it now, each part in
+// device-independent pixels as Qt takes it over.
+inline QRect xRahmen(const QWidget* w)
+{
+    const std::optional<XFenster> f = xFenster(w);
+    if (!f)
+        return {};
+    return QRect(qtOrt(w, f->innen.topLeft()), QSize(qtLaenge(w, f->innen.width()), qtLaenge(w, f->innen.height())))
+        .marginsAdded(qtRand(w, f->rand));
 }
 
 // Shown, framed by the window manager and at rest: Qt knows the frame the X
@@ -198,12 +213,23 @@ inline QImage fensterBild(QWidget* w)
 
 // What the screen shows where the window stands: the window's own image on
 // the X server may be painted while the screen shows something else there.
+// Read in device pixels where the X server has the window, which at a ratio
+// other than 1 may stand between two of Qt's.
 inline QImage bildschirmBild(QWidget* w)
 {
-    // The screen's picture is taken from the monitor's corner.
-    const QRect ort(w->mapToGlobal(QPoint(0, 0)) - w->screen()->geometry().topLeft(), w->size());
-    return w->screen()->grabWindow(0, ort.x(), ort.y(), ort.width(), ort.height()).toImage()
-        .convertToFormat(QImage::Format_RGB32);
+    const std::optional<XFenster> f = xFenster(w);
+    if (!f)
+        return {};
+    xcb_connection_t* c = xVerbindung();
+    const QRect r = f->innen;
+    auto* bild = xcb_get_image_reply(c, xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, xWurzel(), int16_t(r.x()),
+                                                      int16_t(r.y()), uint16_t(r.width()), uint16_t(r.height()), ~0u),
+                                     nullptr);
+    QImage gezeigt;
+    if (bild && xcb_get_image_data_length(bild) == r.width() * r.height() * 4)   // 24 bits in 32 each
+        gezeigt = QImage(xcb_get_image_data(bild), r.width(), r.height(), r.width() * 4, QImage::Format_RGB32).copy();
+    free(bild);
+    return gezeigt;
 }
 
 // How much of `gezeigt` is black and where it differs from `soll`.
@@ -341,8 +367,10 @@ inline void schliessen(QWidget* w)
     QTRY_VERIFY(stapelPlatz(w) < 0);
 }
 
-// Where the main window's frame stood as it was first shown.
+// Where the main window's frame stood as it was first shown, as Qt has it
+// and in the X server's device pixels.
 inline QRect hauptfensterStart;
+inline QRect hauptfensterStartGeraet;
 
 // The main window shown, on a desk of 12 x 8 fields with elements in row 2,
 // the track plan in view. Where the X server has two monitors it stands on
@@ -359,6 +387,8 @@ inline void anfangen(MainWindow*& haupt)
     haupt->show();
     VERIFY_GERAHMT(haupt);
     hauptfensterStart = rahmen(haupt);
+    if (const std::optional<XFenster> f = xFenster(haupt))
+        hauptfensterStartGeraet = f->innen.marginsAdded(f->rand);
     for (QScreen* zweiter : QGuiApplication::screens())
         if (!zweiter->geometry().topLeft().isNull() && haupt->screen() != zweiter) {
             ziehen(haupt, zweiter->availableGeometry().topLeft());

@@ -74,6 +74,13 @@ private slots:
             QVERIFY2(std::max(std::abs(ab.x()), std::abs(ab.y())) <= 2,
                      qPrintable(QStringLiteral("first shown at %1, not at %2 (%3)")
                                     .arg(ortText(erstesMal.topLeft()), ortText(*soll), zuerst)));
+            // Its frame to the device pixel in the corner and wholly on the monitor.
+            const QScreen* primaer = QGuiApplication::primaryScreen();
+            const QRect geraete(primaer->geometry().topLeft(), primaer->geometry().size() * primaer->devicePixelRatio());
+            QVERIFY2(w != haupt || (hauptfensterStartGeraet.topLeft() == geraete.topLeft()
+                                    && geraete.contains(hauptfensterStartGeraet)),
+                     qPrintable("the frame in device pixels " + rechteckText(hauptfensterStartGeraet) + " on "
+                                + rechteckText(geraete)));
         }
         QVERIFY2(platz.contains(rahmen(w)), qPrintable("frame " + rechteckText(rahmen(w))));
         for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
