@@ -346,7 +346,8 @@ void mittigAufBildschirm(QWidget* fenster)
 {
     groesseVorDemZeigen(fenster);
     const QSize rahmen = aussenRechteck(fenster).size();
-    rahmenVerschieben(fenster, freierPlatz(eigenerMonitor(fenster)).center() - QPoint(rahmen.width() / 2, rahmen.height() / 2));
+    const QPoint mitte = freierPlatz(eigenerMonitor(fenster)).center();
+    rahmenVerschieben(fenster, mitte - QPoint(rahmen.width() / 2, rahmen.height() / 2));
 }
 
 void mittigUeberEigner(QWidget* fenster)

@@ -12,8 +12,9 @@ void freigabeAbwarten(const QWidget* fenster);
 
 // True when the window manager has shown the window and the X server has it
 // at the place and size Qt has (its device pixels taken as Qt maps the
-// window's monitor): a place read back then is the window's, not one it has for a moment
-// while the window manager frames it, nor one a move has not reached yet.
+// window's monitor): a place read back then is the window's, not one it has
+// for a moment while the window manager frames it, nor one a move has not
+// reached yet.
 // Always true where the window system is not X11.
 bool vomFenstermanagerGesetzt(const QWidget* fenster);
 
