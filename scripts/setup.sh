@@ -7,12 +7,13 @@ cd "$(dirname "$0")/.."
 
 # Real package names (no virtual ones: dpkg never reports those as installed).
 # DejaVu Sans is the proportional UI font the program is laid out with; the
-# window tests run on a headless X server under a window manager.
+# window tests run on a headless X server under a window manager, some of them
+# on two monitors that xrandr sets.
 packages=(build-essential cmake ninja-build
           qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
           qt6-translations-l10n qt6-qpa-plugins libgl-dev
           fonts-dejavu-core fonts-liberation
-          xvfb xauth openbox libxcb1-dev)
+          xvfb xauth openbox x11-xserver-utils libxcb1-dev)
 
 missing=()
 for p in "${packages[@]}"; do

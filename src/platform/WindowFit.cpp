@@ -1,5 +1,6 @@
 #include "platform/WindowFit.h"
 
+#include "platform/DevicePixels.h"
 #include "platform/X11Fenster.h"
 
 #include <QApplication>
@@ -69,16 +70,20 @@ QRect aussenRechteck(const QWidget* w)
     return w->geometry().marginsAdded(erwarteterRahmen(w));
 }
 
+// Where the window that was shown until now stood, with its frame: the window
+// system's place as Qt maps it through the window's monitor now. The widget's
+// own copy may be one Qt took while it still counted the window to the monitor
+// it came from.
+QRect zuletztGezeigt(const QWidget* w)
+{
+    const QWindow* fenster = w->windowHandle();
+    return (fenster ? fenster->geometry() : w->geometry()).marginsAdded(erwarteterRahmen(w));
+}
+
 bool istProgrammFenster(const QWidget* w)
 {
     const Qt::WindowType art = w->windowType();
     return w->isWindow() && (art == Qt::Dialog || art == Qt::Window);
-}
-
-QRect freierPlatz(const QWidget* fenster)
-{
-    const QScreen* bildschirm = fenster->screen() ? fenster->screen() : QApplication::primaryScreen();
-    return bildschirm ? bildschirm->availableGeometry() : QRect();
 }
 
 // The top left corner of a frame of size `rahmen` at `ort`, moved inside `platz`
@@ -103,6 +108,31 @@ const QWidget* eigner(const QWidget* fenster)
     return nullptr;
 }
 
+// The free part of a monitor, where no panel of the desktop stands.
+QRect freierPlatz(const QScreen* monitor)
+{
+    return monitor ? monitor->availableGeometry() : QRect();
+}
+
+// The monitor a window without a place of its own goes on: that of the window
+// it belongs to; the main and the start window start on the primary monitor.
+QScreen* eigenerMonitor(const QWidget* fenster)
+{
+    const QWidget* e = eigner(fenster);
+    return e ? e->screen() : QGuiApplication::primaryScreen();
+}
+
+// The monitor a window is placed on: that of the window it is centred over,
+// else the one that holds its frame's top left corner at `ort`, else its own.
+QScreen* monitorFuer(const QWidget* fenster, const QWidget* ueber, QPoint ort)
+{
+    if (ueber)
+        return ueber->screen();
+    if (QScreen* s = QGuiApplication::screenAt(ort))
+        return s;
+    return eigenerMonitor(fenster);
+}
+
 // Places and sizes the window: its frame at `ort` or centred over `ueber`,
 // fully on the screen (a hidden one only as it is shown) and wide enough to
 // show its title. Returns where the frame's top left corner goes on the
@@ -111,17 +141,27 @@ const QWidget* eigner(const QWidget* fenster)
 // frame it last knew of, none for a hidden window.
 QPoint setzen(QWidget* fenster, const QWidget* ueber, QPoint ort)
 {
-    const QRect platz = freierPlatz(fenster);
+    QScreen* monitor = monitorFuer(fenster, ueber, ort);
+    const QRect platz = freierPlatz(monitor);
     if (platz.isEmpty())
         return ort;
+    // Qt maps what the window system says of the window through the window's
+    // monitor: a window still counted to another one would take its places
+    // from that one.
+    fenster->setScreen(monitor);
     const QMargins rand = erwarteterRahmen(fenster);
+    // Sized with its frame counted in all the device-independent pixels it
+    // reaches into, the window fits on the monitor in device pixels too.
+    const std::optional<QMargins> geraeteRand = rahmenInGeraetepixeln(fenster);
+    const QMargins randGanz = geraeteRand ? qtRandAufgerundet(fenster, *geraeteRand) : rand;
     const int titelBreite = QFontMetrics(QApplication::font()).horizontalAdvance(fenster->windowTitle()) + TitelRand;
     // Qt sizes a window to at most two thirds of the screen by itself; one
     // that scrolls its contents takes the room they need where there is some.
     const QSize bedarf = fenster->testAttribute(Qt::WA_Resized) ? fenster->size()
                                                                  : fenster->size().expandedTo(fenster->sizeHint());
-    const int breite = std::min(std::max(bedarf.width(), titelBreite), platz.width() - rand.left() - rand.right());
-    const int hoehe = std::min(bedarf.height(), platz.height() - rand.top() - rand.bottom());
+    const int breite =
+        std::min(std::max(bedarf.width(), titelBreite), platz.width() - randGanz.left() - randGanz.right());
+    const int hoehe = std::min(bedarf.height(), platz.height() - randGanz.top() - randGanz.bottom());
     // A window of fixed size keeps it.
     const QSize groesse = QSize(breite, hoehe).boundedTo(fenster->maximumSize()).expandedTo(fenster->minimumSize());
     const QSize rahmen = groesse.grownBy(rand);
@@ -170,7 +210,7 @@ protected:
             vorDemZeigen(w);
             break;
         case QEvent::Hide:
-            verborgen.insert(w, aussenRechteck(w).topLeft());
+            verborgen.insert(w, zuletztGezeigt(w).topLeft());
             break;
         case QEvent::Destroy:
             verborgen.remove(w);
@@ -187,12 +227,35 @@ private:
         const bool wieder = verborgen.contains(w);
         if (wieder)
             freigabeAbwarten(w);
-        const QPoint ort = wieder ? verborgen.take(w) : aussenRechteck(w).topLeft();
-        setzen(w, !wieder && !w->testAttribute(Qt::WA_Moved) ? eigner(w) : nullptr, ort);
+        const bool ohneOrt = !wieder && !w->testAttribute(Qt::WA_Moved);
+        const QWidget* ueber = ohneOrt ? eigner(w) : nullptr;
+        QPoint ort = wieder ? verborgen.take(w) : aussenRechteck(w).topLeft();
+        // A window of its own starts in the top left corner of the primary monitor.
+        const bool inDieEcke = ohneOrt && !ueber;
+        if (inDieEcke)
+            ort = freierPlatz(eigenerMonitor(w)).topLeft();
+        setzen(w, ueber, ort);
+        if (inDieEcke)
+            rahmenInDieEcke(w, ort);
         if (wieder)
             positionSenden(w);
         // Qt would centre a dialog anew at every showing.
         w->setAttribute(Qt::WA_Moved);
+    }
+
+    // The frame's corner goes to `ecke` to the device pixel: placed through its
+    // inner geometry, a window's frame stands where the frame's width in
+    // device pixels, rounded to Qt's, puts it, off the corner at a ratio other
+    // than 1. Placed by its frame, the window manager puts the frame there
+    // itself. The widget's own place is the frame's until the window manager
+    // has framed the window, so that Qt does not move it back.
+    static void rahmenInDieEcke(QWidget* w, QPoint ecke)
+    {
+        QWindow* fenster = w->windowHandle();
+        if (!fenster || QGuiApplication::platformName() != QLatin1String("xcb"))
+            return;
+        w->setGeometry(QRect(ecke, w->size()));
+        fenster->setFramePosition(ecke);
     }
 
     // Openbox, letting go of a hidden window, moves it to where its frame
@@ -283,7 +346,8 @@ void mittigAufBildschirm(QWidget* fenster)
 {
     groesseVorDemZeigen(fenster);
     const QSize rahmen = aussenRechteck(fenster).size();
-    rahmenVerschieben(fenster, freierPlatz(fenster).center() - QPoint(rahmen.width() / 2, rahmen.height() / 2));
+    const QPoint mitte = freierPlatz(eigenerMonitor(fenster)).center();
+    rahmenVerschieben(fenster, mitte - QPoint(rahmen.width() / 2, rahmen.height() / 2));
 }
 
 void mittigUeberEigner(QWidget* fenster)

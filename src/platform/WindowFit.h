@@ -19,7 +19,9 @@ void anInhaltAnpassen(QWidget* fenster);
 // Moves the window's frame to `ort`, or as near to it as keeps the frame on the screen.
 void rahmenVerschieben(QWidget* fenster, QPoint ort);
 
-// Moves the window's frame, at the window's present size, to the middle of the free part of its screen.
+// Moves the window's frame, at the window's present size, to the middle of the
+// free part of the monitor of the window it belongs to (the primary monitor
+// while the main window is not shown).
 void mittigAufBildschirm(QWidget* fenster);
 
 // Moves the window's frame, at the window's present size, to the middle of
@@ -28,8 +30,9 @@ void mittigUeberEigner(QWidget* fenster);
 
 // Fits every window of the program as it is about to be shown. At its first
 // showing a window the program did not place itself stands centred over its
-// parent's window (the main window for one without a parent); a window closed
-// and opened again comes back where it was.
+// parent's window (the main window for one without a parent), on that
+// window's monitor, and the main window in the primary monitor's top left
+// corner; a window closed and opened again comes back where it was.
 void fensterEinpassenAnmelden();
 
 // Puts a scroll area into the window that has no layout yet and returns the

@@ -1,5 +1,7 @@
 #include "platform/X11Fenster.h"
 
+#include "platform/DevicePixels.h"
+
 #include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QList>
@@ -9,7 +11,6 @@
 
 #include <xcb/xcb.h>
 
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -51,23 +52,6 @@ QList<uint32_t> werte(xcb_connection_t* x, xcb_window_t fenster, xcb_atom_t name
     return liste;
 }
 
-// A length the X server has in device pixels, in the window's
-// device-independent pixels, rounded as Qt rounds what it hears of the window.
-int logisch(const QWidget* fenster, int geraet)
-{
-    return qRound(geraet / fenster->devicePixelRatio());
-}
-
-// True when `geraet`, a place or length the X server has in device pixels, is
-// `logisch`, the one Qt has in the window's device-independent pixels: Qt
-// rounds to whole ones of those both ways, so at a ratio other than 1 the two
-// may lie apart by less than one of them.
-bool wieBeiQt(const QWidget* fenster, int geraet, int logisch)
-{
-    const qreal ratio = fenster->devicePixelRatio();
-    return std::abs(geraet - logisch * ratio) < ratio;
-}
-
 // True when the window stands in no frame (or is gone).
 bool ungerahmt(xcb_connection_t* x, xcb_window_t fenster)
 {
@@ -106,9 +90,8 @@ bool vomFenstermanagerGesetzt(const QWidget* fenster)
     xcb_translate_coordinates_reply_t* ort =
         xcb_translate_coordinates_reply(x, xcb_translate_coordinates(x, id, wurzel(x), 0, 0), nullptr);
     xcb_get_geometry_reply_t* groesse = xcb_get_geometry_reply(x, xcb_get_geometry(x, id), nullptr);
-    const QRect qt = fenster->geometry();
-    const bool amOrt = ort && groesse && wieBeiQt(fenster, ort->dst_x, qt.x()) && wieBeiQt(fenster, ort->dst_y, qt.y())
-        && wieBeiQt(fenster, groesse->width, qt.width()) && wieBeiQt(fenster, groesse->height, qt.height());
+    const bool amOrt = ort && groesse
+        && wieBeiQt(fenster, QRect(ort->dst_x, ort->dst_y, groesse->width, groesse->height), fenster->geometry());
     std::free(ort);
     std::free(groesse);
     return amOrt;
@@ -132,16 +115,24 @@ std::optional<QMargins> rahmenErfragen(QWidget* fenster)
     xcb_send_event(x, 0, wurzel(x), XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&nachricht));
     xcb_flush(x);
-    const xcb_atom_t ausmasse = atom(x, "_NET_FRAME_EXTENTS");
     const QDeadlineTimer frist(Frist);
     do {
-        // Left, right, top, bottom, in device pixels.
-        const QList<uint32_t> r = werte(x, nachricht.window, ausmasse, XCB_ATOM_CARDINAL);
-        if (r.size() == 4) {
-            const auto l = [fenster](uint32_t geraet) { return logisch(fenster, int(geraet)); };
-            return QMargins(l(r[0]), l(r[2]), l(r[1]), l(r[3]));
-        }
+        if (const std::optional<QMargins> rand = rahmenInGeraetepixeln(fenster))
+            return qtRand(fenster, *rand);
         QThread::msleep(2);
     } while (!frist.hasExpired());
     return std::nullopt;
+}
+
+std::optional<QMargins> rahmenInGeraetepixeln(const QWidget* fenster)
+{
+    xcb_connection_t* x = verbindung();
+    const auto id = xcb_window_t(fenster->internalWinId());
+    if (!x || !id)
+        return std::nullopt;
+    // Left, right, top, bottom.
+    const QList<uint32_t> r = werte(x, id, atom(x, "_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL);
+    if (r.size() != 4)
+        return std::nullopt;
+    return QMargins(int(r[0]), int(r[2]), int(r[1]), int(r[3]));
 }

@@ -11,9 +11,10 @@ class QWidget;
 void freigabeAbwarten(const QWidget* fenster);
 
 // True when the window manager has shown the window and the X server has it
-// at the place and size Qt has (its device pixels taken at the window's
-// ratio): a place read back then is the window's, not one it has for a moment
-// while the window manager frames it, nor one a move has not reached yet.
+// at the place and size Qt has (its device pixels taken as Qt maps the
+// window's monitor): a place read back then is the window's, not one it has
+// for a moment while the window manager frames it, nor one a move has not
+// reached yet.
 // Always true where the window system is not X11.
 bool vomFenstermanagerGesetzt(const QWidget* fenster);
 
@@ -21,3 +22,7 @@ bool vomFenstermanagerGesetzt(const QWidget* fenster);
 // yet, where it says so when asked, in the window's device-independent pixels;
 // none where the window system is not X11.
 std::optional<QMargins> rahmenErfragen(QWidget* fenster);
+
+// The frame the window manager gave the window or said it will give it, in
+// device pixels; none where it said nothing of it or the window system is not X11.
+std::optional<QMargins> rahmenInGeraetepixeln(const QWidget* fenster);

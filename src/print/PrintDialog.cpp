@@ -153,7 +153,10 @@ void DruckenDialog::layoutSetzen(const Seitenmass& m)
 void DruckenDialog::seiteZeigen()
 {
     SeitenNrTxt->setText(QString::number(AktSeite));
-    QImage bild(Vorschau->size(), QImage::Format_RGB32);
+    // Drawn in the screen's device pixels, so that it is as sharp as the dialog around it.
+    const qreal ratio = Vorschau->devicePixelRatio();
+    QImage bild(Vorschau->size() * ratio, QImage::Format_RGB32);
+    bild.setDevicePixelRatio(ratio);
     bild.fill(Qt::white);
     if (aktuelleListe) {
         QPainter p(&bild);

@@ -80,6 +80,10 @@ FstSchrittDialog::~FstSchrittDialog()
 {
     if (schrittDialoge[size_t(winAktCode)] == this)
         schrittDialoge[size_t(winAktCode)] = nullptr;
+    // The shared place is the dialogs' own: dialogs made anew (with a new main
+    // window) start from none, as at the program's start.
+    if (std::none_of(schrittDialoge.begin(), schrittDialoge.end(), [](const FstSchrittDialog* d) { return d; }))
+        positionBekannt = false;
 }
 
 void FstSchrittDialog::setTitel(const QString& titel)

@@ -100,6 +100,11 @@ private slots:
         knopf(qPrintable(liste))->click();
         QCOMPARE(dialog->liste()->seitenAnzahl(), seiten);
         QCOMPARE(knoepfe(), frei);
+        // The preview is drawn in the screen's device pixels.
+        const QLabel* vorschau = dialog->findChild<QLabel*>("Vorschau");
+        const qreal ratio = vorschau->screen()->devicePixelRatio();
+        QCOMPARE(vorschau->pixmap().devicePixelRatio(), ratio);
+        QCOMPARE(vorschau->pixmap().size(), vorschau->size() * ratio);
         for (const char* blaettern : {"SeiteVorBut", "SeiteZurueckBut"}) {
             for (int i = 1; i <= seiten; ++i)   // the last and the first page stay
                 knopf(blaettern)->click();

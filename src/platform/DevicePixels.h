@@ -1,0 +1,24 @@
+#pragma once
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
+
+class QWidget;
+
+// Places and lengths between the window system's device pixels and Qt's
+// device-independent ones, as Qt maps them: each monitor keeps its device
+// origin as its own, the rest scaled by the monitor's ratio
+// (Qt = origin + (device - origin) / ratio). A place is taken on the monitor
+// that holds it, else on the monitor of the window; a length at the ratio of
+// the window's monitor.
+QPoint qtOrt(const QWidget* fenster, QPoint geraet);
+QPoint geraeteOrt(const QWidget* fenster, QPoint qt);
+int qtLaenge(const QWidget* fenster, int geraet);
+QMargins qtRand(const QWidget* fenster, const QMargins& geraet);
+// A frame in all the device-independent pixels it reaches into.
+QMargins qtRandAufgerundet(const QWidget* fenster, const QMargins& geraet);
+
+// True when `geraet`, a window's place and size in device pixels, is `qt`,
+// the one Qt has: Qt rounds to whole device-independent pixels both ways, so
+// at a ratio other than 1 the two may lie apart by less than one of those.
+bool wieBeiQt(const QWidget* fenster, const QRect& geraet, const QRect& qt);
