@@ -63,18 +63,40 @@ private slots:
         QVERIFY(QFile::exists(PultVerz + "54670_505.lcv"));
     }
 
+    // A module saved under another address than placing gives it, a negative one too.
+    void moduleWithChangedAddressIsFoundByPosition_data()
+    {
+        QTest::addColumn<bool>("fsSpeicher");   // the route memory (else the turnout)
+        QTest::addColumn<int>("adresse");
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<QString>("platziert");   // the file of the placement address
+        QTest::newRow("turnout") << false << 777 << "54650_777.lcv" << "54650_302.lcv";
+        QTest::newRow("route memory, negative address") << true << -5 << "54670_-5.lcv" << "54670_505.lcv";
+    }
+
     void moduleWithChangedAddressIsFoundByPosition()
     {
+        QFETCH(bool, fsSpeicher);
+        QFETCH(int, adresse);
+        QFETCH(QString, datei);
+        QFETCH(QString, platziert);
         beispielPult();
-        feld(2, 3).LNCV[0] = 777;
+        const auto werte = [&]() -> std::array<int16_t, 2> {
+            if (fsSpeicher) {
+                const FSSpeicherModul& m = FSSpeicher[size_t(fahrstrassenSpeicherSlot(5, 5))];
+                return {m.LNCV[0], m.LNCV[2045]};
+            }
+            return {feld(2, 3).LNCV[0], feld(2, 3).LNCV[11]};
+        };
+        (fsSpeicher ? FSSpeicher[size_t(fahrstrassenSpeicherSlot(5, 5))].LNCV[0] : feld(2, 3).LNCV[0]) = int16_t(adresse);
+        const std::array<int16_t, 2> gespeichert = werte();
         QVERIFY(Save_plt());
-        QVERIFY(QFile::exists(PultVerz + "54650_777.lcv"));
-        QVERIFY(!QFile::exists(PultVerz + "54650_302.lcv"));
+        QVERIFY(QFile::exists(PultVerz + datei));
+        QVERIFY(!QFile::exists(PultVerz + platziert));
         pult.boxen.clear();
         neuLaden();
         QVERIFY(pult.boxen.isEmpty());
-        QCOMPARE(feld(2, 3).LNCV[0], int16_t(777));
-        QCOMPARE(feld(2, 3).LNCV[11], int16_t(1234));
+        QCOMPARE(werte(), gespeichert);
     }
 
     // The question names the first five shared files, in the order of the
