@@ -11,6 +11,8 @@
 #include <algorithm>
 
 namespace {
+constexpr int FSSpeicherCode = 930;
+
 bool nurZiffern(QStringView text)
 {
     return !text.isEmpty()
@@ -26,6 +28,13 @@ QString lncvDateiName(int32_t artikel, int64_t adresse)
 QString lncvModulDatei(int32_t artikel, int64_t adresse)
 {
     return PultVerz + lncvDateiName(artikel, adresse);
+}
+
+QString platzierteModulDatei(int32_t artikel, int code, int x, int y, int16_t zsAdrOpt)
+{
+    // The elements whose module options placing sets (see set_modul_optionen).
+    const bool nimmtAdresse = (code > 100 && code < 899) || code == 920 || code == FSSpeicherCode;
+    return lncvDateiName(artikel, nimmtAdresse && zsAdrOpt == 1 ? x + 100 * y : 0);
 }
 
 int32_t lncvDateiArtikel(QStringView name)

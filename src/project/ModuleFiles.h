@@ -22,6 +22,13 @@ QString lncvDateiName(int32_t artikel, int64_t adresse);
 // The LNCV file of a module in the project folder PultVerz.
 QString lncvModulDatei(int32_t artikel, int64_t adresse);
 
+// The name of the LNCV file of the module that placing the element (code)
+// of article artikel on field (x, y) gives: its module address (LNCV 0) is
+// column + 100 x row with automatic module addresses for the elements that
+// take it, else 0. A load looks for a module saved without its file's name
+// by it.
+QString platzierteModulDatei(int32_t artikel, int code, int x, int y, int16_t zsAdrOpt);
+
 // The article a name of that form gives; 0 for any other name (no article or
 // no address, other characters, another ending, a path).
 int32_t lncvDateiArtikel(QStringView name);

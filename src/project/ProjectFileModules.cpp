@@ -19,8 +19,6 @@
 #include <utility>
 
 namespace {
-constexpr int FSSpeicherCode = 930;
-
 struct Ort {
     int32_t artikel;
     int x, y;
@@ -215,7 +213,7 @@ private:
             genutzt[k.value()] = true;
             m.direkt = PultVerz + zeile->name;
         } else {
-            m.direkt = lncvModulDatei(e.ArtikelNr, platzierteModulAdresse(e.ElementNr, z.x, z.y, inhalt.pult.PultOpt_ZS_AdrOpt));
+            m.direkt = PultVerz + platzierteModulDatei(e.ArtikelNr, e.ElementNr, z.x, z.y, inhalt.pult.PultOpt_ZS_AdrOpt);
         }
         return true;
     }
@@ -281,13 +279,6 @@ int letzterEintragMitCode(const KatalogTabelle& katalog, int code)
         if (katalog[size_t(i)].ElementNr == code)
             return i;
     return -1;
-}
-
-int16_t platzierteModulAdresse(int code, int x, int y, int16_t zsAdrOpt)
-{
-    // The elements whose module options placing sets (see set_modul_optionen).
-    const bool nimmtAdresse = (code > 100 && code < 899) || code == 920 || code == FSSpeicherCode;
-    return nimmtAdresse && zsAdrOpt == 1 ? int16_t(x + 100 * y) : int16_t(0);
 }
 
 std::vector<size_t> platzierReihenfolge(const ProjektInhalt& inhalt, const KatalogTabelle& katalog)
