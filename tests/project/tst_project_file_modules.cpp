@@ -256,13 +256,17 @@ private slots:
         QTest::addColumn<QString>("projekt");   // the project file the newer file's description names
         QTest::addColumn<bool>("fremd");        // the placement address's file names another position
         QTest::addColumn<bool>("umbenannt");    // the project file renamed after the save
-        QTest::newRow("first name newer") << "54650_1.lcv" << "Test.plt" << false << false;
-        QTest::newRow("last name newer") << "54650_9.lcv" << "Test.plt" << false << false;
-        QTest::newRow("the newer of another project") << "54650_9.lcv" << "Anders.plt" << false << false;
+        QTest::addColumn<QString>("datei");     // the project file's name at the save
+        QTest::newRow("first name newer") << "54650_1.lcv" << "Test.plt" << false << false << "Test.plt";
+        QTest::newRow("last name newer") << "54650_9.lcv" << "Test.plt" << false << false << "Test.plt";
+        QTest::newRow("the newer of another project") << "54650_9.lcv" << "Anders.plt" << false << false << "Test.plt";
         QTest::newRow("placement address's file of another position")
-            << "54650_9.lcv" << "Test.plt" << true << false;
+            << "54650_9.lcv" << "Test.plt" << true << false << "Test.plt";
         QTest::newRow("placement address's file of another position, project file renamed")
-            << "54650_1.lcv" << "Test.plt" << true << true;
+            << "54650_1.lcv" << "Test.plt" << true << true << "Test.plt";
+        // The module files hold the name in Windows-1252, which lacks "Ł" and "ź".
+        QTest::newRow("the newer of another project, this one named beyond Windows-1252")
+            << "54650_9.lcv" << "Anders.plt" << false << false << QString::fromUtf8("Łódź.plt");
     }
 
     void newestFileOfAPositionWins()
@@ -271,9 +275,11 @@ private slots:
         QFETCH(QString, projekt);
         QFETCH(bool, fremd);
         QFETCH(bool, umbenannt);
+        QFETCH(QString, datei);
         // The older file names this project file: it wins unless the newer
         // does too, or the project file no longer has that name.
-        const bool neuererGilt = projekt == PultDatei || umbenannt;
+        const bool neuererGilt = projekt == datei || umbenannt;
+        PultDatei = datei;
         beispielPult();
         QVERIFY(Save_plt());
         QStringList z = pltZeilen();
@@ -286,7 +292,7 @@ private slots:
             QByteArray inhalt = original;
             inhalt.replace(" 11=  1234 ", name == neuer ? " 11=   111 " : " 11=   999 ");
             if (name == neuer)
-                inhalt.replace("Modul aus Test.plt", "Modul aus " + projekt.toLatin1());
+                inhalt.replace("Modul aus " + Cp1252::encode(datei), "Modul aus " + projekt.toLatin1());
             schreiben(PultVerz + name, inhalt);
             QFile f(PultVerz + name);
             QVERIFY(f.open(QIODevice::ReadWrite));
