@@ -4,6 +4,7 @@
 #include "ProjectFileTestDesk.h"
 
 #include "project/ChangeDetection.h"
+#include "project/LncvFile.h"
 #include "project/ProjectFileSave.h"
 #include "project/ProjectFileState.h"
 
@@ -81,22 +82,18 @@ private slots:
         QFETCH(QString, datei);
         QFETCH(QString, platziert);
         beispielPult();
-        const auto werte = [&]() -> std::array<int16_t, 2> {
-            if (fsSpeicher) {
-                const FSSpeicherModul& m = FSSpeicher[size_t(fahrstrassenSpeicherSlot(5, 5))];
-                return {m.LNCV[0], m.LNCV[2045]};
-            }
-            return {feld(2, 3).LNCV[0], feld(2, 3).LNCV[11]};
+        const auto lncv = [&] {
+            return fsSpeicher ? FSSpeicher[size_t(fahrstrassenSpeicherSlot(5, 5))].LNCV.data() : feld(2, 3).LNCV.data();
         };
-        (fsSpeicher ? FSSpeicher[size_t(fahrstrassenSpeicherSlot(5, 5))].LNCV[0] : feld(2, 3).LNCV[0]) = int16_t(adresse);
-        const std::array<int16_t, 2> gespeichert = werte();
+        lncv()[0] = int16_t(adresse);
+        const std::vector<int16_t> gespeichert(lncv(), lncv() + LncvAnzahlModul);
         QVERIFY(Save_plt());
         QVERIFY(QFile::exists(PultVerz + datei));
         QVERIFY(!QFile::exists(PultVerz + platziert));
         pult.boxen.clear();
         neuLaden();
         QVERIFY(pult.boxen.isEmpty());
-        QCOMPARE(werte(), gespeichert);
+        QCOMPARE(std::vector<int16_t>(lncv(), lncv() + LncvAnzahlModul), gespeichert);
     }
 
     // The question names the first five shared files, in the order of the
