@@ -36,7 +36,9 @@ void stoeren(bool schreiben, const QString& name, const QString& grund)
 }
 // Puts in the place of the saved file datei a folder ("Ordner"), a pipe
 // ("Pipe"), a link to /dev/zero ("Null"), a sparse file larger than any the
-// program writes ("Riese"), or makes the file write-protected.
+// program writes ("Riese") or one byte larger than a load takes ("ein Byte zu
+// groß"), its text in UTF-16 ("UTF-16LE" with a byte order mark, "UTF-16BE"
+// without), or makes the file write-protected.
 void ersetzenDurch(const QString& datei, const QString& art)
 {
     const QString pfad = PultVerz + datei;
@@ -271,7 +273,8 @@ private slots:
     // Files that are not what they seem. The save does not replace a
     // write-protected file or a folder; the load refuses at once what is no
     // regular file or is larger than any the program writes, without reading
-    // it whole. Either names the file and why, and changes nothing.
+    // it whole, and a project file in UTF-16. Either names the file and why,
+    // and changes nothing.
     void filesThatAreNotWhatTheySeem_data()
     {
         QTest::addColumn<bool>("speichern");   // refused by the save (else by the load)
