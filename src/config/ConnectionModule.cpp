@@ -9,6 +9,7 @@
 #include "platform/MsgBox.h"
 #include "project/DeskRecord.h"
 #include "project/LncvFile.h"
+#include "project/ModuleFiles.h"
 
 namespace {
 const QString Titel = QStringLiteral("Anschlussmodul konfigurieren");

@@ -27,6 +27,11 @@ unsigned char code(QChar zeichen)
     return '?';
 }
 
+bool darstellbar(QChar zeichen)
+{
+    return zeichen == QLatin1Char('?') || code(zeichen) != '?';
+}
+
 QByteArray encode(const QString& text)
 {
     QByteArray bytes;

@@ -9,6 +9,7 @@ namespace Cp1252 {
 QByteArray encode(const QString& text);   // characters without a code become '?'
 QString decode(const QByteArray& bytes);    // the unused codes 0x81, 0x8D, 0x8F, 0x90, 0x9D pass through
 unsigned char code(QChar zeichen);         // the byte of one character, '?' when it has none
+bool darstellbar(QChar zeichen);           // whether a file keeps the character as it is
 
 // Splits a file's bytes into lines; CR LF, lone CR and lone LF all end a line.
 QStringList zeilen(const QByteArray& bytes);

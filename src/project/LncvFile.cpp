@@ -3,7 +3,6 @@
 #include "core/Cp1252.h"
 #include "core/Words.h"
 #include "platform/MsgBox.h"
-#include "project/DeskRecord.h"
 #include "project/ProjectFileIo.h"
 
 #include <QDir>
@@ -157,16 +156,6 @@ private:
     bool artikelGelesen = false;
 };
 } // namespace
-
-QString lncvDateiName(int32_t artikel, int64_t adresse)
-{
-    return QString::number(artikel) + QLatin1Char('_') + QString::number(adresse) + QStringLiteral(".lcv");
-}
-
-QString lncvModulDatei(int32_t artikel, int64_t adresse)
-{
-    return PultVerz + lncvDateiName(artikel, adresse);
-}
 
 bool hatLncvDatei(int32_t artikel)
 {

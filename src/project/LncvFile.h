@@ -19,13 +19,6 @@ inline constexpr int32_t FSSpeicherArtikel = 54670;
 // Desk module articles that keep their values in an LNCV file of their own.
 bool hatLncvDatei(int32_t artikel);
 
-// The name of a module's LNCV file: article, "_", address, ".lcv" (a
-// connection module passes its five-digit article, 54480 or 54490).
-QString lncvDateiName(int32_t artikel, int64_t adresse);
-
-// The LNCV file of a module in the project folder PultVerz.
-QString lncvModulDatei(int32_t artikel, int64_t adresse);
-
 // The file's bytes for n values (shown as unsigned 16-bit numbers).
 QByteArray lncvDateiInhalt(int32_t artikelNr, const int16_t* werte, int n, const QString& text);
 

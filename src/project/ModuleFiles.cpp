@@ -1,6 +1,7 @@
 #include "project/ModuleFiles.h"
 
 #include "core/CatalogueState.h"
+#include "core/Cp1252.h"
 #include "core/Desk.h"
 #include "project/ChangeDetection.h"
 #include "project/DeskRecord.h"
@@ -8,6 +9,57 @@
 #include "routes/RouteTable.h"
 
 #include <algorithm>
+
+namespace {
+constexpr int FSSpeicherCode = 930;
+
+bool nurZiffern(QStringView text)
+{
+    return !text.isEmpty()
+        && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+}
+} // namespace
+
+QString lncvDateiName(int32_t artikel, int64_t adresse)
+{
+    return QString::number(artikel) + QLatin1Char('_') + QString::number(adresse) + QStringLiteral(".lcv");
+}
+
+QString lncvModulDatei(int32_t artikel, int64_t adresse)
+{
+    return PultVerz + lncvDateiName(artikel, adresse);
+}
+
+QString platzierteModulDatei(int32_t artikel, int code, int x, int y, int16_t zsAdrOpt)
+{
+    // The elements whose module options placing sets (see set_modul_optionen).
+    const bool nimmtAdresse = (code > 100 && code < 899) || code == 920 || code == FSSpeicherCode;
+    return lncvDateiName(artikel, nimmtAdresse && zsAdrOpt == 1 ? x + 100 * y : 0);
+}
+
+int32_t lncvDateiArtikel(QStringView name)
+{
+    const qsizetype strich = name.indexOf(QLatin1Char('_'));
+    if (strich < 0 || !name.endsWith(QStringLiteral(".lcv")))
+        return 0;
+    QStringView adresse = name.mid(strich + 1).chopped(4);
+    if (adresse.startsWith(QLatin1Char('-')))
+        adresse = adresse.mid(1);
+    bool zahl = false;
+    const int32_t artikel = name.left(strich).toInt(&zahl);
+    return zahl && nurZiffern(name.left(strich)) && nurZiffern(adresse) ? artikel : 0;
+}
+
+bool istAnschlussModulDatei(QStringView name)
+{
+    const int32_t artikel = lncvDateiArtikel(name);
+    return std::find(AnschlussModulArtikel.begin(), AnschlussModulArtikel.end(), artikel) != AnschlussModulArtikel.end();
+}
+
+QString projektNameInModulDatei(const QString& pultDatei)
+{
+    return Cp1252::decode(Cp1252::encode(pultDatei));
+}
 
 void feldModulDateien(int x, int y, std::vector<ModulDatei>& liste)
 {

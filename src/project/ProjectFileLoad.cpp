@@ -1,7 +1,6 @@
 #include "project/ProjectFileLoad.h"
 
 #include "core/CatalogueState.h"
-#include "core/Cp1252.h"
 #include "core/Desk.h"
 #include "core/DeskReset.h"
 #include "core/EditModes.h"
@@ -15,13 +14,13 @@
 #include "project/MessageList.h"
 #include "project/PendingLncvDeletions.h"
 #include "project/ProgramConfig.h"
+#include "project/ProjectFileEncoding.h"
 #include "project/ProjectFileIo.h"
 #include "project/ProjectFileState.h"
 #include "project/SaveJournal.h"
 #include "routes/RouteMemoryCode.h"
 
 #include <QDir>
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -65,21 +64,6 @@ void nachDemLadenMelden(const QString& pfad, const QStringList& vorab, const QSt
                                  "den ergänzten Werten.");
     if (!teile.isEmpty())
         MsgBox(teile.join(QStringLiteral("\r\n\r\n")), Msg::NurOk | Msg::Ausruf, QStringLiteral("Hinweis beim Laden"));
-}
-
-// The lines of the project file: Windows-1252, or UTF-8 after a byte order
-// mark, as other editors may save it (noted in vorab).
-QStringList projektZeilen(const QByteArray& bytes, QStringList& vorab)
-{
-    if (!bytes.startsWith("\xEF\xBB\xBF"))
-        return Cp1252::zeilen(bytes);
-    vorab << QStringLiteral("Die Pultdatei ist in UTF-8 (mit Byte-Order-Mark) gespeichert und wurde so gelesen; "
-                            "das nächste Speichern schreibt sie wieder in Windows-1252.");
-    static const QRegularExpression zeilenEnde(QStringLiteral("\r\n|\r|\n"));
-    QStringList zeilen = QString::fromUtf8(bytes.mid(3)).split(zeilenEnde);
-    if (!zeilen.isEmpty() && zeilen.last().isEmpty())
-        zeilen.removeLast();
-    return zeilen;
 }
 
 // Completes a save of the project that was interrupted (noted in vorab).
@@ -229,8 +213,12 @@ bool Load_plt()
     QStringList vorab;
     if (!unterbrochenesSpeichernAbschliessen(pfad, vorab, fehler) || !dateiLesen(pfad, MaxProjektDateiBytes, bytes, fehler))
         return fehlschlag(fehler);
+    QStringList zeilen;
+    if (!projektDateiZeilenLesen(bytes, zeilen, vorab, fehler))
+        return fehlschlag(QStringLiteral("Die Pultdatei ") + QDir::toNativeSeparators(pfad)
+                          + QStringLiteral(" kann nicht gelesen werden.\r\n") + fehler);
     ProjektInhalt inhalt = projektInhaltVorgabe();
-    if (!projektDateiLesen(projektZeilen(bytes, vorab), inhalt, fehler))
+    if (!projektDateiLesen(zeilen, inhalt, fehler))
         return fehlschlag(QStringLiteral("Die Pultdatei ") + QDir::toNativeSeparators(pfad)
                           + QStringLiteral(" ist fehlerhaft.\r\n") + fehler);
     KatalogTabelle katalog;

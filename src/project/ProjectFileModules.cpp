@@ -4,6 +4,7 @@
 #include "platform/MsgBox.h"
 #include "project/DeskRecord.h"
 #include "project/LncvFile.h"
+#include "project/ModuleFiles.h"
 #include "project/ProjectFileIo.h"
 #include "routes/RouteTable.h"
 
@@ -18,8 +19,6 @@
 #include <utility>
 
 namespace {
-constexpr int FSSpeicherCode = 930;
-
 struct Ort {
     int32_t artikel;
     int x, y;
@@ -61,18 +60,19 @@ private:
     void lesen()
     {
         gelesen = true;
+        const QString eigenerName = projektNameInModulDatei(PultDatei);
         static const QRegularExpression position(
             QStringLiteral("(?:Modul aus (.*) )?an Pos\\. \\(x,y\\)=\\s*(-?\\d+),\\s*(-?\\d+)"));
         const QFileInfoList liste = QDir(PultVerz).entryInfoList({QStringLiteral("*_*.lcv")}, QDir::Files);
         for (const QFileInfo& info : liste) {
-            const int32_t artikel = info.fileName().section(QLatin1Char('_'), 0, 0).toInt();
+            const int32_t artikel = lncvDateiArtikel(info.fileName());
             const auto treffer = position.match(lncvBeschreibung(info.filePath()));
             if (!hatLncvDatei(artikel) || !treffer.hasMatch())
                 continue;
             const Ort ort{artikel, treffer.captured(2).toInt(), treffer.captured(3).toInt()};
             const Fund fund{info.filePath(), info.lastModified()};
             merken(alle, ort, fund);
-            if (treffer.captured(1) == PultDatei)
+            if (treffer.captured(1) == eigenerName)
                 merken(eigene, ort, fund);
         }
     }
@@ -207,13 +207,13 @@ private:
         m.fsSpeicher = e.ArtikelNr == FSSpeicherArtikel;
         m.n = m.fsSpeicher ? LncvAnzahlFSSpeicher : std::clamp<int>(e.LNCVAnzahl, 0, LncvAnzahlModul);
         const auto k = benannteDateien.constFind(feldSchluessel(z.x, z.y));
-        const QString* name = k == benannteDateien.cend() ? nullptr : &inhalt.modulDateien[k.value()].name;
-        m.benannt = name && name->section(QLatin1Char('_'), 0, 0).toInt() == e.ArtikelNr;
+        const ModulDateiZeile* zeile = k == benannteDateien.cend() ? nullptr : &inhalt.modulDateien[k.value()];
+        m.benannt = zeile && zeile->artikel == e.ArtikelNr;
         if (m.benannt) {
             genutzt[k.value()] = true;
-            m.direkt = PultVerz + *name;
+            m.direkt = PultVerz + zeile->name;
         } else {
-            m.direkt = lncvModulDatei(e.ArtikelNr, platzierteModulAdresse(e.ElementNr, z.x, z.y, inhalt.pult.PultOpt_ZS_AdrOpt));
+            m.direkt = PultVerz + platzierteModulDatei(e.ArtikelNr, e.ElementNr, z.x, z.y, inhalt.pult.PultOpt_ZS_AdrOpt);
         }
         return true;
     }
@@ -279,13 +279,6 @@ int letzterEintragMitCode(const KatalogTabelle& katalog, int code)
         if (katalog[size_t(i)].ElementNr == code)
             return i;
     return -1;
-}
-
-int16_t platzierteModulAdresse(int code, int x, int y, int16_t zsAdrOpt)
-{
-    // The elements whose module options placing sets (see set_modul_optionen).
-    const bool nimmtAdresse = (code > 100 && code < 899) || code == 920 || code == FSSpeicherCode;
-    return nimmtAdresse && zsAdrOpt == 1 ? int16_t(x + 100 * y) : int16_t(0);
 }
 
 std::vector<size_t> platzierReihenfolge(const ProjektInhalt& inhalt, const KatalogTabelle& katalog)

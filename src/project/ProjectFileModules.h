@@ -22,11 +22,6 @@ using KatalogTabelle = std::array<KatalogEintrag, KatalogSlots>;
 // (the last one carrying the code), -1 when none does.
 int letzterEintragMitCode(const KatalogTabelle& katalog, int code);
 
-// The module address (LNCV 0) that placing the element gives it, by which its
-// file is looked for: column + 100 x row with automatic module addresses for
-// the elements that take it, else 0.
-int16_t platzierteModulAdresse(int code, int x, int y, int16_t zsAdrOpt);
-
 // The order in which a load places the field lines (indices into
 // inhalt.felder): the throttles first, from the bottom row up, then every
 // other line in file order, except that the route memories among them follow

@@ -3,6 +3,7 @@
 #include "config/SupplyServices.h"
 #include "core/BasicText.h"
 #include "core/Desk.h"
+#include "project/ModuleFiles.h"
 #include "project/NewDesk.h"
 #include "project/ProjectFileMissingKeys.h"
 #include "project/ProjectFileOptionKeys.h"
@@ -46,24 +47,6 @@ bool istZahl(const QString& text)
     if (i < text.size() && text[i] == QLatin1Char('.'))
         ++i;
     return i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9');
-}
-
-bool nurZiffern(QStringView text)
-{
-    return !text.isEmpty()
-        && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
-}
-
-// The form article "_" address ".lcv", the address possibly negative.
-bool istLncvDateiName(const QString& name)
-{
-    const qsizetype strich = name.indexOf(QLatin1Char('_'));
-    if (strich < 0 || !name.endsWith(QStringLiteral(".lcv")))
-        return false;
-    QStringView adresse = QStringView(name).mid(strich + 1).chopped(4);
-    if (adresse.startsWith(QLatin1Char('-')))
-        adresse = adresse.mid(1);
-    return nurZiffern(QStringView(name).left(strich)) && nurZiffern(adresse);
 }
 
 class ProjektLeser {
@@ -474,7 +457,8 @@ private:
             || !position(f[1], m.y, QStringLiteral("Die Zeile")))
             return false;
         m.name = f[2].trimmed();
-        if (!istLncvDateiName(m.name))
+        m.artikel = lncvDateiArtikel(m.name);
+        if (m.artikel == 0)
             return fehler(QStringLiteral("\"") + zitat(m.name)
                           + QStringLiteral("\" ist kein Name einer LNCV-Datei (Artikel_Adresse.lcv)."));
         if (!erstmals(modulDateiZeilen, m.x, m.y, QStringLiteral("Die LNCV-Datei von Feld (")))

@@ -38,6 +38,7 @@ struct ModulDateiZeile {
     int zeile = 0;
     int x = 0, y = 0;
     QString name;           // article "_" address ".lcv"
+    int32_t artikel = 0;    // the article the name gives
 };
 
 struct FSPlatzZeile {

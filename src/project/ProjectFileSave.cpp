@@ -100,15 +100,17 @@ bool trotzdemSpeichern(const QStringList& doppel)
     return MsgBox(frage, Msg::JaNein | Msg::Frage, QStringLiteral("Speichern")) == Msg::Ja;
 }
 
-// The LNCV files of the connection modules (article 54480 or 54490, "_",
-// address), written only by their dialog, as files of the new folder.
+// The LNCV files of the connection modules, written only by their dialog,
+// as files of the new folder.
 bool anschlussDateienLesen(const QString& altVerz, const QString& neuVerz, std::vector<DateiAuftrag>& dateien,
                            QString& fehler)
 {
     if (altVerz.isEmpty() || QDir(altVerz).canonicalPath() == QDir(neuVerz).canonicalPath())
         return true;
     const QDir alt(altVerz);
-    for (const QString& name : alt.entryList({QStringLiteral("54480_*.lcv"), QStringLiteral("54490_*.lcv")}, QDir::Files)) {
+    for (const QString& name : alt.entryList({QStringLiteral("*.lcv")}, QDir::Files)) {
+        if (!istAnschlussModulDatei(name))
+            continue;
         dateien.push_back({neuVerz + name, {}});
         if (!dateiLesen(alt.filePath(name), MaxLncvDateiBytes, dateien.back().inhalt, fehler))
             return false;
@@ -116,16 +118,28 @@ bool anschlussDateienLesen(const QString& altVerz, const QString& neuVerz, std::
     return true;
 }
 
+// The other project files of the folder, by the name that the description
+// lines of their LNCV files give them: a character that Windows-1252 lacks
+// is a "?" there, so that names differing only in such characters share one.
+QMultiHash<QString, QString> andereProjekte()
+{
+    QMultiHash<QString, QString> projekte;
+    for (const QString& name : QDir(PultVerz).entryList({QStringLiteral("*.plt")}, QDir::Files))
+        if (name != PultDatei)
+            projekte.insert(projektNameInModulDatei(name), name);
+    return projekte;
+}
+
 // The other project files of the folder whose LNCV files the save would replace.
 QStringList fremdeProjekte(const std::vector<DateiAuftrag>& dateien)
 {
     static const QRegularExpression projekt(QStringLiteral("aus (.+?)(?: an Pos\\.|\\s*$)"));
+    const QMultiHash<QString, QString> andere = andereProjekte();
     QStringList fremde;
-    for (const DateiAuftrag& d : dateien) {
-        const QString name = projekt.match(lncvBeschreibung(d.pfad)).captured(1);
-        if (!name.isEmpty() && name != PultDatei && !fremde.contains(name) && QFileInfo(PultVerz + name).isFile())
-            fremde << name;
-    }
+    for (const DateiAuftrag& d : dateien)
+        for (const QString& name : andere.values(projekt.match(lncvBeschreibung(d.pfad)).captured(1)))
+            if (!fremde.contains(name))
+                fremde << name;
     return fremde;
 }
 

@@ -77,6 +77,10 @@ private slots:
         QTest::newRow("CR") << QByteArray("// k //\r!: t\r5465:\r  3=     1 ;   7=     2 \r") << 1 << 2;
         QTest::newRow("ends after value") << QByteArray("5465:\r\n  3=     4 ;   7= 65535") << 4 << -1;
         QTest::newRow("absent values") << QByteArray("5465:\r\n") << 0 << 0;
+        // As large as a module file may be, made so by a comment line.
+        QByteArray grenze = "5465:\r\n  3=     5 \r\n/";
+        grenze += QByteArray(MaxLncvDateiBytes - grenze.size() - 2, 'x') + "\r\n";
+        QTest::newRow("as large as the limit") << grenze << 5 << 0;
     }
 
     void readsAnyLineEndAndOrder()
@@ -84,9 +88,13 @@ private slots:
         QFETCH(QByteArray, datei);
         QFETCH(int, wert3);
         QFETCH(int, wert7);
+        QTemporaryDir dir;
+        QFile f(dir.filePath("54650_3.lcv"));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(datei) == datei.size());
+        f.close();
         LncvInhalt inhalt;
         QString fehler;
-        QVERIFY2(lncvLesen(datei, 128, inhalt, fehler), qPrintable(fehler));
+        QVERIFY2(lncvDateiLesen(f.fileName(), 128, inhalt, fehler), qPrintable(fehler));
         QCOMPARE(inhalt.artikelNr, 5465);
         QCOMPARE(int(inhalt.werte[3]), wert3);
         QCOMPARE(int(inhalt.werte[7]), wert7);

@@ -2,6 +2,7 @@
 // in one notice afterwards.
 #include "ProjectFileTestDesk.h"
 
+#include "project/ProjectFileIo.h"
 #include "project/ProjectFileSave.h"
 #include "project/ProjectFileWriter.h"
 
@@ -74,6 +75,18 @@ private slots:
         QTest::newRow("UTF-8 with byte order mark") << "\xEF\xBB\xBFPultName: N\xC3\xB6rd\r\n" + rumpf
                                                     << QString::fromUtf8("Nörd") << "UTF-8 (mit Byte-Order-Mark)" << 0
                                                     << zweiMalZwei;
+        // A byte order mark with Windows-1252 behind it; UTF-8 with characters that Windows-1252 lacks.
+        QTest::newRow("byte order mark, then Windows-1252")
+            << "\xEF\xBB\xBFPultName: Wei\xDF\x80S\xFC" "d\r\n" + rumpf << QString::fromUtf8("Weiß€Süd")
+            << "kein gültiges UTF-8; sie wurde in Windows-1252 gelesen" << 0 << zweiMalZwei;
+        QTest::newRow("UTF-8 beyond Windows-1252") << "\xEF\xBB\xBFPultName: \xC5\x81\xC3\xB3" "d\xC5\xBA\r\n" + rumpf
+                                                   << QString::fromUtf8("Łódź")
+                                                   << QString::fromUtf8("Die Zeichen \"Łź\" gibt es in Windows-1252 nicht")
+                                                   << 0 << zweiMalZwei;
+        // As large as a project file may be, made so by a comment line.
+        QByteArray grenze = "PultName: Nord\r\n" + rumpf + ";";
+        grenze += QByteArray(MaxProjektDateiBytes - grenze.size() - 2, 'x') + "\r\n";
+        QTest::newRow("as large as the limit") << grenze << "Nord" << "" << 0 << zweiMalZwei;
         QTest::newRow("tabs before numbers")
             << "PultName: Nord\r\n" + QByteArray(rumpf).replace("XY: 1, 1, 101, 0", "XY:\t1,\t1,\t101,\t0")
                                             .replace("PultdimensionenX: 2", "PultdimensionenX:\t2")

@@ -4,6 +4,7 @@
 #include "ProjectFileTestDesk.h"
 
 #include "project/ChangeDetection.h"
+#include "project/LncvFile.h"
 #include "project/ProjectFileSave.h"
 #include "project/ProjectFileState.h"
 
@@ -63,18 +64,36 @@ private slots:
         QVERIFY(QFile::exists(PultVerz + "54670_505.lcv"));
     }
 
+    // A module saved under another address than placing gives it, a negative one too.
+    void moduleWithChangedAddressIsFoundByPosition_data()
+    {
+        QTest::addColumn<bool>("fsSpeicher");   // the route memory (else the turnout)
+        QTest::addColumn<int>("adresse");
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<QString>("platziert");   // the file of the placement address
+        QTest::newRow("turnout") << false << 777 << "54650_777.lcv" << "54650_302.lcv";
+        QTest::newRow("route memory, negative address") << true << -5 << "54670_-5.lcv" << "54670_505.lcv";
+    }
+
     void moduleWithChangedAddressIsFoundByPosition()
     {
+        QFETCH(bool, fsSpeicher);
+        QFETCH(int, adresse);
+        QFETCH(QString, datei);
+        QFETCH(QString, platziert);
         beispielPult();
-        feld(2, 3).LNCV[0] = 777;
+        const auto lncv = [&] {
+            return fsSpeicher ? FSSpeicher[size_t(fahrstrassenSpeicherSlot(5, 5))].LNCV.data() : feld(2, 3).LNCV.data();
+        };
+        lncv()[0] = int16_t(adresse);
+        const std::vector<int16_t> gespeichert(lncv(), lncv() + LncvAnzahlModul);
         QVERIFY(Save_plt());
-        QVERIFY(QFile::exists(PultVerz + "54650_777.lcv"));
-        QVERIFY(!QFile::exists(PultVerz + "54650_302.lcv"));
+        QVERIFY(QFile::exists(PultVerz + datei));
+        QVERIFY(!QFile::exists(PultVerz + platziert));
         pult.boxen.clear();
         neuLaden();
         QVERIFY(pult.boxen.isEmpty());
-        QCOMPARE(feld(2, 3).LNCV[0], int16_t(777));
-        QCOMPARE(feld(2, 3).LNCV[11], int16_t(1234));
+        QCOMPARE(std::vector<int16_t>(lncv(), lncv() + LncvAnzahlModul), gespeichert);
     }
 
     // The question names the first five shared files, in the order of the
@@ -234,13 +253,17 @@ private slots:
         QTest::addColumn<QString>("projekt");   // the project file the newer file's description names
         QTest::addColumn<bool>("fremd");        // the placement address's file names another position
         QTest::addColumn<bool>("umbenannt");    // the project file renamed after the save
-        QTest::newRow("first name newer") << "54650_1.lcv" << "Test.plt" << false << false;
-        QTest::newRow("last name newer") << "54650_9.lcv" << "Test.plt" << false << false;
-        QTest::newRow("the newer of another project") << "54650_9.lcv" << "Anders.plt" << false << false;
+        QTest::addColumn<QString>("datei");     // the project file's name at the save
+        QTest::newRow("first name newer") << "54650_1.lcv" << "Test.plt" << false << false << "Test.plt";
+        QTest::newRow("last name newer") << "54650_9.lcv" << "Test.plt" << false << false << "Test.plt";
+        QTest::newRow("the newer of another project") << "54650_9.lcv" << "Anders.plt" << false << false << "Test.plt";
         QTest::newRow("placement address's file of another position")
-            << "54650_9.lcv" << "Test.plt" << true << false;
+            << "54650_9.lcv" << "Test.plt" << true << false << "Test.plt";
         QTest::newRow("placement address's file of another position, project file renamed")
-            << "54650_1.lcv" << "Test.plt" << true << true;
+            << "54650_1.lcv" << "Test.plt" << true << true << "Test.plt";
+        // The module files hold the name in Windows-1252, which lacks "Ł" and "ź".
+        QTest::newRow("the newer of another project, this one named beyond Windows-1252")
+            << "54650_9.lcv" << "Anders.plt" << false << false << QString::fromUtf8("Łódź.plt");
     }
 
     void newestFileOfAPositionWins()
@@ -249,9 +272,11 @@ private slots:
         QFETCH(QString, projekt);
         QFETCH(bool, fremd);
         QFETCH(bool, umbenannt);
+        QFETCH(QString, datei);
         // The older file names this project file: it wins unless the newer
         // does too, or the project file no longer has that name.
-        const bool neuererGilt = projekt == PultDatei || umbenannt;
+        const bool neuererGilt = projekt == datei || umbenannt;
+        PultDatei = datei;
         beispielPult();
         QVERIFY(Save_plt());
         QStringList z = pltZeilen();
@@ -264,7 +289,7 @@ private slots:
             QByteArray inhalt = original;
             inhalt.replace(" 11=  1234 ", name == neuer ? " 11=   111 " : " 11=   999 ");
             if (name == neuer)
-                inhalt.replace("Modul aus Test.plt", "Modul aus " + projekt.toLatin1());
+                inhalt.replace("Modul aus " + Cp1252::encode(datei), "Modul aus " + projekt.toLatin1());
             schreiben(PultVerz + name, inhalt);
             QFile f(PultVerz + name);
             QVERIFY(f.open(QIODevice::ReadWrite));

@@ -72,6 +72,10 @@ private slots:
                                                                << "\"54650_302.lcv.bak\" ist kein Name einer LNCV-Datei";
         QTest::newRow("LNCV file name with a path after it") << "LNCV_Datei: 1, 1, 54650_302.lcv/../../x"
                                                              << "\"54650_302.lcv/../../x\" ist kein Name einer LNCV-Datei";
+        QTest::newRow("LNCV file name without address") << "LNCV_Datei: 1, 1, 54650_.lcv"
+                                                        << "\"54650_.lcv\" ist kein Name einer LNCV-Datei";
+        QTest::newRow("LNCV file name without article") << "LNCV_Datei: 1, 1, _12.lcv"
+                                                        << "\"_12.lcv\" ist kein Name einer LNCV-Datei";
         QTest::newRow("LNCV file named twice") << "LNCV_Datei: 2, 3, 54650_1.lcv" << "steht schon in Zeile";
         QTest::newRow("LNCV file outside desk") << "LNCV_Datei: 11, 1, 54650_1.lcv" << "außerhalb des Pults";
         QTest::newRow("route memory slot outside desk") << "Fahrstraßenspeicher: 11, 1, 4" << "außerhalb des Pults";

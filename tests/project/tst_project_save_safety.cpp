@@ -3,12 +3,14 @@
 // what they seem are neither replaced nor read.
 #include "ProjectFileTestDesk.h"
 
+#include "project/ProjectFileIo.h"
 #include "project/ProjectFileSave.h"
 #include "project/ProjectFileState.h"
 #include "project/SaveJournal.h"
 
 #include <QProcess>
 #include <QScopeGuard>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,7 +36,9 @@ void stoeren(bool schreiben, const QString& name, const QString& grund)
 }
 // Puts in the place of the saved file datei a folder ("Ordner"), a pipe
 // ("Pipe"), a link to /dev/zero ("Null"), a sparse file larger than any the
-// program writes ("Riese"), or makes the file write-protected.
+// program writes ("Riese") or one byte larger than a load takes ("ein Byte zu
+// groß"), its text in UTF-16 ("UTF-16LE" with a byte order mark, "UTF-16BE"
+// without), or makes the file write-protected.
 void ersetzenDurch(const QString& datei, const QString& art)
 {
     const QString pfad = PultVerz + datei;
@@ -42,9 +46,18 @@ void ersetzenDurch(const QString& datei, const QString& art)
         QVERIFY(QFile::setPermissions(pfad, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
         return;
     }
-    if (art == "Riese") {
+    const bool plt = datei.endsWith(".plt");
+    if (art == "Riese" || art == "ein Byte zu groß") {
         QFile f(pfad);
-        QVERIFY(f.open(QIODevice::Append) && f.resize(datei.endsWith(".plt") ? 65 * 1024 * 1024 : 65 * 1024));
+        const qint64 groesse = art == "Riese" ? (plt ? 65 * 1024 * 1024 : 65 * 1024)
+                                              : (plt ? MaxProjektDateiBytes : MaxLncvDateiBytes) + 1;
+        QVERIFY(f.open(QIODevice::Append) && f.resize(groesse));
+        return;
+    }
+    if (art.startsWith("UTF-16")) {
+        QStringEncoder utf16(art == "UTF-16LE" ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE,
+                             art == "UTF-16LE" ? QStringEncoder::Flag::WriteBom : QStringEncoder::Flag::Default);
+        schreiben(pfad, utf16.encode(Cp1252::decode(lesen(pfad))));
         return;
     }
     QVERIFY(QFile::remove(pfad));
@@ -218,9 +231,14 @@ private slots:
         QTest::addColumn<QString>("als");
         QTest::addColumn<int>("antwort");
         QTest::addColumn<bool>("gefragt");
-        QTest::newRow("another project, Nein") << "Neu.plt" << int(Msg::Nein) << true;
-        QTest::newRow("another project, Ja") << "Neu.plt" << int(Msg::Ja) << true;
-        QTest::newRow("over its own project") << "Anders.plt" << int(Msg::Nein) << false;
+        QTest::addColumn<QString>("anderes");   // the project already in the folder
+        QTest::newRow("another project, Nein") << "Neu.plt" << int(Msg::Nein) << true << "Anders.plt";
+        QTest::newRow("another project, Ja") << "Neu.plt" << int(Msg::Ja) << true << "Anders.plt";
+        QTest::newRow("over its own project") << "Anders.plt" << int(Msg::Nein) << false << "Anders.plt";
+        // Its module files hold the name in Windows-1252, which lacks "Ł" and "ź".
+        const QString lodz = QString::fromUtf8("Łódź.plt");
+        QTest::newRow("another project named beyond Windows-1252") << "Neu.plt" << int(Msg::Nein) << true << lodz;
+        QTest::newRow("over its own project named beyond Windows-1252") << lodz << int(Msg::Nein) << false << lodz;
     }
 
     void saveAsOverAnotherProjectAsks()
@@ -228,10 +246,11 @@ private slots:
         QFETCH(QString, als);
         QFETCH(int, antwort);
         QFETCH(bool, gefragt);
+        QFETCH(QString, anderes);
         beispielPult();
         QTemporaryDir dort;
-        PultDatei = "Anders.plt";
-        const Ordnerinhalt anderes = gespeichertIn(dort);
+        PultDatei = anderes;
+        const Ordnerinhalt vorher = gespeichertIn(dort);
         PultDatei = "Test.plt";
         allesAendern();
         QVERIFY(Save_plt());
@@ -243,18 +262,19 @@ private slots:
         QCOMPARE(pult.boxen.size(), gefragt ? 1 : 0);
         if (gefragt) {
             QCOMPARE(pult.boxen[0].titel, QString("Pult speichern unter"));
-            QVERIFY2(pult.boxen[0].text.contains("Anders.plt"), qPrintable(pult.boxen[0].text));
+            QVERIFY2(pult.boxen[0].text.contains(anderes), qPrintable(pult.boxen[0].text));
         }
         if (!gespeichert)
-            QCOMPARE(allesIm(dort.path()), anderes);
+            QCOMPARE(allesIm(dort.path()), vorher);
         else
-            QVERIFY(lesen(dort.path() + "/54650_302.lcv").contains("Modul aus " + als.toLatin1()));
+            QVERIFY(lesen(dort.path() + "/54650_302.lcv").contains("Modul aus " + Cp1252::encode(als)));
     }
 
     // Files that are not what they seem. The save does not replace a
     // write-protected file or a folder; the load refuses at once what is no
     // regular file or is larger than any the program writes, without reading
-    // it whole. Either names the file and why, and changes nothing.
+    // it whole, and a project file in UTF-16. Either names the file and why,
+    // and changes nothing.
     void filesThatAreNotWhatTheySeem_data()
     {
         QTest::addColumn<bool>("speichern");   // refused by the save (else by the load)
@@ -273,6 +293,13 @@ private slots:
         QTest::newRow("load: folder as project file") << false << "Test.plt" << "Ordner" << "Es ist ein Ordner.";
         QTest::newRow("load: huge project file") << false << "Test.plt" << "Riese" << "größer als jede Datei";
         QTest::newRow("load: module file over 64 KB") << false << "54680_206.lcv" << "Riese" << "größer als jede Datei";
+        QTest::newRow("load: project file one byte over the limit") << false << "Test.plt" << "ein Byte zu groß"
+                                                                    << "größer als jede Datei";
+        QTest::newRow("load: module file one byte over the limit") << false << "54680_206.lcv" << "ein Byte zu groß"
+                                                                   << "größer als jede Datei";
+        // Refused naming the encoding, with or without a byte order mark.
+        QTest::newRow("load: project file in UTF-16 LE") << false << "Test.plt" << "UTF-16LE" << "UTF-16 (Little Endian)";
+        QTest::newRow("load: project file in UTF-16 BE") << false << "Test.plt" << "UTF-16BE" << "UTF-16 (Big Endian)";
     }
 
     void filesThatAreNotWhatTheySeem()
