@@ -3,14 +3,20 @@
 // what they seem are neither replaced nor read.
 #include "ProjectFileTestDesk.h"
 
+#include "project/ProjectFileIo.h"
 #include "project/ProjectFileSave.h"
 #include "project/ProjectFileState.h"
 #include "project/SaveJournal.h"
 
+#include <QMutex>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -34,12 +40,13 @@ void stoeren(bool schreiben, const QString& name, const QString& grund)
 }
 // Puts in the place of the saved file datei a folder ("Ordner"), a pipe
 // ("Pipe"), a link to /dev/zero ("Null"), a sparse file larger than any the
-// program writes ("Riese"), or makes the file write-protected.
+// program writes ("Riese"), or makes the file write-protected or 0640.
 void ersetzenDurch(const QString& datei, const QString& art)
 {
     const QString pfad = PultVerz + datei;
-    if (art == "schreibgeschützt") {
-        QVERIFY(QFile::setPermissions(pfad, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    if (art == "schreibgeschützt" || art == "0640") {
+        QVERIFY(QFile::setPermissions(pfad, QFileDevice::ReadOwner | QFileDevice::ReadGroup
+                                                | (art == "0640" ? QFileDevice::WriteOwner : QFileDevice::Permissions())));
         return;
     }
     if (art == "Riese") {
@@ -52,6 +59,94 @@ void ersetzenDurch(const QString& datei, const QString& art)
             : art == "Null" ? QFile::link("/dev/zero", pfad)
                             : QDir().mkdir(pfad));
 }
+
+// The journal of the project, and the temporary file it names for ziel.
+QString journal()
+{
+    return speicherJournal(PultVerz + PultDatei);
+}
+
+QString tempVon(const QString& ziel)
+{
+    for (const QByteArray& zeile : lesen(journal()).split('\n'))
+        if (zeile.split('\t').value(1) == ziel.toUtf8())
+            return QString::fromUtf8(zeile.split('\t')[0]);
+    return {};
+}
+
+// Makes the journal of a save stopped at its first move name ziel in place of
+// 54650_302.lcv, with the temporary file renamed to match.
+void zielAendern(const QString& ziel)
+{
+    const QString alt = tempVon("54650_302.lcv"), neu = "." + ziel + ".gefaelscht~";
+    QVERIFY(QFile::rename(PultVerz + alt, PultVerz + neu));
+    const QByteArray text = lesen(journal()).replace((alt + "\t54650_302.lcv").toUtf8(), (neu + "\t" + ziel).toUtf8());
+    QVERIFY(QFile::remove(journal()));
+    schreiben(journal(), text);
+}
+
+// Puts in the place of a journal's temporary file a link to a file outside
+// holding its bytes, a pipe or the device /dev/zero.
+void tempErsetzen(const QString& temp, const QString& art, const QString& draussen)
+{
+    const QString pfad = PultVerz + temp;
+    schreiben(draussen + "/kopie", lesen(pfad));
+    QVERIFY(QFile::remove(pfad));
+    if (art == "Gerät" && geteuid() != 0)
+        QSKIP("Only root can make a device file.");
+    QVERIFY(art == "Link"   ? QFile::link(draussen + "/kopie", pfad)
+            : art == "Pipe" ? ::mkfifo(QFile::encodeName(pfad).constData(), 0644) == 0
+                            : ::mknod(QFile::encodeName(pfad).constData(), S_IFCHR | 0644, makedev(1, 5)) == 0);
+}
+
+// Makes the journal of a save stopped at its first move into one that its
+// save cannot have left (see the rows of journalIsCarriedOutOnlyAsFarAsItChecksOut).
+void journalFaelschen(const QString& art, const QString& draussen)
+{
+    if (art == "fremdes Projekt") {
+        schreiben(PultVerz + "mein.plt", "fremd");
+        zielAendern("mein.plt");
+    } else if (art == "neuer Name") {
+        zielAendern("autostart.sh");
+    } else if (art == "fremde Bytes") {
+        const QString temp = PultVerz + tempVon("Test.plt");
+        QVERIFY(QFile::remove(temp));
+        schreiben(temp, "PultName: fremd\r\n");
+    } else if (art == "schreibgeschützt") {
+        ersetzenDurch("54670_505.lcv", art);
+    } else if (art == "entfernt") {
+        for (const QString& name : QDir(PultVerz).entryList({".*~"}, QDir::Files | QDir::Hidden))
+            QVERIFY(QFile::remove(PultVerz + name));
+    } else if (art != "Ordner") {
+        tempErsetzen(tempVon("54650_302.lcv"), art, draussen);
+    }
+}
+
+// A folder that cannot be written, even by root: a file system of its own,
+// mounted read-only once the test has filled it.
+struct OrdnerSchutz {
+    QTemporaryDir verz;
+    bool eingehaengt = false;
+
+    bool vorbereiten()
+    {
+        eingehaengt = geteuid() == 0
+            && QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=1m", "tmpfs", verz.path()}) == 0;
+        return eingehaengt || geteuid() != 0;
+    }
+    bool schuetzen()
+    {
+        return eingehaengt ? QProcess::execute("mount", {"-o", "remount,ro", verz.path()}) == 0
+                           : QFile::setPermissions(verz.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    ~OrdnerSchutz()
+    {
+        if (eingehaengt)
+            QProcess::execute("umount", {verz.path()});
+        else
+            QFile::setPermissions(verz.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+};
 } // namespace
 
 class TstProjectSaveSafety : public QObject, ProjectFileTestDesk {
@@ -90,18 +185,50 @@ class TstProjectSaveSafety : public QObject, ProjectFileTestDesk {
         return allesIm(verz.path());
     }
 
+    // The temporary files, and the folder, made durable so far, in order: by
+    // name, the folder as "Ordner".
+    QStringList gesichert;
+    QMutex gesichertSperre;
+
+    // Whether every temporary file the journal names was made durable, and
+    // the folder after them, before the journal itself was.
+    bool vorDemJournalGesichert()
+    {
+        const qsizetype j = gesichert.indexOf(
+            QRegularExpression("\\." + QRegularExpression::escape(QFileInfo(journal()).fileName()) + "\\.\\w+~"));
+        const QStringList vorher = gesichert.mid(0, j);
+        const qsizetype ordner = vorher.lastIndexOf("Ordner");
+        for (const QByteArray& zeile : lesen(journal()).split('\n')) {
+            const QString temp = QString::fromUtf8(zeile.split('\t')[0]);
+            if (zeile.contains('\t') && !(vorher.contains(temp) && vorher.lastIndexOf(temp) < ordner))
+                return false;
+        }
+        return j > 0 && ordner >= 0;
+    }
+
 private slots:
-    void init() { vorbereiten(); }
+    void init()
+    {
+        vorbereiten();
+        gesichert.clear();
+        dateiSchritteBeobachten([this](DateiSchritt s, const QString& pfad) {
+            const QMutexLocker sperre(&gesichertSperre);
+            if (s == DateiSchritt::Gesichert)
+                gesichert << (QFileInfo(pfad).isDir() ? QString("Ordner") : QFileInfo(pfad).fileName());
+        });
+    }
     // Folders, pipes and links that a test put in the project folder go too.
     void cleanup()
     {
         speicherStoerungSetzen({});
+        dateiSchritteBeobachten({});
         for (const QFileInfo& info : QDir(PultVerz).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
             QVERIFY(info.isDir() && !info.isSymLink() ? QDir(info.filePath()).removeRecursively() : QFile::remove(info.filePath()));
     }
 
     // A save stopped while it writes leaves every file as it was; one stopped
-    // while it moves the files into place is completed by the next load.
+    // while it moves the files into place, after every new file and its journal
+    // were on the disk, is completed by the next load.
     void interruptedSaveLoadsWhollyOldOrNew_data()
     {
         QTest::addColumn<bool>("schreiben");   // stopped while writing (else while moving)
@@ -126,8 +253,10 @@ private slots:
         const Ordnerinhalt neu = gespeichertIn(anderswo);
         stoeren(schreiben, bei, "Testabbruch");
         pult.boxen.clear();
+        gesichert.clear();
 
         QVERIFY(!Save_plt());
+        QVERIFY(schreiben || vorDemJournalGesichert());
         QCOMPARE(pult.boxen.size(), 1);
         QVERIFY2(pult.boxen[0].text.contains(bei + " konnte nicht"), qPrintable(pult.boxen[0].text));
         QVERIFY(pult.boxen[0].text.contains("Testabbruch"));
@@ -144,8 +273,9 @@ private slots:
             QVERIFY(pult.boxen[0].text.contains("Ein unterbrochenes Speichern des Pults wurde abgeschlossen"));
     }
 
-    // A save killed before it wrote its journal leaves temporary files that
-    // no load reads; the next save removes them.
+    // A save killed before its journal was in place leaves temporary files,
+    // the journal's own among them, that no load reads, and its lock: the
+    // next save removes them and takes the lock over.
     void nextSaveRemovesWhatAKilledSaveLeft()
     {
         beispielPult();
@@ -153,8 +283,9 @@ private slots:
         allesAendern();
         stoeren(false, "54650_302.lcv", "Testabbruch");
         QVERIFY(!Save_plt());
-        QVERIFY(QFile::remove(speicherJournal(PultVerz + PultDatei)));
-        QCOMPARE(QDir(PultVerz).entryList({".*~"}, QDir::Files | QDir::Hidden).size(), 6);
+        QVERIFY(QFile::rename(journal(), PultVerz + "." + QFileInfo(journal()).fileName() + ".k1ll~"));
+        schreiben(PultVerz + ".Test.plt.Sperre", "2147483646\nTessaro-Edit\n\n");
+        QCOMPARE(QDir(PultVerz).entryList({".*~"}, QDir::Files | QDir::Hidden).size(), 7);
         speicherStoerungSetzen({});
         QVERIFY(Save_plt());
         QCOMPARE(allesIm(PultVerz).keys(), ordner(PultVerz).keys());
@@ -193,8 +324,8 @@ private slots:
         QVERIFY(projektUngespeichert());
     }
 
-    // A link planted at the name the temporary file once had is neither
-    // followed nor left in the module file's place.
+    // A link planted at the very name under which the save is about to create
+    // a temporary file is neither followed nor left in the module file's place.
     void linkAtATemporaryNameIsNotFollowed()
     {
         beispielPult();
@@ -202,9 +333,14 @@ private slots:
         QTemporaryDir draussen;
         const QString opfer = draussen.path() + "/opfer.txt";
         schreiben(opfer, "unberührt");
-        QVERIFY(QFile::link(opfer, PultVerz + "54650_302.lcv.tmp~"));
+        bool gelegt = false;
+        dateiSchritteBeobachten([&](DateiSchritt s, const QString& pfad) {
+            if (s == DateiSchritt::Anlegen && !gelegt && QFileInfo(pfad).fileName().startsWith(".54650_302.lcv."))
+                gelegt = QFile::link(opfer, pfad);
+        });
         allesAendern();
         QVERIFY(Save_plt());
+        QVERIFY(gelegt);
         QCOMPARE(lesen(opfer), QByteArray("unberührt"));
         QVERIFY(!QFileInfo(PultVerz + "54650_302.lcv").isSymLink());
         neuLaden();
@@ -212,26 +348,33 @@ private slots:
     }
 
     // "Speichern unter" into a folder with another project's LNCV files asks
-    // first, naming it; a save over its own project asks nothing.
+    // first, naming it; a save over its own project, or over LNCV files whose
+    // project file is gone, asks nothing.
     void saveAsOverAnotherProjectAsks_data()
     {
         QTest::addColumn<QString>("als");
         QTest::addColumn<int>("antwort");
+        QTest::addColumn<bool>("projektDa");   // the other project's file is in the folder
         QTest::addColumn<bool>("gefragt");
-        QTest::newRow("another project, Nein") << "Neu.plt" << int(Msg::Nein) << true;
-        QTest::newRow("another project, Ja") << "Neu.plt" << int(Msg::Ja) << true;
-        QTest::newRow("over its own project") << "Anders.plt" << int(Msg::Nein) << false;
+        QTest::newRow("another project, Nein") << "Neu.plt" << int(Msg::Nein) << true << true;
+        QTest::newRow("another project, Ja") << "Neu.plt" << int(Msg::Ja) << true << true;
+        QTest::newRow("over its own project") << "Anders.plt" << int(Msg::Nein) << true << false;
+        QTest::newRow("LNCV files of a project file that is gone") << "Neu.plt" << int(Msg::Nein) << false << false;
     }
 
     void saveAsOverAnotherProjectAsks()
     {
         QFETCH(QString, als);
         QFETCH(int, antwort);
+        QFETCH(bool, projektDa);
         QFETCH(bool, gefragt);
         beispielPult();
         QTemporaryDir dort;
         PultDatei = "Anders.plt";
-        const Ordnerinhalt anderes = gespeichertIn(dort);
+        gespeichertIn(dort);
+        if (!projektDa)
+            QVERIFY(QFile::remove(dort.path() + "/Anders.plt"));
+        const Ordnerinhalt anderes = allesIm(dort.path());
         PultDatei = "Test.plt";
         allesAendern();
         QVERIFY(Save_plt());
@@ -252,51 +395,189 @@ private slots:
     }
 
     // Files that are not what they seem. The save does not replace a
-    // write-protected file or a folder; the load refuses at once what is no
-    // regular file or is larger than any the program writes, without reading
-    // it whole. Either names the file and why, and changes nothing.
+    // write-protected file, a folder, a pipe or a device, but leaves such a
+    // file alone when it does not change, and a file it replaces keeps its
+    // permissions; the load refuses at once what is no regular file or is
+    // larger than any the program writes, without reading it whole. Either
+    // names the file and why, and changes nothing.
     void filesThatAreNotWhatTheySeem_data()
     {
-        QTest::addColumn<bool>("speichern");   // refused by the save (else by the load)
+        QTest::addColumn<QString>("aendern");  // before a save: "alles" or the "Name" only (else a load)
         QTest::addColumn<QString>("datei");    // the saved file that is replaced
         QTest::addColumn<QString>("art");      // by what
-        QTest::addColumn<QString>("grund");    // what the message says of it
+        QTest::addColumn<QString>("grund");    // what the message says of it; empty: the save goes through
         const QString geschuetzt = "wird nicht ersetzt:\r\nSie ist schreibgeschützt.";
         const QString keine = "keine gewöhnliche Datei";
-        QTest::newRow("save: write-protected module file") << true << "54670_505.lcv" << "schreibgeschützt" << geschuetzt;
-        QTest::newRow("save: write-protected project file") << true << "Test.plt" << "schreibgeschützt" << geschuetzt;
-        QTest::newRow("save: folder at a module file") << true << "54660_104.lcv" << "Ordner"
+        QTest::newRow("save: write-protected module file") << "alles" << "54670_505.lcv" << "schreibgeschützt" << geschuetzt;
+        QTest::newRow("save: write-protected project file") << "alles" << "Test.plt" << "schreibgeschützt" << geschuetzt;
+        QTest::newRow("save: folder at a module file") << "alles" << "54660_104.lcv" << "Ordner"
                                                        << "wird nicht ersetzt:\r\nEs ist ein Ordner.";
-        QTest::newRow("load: pipe as project file") << false << "Test.plt" << "Pipe" << keine;
-        QTest::newRow("load: pipe as module file") << false << "54650_302.lcv" << "Pipe" << keine;
-        QTest::newRow("load: link to /dev/zero as module file") << false << "54670_505.lcv" << "Null" << keine;
-        QTest::newRow("load: folder as project file") << false << "Test.plt" << "Ordner" << "Es ist ein Ordner.";
-        QTest::newRow("load: huge project file") << false << "Test.plt" << "Riese" << "größer als jede Datei";
-        QTest::newRow("load: module file over 64 KB") << false << "54680_206.lcv" << "Riese" << "größer als jede Datei";
+        QTest::newRow("save: pipe at a module file") << "alles" << "54650_302.lcv" << "Pipe" << "wird nicht ersetzt:\r\nEs ist " + keine;
+        QTest::newRow("save: link to /dev/zero at a module file") << "alles" << "54670_505.lcv" << "Null"
+                                                                  << "wird nicht ersetzt:\r\nEs ist " + keine;
+        QTest::newRow("save: unchanged write-protected module file") << "Name" << "54650_302.lcv" << "schreibgeschützt" << "";
+        QTest::newRow("save: a replaced 0640 module file stays 0640") << "alles" << "54650_302.lcv" << "0640" << "";
+        QTest::newRow("load: pipe as project file") << "" << "Test.plt" << "Pipe" << keine;
+        QTest::newRow("load: pipe as module file") << "" << "54650_302.lcv" << "Pipe" << keine;
+        QTest::newRow("load: link to /dev/zero as module file") << "" << "54670_505.lcv" << "Null" << keine;
+        QTest::newRow("load: folder as project file") << "" << "Test.plt" << "Ordner" << "Es ist ein Ordner.";
+        QTest::newRow("load: huge project file") << "" << "Test.plt" << "Riese" << "größer als jede Datei";
+        QTest::newRow("load: module file over 64 KB") << "" << "54680_206.lcv" << "Riese" << "größer als jede Datei";
     }
 
     void filesThatAreNotWhatTheySeem()
     {
-        QFETCH(bool, speichern);
+        QFETCH(QString, aendern);
         QFETCH(QString, datei);
         QFETCH(QString, art);
         QFETCH(QString, grund);
+        const bool speichern = !aendern.isEmpty();
         beispielPult();
         QVERIFY(Save_plt());
         ersetzenDurch(datei, art);
-        if (speichern)
+        if (aendern == "alles")
             allesAendern();
+        else if (speichern)
+            PultDaten.PultName = "Neu";
+        const QFileDevice::Permissions rechte = QFileInfo(PultVerz + datei).permissions();
         const Ordnerinhalt alt = allesIm(PultVerz);
         const Stand vorher = Stand::jetzt();
         pult.boxen.clear();
 
-        QVERIFY(!(speichern ? Save_plt() : Load_plt()));
+        QCOMPARE(speichern ? Save_plt() : Load_plt(), grund.isEmpty());
+        if (grund.isEmpty()) {
+            QCOMPARE(pult.boxen.size(), 0);
+            QCOMPARE(QFileInfo(PultVerz + datei).permissions(), rechte);
+            return;
+        }
         QCOMPARE(pult.boxen.size(), 1);
         const QString& text = pult.boxen[0].text;
         QVERIFY2(text.contains(datei) && text.contains(grund), qPrintable(text));
         QCOMPARE(text.contains("Es wurde nichts geändert."), speichern);
         QCOMPARE(allesIm(PultVerz), alt);
         QVERIFY(Stand::jetzt().gleich(vorher));
+    }
+
+    // One save of a project at a time, across instances: while a save moves
+    // its files, another instance's save or load waits briefly, then says so
+    // and changes nothing; the first save then completes wholly.
+    void oneSaveOfAProjectAtATime_data()
+    {
+        QTest::addColumn<bool>("speichern");   // the other instance saves (else loads)
+        QTest::newRow("a second save") << true;
+        QTest::newRow("a load") << false;
+    }
+
+    void oneSaveOfAProjectAtATime()
+    {
+        QFETCH(bool, speichern);
+        beispielPult();
+        QVERIFY(Save_plt());
+        allesAendern();
+        QTemporaryDir anderswo;
+        gespeichertIn(anderswo);
+        const Ordnerinhalt neu = ordner(anderswo.path() + "/");
+        std::vector<DateiAuftrag> auftraege;
+        for (const QString& name : neu.keys())
+            auftraege.push_back({PultVerz + name, neu.value(name)});
+        QSemaphore angekommen, weiter;
+        speicherStoerungSetzen([&, einmal = true](bool schreiben, const QString&) mutable {
+            if (!schreiben && std::exchange(einmal, false)) {
+                angekommen.release();
+                weiter.acquire();
+            }
+            return QString();
+        });
+        bool gespeichert = false;
+        QString fehler;
+        std::thread erster([&] { gespeichert = alleDateienSchreiben(auftraege, PultVerz + PultDatei, fehler); });
+        const auto beenden = [&] {
+            if (erster.joinable()) {
+                weiter.release();
+                erster.join();
+            }
+        };
+        const auto zumSchluss = qScopeGuard(beenden);
+        QVERIFY(angekommen.tryAcquire(1, 60000));
+        const Ordnerinhalt mitten = allesIm(PultVerz);
+        const Stand vorher = Stand::jetzt();
+        PultDaten.PultName = "Zweite Instanz";
+        pult.boxen.clear();
+
+        QVERIFY(!(speichern ? Save_plt() : Load_plt()));
+        QCOMPARE(pult.boxen.size(), 1);
+        QVERIFY2(pult.boxen[0].text.contains("von einer anderen Instanz von Tessaro-Edit gespeichert"),
+                 qPrintable(pult.boxen[0].text));
+        QCOMPARE(allesIm(PultVerz), mitten);
+        PultDaten.PultName = vorher.name;
+        QVERIFY(Stand::jetzt().gleich(vorher));
+        beenden();
+        QVERIFY2(gespeichert, qPrintable(fehler));
+        QCOMPARE(ordner(PultVerz), neu);
+    }
+
+    // A journal is carried out only as far as it checks out: the project's own
+    // files, each temporary file a regular file holding the bytes its save
+    // wrote, each target one the save would replace. Anything else replaces
+    // nothing and says what was found; a folder that cannot be written is
+    // loaded as it stands when that is wholly one save.
+    void journalIsCarriedOutOnlyAsFarAsItChecksOut_data()
+    {
+        QTest::addColumn<QString>("art");      // what becomes of the journal of a save stopped at its first move
+        QTest::addColumn<QString>("befund");   // what the load says
+        QTest::addColumn<bool>("geladen");     // the load goes on (with the folder as it was)
+        const QString keine = "ist keine gewöhnliche Datei";
+        QTest::newRow("another project's file") << "fremdes Projekt" << "mein.plt, die nicht zu diesem Pult gehört" << false;
+        QTest::newRow("a new name") << "neuer Name" << "autostart.sh, die nicht zu diesem Pult gehört" << false;
+        QTest::newRow("project file with foreign bytes") << "fremde Bytes" << "enthält nicht, was jenes Speichern schrieb"
+                                                         << false;
+        QTest::newRow("write-protected target") << "schreibgeschützt"
+                                                << "54670_505.lcv würde ersetzt: Sie ist schreibgeschützt" << false;
+        QTest::newRow("link as temporary") << "Link" << keine << false;
+        QTest::newRow("FIFO as temporary") << "Pipe" << keine << false;
+        QTest::newRow("device as temporary") << "Gerät" << keine << false;
+        QTest::newRow("temporaries removed amid the moves") << "entfernt" << "teils den alten, teils den neuen Stand"
+                                                            << false;
+        QTest::newRow("folder that cannot be written") << "Ordner" << "nicht beschrieben werden kann. Geladen wird der "
+                                                                      "Stand vor jenem Speichern" << true;
+    }
+
+    void journalIsCarriedOutOnlyAsFarAsItChecksOut()
+    {
+        QFETCH(QString, art);
+        QFETCH(QString, befund);
+        QFETCH(bool, geladen);
+        OrdnerSchutz schutz;
+        if (art == "Ordner") {
+            if (!schutz.vorbereiten())
+                QSKIP("No file system of its own can be mounted here.");
+            PultVerz = schutz.verz.path() + "/";
+        }
+        beispielPult();
+        QVERIFY(Save_plt());
+        allesAendern();
+        stoeren(false, art == "entfernt" ? "54670_505.lcv" : "54650_302.lcv", "Testabbruch");
+        QVERIFY(!Save_plt());
+        speicherStoerungSetzen({});
+        QTemporaryDir draussen;
+        journalFaelschen(art, draussen.path());
+        if (art == "Ordner")
+            QVERIFY(schutz.schuetzen());
+        const Ordnerinhalt alt = allesIm(PultVerz);
+        const Stand vorher = Stand::jetzt();
+        pult.boxen.clear();
+
+        PultAufgebaut = false;
+        QCOMPARE(Load_plt(), geladen);
+        QCOMPARE(pult.boxen.size(), 1);
+        const QString& text = pult.boxen[0].text;
+        QVERIFY2(text.contains(befund) && !text.contains("wurde abgeschlossen"), qPrintable(text));
+        QCOMPARE(text.contains("Es wurde nichts geändert."), !geladen);
+        QCOMPARE(allesIm(PultVerz), alt);
+        if (geladen)
+            wieGespeichert(false);
+        else
+            QVERIFY(Stand::jetzt().gleich(vorher));
     }
 };
 
