@@ -154,26 +154,22 @@ QString nichtAbgeschlossen(const QString& journal, const QString& befund)
 // or wholly as after it.
 JournalStand belassen(const QString& journal, const JournalBefund& befund, QString& meldung)
 {
-    const QString verz = nativ(QFileInfo(journal).path());
-    if (befund.offen.empty()) {
+    const QString ordner = QStringLiteral(" der Ordner ") + nativ(QFileInfo(journal).path())
+        + QStringLiteral(" nicht beschrieben werden kann");
+    const QString nicht = QStringLiteral("Ein unterbrochenes Speichern des Pults kann nicht abgeschlossen werden, weil")
+        + ordner;
+    if (befund.offen.empty())
         meldung = QStringLiteral("Ein unterbrochenes Speichern des Pults war bis auf das Entfernen der Datei ")
-            + nativ(journal) + QStringLiteral(" abgeschlossen; sie bleibt, weil der Ordner ") + verz
-            + QStringLiteral(" nicht beschrieben werden kann. Geladen wird der zuletzt gespeicherte Stand.");
-        return JournalStand::Belassen;
-    }
-    if (befund.erledigt == 0) {
-        meldung = QStringLiteral("Ein unterbrochenes Speichern des Pults kann nicht abgeschlossen werden, weil der "
-                                 "Ordner ")
-            + verz + QStringLiteral(" nicht beschrieben werden kann. Geladen wird der Stand vor jenem Speichern; "
-                                    "die Dateien im Ordner bleiben, wie sie sind.");
-        return JournalStand::Belassen;
-    }
-    meldung = QStringLiteral("Ein unterbrochenes Speichern des Pults kann nicht abgeschlossen werden, weil der Ordner ")
-        + verz + QStringLiteral(" nicht beschrieben werden kann; er enthält teils den alten, teils den neuen Stand.")
-        + NichtsGeaendert
-        + QStringLiteral("\r\nKopieren Sie den Ordner an einen Ort, an dem Sie schreiben dürfen, und laden Sie das "
-                         "Pult dort: Dann wird das Speichern abgeschlossen.");
-    return JournalStand::Fehler;
+            + nativ(journal) + QStringLiteral(" abgeschlossen; sie bleibt, weil") + ordner
+            + QStringLiteral(". Geladen wird der zuletzt gespeicherte Stand.");
+    else if (befund.erledigt == 0)
+        meldung = nicht + QStringLiteral(". Geladen wird der Stand vor jenem Speichern; die Dateien im Ordner bleiben, "
+                                         "wie sie sind.");
+    else
+        meldung = nicht + QStringLiteral("; er enthält teils den alten, teils den neuen Stand.") + NichtsGeaendert
+            + QStringLiteral("\r\nKopieren Sie den Ordner an einen Ort, an dem Sie schreiben dürfen, und laden Sie "
+                             "das Pult dort: Dann wird das Speichern abgeschlossen.");
+    return befund.offen.empty() || befund.erledigt == 0 ? JournalStand::Belassen : JournalStand::Fehler;
 }
 } // namespace
 
