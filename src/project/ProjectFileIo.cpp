@@ -96,6 +96,15 @@ int tempAnlegen(const QString& pfad, QString& tempPfad)
     return -1;
 }
 
+// Waits until the bytes written to the file are on the disk.
+bool datenSichern(int fd, const QString& pfad)
+{
+    if (::fdatasync(fd) != 0)
+        return false;
+    schritt(DateiSchritt::Gesichert, pfad);
+    return true;
+}
+
 QString lesefehler(const QString& pfad, const QString& grund)
 {
     return QStringLiteral("Die Datei ") + QDir::toNativeSeparators(pfad)
@@ -155,10 +164,8 @@ bool tempDateiSchreiben(const QString& pfad, const QByteArray& inhalt, QString& 
     }
     struct stat alt {};
     bool ok = (::stat(pfadBytes(pfad).constData(), &alt) != 0 || ::fchmod(fd, alt.st_mode & 07777) == 0)
-        && allesSchreiben(fd, inhalt) && ::fdatasync(fd) == 0;
+        && allesSchreiben(fd, inhalt) && datenSichern(fd, tempPfad);
     int fehlerNr = errno;
-    if (ok)
-        schritt(DateiSchritt::Gesichert, tempPfad);
     if (::close(fd) != 0 && ok) {
         ok = false;
         fehlerNr = errno;
