@@ -22,6 +22,13 @@
 namespace {
 constexpr qint64 FortschrittAbstandMs = 40;
 constexpr size_t ParallelAbAnzahl = 64;   // fewer files are quicker done one after the other
+DateiSchrittBeobachter beobachter;
+
+void schritt(DateiSchritt s, const QString& pfad)
+{
+    if (beobachter)
+        beobachter(s, pfad);
+}
 }
 
 QString dateiKopf()
@@ -80,12 +87,22 @@ int tempAnlegen(const QString& pfad, QString& tempPfad)
     const QString vorne = pfad.left(strich + 1) + QLatin1Char('.') + pfad.mid(strich + 1) + QLatin1Char('.');
     for (int versuch = 0; versuch < 100; ++versuch) {
         tempPfad = vorne + QString::number(QRandomGenerator::global()->generate(), 36) + QLatin1Char('~');
+        schritt(DateiSchritt::Anlegen, tempPfad);
         const int fd = ::open(pfadBytes(tempPfad).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                               0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
     return -1;
+}
+
+// Waits until the bytes written to the file are on the disk.
+bool datenSichern(int fd, const QString& pfad)
+{
+    if (::fdatasync(fd) != 0)
+        return false;
+    schritt(DateiSchritt::Gesichert, pfad);
+    return true;
 }
 
 QString lesefehler(const QString& pfad, const QString& grund)
@@ -147,7 +164,7 @@ bool tempDateiSchreiben(const QString& pfad, const QByteArray& inhalt, QString& 
     }
     struct stat alt {};
     bool ok = (::stat(pfadBytes(pfad).constData(), &alt) != 0 || ::fchmod(fd, alt.st_mode & 07777) == 0)
-        && allesSchreiben(fd, inhalt);
+        && allesSchreiben(fd, inhalt) && datenSichern(fd, tempPfad);
     int fehlerNr = errno;
     if (::close(fd) != 0 && ok) {
         ok = false;
@@ -162,15 +179,15 @@ bool tempDateiSchreiben(const QString& pfad, const QByteArray& inhalt, QString& 
 
 bool ordnerSichern(const QString& verz, QString& grund)
 {
-    // One call writes back every file of the folder's file system and the
-    // folder itself: far quicker than waiting for each of thousands of files.
     const int fd = ::open(pfadBytes(verz).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    const bool ok = fd >= 0 && ::syncfs(fd) == 0;
+    const bool ok = fd >= 0 && ::fsync(fd) == 0;
     const int fehlerNr = errno;
     if (fd >= 0)
         ::close(fd);
     if (!ok)
         grund = fehlerGrund(fehlerNr);
+    else
+        schritt(DateiSchritt::Gesichert, verz);
     return ok;
 }
 
@@ -185,11 +202,12 @@ bool ersetzen(const QString& temp, const QString& ziel, QString& grund)
 bool dateiSchreiben(const QString& pfad, const QByteArray& inhalt, QString& fehler)
 {
     // Written beside the old file, which is replaced in one step only when
-    // the new one is complete: a failed write never leaves a half file behind.
+    // the new one is complete and on the disk: a failed write never leaves a
+    // half file behind.
     QString temp, grund;
     const QString verz = QFileInfo(pfad).absolutePath();
     if (tempDateiSchreiben(pfad, inhalt, temp, grund)) {
-        if (ordnerSichern(verz, grund) && ersetzen(temp, pfad, grund) && ordnerSichern(verz, grund))
+        if (ersetzen(temp, pfad, grund) && ordnerSichern(verz, grund))
             return true;
         QFile::remove(temp);
     }
@@ -225,11 +243,11 @@ void parallel(size_t anzahl, const std::function<bool(size_t)>& arbeit, const st
         fortschritt(fertig);
 }
 
-bool dateiLesen(const QString& pfad, qint64 hoechstens, QByteArray& inhalt, QString& fehler)
+bool dateiLesen(const QString& pfad, qint64 hoechstens, QByteArray& inhalt, QString& fehler, bool linkFolgen)
 {
     // Opened without waiting, so that a pipe cannot hold the load up, and
     // checked on what was opened, not on a name that could change meanwhile.
-    const int fd = ::open(pfadBytes(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(pfadBytes(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (linkFolgen ? 0 : O_NOFOLLOW));
     const QString grund = fd < 0 ? fehlerGrund(errno) : leseGrund(fd, hoechstens, inhalt);
     if (fd >= 0)
         ::close(fd);
@@ -265,6 +283,11 @@ DateiZustand dateiPruefen(const QString& pfad, QString& fehler)
     fehler = QStringLiteral("Die Datei ") + QDir::toNativeSeparators(pfad)
         + QStringLiteral(" kann nicht geöffnet werden:\r\n") + (da ? keineDatei(info) : fehlerGrund(fehlerNr));
     return DateiZustand::Fehler;
+}
+
+void dateiSchritteBeobachten(DateiSchrittBeobachter neu)
+{
+    beobachter = std::move(neu);
 }
 
 FeldFortschritt::FeldFortschritt()

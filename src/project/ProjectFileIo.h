@@ -26,12 +26,12 @@ QString schreibFehler(const QString& pfad, const QString& grund);
 // Writes inhalt into a new file beside pfad under a name nothing else uses
 // (".NAME.XXXXXXXX~": hidden, and with no extension that a loader looks for),
 // created exclusively, so that nothing already there is opened or followed. It
-// takes the permissions of an existing file at pfad. False with the reason in
-// grund, and nothing left behind.
+// takes the permissions of an existing file at pfad, and its bytes are on the
+// disk when it returns. False with the reason in grund, and nothing left behind.
 bool tempDateiSchreiben(const QString& pfad, const QByteArray& inhalt, QString& tempPfad, QString& grund);
 
-// Makes everything written into the folder so far durable on its disk.
-// False with the reason in grund.
+// Makes the folder's entries durable on its disk: the names of the files
+// created, replaced or removed in it so far. False with the reason in grund.
 bool ordnerSichern(const QString& verz, QString& grund);
 
 // Puts temp in the place of ziel in one step. False with the reason in grund.
@@ -48,10 +48,11 @@ bool dateiSchreiben(const QString& pfad, const QByteArray& inhalt, QString& fehl
 void parallel(size_t anzahl, const std::function<bool(size_t)>& arbeit,
               const std::function<void(size_t)>& fortschritt = {});
 
-// Reads the whole file, which must be a regular file (a link to one counts)
-// of at most hoechstens bytes: a folder, pipe, device or larger file is
-// refused at once, without reading it. False with a German message naming it.
-bool dateiLesen(const QString& pfad, qint64 hoechstens, QByteArray& inhalt, QString& fehler);
+// Reads the whole file, which must be a regular file (a link to one counts,
+// unless linkFolgen is false) of at most hoechstens bytes: a folder, pipe,
+// device or larger file is refused at once, without reading it. False with a
+// German message naming it.
+bool dateiLesen(const QString& pfad, qint64 hoechstens, QByteArray& inhalt, QString& fehler, bool linkFolgen = true);
 
 // The first bytes (at most anzahl) of a regular file; empty for anything else.
 QByteArray dateiAnfang(const QString& pfad, qint64 anzahl);
@@ -60,6 +61,13 @@ QByteArray dateiAnfang(const QString& pfad, qint64 anzahl);
 // error, and so is anything that is not a regular file.
 enum class DateiZustand { Da, Fehlt, Fehler };
 DateiZustand dateiPruefen(const QString& pfad, QString& fehler);
+
+// For tests: told, from any thread, of the steps that keep a save safe: a
+// temporary file about to be created at pfad (Anlegen), and a temporary file's
+// bytes or a folder's entries made durable (Gesichert).
+enum class DateiSchritt { Anlegen, Gesichert };
+using DateiSchrittBeobachter = std::function<void(DateiSchritt, const QString& pfad)>;
+void dateiSchritteBeobachten(DateiSchrittBeobachter beobachter);
 
 // Shows "X= x Y= y" in info line 2 while a desk is saved or loaded, at most
 // every few milliseconds so that a large desk is not held up by repainting;

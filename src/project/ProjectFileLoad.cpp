@@ -17,6 +17,7 @@
 #include "project/ProjectFileEncoding.h"
 #include "project/ProjectFileIo.h"
 #include "project/ProjectFileState.h"
+#include "project/ProjectLock.h"
 #include "project/SaveJournal.h"
 #include "routes/RouteMemoryCode.h"
 
@@ -66,17 +67,34 @@ void nachDemLadenMelden(const QString& pfad, const QStringList& vorab, const QSt
         MsgBox(teile.join(QStringLiteral("\r\n\r\n")), Msg::NurOk | Msg::Ausruf, QStringLiteral("Hinweis beim Laden"));
 }
 
-// Completes a save of the project that was interrupted (noted in vorab).
-bool unterbrochenesSpeichernAbschliessen(const QString& pfad, QStringList& vorab, QString& fehler)
+// Completes a save of the project that was interrupted (noted in vorab);
+// in a folder that cannot be written (schreiben false), it stays as it is.
+bool unterbrochenesSpeichernAbschliessen(const QString& pfad, bool schreiben, QStringList& vorab, QString& fehler)
 {
-    switch (speichernAbschliessen(speicherJournal(pfad), fehler)) {
+    switch (speichernAbschliessen(pfad, schreiben, fehler)) {
     case JournalStand::Keins: return true;
     case JournalStand::Fehler: return false;
+    case JournalStand::Belassen: vorab << fehler; return true;
     case JournalStand::Abgeschlossen: break;
     }
     vorab << QStringLiteral("Ein unterbrochenes Speichern des Pults wurde abgeschlossen; geladen wird der "
                             "zuletzt gespeicherte Stand.");
     return true;
+}
+
+// The bytes of the project file, an interrupted save completed first, while
+// no other instance saves the project. A folder that cannot be written takes
+// no lock, and is read without writing.
+bool projektDateiHolen(const QString& pfad, QByteArray& bytes, QStringList& vorab, QString& fehler)
+{
+    ProjektSperre sperre(pfad);
+    const ProjektSperre::Stand gesperrt = sperre.holen();
+    if (gesperrt == ProjektSperre::Stand::Belegt) {
+        fehler = sperre.belegtText();
+        return false;
+    }
+    return unterbrochenesSpeichernAbschliessen(pfad, gesperrt == ProjektSperre::Stand::Gehalten, vorab, fehler)
+        && dateiLesen(pfad, MaxProjektDateiBytes, bytes, fehler);
 }
 
 void cursorAuf(int x, int y)
@@ -211,7 +229,7 @@ bool Load_plt()
     QByteArray bytes;
     QString fehler;
     QStringList vorab;
-    if (!unterbrochenesSpeichernAbschliessen(pfad, vorab, fehler) || !dateiLesen(pfad, MaxProjektDateiBytes, bytes, fehler))
+    if (!projektDateiHolen(pfad, bytes, vorab, fehler))
         return fehlschlag(fehler);
     QStringList zeilen;
     if (!projektDateiZeilenLesen(bytes, zeilen, vorab, fehler))

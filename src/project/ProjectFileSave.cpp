@@ -180,7 +180,7 @@ bool speichern(std::vector<DateiAuftrag> dateien, bool unter)
     dateien.push_back({PultVerz + PultDatei, Cp1252::datei(zeilen)});
     QString fehler;
     FeldFortschritt fortschritt;
-    const bool ok = alleDateienSchreiben(dateien, speicherJournal(PultVerz + PultDatei), fehler, [&](size_t fertig) {
+    const bool ok = alleDateienSchreiben(dateien, PultVerz + PultDatei, fehler, [&](size_t fertig) {
         if (fertig > 0 && fertig <= lncv.size())
             fortschritt.zeigen(lncv[fertig - 1].x, lncv[fertig - 1].y);
     });

@@ -1,6 +1,8 @@
 #include "project/SaveJournal.h"
 
 #include "project/ProjectFileIo.h"
+#include "project/ProjectLock.h"
+#include "project/SaveJournalCheck.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,14 +11,9 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 SpeicherStoerung stoerung;
-
-const QByteArray JournalKopf = "Tessaro-Edit Speicherjournal";
-const QByteArray JournalEnde = "Ende";
 
 const QString NichtsGeaendert = QStringLiteral("\r\nEs wurde nichts geändert.");
 const QString Unvollstaendig = QStringLiteral("Das Speichern ist unvollständig; das nächste Laden des Pults schließt es ab.");
@@ -38,29 +35,14 @@ bool gleicherInhalt(const QString& pfad, const QByteArray& inhalt)
     return dateiLesen(pfad, inhalt.size(), alt, fehler) && alt == inhalt;
 }
 
-// Why a file that changes may not be replaced; empty when it may.
-QString nichtErsetzbar(const QString& pfad)
-{
-    const QByteArray name = QFile::encodeName(pfad);
-    struct stat info {};
-    if (::stat(name.constData(), &info) != 0)
-        return {};
-    if (S_ISDIR(info.st_mode))
-        return QStringLiteral("Es ist ein Ordner.");
-    if (!S_ISREG(info.st_mode))
-        return QStringLiteral("Es ist keine gewöhnliche Datei, sondern etwa eine Pipe oder ein Gerät.");
-    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(name.constData(), W_OK) != 0)
-        return QStringLiteral("Sie ist schreibgeschützt. Heben Sie den Schreibschutz auf, wenn sie ersetzt werden soll.");
-    return {};
-}
-
 // The temporary files written so far, and the first failure.
 class Temporaere {
 public:
     explicit Temporaere(size_t anzahl) : pfade(anzahl) {}
 
     // Every file that changes complete and durable under its temporary
-    // name; on failure none is left and fehler says why.
+    // name, and the folder that names them; on failure none is left and
+    // fehler says why.
     bool alleSchreiben(const std::vector<DateiAuftrag>& auftraege, const QString& verz,
                        const std::function<void(size_t)>& fortschritt)
     {
@@ -74,10 +56,14 @@ public:
         return false;
     }
 
-    // Whether every file already held its bytes.
-    bool keine() const
+    // The moves into place, for the journal.
+    std::vector<JournalZug> zuege(const std::vector<DateiAuftrag>& auftraege) const
     {
-        return std::all_of(pfade.begin(), pfade.end(), [](const QString& p) { return p.isEmpty(); });
+        std::vector<JournalZug> liste;
+        for (size_t i = 0; i < auftraege.size(); ++i)
+            if (!pfade[i].isEmpty())
+                liste.push_back(journalZug(pfade[i], auftraege[i].pfad, auftraege[i].inhalt));
+        return liste;
     }
 
     void entfernen()
@@ -117,42 +103,6 @@ private:
     QMutex mutex;
 };
 
-QByteArray journalText(const std::vector<DateiAuftrag>& auftraege, const std::vector<QString>& temps)
-{
-    QByteArray text = JournalKopf + '\n';
-    for (size_t i = 0; i < auftraege.size(); ++i)
-        if (!temps[i].isEmpty())
-            text += QFileInfo(temps[i]).fileName().toUtf8() + '\t' + QFileInfo(auftraege[i].pfad).fileName().toUtf8()
-                + '\n';
-    return text + JournalEnde + '\n';
-}
-
-// A plain name in the folder: no way out of it.
-bool einfacherName(const QString& name)
-{
-    return !name.isEmpty() && name != QStringLiteral(".") && name != QStringLiteral("..")
-        && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
-}
-
-// The moves the journal records (temporary file, target), false when it is not one.
-bool journalLesen(const QByteArray& text, std::vector<std::pair<QString, QString>>& zuege)
-{
-    QList<QByteArray> zeilen = text.split('\n');
-    if (zeilen.size() < 3 || zeilen.takeFirst() != JournalKopf || zeilen.takeLast() != "" || zeilen.takeLast() != JournalEnde)
-        return false;
-    for (const QByteArray& z : zeilen) {
-        const QList<QByteArray> teile = z.split('\t');
-        if (teile.size() != 2)
-            return false;
-        const QString temp = QString::fromUtf8(teile[0]), ziel = QString::fromUtf8(teile[1]);
-        if (!einfacherName(temp) || !einfacherName(ziel) || !temp.startsWith(QLatin1Char('.'))
-            || !temp.endsWith(QLatin1Char('~')))
-            return false;
-        zuege.emplace_back(temp, ziel);
-    }
-    return true;
-}
-
 // Moves temp into the place of ziel; false with a German message ending in folge.
 bool verschieben(const QString& temp, const QString& ziel, const QString& folge, QString& fehler)
 {
@@ -175,19 +125,51 @@ bool journalEntfernen(const QString& journal, const QString& verz, QString& fehl
 }
 
 // The temporary files a save of these files left when it was stopped before
-// its journal was written: named as tempDateiSchreiben names them.
-void liegengebliebeneEntfernen(const std::vector<DateiAuftrag>& auftraege, const QString& verz)
+// its journal was in place, the journal's own among them: named as
+// tempDateiSchreiben names them. Only a save that holds the project's lock
+// calls this, so none of them belongs to a save still running.
+void liegengebliebeneEntfernen(const std::vector<DateiAuftrag>& auftraege, const QString& journal)
 {
-    QSet<QString> ziele;
+    QSet<QString> ziele{QFileInfo(journal).fileName()};
     for (const DateiAuftrag& a : auftraege)
         ziele.insert(QFileInfo(a.pfad).fileName());
     static const QRegularExpression temp(QStringLiteral("^\\.(.+)\\.[0-9a-z]+~$"));
-    const QDir ordner(verz);
+    const QDir ordner(QFileInfo(journal).path());
     for (const QString& name : ordner.entryList({QStringLiteral(".*~")}, QDir::Files | QDir::Hidden | QDir::System)) {
         const QRegularExpressionMatch treffer = temp.match(name);
         if (treffer.hasMatch() && ziele.contains(treffer.captured(1)))
             QFile::remove(ordner.filePath(name));
     }
+}
+
+QString nichtAbgeschlossen(const QString& journal, const QString& befund)
+{
+    return QStringLiteral("Ein unterbrochenes Speichern des Pults wird nicht abgeschlossen. Die Datei ") + nativ(journal)
+        + QStringLiteral(" nennt, was es noch tun sollte, doch:\r\n") + befund + NichtsGeaendert
+        + QStringLiteral("\r\nLöschen Sie diese Datei, um das Pult so zu laden, wie es im Ordner liegt.");
+}
+
+// A journal that cannot be carried out because the folder cannot be written:
+// the folder as it is, when it holds the project wholly as before that save
+// or wholly as after it.
+JournalStand belassen(const QString& journal, const JournalBefund& befund, QString& meldung)
+{
+    const QString ordner = QStringLiteral(" der Ordner ") + nativ(QFileInfo(journal).path())
+        + QStringLiteral(" nicht beschrieben werden kann");
+    const QString nicht = QStringLiteral("Ein unterbrochenes Speichern des Pults kann nicht abgeschlossen werden, weil")
+        + ordner;
+    if (befund.offen.empty())
+        meldung = QStringLiteral("Ein unterbrochenes Speichern des Pults war bis auf das Entfernen der Datei ")
+            + nativ(journal) + QStringLiteral(" abgeschlossen; sie bleibt, weil") + ordner
+            + QStringLiteral(". Geladen wird der zuletzt gespeicherte Stand.");
+    else if (befund.erledigt == 0)
+        meldung = nicht + QStringLiteral(". Geladen wird der Stand vor jenem Speichern; die Dateien im Ordner bleiben, "
+                                         "wie sie sind.");
+    else
+        meldung = nicht + QStringLiteral("; er enthält teils den alten, teils den neuen Stand.") + NichtsGeaendert
+            + QStringLiteral("\r\nKopieren Sie den Ordner an einen Ort, an dem Sie schreiben dürfen, und laden Sie "
+                             "das Pult dort: Dann wird das Speichern abgeschlossen.");
+    return befund.offen.empty() || befund.erledigt == 0 ? JournalStand::Belassen : JournalStand::Fehler;
 }
 } // namespace
 
@@ -197,23 +179,30 @@ QString speicherJournal(const QString& projektPfad)
     return info.path() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".Speicherjournal");
 }
 
-bool alleDateienSchreiben(const std::vector<DateiAuftrag>& auftraege, const QString& journal, QString& fehler,
+bool alleDateienSchreiben(const std::vector<DateiAuftrag>& auftraege, const QString& projektPfad, QString& fehler,
                           const std::function<void(size_t)>& fortschritt)
 {
+    ProjektSperre sperre(projektPfad);
+    switch (sperre.holen()) {
+    case ProjektSperre::Stand::Belegt: fehler = sperre.belegtText() + NichtsGeaendert; return false;
+    case ProjektSperre::Stand::NichtAnlegbar: fehler = sperre.nichtAnlegbarText() + NichtsGeaendert; return false;
+    case ProjektSperre::Stand::Gehalten: break;
+    }
     // What a save stopped earlier left behind: its journal is completed, its
     // temporary files are removed.
-    const QString verz = QFileInfo(journal).path();
-    if (QFileInfo::exists(journal) && speichernAbschliessen(journal, fehler) == JournalStand::Fehler)
+    const QString journal = speicherJournal(projektPfad), verz = QFileInfo(journal).path();
+    if (speichernAbschliessen(projektPfad, true, fehler) == JournalStand::Fehler)
         return false;
-    liegengebliebeneEntfernen(auftraege, verz);
+    liegengebliebeneEntfernen(auftraege, journal);
     Temporaere temps(auftraege.size());
     if (!temps.alleSchreiben(auftraege, verz, fortschritt)) {
         fehler = temps.fehler + NichtsGeaendert;
         return false;
     }
-    if (temps.keine())
+    const std::vector<JournalZug> zuege = temps.zuege(auftraege);
+    if (zuege.empty())
         return true;
-    if (!dateiSchreiben(journal, journalText(auftraege, temps.pfade), fehler)) {
+    if (!dateiSchreiben(journal, journalText(zuege), fehler)) {
         temps.entfernen();
         fehler += NichtsGeaendert;
         return false;
@@ -224,34 +213,39 @@ bool alleDateienSchreiben(const std::vector<DateiAuftrag>& auftraege, const QStr
     return journalEntfernen(journal, verz, fehler);
 }
 
-JournalStand speichernAbschliessen(const QString& journal, QString& fehler)
+JournalStand speichernAbschliessen(const QString& projektPfad, bool schreiben, QString& meldung)
 {
+    const QString journal = speicherJournal(projektPfad);
     QByteArray text;
-    switch (dateiPruefen(journal, fehler)) {
+    switch (dateiPruefen(journal, meldung)) {
     case DateiZustand::Fehlt: return JournalStand::Keins;
     case DateiZustand::Fehler: return JournalStand::Fehler;
     case DateiZustand::Da: break;
     }
-    std::vector<std::pair<QString, QString>> zuege;
-    if (!dateiLesen(journal, MaxProjektDateiBytes, text, fehler))
+    if (!dateiLesen(journal, MaxProjektDateiBytes, text, meldung))
         return JournalStand::Fehler;
-    if (!journalLesen(text, zuege)) {
-        fehler = QStringLiteral("Die Datei ") + nativ(journal)
-            + QStringLiteral(" eines unterbrochenen Speicherns ist beschädigt. Löschen Sie sie, um das Pult so "
-                             "zu laden, wie es im Ordner liegt.");
+    JournalBefund befund;
+    QString grund;
+    if (!journalPruefen(text, projektPfad, befund, grund)) {
+        meldung = nichtAbgeschlossen(journal, grund);
         return JournalStand::Fehler;
     }
+    if (!schreiben)
+        return belassen(journal, befund, meldung);
+    // Nothing is moved unless every move can be made as the save would.
     const QString verz = QFileInfo(journal).path() + QLatin1Char('/');
-    for (const auto& [temp, ziel] : zuege) {
-        struct stat info {};
-        // A temporary file that is gone was moved before the interruption.
-        if (::lstat(QFile::encodeName(verz + temp).constData(), &info) == 0
-            && !verschieben(verz + temp, verz + ziel,
-                            QStringLiteral("Ein unterbrochenes Speichern des Pults konnte nicht abgeschlossen werden."),
-                            fehler))
+    for (const JournalZug& z : befund.offen)
+        if (const QString grund = nichtErsetzbar(verz + z.ziel); !grund.isEmpty()) {
+            meldung = nichtAbgeschlossen(journal, QStringLiteral("Die Datei ") + z.ziel
+                                                      + QStringLiteral(" würde ersetzt: ") + grund);
             return JournalStand::Fehler;
-    }
-    return journalEntfernen(journal, verz, fehler) ? JournalStand::Abgeschlossen : JournalStand::Fehler;
+        }
+    for (const JournalZug& z : befund.offen)
+        if (!verschieben(verz + z.temp, verz + z.ziel,
+                         QStringLiteral("Ein unterbrochenes Speichern des Pults konnte nicht abgeschlossen werden."),
+                         meldung))
+            return JournalStand::Fehler;
+    return journalEntfernen(journal, verz, meldung) ? JournalStand::Abgeschlossen : JournalStand::Fehler;
 }
 
 void speicherStoerungSetzen(SpeicherStoerung neu)

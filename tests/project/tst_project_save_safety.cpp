@@ -9,10 +9,14 @@
 #include "project/SaveJournal.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSemaphore>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -35,15 +39,21 @@ void stoeren(bool schreiben, const QString& name, const QString& grund)
     });
 }
 // Puts in the place of the saved file datei a folder ("Ordner"), a pipe
-// ("Pipe"), a link to /dev/zero ("Null"), a sparse file larger than any the
-// program writes ("Riese") or one byte larger than a load takes ("ein Byte zu
-// groß"), its text in UTF-16 ("UTF-16LE" with a byte order mark, "UTF-16BE"
-// without), or makes the file write-protected.
+// ("Pipe"), a link to /dev/zero ("Null"), a device ("Gerät"), a link to a
+// copy of it ("Link"), a sparse file larger than any the program writes
+// ("Riese") or one byte larger than a load takes ("ein Byte zu groß"), its
+// text in UTF-16 ("UTF-16LE" with a byte order mark, "UTF-16BE" without), or
+// makes the file write-protected or 0640.
 void ersetzenDurch(const QString& datei, const QString& art)
 {
     const QString pfad = PultVerz + datei;
-    if (art == "schreibgeschützt") {
-        QVERIFY(QFile::setPermissions(pfad, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    if (art == "schreibgeschützt" || art == "0640") {
+        QVERIFY(QFile::setPermissions(pfad, QFileDevice::ReadOwner | QFileDevice::ReadGroup
+                                                | (art == "0640" ? QFileDevice::WriteOwner : QFileDevice::Permissions())));
+        return;
+    }
+    if (art == "Link") {
+        QVERIFY(QFile::rename(pfad, pfad + ".kopie") && QFile::link(pfad + ".kopie", pfad));
         return;
     }
     const bool plt = datei.endsWith(".plt");
@@ -61,10 +71,63 @@ void ersetzenDurch(const QString& datei, const QString& art)
         return;
     }
     QVERIFY(QFile::remove(pfad));
-    QVERIFY(art == "Pipe"   ? ::mkfifo(QFile::encodeName(pfad).constData(), 0644) == 0
-            : art == "Null" ? QFile::link("/dev/zero", pfad)
-                            : QDir().mkdir(pfad));
+    QVERIFY(art == "Pipe"    ? ::mkfifo(QFile::encodeName(pfad).constData(), 0644) == 0
+            : art == "Null"  ? QFile::link("/dev/zero", pfad)
+            : art == "Gerät" ? ::mknod(QFile::encodeName(pfad).constData(), S_IFCHR | 0644, makedev(1, 5)) == 0
+                             : QDir().mkdir(pfad));
 }
+
+QString journal()
+{
+    return speicherJournal(PultVerz + PultDatei);
+}
+
+// The temporary file that the journal names for ziel.
+QString tempVon(const QString& ziel)
+{
+    for (const QByteArray& zeile : lesen(journal()).split('\n'))
+        if (zeile.split('\t').value(1) == ziel.toUtf8())
+            return QString::fromUtf8(zeile.split('\t')[0]);
+    return {};
+}
+
+// Makes the journal of a save stopped at its first move into one that its
+// save cannot have left (rows of journalIsCarriedOutOnlyAsFarAsItChecksOut).
+void journalFaelschen(const QString& art, const QString& ziel)
+{
+    const QString alt = tempVon("54650_302.lcv"), neu = "." + ziel + ".gefaelscht~";
+    if (art == "Ziel") {
+        QVERIFY(QFile::rename(PultVerz + alt, PultVerz + neu));
+        schreiben(PultVerz + "mein.plt", "fremd");
+        schreiben(journal(), lesen(journal()).replace((alt + "\t54650_302.lcv").toUtf8(), (neu + "\t" + ziel).toUtf8()));
+    } else if (art == "fremde Bytes") {
+        schreiben(PultVerz + tempVon(ziel), "PultName: fremd\r\n");
+    } else if (art == "entfernt") {
+        for (const QString& name : QDir(PultVerz).entryList({".*~"}, QDir::Files | QDir::Hidden))
+            QVERIFY(QFile::remove(PultVerz + name));
+    } else if (art != "Ordner") {
+        ersetzenDurch(art == "schreibgeschützt" ? ziel : tempVon(ziel), art);
+    }
+}
+
+// A folder on a file system of its own where the test may mount one (as root).
+struct EigenesDateisystem {
+    QTemporaryDir verz;
+    const bool eingehaengt;
+    explicit EigenesDateisystem(const QString& groesse)
+        : eingehaengt(geteuid() == 0
+                      && !QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=" + groesse, "tmpfs", verz.path()})) {}
+    ~EigenesDateisystem()
+    {
+        eingehaengt ? QProcess::execute("umount", {verz.path()}) : ::chmod(QFile::encodeName(verz.path()), 0700);
+    }
+    // Write-protected, for root too: mounted read-only, else by its permissions.
+    bool schuetzen()
+    {
+        return eingehaengt ? !QProcess::execute("mount", {"-o", "remount,ro", verz.path()})
+                           : geteuid() != 0 && ::chmod(QFile::encodeName(verz.path()), 0500) == 0;
+    }
+};
 } // namespace
 
 class TstProjectSaveSafety : public QObject, ProjectFileTestDesk {
@@ -103,18 +166,44 @@ class TstProjectSaveSafety : public QObject, ProjectFileTestDesk {
         return allesIm(verz.path());
     }
 
+    // The temporary files and the folder ("Ordner") made durable, in order
+    // (the example desk's few files are written one after the other).
+    QStringList gesichert;
+
+    // Whether every temporary file the journal names was made durable, and
+    // the folder after them, before the journal itself was.
+    bool vorDemJournalGesichert()
+    {
+        const QString name = QRegularExpression::escape(QFileInfo(journal()).fileName());
+        const QStringList vorher = gesichert.mid(0, gesichert.indexOf(QRegularExpression("\\." + name + "\\.\\w+~")));
+        for (const QByteArray& zeile : lesen(journal()).split('\n'))
+            if (zeile.contains('\t') && !vorher.contains(QString::fromUtf8(zeile.split('\t')[0])))
+                return false;
+        return vorher.size() < gesichert.size() && vorher.last() == "Ordner";
+    }
+
 private slots:
-    void init() { vorbereiten(); }
+    void init()
+    {
+        vorbereiten();
+        gesichert.clear();
+        dateiSchritteBeobachten([this](DateiSchritt s, const QString& pfad) {
+            if (s == DateiSchritt::Gesichert)
+                gesichert << (QFileInfo(pfad).isDir() ? QString("Ordner") : QFileInfo(pfad).fileName());
+        });
+    }
     // Folders, pipes and links that a test put in the project folder go too.
     void cleanup()
     {
         speicherStoerungSetzen({});
+        dateiSchritteBeobachten({});
         for (const QFileInfo& info : QDir(PultVerz).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
             QVERIFY(info.isDir() && !info.isSymLink() ? QDir(info.filePath()).removeRecursively() : QFile::remove(info.filePath()));
     }
 
     // A save stopped while it writes leaves every file as it was; one stopped
-    // while it moves the files into place is completed by the next load.
+    // while it moves the files into place, after every new file and then its
+    // journal were on the disk, is completed by the next load.
     void interruptedSaveLoadsWhollyOldOrNew_data()
     {
         QTest::addColumn<bool>("schreiben");   // stopped while writing (else while moving)
@@ -139,8 +228,10 @@ private slots:
         const Ordnerinhalt neu = gespeichertIn(anderswo);
         stoeren(schreiben, bei, "Testabbruch");
         pult.boxen.clear();
+        gesichert.clear();
 
         QVERIFY(!Save_plt());
+        QVERIFY(schreiben || vorDemJournalGesichert());
         QCOMPARE(pult.boxen.size(), 1);
         QVERIFY2(pult.boxen[0].text.contains(bei + " konnte nicht"), qPrintable(pult.boxen[0].text));
         QVERIFY(pult.boxen[0].text.contains("Testabbruch"));
@@ -157,8 +248,9 @@ private slots:
             QVERIFY(pult.boxen[0].text.contains("Ein unterbrochenes Speichern des Pults wurde abgeschlossen"));
     }
 
-    // A save killed before it wrote its journal leaves temporary files that
-    // no load reads; the next save removes them.
+    // A save killed before its journal was in place leaves temporary files,
+    // the journal's own among them, that no load reads, and its lock: the
+    // next save removes them and takes the lock over.
     void nextSaveRemovesWhatAKilledSaveLeft()
     {
         beispielPult();
@@ -166,8 +258,9 @@ private slots:
         allesAendern();
         stoeren(false, "54650_302.lcv", "Testabbruch");
         QVERIFY(!Save_plt());
-        QVERIFY(QFile::remove(speicherJournal(PultVerz + PultDatei)));
-        QCOMPARE(QDir(PultVerz).entryList({".*~"}, QDir::Files | QDir::Hidden).size(), 6);
+        QVERIFY(QFile::rename(journal(), PultVerz + "." + QFileInfo(journal()).fileName() + ".k1ll~"));
+        schreiben(PultVerz + ".Test.plt.Sperre", "2147483646\nTessaro-Edit\n\n");
+        QCOMPARE(QDir(PultVerz).entryList({".*~"}, QDir::Files | QDir::Hidden).size(), 7);
         speicherStoerungSetzen({});
         QVERIFY(Save_plt());
         QCOMPARE(allesIm(PultVerz).keys(), ordner(PultVerz).keys());
@@ -179,16 +272,10 @@ private slots:
     // one, else the same failure injected. The folder stays byte for byte.
     void fullDiskLeavesTheFolderAsItWas()
     {
-        QTemporaryDir klein;
-        const bool eingehaengt = geteuid() == 0
-            && QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=96k", "tmpfs", klein.path()}) == 0;
-        const auto aushaengen = qScopeGuard([&] {
-            if (eingehaengt)
-                QProcess::execute("umount", {klein.path()});
-        });
-        if (!eingehaengt)
+        EigenesDateisystem klein("96k");
+        if (!klein.eingehaengt)
             stoeren(true, "54670_505.lcv", "Auf dem Datenträger ist kein Speicherplatz mehr frei.");
-        PultVerz = klein.path() + "/";
+        PultVerz = klein.verz.path() + "/";
         beispielPult();
         QVERIFY(Save_plt());
         const Ordnerinhalt alt = allesIm(PultVerz);
@@ -206,8 +293,8 @@ private slots:
         QVERIFY(projektUngespeichert());
     }
 
-    // A link planted at the name the temporary file once had is neither
-    // followed nor left in the module file's place.
+    // A link planted at the very name under which the save is about to create
+    // a temporary file is neither followed nor left in the module file's place.
     void linkAtATemporaryNameIsNotFollowed()
     {
         beispielPult();
@@ -215,9 +302,14 @@ private slots:
         QTemporaryDir draussen;
         const QString opfer = draussen.path() + "/opfer.txt";
         schreiben(opfer, "unberührt");
-        QVERIFY(QFile::link(opfer, PultVerz + "54650_302.lcv.tmp~"));
+        bool gelegt = false;
+        dateiSchritteBeobachten([&](DateiSchritt s, const QString& pfad) {
+            if (s == DateiSchritt::Anlegen && !gelegt && QFileInfo(pfad).fileName().startsWith(".54650_302.lcv."))
+                gelegt = QFile::link(opfer, pfad);
+        });
         allesAendern();
         QVERIFY(Save_plt());
+        QVERIFY(gelegt);
         QCOMPARE(lesen(opfer), QByteArray("unberührt"));
         QVERIFY(!QFileInfo(PultVerz + "54650_302.lcv").isSymLink());
         neuLaden();
@@ -225,7 +317,8 @@ private slots:
     }
 
     // "Speichern unter" into a folder with another project's LNCV files asks
-    // first, naming it; a save over its own project asks nothing.
+    // first, naming it; a save over its own project, or over LNCV files whose
+    // project file is gone (saving as Ohne.plt removes it first), asks nothing.
     void saveAsOverAnotherProjectAsks_data()
     {
         QTest::addColumn<QString>("als");
@@ -239,6 +332,7 @@ private slots:
         const QString lodz = QString::fromUtf8("Łódź.plt");
         QTest::newRow("another project named beyond Windows-1252") << "Neu.plt" << int(Msg::Nein) << true << lodz;
         QTest::newRow("over its own project named beyond Windows-1252") << lodz << int(Msg::Nein) << false << lodz;
+        QTest::newRow("over a project file that is gone") << "Ohne.plt" << int(Msg::Nein) << false << "Anders.plt";
     }
 
     void saveAsOverAnotherProjectAsks()
@@ -250,7 +344,10 @@ private slots:
         beispielPult();
         QTemporaryDir dort;
         PultDatei = anderes;
-        const Ordnerinhalt vorher = gespeichertIn(dort);
+        gespeichertIn(dort);
+        if (als == "Ohne.plt")
+            QVERIFY(QFile::remove(dort.path() + "/" + anderes));
+        const Ordnerinhalt vorher = allesIm(dort.path());
         PultDatei = "Test.plt";
         allesAendern();
         QVERIFY(Save_plt());
@@ -271,7 +368,9 @@ private slots:
     }
 
     // Files that are not what they seem. The save does not replace a
-    // write-protected file or a folder; the load refuses at once what is no
+    // write-protected file, a folder, a pipe or a device, but goes through
+    // when such a file does not change, and a file it replaces keeps its
+    // permissions (grund empty); the load refuses at once what is no
     // regular file or is larger than any the program writes, without reading
     // it whole, and a project file in UTF-16. Either names the file and why,
     // and changes nothing.
@@ -287,6 +386,11 @@ private slots:
         QTest::newRow("save: write-protected project file") << true << "Test.plt" << "schreibgeschützt" << geschuetzt;
         QTest::newRow("save: folder at a module file") << true << "54660_104.lcv" << "Ordner"
                                                        << "wird nicht ersetzt:\r\nEs ist ein Ordner.";
+        QTest::newRow("save: pipe at a module file") << true << "54650_302.lcv" << "Pipe" << "nicht ersetzt:\r\nEs ist " + keine;
+        QTest::newRow("save: link to /dev/zero at a module file") << true << "54670_505.lcv" << "Null"
+                                                                  << "nicht ersetzt:\r\nEs ist " + keine;
+        QTest::newRow("save: unchanged write-protected module file") << true << "54650_302.lcv" << "schreibgeschützt" << "";
+        QTest::newRow("save: a replaced 0640 module file stays 0640") << true << "54650_302.lcv" << "0640" << "";
         QTest::newRow("load: pipe as project file") << false << "Test.plt" << "Pipe" << keine;
         QTest::newRow("load: pipe as module file") << false << "54650_302.lcv" << "Pipe" << keine;
         QTest::newRow("load: link to /dev/zero as module file") << false << "54670_505.lcv" << "Null" << keine;
@@ -311,19 +415,135 @@ private slots:
         beispielPult();
         QVERIFY(Save_plt());
         ersetzenDurch(datei, art);
-        if (speichern)
+        // A save changes every file, or only the project file when it is to
+        // go through with a write-protected one.
+        PultDaten.PultName = "Neu";
+        if (speichern && (art != "schreibgeschützt" || !grund.isEmpty()))
             allesAendern();
+        const QFileDevice::Permissions rechte = QFileInfo(PultVerz + datei).permissions();
         const Ordnerinhalt alt = allesIm(PultVerz);
         const Stand vorher = Stand::jetzt();
         pult.boxen.clear();
 
-        QVERIFY(!(speichern ? Save_plt() : Load_plt()));
+        QCOMPARE(speichern ? Save_plt() : Load_plt(), grund.isEmpty());
+        if (grund.isEmpty()) {
+            QCOMPARE(pult.boxen.size(), 0);
+            QCOMPARE(QFileInfo(PultVerz + datei).permissions(), rechte);
+            return;
+        }
         QCOMPARE(pult.boxen.size(), 1);
         const QString& text = pult.boxen[0].text;
         QVERIFY2(text.contains(datei) && text.contains(grund), qPrintable(text));
         QCOMPARE(text.contains("Es wurde nichts geändert."), speichern);
         QCOMPARE(allesIm(PultVerz), alt);
         QVERIFY(Stand::jetzt().gleich(vorher));
+    }
+
+    // One save of a project at a time, across instances: while a save moves
+    // its files, another instance's save or load waits briefly, then says so
+    // and changes nothing; the first save then completes wholly.
+    void oneSaveOfAProjectAtATime_data()
+    {
+        QTest::addColumn<bool>("speichern");   // the other instance saves (else loads)
+        QTest::newRow("a second save") << true;
+        QTest::newRow("a load") << false;
+    }
+
+    void oneSaveOfAProjectAtATime()
+    {
+        QFETCH(bool, speichern);
+        beispielPult();
+        QVERIFY(Save_plt());
+        allesAendern();
+        QTemporaryDir anderswo;
+        gespeichertIn(anderswo);
+        const Ordnerinhalt neu = ordner(anderswo.path() + "/");
+        std::vector<DateiAuftrag> auftraege;
+        for (const QString& name : neu.keys())
+            auftraege.push_back({PultVerz + name, neu.value(name)});
+        QSemaphore angekommen, weiter;   // the first save at its first move, and on
+        speicherStoerungSetzen([&, einmal = true](bool schreiben, const QString&) mutable {
+            if (!schreiben && std::exchange(einmal, false)) {
+                angekommen.release();
+                weiter.tryAcquire(1, 60000);
+            }
+            return QString();
+        });
+        bool gespeichert = false;
+        QString fehler;
+        std::jthread erster([&] { gespeichert = alleDateienSchreiben(auftraege, PultVerz + PultDatei, fehler); });
+        QVERIFY(angekommen.tryAcquire(1, 60000));
+        const Ordnerinhalt mitten = allesIm(PultVerz);
+        pult.boxen.clear();
+
+        QVERIFY(!(speichern ? Save_plt() : Load_plt()));
+        QCOMPARE(pult.boxen.size(), 1);
+        QVERIFY2(pult.boxen[0].text.contains("von einer anderen Instanz von Tessaro-Edit gespeichert"),
+                 qPrintable(pult.boxen[0].text));
+        QCOMPARE(allesIm(PultVerz), mitten);
+        weiter.release();
+        erster.join();
+        QVERIFY2(gespeichert, qPrintable(fehler));
+        QCOMPARE(ordner(PultVerz), neu);
+    }
+
+    // A journal is carried out only as far as it checks out: the project's
+    // own files, each temporary file a regular file holding the bytes its save
+    // wrote, each target one the save would replace. Anything else replaces
+    // nothing and says what was found; a folder that cannot be written is
+    // loaded as it stands when that is wholly one save's.
+    void journalIsCarriedOutOnlyAsFarAsItChecksOut_data()
+    {
+        QTest::addColumn<QString>("art");      // what journalFaelschen does
+        QTest::addColumn<QString>("ziel");     // to which file
+        QTest::addColumn<QString>("befund");   // what the load says
+        const QString keine = "ist keine gewöhnliche Datei";
+        QTest::newRow("another project's file") << "Ziel" << "mein.plt" << "mein.plt, die nicht zu diesem Pult gehört";
+        QTest::newRow("a new name") << "Ziel" << "autostart.sh" << "autostart.sh, die nicht zu diesem Pult gehört";
+        QTest::newRow("project file with foreign bytes") << "fremde Bytes" << "Test.plt" << "enthält nicht, was jenes";
+        QTest::newRow("write-protected target") << "schreibgeschützt" << "54670_505.lcv" << "Sie ist schreibgeschützt";
+        QTest::newRow("link as temporary") << "Link" << "54650_302.lcv" << keine;
+        QTest::newRow("FIFO as temporary") << "Pipe" << "54650_302.lcv" << keine;
+        QTest::newRow("device as temporary") << "Gerät" << "54650_302.lcv" << keine;
+        QTest::newRow("temporaries removed amid the moves") << "entfernt" << "54670_505.lcv" << "teils den alten, teils";
+        QTest::newRow("folder that cannot be written: loads") << "Ordner" << "" << "Geladen wird der Stand vor jenem";
+    }
+
+    void journalIsCarriedOutOnlyAsFarAsItChecksOut()
+    {
+        QFETCH(QString, art);
+        QFETCH(QString, ziel);
+        QFETCH(QString, befund);
+        const bool geladen = art == "Ordner";
+        if (art == "Gerät" && geteuid() != 0)
+            QSKIP("Only root makes devices.");
+        EigenesDateisystem eigenes("1m");
+        if (geladen)
+            PultVerz = eigenes.verz.path() + "/";
+        beispielPult();
+        QVERIFY(Save_plt());
+        allesAendern();
+        stoeren(false, art == "entfernt" ? ziel : "54650_302.lcv", "Testabbruch");
+        QVERIFY(!Save_plt());
+        speicherStoerungSetzen({});
+        journalFaelschen(art, ziel);
+        if (geladen && !eigenes.schuetzen())
+            QSKIP("The folder cannot be write-protected here.");
+        const Ordnerinhalt alt = allesIm(PultVerz);
+        const Stand vorher = Stand::jetzt();
+        pult.boxen.clear();
+
+        PultAufgebaut = false;
+        QCOMPARE(Load_plt(), geladen);
+        QCOMPARE(pult.boxen.size(), 1);
+        const QString& text = pult.boxen[0].text;
+        QVERIFY2(text.contains(befund) && !text.contains("wurde abgeschlossen"), qPrintable(text));
+        QCOMPARE(text.contains("Es wurde nichts geändert."), !geladen);
+        QCOMPARE(allesIm(PultVerz), alt);
+        if (geladen)
+            wieGespeichert(false);
+        else
+            QVERIFY(Stand::jetzt().gleich(vorher));
     }
 };
 
