@@ -11,6 +11,23 @@
 namespace {
 std::array<std::array<uint32_t, PultMax + 1>, PultMax + 1> feldStaende{};
 uint32_t pultStaende = 0;
+
+// Was a value changed elsewhere after it was read (gelesen -> vorher) then
+// changed again by the write (vorher -> jetzt)?
+template <typename Werte>
+bool fremdUeberschrieben(const Werte& gelesen, const Werte& vorher, const Werte& jetzt)
+{
+    for (size_t i = 0; i < gelesen.size(); ++i)
+        if (vorher[i] != gelesen[i] && jetzt[i] != vorher[i])
+            return true;
+    return false;
+}
+
+QString titelVon(QWidget* dialog)
+{
+    const QString titel = dialog->property("Tag").toString();
+    return titel.isEmpty() ? dialog->windowTitle() : titel;
+}
 } // namespace
 
 void feldErneuert(int x, int y)
@@ -55,30 +72,12 @@ bool ElementBezug::gilt() const
         && element == PultFelder[size_t(feldX)][size_t(feldY)].ElementIndex;
 }
 
-namespace {
-template <typename Werte>
-bool fremdUeberschrieben(const Werte& gelesen, const Werte& vorher, const Werte& jetzt)
-{
-    for (size_t i = 0; i < gelesen.size(); ++i)
-        if (vorher[i] != gelesen[i] && jetzt[i] != vorher[i])
-            return true;
-    return false;
-}
-} // namespace
-
 bool ElementBezug::ueberschreibtFremdes(const PultFeld& vorher) const
 {
     const PultFeld& f = PultFelder[size_t(feldX)][size_t(feldY)];
-    return fremdUeberschrieben(werte, vorher.LNCV, f.LNCV) || fremdUeberschrieben(automatik, vorher.AutoFlag, f.AutoFlag);
+    return fremdUeberschrieben(werte, vorher.LNCV, f.LNCV)
+        || fremdUeberschrieben(automatik, vorher.AutoFlag, f.AutoFlag);
 }
-
-namespace {
-QString titelVon(QWidget* dialog)
-{
-    const QString titel = dialog->property("Tag").toString();
-    return titel.isEmpty() ? dialog->windowTitle() : titel;
-}
-} // namespace
 
 bool elementNochDa(QWidget* dialog, const ElementBezug& bezug)
 {
