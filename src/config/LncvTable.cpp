@@ -102,10 +102,8 @@ void LncvTabelle::nachlesen()
         return;
     if (routenSlot >= 0)
         fsCodeNachfuehren();
-    if (std::equal(gezeigt.begin(), gezeigt.end(), werte()))
-        return;
-    zellenZeigen(ok);
-    emit geaendert();
+    if (!std::equal(gezeigt.begin(), gezeigt.end(), werte()))
+        zellenZeigen(ok);
 }
 
 void LncvTabelle::zelleWaehlen(int row, int col)
