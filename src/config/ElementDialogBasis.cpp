@@ -4,6 +4,7 @@
 #include "core/AddressGrid.h"
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
+#include "core/DeskChanges.h"
 #include "core/DialogFields.h"
 #include "core/MainWinState.h"
 #include "core/Words.h"
@@ -85,6 +86,11 @@ QLineEdit* ElementDialog::adressBox(const QString& name, int index, double maxim
     return box;
 }
 
+void ElementDialog::werteGelesen()
+{
+    bezug.werteMerken();
+}
+
 QCheckBox* ElementDialog::autoBox(int index)
 {
     auto* box = new QCheckBox(QStringLiteral("Automatik"), this);
@@ -123,10 +129,14 @@ void ElementDialog::ok()
 {
     if (!elementNochDa(this, bezug))
         return;
+    const PultFeld vorher = PultFelder[size_t(bezug.x())][size_t(bezug.y())];
     {
         FeldBindung bindung(bezug.x(), bezug.y());
         zurueckschreiben();
     }
+    if (!ueberschreibenBestaetigt(this, bezug, vorher))
+        return;
+    werteGeaendert();
     hide();
     set_PultAdr(bezug.x(), bezug.y());
     RefreshFSin54660();

@@ -29,7 +29,8 @@ private:
 // button, bound to the desk field it was opened for. It is filled when it is
 // opened for a field (not on every activation) and writes back into that
 // field on OK, then refreshes the field's address lines and the route slots.
-// When that element was replaced or deleted meanwhile, OK writes nothing.
+// When that element was replaced or deleted meanwhile, OK writes nothing;
+// when its values were changed elsewhere, OK asks before writing over them.
 class ElementDialog : public QDialog {
     Q_OBJECT
 public:
@@ -50,6 +51,9 @@ protected:
 
     // A numeric box named "<name>(<index>)": digits only, 4 characters, range-checked against maximum.
     QLineEdit* adressBox(const QString& name, int index, double maximum);
+    // The dialog read the field's values again, or wrote some of them at
+    // once itself: OK asks only about changes made elsewhere after this.
+    void werteGelesen();
     // The "Automatik" box "AutoNum_Chk(<index>)".
     QCheckBox* autoBox(int index);
     // The OK button "OK_But" in the last row of the grid.

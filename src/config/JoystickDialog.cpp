@@ -371,6 +371,7 @@ bool Joy_Form::event(QEvent* e)
         && joyWerte(PultFelder[size_t(feldX())][size_t(feldY())]) != geladen) {
         FeldBindung bindung(feldX(), feldY());
         fuellen();
+        werteGelesen();
     }
     return ElementDialog::event(e);
 }

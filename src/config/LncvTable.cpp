@@ -3,6 +3,7 @@
 #include "core/BasicText.h"
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
+#include "core/DeskChanges.h"
 #include "core/Placement.h"
 #include "core/Words.h"
 #include "routes/RouteCodeFollowsDesk.h"
@@ -41,6 +42,8 @@ bool LncvTabelle::fuellen(int x, int y)
     }
     if (anzahlNeu == 0)
         return false;
+    if (slotNeu >= 0)
+        fsCodeNachfuehren();
 
     Timer_LNCV_TAB.stop();
     element = ElementBezug(x, y);
@@ -69,6 +72,7 @@ bool LncvTabelle::fuellen(int x, int y)
         }
         Tabelle.setzeZelle(1, 1);
     }
+    gezeigt.assign(werte(), werte() + werteAnzahl);
     ok = true;
     betreten();
     emit geaendert();
@@ -92,8 +96,19 @@ bool LncvTabelle::istWertZelle(int row, int col) const
     return row >= 1 && row < Tabelle.Rows() && col >= 1 && col < Spalten;
 }
 
+void LncvTabelle::nachlesen()
+{
+    if (werteAnzahl == 0 || !element.gilt())
+        return;
+    if (routenSlot >= 0)
+        fsCodeNachfuehren();
+    if (!std::equal(gezeigt.begin(), gezeigt.end(), werte()))
+        zellenZeigen(ok);
+}
+
 void LncvTabelle::zelleWaehlen(int row, int col)
 {
+    nachlesen();
     if (!istWertZelle(row, col) || (row == Tabelle.Row && col == Tabelle.Col))
         return;
     verlassen();
@@ -131,6 +146,7 @@ void LncvTabelle::blinken()
 void LncvTabelle::speichern(int n, qint64 wert)
 {
     werte()[n] = alsWort(int32_t(wert));
+    werteGeaendert();
     // What the routes derive follows at once: a route memory's code word typed
     // over is written back by the rebuilt code, a slot word by its route, and a
     // key or feedback address typed here reaches the slots of this same board.
@@ -139,14 +155,26 @@ void LncvTabelle::speichern(int n, qint64 wert)
         fsCodeNachfuehren();
     else
         RefreshFSin54660();
+    zellenZeigen(true);
+}
+
+// Every cell shows the value stored now; the current cell's buffer takes it
+// too when pufferAuch, else it keeps what is being typed.
+void LncvTabelle::zellenZeigen(bool pufferAuch)
+{
+    const int aktuell = lncvNr(Tabelle.Row, Tabelle.Col);
     for (int i = 0; i < werteAnzahl; ++i) {
         const QString gespeichert = QString::number(Int_to_UWord(werte()[i]));
         const int row = i / WerteJeZeile + 1, col = i % WerteJeZeile + 1;
-        if (i == n && Int_to_UWord(werte()[i]) != wert)
+        if (i != aktuell) {
+            if (Tabelle.Text(row, col) != gespeichert)
+                Tabelle.setText(row, col, gespeichert);
+        } else if (pufferAuch && LNCVTabText != gespeichert) {
             LNCVTabText = gespeichert;
-        else if (i != n && Tabelle.Text(row, col) != gespeichert)
-            Tabelle.setText(row, col, gespeichert);
+            Tabelle.setText(row, col, LNCVTabText + Cursor);
+        }
     }
+    gezeigt.assign(werte(), werte() + werteAnzahl);
 }
 
 // Typing goes into the module the table was filled for, never into another
@@ -164,6 +192,7 @@ void LncvTabelle::tasteGedrueckt(QChar zeichen)
 {
     if (!elementDa())
         return;
+    nachlesen();
     const int n = lncvNr(Tabelle.Row, Tabelle.Col);
     if (!zeichen.isDigit() || zeichen.unicode() > '9' || n >= werteAnzahl)
         return;
@@ -181,6 +210,7 @@ void LncvTabelle::tasteLosgelassen(int taste)
 {
     if (!elementDa())
         return;
+    nachlesen();
     const int r = Tabelle.Row, c = Tabelle.Col, n = lncvNr(r, c);
     if ((taste == Qt::Key_Backspace || taste == Qt::Key_Delete) && LNCVTabText != LncvKeinWert)
         LNCVTabText.chop(1);

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTimer>
 #include <cstdint>
+#include <vector>
 
 // The LNCV table of one desk module, free of widgets: every value in a grid,
 // ten per row (row label = tens, column heading = units), typed digit by digit
@@ -23,6 +24,13 @@ public:
     // ordinary module's LNCVs, or the 2048 values of a route memory's slot
     // image. False (and nothing changed) for an element without LNCVs.
     bool fuellen(int x, int y);
+
+    // Shows what the module holds now where something else changed it (an
+    // element dialog, undo, numbering, reading back, the route code, ...),
+    // keeping the current cell; a value being typed that is not valid yet
+    // stays as typed. Every key and cell choice does this first, so a key
+    // that only moves never stores a value the table showed before.
+    void nachlesen();
 
     int anzahl() const { return werteAnzahl; }
     int slot() const { return routenSlot; }
@@ -52,11 +60,13 @@ private:
     void betreten();
     void verlassen();
     void speichern(int n, qint64 wert);
+    void zellenZeigen(bool pufferAuch);
     bool elementDa();
 
     ElementBezug element;
     int routenSlot = -1;
     int werteAnzahl = 0;
+    std::vector<int16_t> gezeigt;   // the values the cells show
     QString LNCVTabText;     // text of the current cell without its cursor
     bool blinkPhase = false;
     bool ok = true;

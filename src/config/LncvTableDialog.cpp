@@ -3,6 +3,7 @@
 #include "config/ModuleDialogFields.h"
 #include "platform/FlexGridView.h"
 
+#include <QAbstractEventDispatcher>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -44,6 +45,12 @@ LNCV_Tab::LNCV_Tab(QWidget* parent) : QDialog(parent)
         tabelle.zelleWaehlen(row, col);
     });
     connect(&tabelle, &LncvTabelle::geaendert, this, &LNCV_Tab::abgleichen);
+    // Shown, it follows what else changes its module, once per step the
+    // program handled, before it waits for the next event.
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+        if (isVisible())
+            tabelle.nachlesen();
+    });
 }
 
 bool LNCV_Tab::oeffnen(int x, int y)
@@ -97,8 +104,10 @@ bool LNCV_Tab::eventFilter(QObject* ziel, QEvent* e)
 
 bool LNCV_Tab::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate)
+    if (e->type() == QEvent::WindowActivate) {
         hilfeKontextUebernehmen(this);
+        tabelle.nachlesen();
+    }
     return QDialog::event(e);
 }
 

@@ -7,7 +7,7 @@ class FlexGridView;
 class QPushButton;
 
 // "LNCV Tabelle": shows LncvTabelle; values reach the model while they are
-// typed, OK only closes the window.
+// typed, OK only closes the window. Open, it shows what its module holds now.
 class LNCV_Tab : public QDialog {
     Q_OBJECT
 public:

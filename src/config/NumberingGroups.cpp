@@ -5,6 +5,7 @@
 #include "config/ThreeButtonKeys.h"
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
+#include "core/DeskChanges.h"
 #include "core/Words.h"
 #include "platform/MsgBox.h"
 
@@ -261,4 +262,5 @@ void AutoInc_Clr(int Index)
         FaGT_HaGT_SGT_FHT_autoAdr();
     else if (gruppeVonKnopf(Index) >= 0)
         gruppeAutoAdr(gruppeVonKnopf(Index));
+    werteGeaendert();
 }

@@ -5,6 +5,7 @@
 #include "core/BasicText.h"
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
+#include "core/DeskChanges.h"
 #include "core/Words.h"
 
 #include <QEvent>
@@ -85,9 +86,13 @@ bool Zivra_Form::event(QEvent* e)
 
 void Zivra_Form::ok()
 {
-    if (!elementNochDa(this, bezug)
-        || !zivraSpeichern(bezug.x(), bezug.y(), int(Zahl::liesGanz(ZivraAdr_Txt->text(), 0, ZivraMax + 1))))
+    if (!elementNochDa(this, bezug))
         return;
+    const PultFeld vorher = PultFelder[size_t(bezug.x())][size_t(bezug.y())];
+    if (!zivraSpeichern(bezug.x(), bezug.y(), int(Zahl::liesGanz(ZivraAdr_Txt->text(), 0, ZivraMax + 1)))
+        || !ueberschreibenBestaetigt(this, bezug, vorher))
+        return;
+    werteGeaendert();
     hide();
     set_PultAdr(bezug.x(), bezug.y());
 }

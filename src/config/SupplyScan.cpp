@@ -3,6 +3,7 @@
 #include "config/SupplyServices.h"
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
+#include "core/DeskChanges.h"
 #include "core/Placement.h"
 #include "core/Words.h"
 #include "routes/RouteTable.h"
@@ -205,6 +206,7 @@ void set_startup_verz(int anzahl)
         }
     for (int i = 1; i <= anzahl; ++i)
         Startverz[size_t(i)] = i == 1 ? ErsteStartverzoegerung : *Startverz[size_t(i - 1)] + module[size_t(i - 1)];
+    werteGeaendert();
 }
 
 void calc_strom()

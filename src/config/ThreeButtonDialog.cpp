@@ -5,6 +5,7 @@
 #include "core/AddressGrid.h"
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
+#include "core/DeskChanges.h"
 #include "platform/MsgBox.h"
 #include "routes/RouteSlots.h"
 
@@ -361,8 +362,11 @@ void T3Mod_Form::ok()
                Msg::NurOk | Msg::Ausruf, Titel);
         return;
     }
-    if (!t3Schreiben(PultFelder[size_t(bezug.x())][size_t(bezug.y())], e))
+    PultFeld& feld = PultFelder[size_t(bezug.x())][size_t(bezug.y())];
+    const PultFeld vorher = feld;
+    if (!t3Schreiben(feld, e) || !ueberschreibenBestaetigt(this, bezug, vorher))
         return;
+    werteGeaendert();
     hide();
     set_PultAdr(bezug.x(), bezug.y());
     RefreshFSin54660();

@@ -1,6 +1,7 @@
 #include "config/TurnoutDialog.h"
 
 #include "core/Desk.h"
+#include "core/DeskChanges.h"
 #include "core/DialogFields.h"
 #include "core/Words.h"
 
@@ -131,6 +132,8 @@ void WeichenDialog::dkwGeklickt(bool zweiAntriebe)
     feld.LNCV[lncvArt] = int16_t(dkwUmgeschaltet(feld.LNCV[lncvArt], zweiAntriebe));
     WAdr_Txt[1]->setText(QStringLiteral("0"));
     feld.LNCV[adressLncv[1]] = 0;
+    werteGelesen();
+    werteGeaendert();
     anordnen(feld.LNCV[lncvArt]);
 }
 

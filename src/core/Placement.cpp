@@ -4,6 +4,7 @@
 #include "core/AddressGrid.h"
 #include "core/BoundElement.h"
 #include "core/CatalogueState.h"
+#include "core/DeskChanges.h"
 #include "core/MainWinState.h"
 #include "core/ModuleDefaults.h"
 #include "platform/MsgBox.h"
@@ -397,6 +398,7 @@ bool fahrstrassenSpeicherVerlegen(int x, int y, int platz)
         FSSpeicher[size_t(von)] = FSSpeicherModul{};
     }
     feld(x, y).LNCV[0] = int16_t(platz);
+    werteGeaendert();
     return true;
 }
 

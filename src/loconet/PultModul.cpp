@@ -3,6 +3,7 @@
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
 #include "core/Placement.h"
+#include "routes/RouteCodeFollowsDesk.h"
 #include "routes/RouteTable.h"
 
 #include <algorithm>
@@ -51,6 +52,7 @@ std::optional<PultModul> pultModul(int x, int y)
         return std::nullopt;
     PultModul m{x, y, e.ArtikelNr, e.ArtikelNr / 10, feld.LNCV.data(), feld.ProgKopie.data(), e.Bild};
     if (m.istFSSpeicher()) {
+        fsCodeNachfuehren();
         const int slot = fahrstrassenSpeicherSlot(x, y);
         if (slot < 0)
             return std::nullopt;

@@ -3,6 +3,7 @@
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
 #include "project/DeskRecord.h"
+#include "routes/RouteCodeFollowsDesk.h"
 #include "routes/RouteTable.h"
 
 #include <algorithm>
@@ -37,6 +38,7 @@ bool modulGeaendert(int x, int y)
 
 bool check_aenderung()
 {
+    fsCodeNachfuehren();
     bool geaendert = false;
     for (int x = 1; x <= PultdimensionenX; ++x)
         for (int y = 1; y <= PultdimensionenY; ++y)

@@ -15,6 +15,7 @@
 #include "project/ProjectFileWriter.h"
 #include "project/ModuleFiles.h"
 #include "project/SaveJournal.h"
+#include "routes/RouteCodeFollowsDesk.h"
 #include "routes/RouteTable.h"
 
 #include <QDir>
@@ -162,6 +163,7 @@ bool fremdeDateienErsetzen(const std::vector<DateiAuftrag>& dateien)
 bool speichern(std::vector<DateiAuftrag> dateien, bool unter)
 {
     InfoTxt_anzeigen(1, QStringLiteral("Speichern"));
+    fsCodeNachfuehren();
     const std::vector<ModulDatei> module = modulDateien();
     std::vector<LncvAusgabe> lncv;
     lncv.reserve(module.size());

@@ -3,6 +3,7 @@
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
 #include "project/ProjectFileWriter.h"
+#include "routes/RouteCodeFollowsDesk.h"
 #include "routes/RouteTable.h"
 
 #include <QStringList>
@@ -29,6 +30,7 @@ void hinzu(std::vector<int16_t>& ziel, const Feld& werte)
 
 Stand jetzt()
 {
+    fsCodeNachfuehren();
     Stand s{projektDateiZeilen(), {}};
     s.lncv.reserve(size_t(PultdimensionenX) * size_t(PultdimensionenY) * PultFelder[0][0].LNCV.size()
                    + FSSpeicher.size() * FSSpeicher[0].LNCV.size());

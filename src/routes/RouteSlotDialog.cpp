@@ -2,6 +2,7 @@
 
 #include "config/ModuleDialogFields.h"
 #include "core/Desk.h"
+#include "core/DeskChanges.h"
 #include "core/DialogFields.h"
 #include "core/DialogLaunchers.h"
 #include "core/EditModes.h"
@@ -202,6 +203,7 @@ void Fahrstr_Form::Loeschen_Click()
     const int t = FS_TAB->currentIndex();
     for (int g = 0; g < FSGruppenAnzahl; ++g)
         feld(bezug.x(), bezug.y()).LNCV[size_t(fsSlotLncv(t) + g)] = 0;
+    werteGeaendert();
     tabLaden(t);
 }
 
@@ -219,6 +221,7 @@ void Fahrstr_Form::OK_But_Click()
         if (wort != geladen[size_t(index)])
             lncv[size_t(FSSlotErsteLNCV + index)] = alsWort(wort);
     }
+    werteGeaendert();
     FSModulTab = int16_t(FS_TAB->currentIndex());
     beenden(FSAntwort::OK);
     ChangeEditMode();

@@ -2,6 +2,7 @@
 
 #include "core/CatalogueState.h"
 #include "core/Desk.h"
+#include "core/DeskChanges.h"
 #include "core/Words.h"
 #include "platform/MsgBox.h"
 #include "routes/RouteMessages.h"
@@ -201,6 +202,7 @@ void RefreshFSin54660()
             zeilen << freimeldungZeile(r);
         }
     }
+    werteGeaendert();
     if (hinweis.nachAuffrischen(jetzt))
         freimeldungenMelden(zeilen);
 }

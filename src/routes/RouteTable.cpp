@@ -1,6 +1,8 @@
 #include "routes/RouteTable.h"
 
 #include "core/Desk.h"
+#include "core/DeskChanges.h"
+#include "routes/RouteCodeFollowsDesk.h"
 #include "core/Words.h"
 #include "platform/MsgBox.h"
 #include "project/DeskRecord.h"
@@ -33,6 +35,9 @@ void alleFahrstrassenLoeschen()
     FSDaten.fill(LeerFahrstrasse);
     FSSpeicher.fill(FSSpeicherModul{});
     FSAnzahl = -1;
+    // Without routes and route memory images the code is empty: current at once.
+    werteGeaendert();
+    fsCodeNachfuehren();
     freimeldungsHinweisVergessen();
 }
 
@@ -91,4 +96,5 @@ void DelFS(int r)
     std::move(FSDaten.begin() + r + 1, FSDaten.begin() + FSAnzahl + 1, FSDaten.begin() + r);
     FSDaten[size_t(FSAnzahl)] = LeerFahrstrasse;
     --FSAnzahl;
+    werteGeaendert();
 }

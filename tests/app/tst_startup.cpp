@@ -9,6 +9,9 @@
 #include "platform/MsgBox.h"
 #include "project/DeskRecord.h"
 #include "project/ProgramConfig.h"
+#include "core/DeskChanges.h"
+#include "platform/Wait.h"
+#include "routes/RouteCommands.h"
 #include "routes/RouteTable.h"
 
 #include <QFile>
@@ -134,6 +137,48 @@ private slots:
         QCOMPARE(MainWin().Caption, QString("Tessaro Editor   ---   Gleisplan änderbar   ---"));
         QVERIFY(!MainWin()["PultHauptMenu"].Enabled);
         QVERIFY(MainWin()["GPLockMenu"].Checked);
+    }
+
+    // The program as started keeps the route memory code current once it has
+    // handled a change and waits: without a word (no route memory, a command
+    // whose word does not fit), and not while a route is being defined.
+    void theStartedProgramKeepsTheRouteCodeCurrent_data()
+    {
+        QTest::addColumn<bool>("speicher");   // a route memory on the desk
+        QTest::addColumn<bool>("inArbeit");   // a route is being defined
+        QTest::addColumn<int>("wert");        // the address of the route's one command
+        QTest::addColumn<bool>("gebaut");     // the route memory holds the route's code then
+        QTest::newRow("a change followed") << true << false << 123 << true;
+        QTest::newRow("not while a route is being defined") << true << true << 123 << false;
+        QTest::newRow("without a word: no route memory") << false << false << 123 << false;
+        QTest::newRow("without a word: a command that does not fit") << true << false << 7000 << true;
+    }
+    void theStartedProgramKeepsTheRouteCodeCurrent()
+    {
+        QFETCH(bool, speicher);
+        QFETCH(bool, inArbeit);
+        QFETCH(int, wert);
+        QFETCH(bool, gebaut);
+        QList<MsgBoxAufruf> gezeigt;
+        setzeMsgBoxResponder([&](const MsgBoxAufruf& a) { gezeigt << a; return int(Msg::Ok); });
+        PultdimensionenX = PultdimensionenY = 3;
+        PultAufgebaut = true;
+        alleFahrstrassenLoeschen();
+        FSSpeicher[0].X = FSSpeicher[0].Y = speicher ? 1 : 0;
+        FSAnzahl = 0;
+        FSDaten[0].Rueckmeldeadressen = {100, 1, 0, 0, 0};
+        RouteBefehl& b = FSDaten[0].Route[0][size_t(FindNewRouteElement(0, 0))];
+        b = {0, 0, int16_t(wert), 1, Befehlsart::NutzerMagnetartikel, LNCVNrImWert, b[Befehl::Vorgaenger],
+             b[Befehl::Nachfolger]};
+        FSinArbeit = inArbeit;
+        werteGeaendert();   // as every edit path marks its change
+        QVERIFY(Warten::pause(0));   // the step is handled, the program waits for the next event
+        QCOMPARE(FSSpeicher[0].LNCV[6], int16_t(gebaut ? 1007 : 0));   // the header: feedback 100, code 1 + 6
+        QCOMPARE(gezeigt.size(), 0);
+        FSinArbeit = false;
+        alleFahrstrassenLoeschen();
+        PultAufgebaut = false;
+        setzeMsgBoxResponder({});
     }
 };
 

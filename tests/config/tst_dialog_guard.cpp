@@ -1,6 +1,7 @@
 // Every dialog bound to a desk element refuses to write once that element has
 // left its field while the dialog stood open: replaced by another element of
-// the same kind, deleted, or gone with the whole desk.
+// the same kind, deleted, or gone with the whole desk. Values the LNCV table
+// changed meanwhile are written over only when the user says so.
 #include "config/AddressOptions.h"
 #include "config/ElementDialogs.h"
 #include "config/LncvTableDialog.h"
@@ -23,16 +24,27 @@ using TestDesk::lncv;
 using TestDialog::teil;
 
 namespace {
-enum Weg : int { GleichesElement, Geloescht, NeuesPult, Nummeriert };
+// How the element or its values change under the open dialog; the two ways
+// through the LNCV table differ in the answer to the question at OK.
+enum Weg : int { GleichesElement, Geloescht, NeuesPult, Nummeriert, Tabelle, TabelleUeberschreiben };
 
 int16_t index(int code, int32_t artikel, int anzahl = 128)
 {
     return katalogIndex(code, artikel, anzahl);
 }
 
-void ersetzen(int weg, int x, int y, int16_t element)
+void ersetzen(int weg, int x, int y, int16_t element, int n = 0)
 {
     switch (weg) {
+    case Tabelle:
+    case TabelleUeberschreiben: {
+        LncvTabelle tabelle;
+        tabelle.fuellen(x, y);
+        tabelle.zelleWaehlen(n / 10 + 1, n % 10 + 1);
+        tabelle.tasteGedrueckt(QLatin1Char('5'));
+        tabelle.tasteLosgelassen(Qt::Key_5);
+        break;
+    }
     case GleichesElement:
         MainWin().Pult[0].setzeZelle(y, x);
         SetzePultElement(element);
@@ -88,7 +100,9 @@ private slots:
         for (const auto& d : dialoge)
             for (const auto& [weg, wegName] : {std::pair{int(GleichesElement), "ersetzt"},
                                                std::pair{int(Geloescht), "geloescht"},
-                                               std::pair{int(NeuesPult), "neues Pult"}})
+                                               std::pair{int(NeuesPult), "neues Pult"},
+                                               std::pair{int(Tabelle), "LNCV-Tabelle, nicht überschreiben"},
+                                               std::pair{int(TabelleUeberschreiben), "LNCV-Tabelle, überschreiben"}})
                 QTest::addRow("%s %s", d.name, wegName)
                     << int(d.d) << d.name << d.code << d.artikel << d.box << d.n << weg;
         // Automatic numbering gave the open dialog's turnout a new address.
@@ -115,11 +129,17 @@ private slots:
         QTest::keyClicks(b, "77");
 
         Meldungen meldungen(Msg::Nein);
-        ersetzen(weg, 3, 2, element);
+        ersetzen(weg, 3, 2, element, n);
         const int vorher = lncv(3, 2, n);
-        meldungen.neu(Msg::Ok);
+        meldungen.neu(weg == TabelleUeberschreiben ? Msg::Ja : Msg::Ok);
         teil<QPushButton>(dlg, QStringLiteral("OK_But"))->click();
 
+        if (weg == TabelleUeberschreiben) {   // asked, the dialog's value is written
+            QCOMPARE(lncv(3, 2, n), 77);
+            QCOMPARE(meldungen.boxen.size(), 1);
+            QCOMPARE(meldungen.boxen[0].stil, Msg::JaNein | Msg::Frage);
+            return;
+        }
         QCOMPARE(lncv(3, 2, n), vorher);
         QCOMPARE(meldungen.boxen.size(), 1);
         QCOMPARE(meldungen.boxen[0].titel, dlg->property("Tag").toString());

@@ -8,6 +8,9 @@
 #include "project/DeskSettings.h"
 #include "project/ProjectFileLoad.h"
 #include "project/ProjectFileSave.h"
+#include "project/ProjectFileState.h"
+#include "platform/Wait.h"
+#include "routes/RouteCodeFollowsDesk.h"
 #include "routes/RouteCommands.h"
 #include "routes/RouteMemoryCode.h"
 
@@ -47,8 +50,10 @@ class TestDeskLoadSave : public QObject, DeskEditingTestDesk {
     // Tippen: column, row, LNCV, value (typed into the LNCV table that a click
     // in mode 10 opens); AdressenAus: the desk settings with "Moduladressierung
     // gemäß Spalte und Zeile" off; Speichern: "Pult speichern"; Route: one
-    // route with one command, its code built as the route editor's OK does.
-    enum ModulBearbeitung { Setzen, Tippen, AdressenAus, Speichern, Route };
+    // route with one command, its code built as the route editor's OK does;
+    // RouteWeiche: column, row: the same with a command that switches the
+    // turnout there by its LNCV 11.
+    enum ModulBearbeitung { Setzen, Tippen, AdressenAus, Speichern, Route, RouteWeiche };
     // What happens to the saved project before it is loaded: nothing; a stale
     // file made the newest; a file removed; the project file without its file
     // names, as saved before they were kept; that and a file without its
@@ -95,10 +100,13 @@ class TestDeskLoadSave : public QObject, DeskEditingTestDesk {
             FSDaten[0].Rueckmeldeadressen = {100, 1, 0, 0, 0};
             const int e = FindNewRouteElement(0, 0);
             QVERIFY(e > 0);
-            FSDaten[0].Route[0][size_t(e)][Befehl::Wert] = 123;
-            FSDaten[0].Route[0][size_t(e)][Befehl::Zustand] = 1;
-            FSDaten[0].Route[0][size_t(e)][Befehl::Befehlsart] = Befehlsart::NutzerMagnetartikel;
-            FSDaten[0].Route[0][size_t(e)][Befehl::LNCVNr] = LNCVNrImWert;
+            RouteBefehl& b = FSDaten[0].Route[0][size_t(e)];
+            if (s[0] == RouteWeiche)
+                b = {int16_t(s[1]), int16_t(s[2]), 0, 1, Befehlsart::Weiche, 11, b[Befehl::Vorgaenger],
+                     b[Befehl::Nachfolger]};
+            else
+                b = {0, 0, 123, 1, Befehlsart::NutzerMagnetartikel, LNCVNrImWert, b[Befehl::Vorgaenger],
+                     b[Befehl::Nachfolger]};
             make_54670_code();
         }
         }
@@ -127,7 +135,11 @@ class TestDeskLoadSave : public QObject, DeskEditingTestDesk {
     }
 
 private slots:
-    void initTestCase() { aufbauen(); }
+    void initTestCase()
+    {
+        aufbauen();
+        fsCodeFolgtDemPultAnmelden();   // as the program does
+    }
     void init() { leeren(); }
 
     // A desk saved and loaded again is field by field the desk the user left:
@@ -241,6 +253,12 @@ private slots:
                                  {Setzen, FSSpeicherEl, 4, 1}, {Setzen, FSSpeicherEl, 5, 1}, {Setzen, Loeschen, 4, 1},
                                  {Route}}
             << int(Unveraendert) << "";
+        // The value typed and the save in one step of the program: the save
+        // writes the code of the value typed.
+        QTest::newRow("route code of a value typed right before the save")
+            << QList<QList<int>>{{Setzen, Weiche, 2, 1}, {Setzen, FSSpeicherEl, 1, 1}, {RouteWeiche, 2, 1},
+                                 {Tippen, 2, 1, 11, 77}}
+            << int(Unveraendert) << "";
         QTest::newRow("b) saved before the file names were kept") << b << int(AlterStand) << "";
         QTest::newRow("c) saved before the file names were kept") << c << int(AlterStand) << "";
         const QList<QList<int>> unberuehrt = {{Setzen, Weiche, 2, 1}, {Setzen, Signal, 3, 2}, {Setzen, Drei, 4, 3},
@@ -263,6 +281,8 @@ private slots:
         for (const QList<int>& s : schritte)
             schritt(s);
         QVERIFY(Save_plt());
+        QVERIFY(Warten::pause(0));   // the program handles the step and waits: the project stays saved
+        QVERIFY(!projektUngespeichert());
         const QList<PultFeld> vorher = pultInhalt();
         const auto bilderVorher = fsBilder();
         const QString pfad = PultVerz + datei;

@@ -4,6 +4,8 @@
 #include "DeskEditingTestDesk.h"
 
 #include "config/LncvTable.h"
+#include "config/LncvTableDialog.h"
+#include "platform/FlexGridView.h"
 #include "config/TurnoutDialog.h"
 #include "core/AddressGrid.h"
 #include "platform/Wait.h"
@@ -28,15 +30,36 @@
 // turning the element of (x, y) (`wahl` answers whether the addresses are
 // taken over), Ctrl+X of fields (x, y) and (x, y + 1) or Ctrl+V onto them,
 // or the value `wahl` typed into LNCV 11 of (x, y) in the LNCV table or as
-// the first address in the turnout dialog.
+// the first address in the turnout dialog; the LNCV table of (x, y) opened
+// on LNCV 10 and left open, or its arrow keys moving onto LNCV 11 and back,
+// after which LNCV 11 of (x, y) holds `wahl`.
 struct Schritt {
-    enum Art { Plan, Elektrik, Zurueck, Drehen, Ausschneiden, Einfuegen, Tabelle, Weichendialog } art = Plan;
+    enum Art { Plan, Elektrik, Zurueck, Drehen, Ausschneiden, Einfuegen, Tabelle, Weichendialog, TabelleOffen,
+               Pfeile } art = Plan;
     int wahl = 0, x = 0, y = 0;
 };
 Q_DECLARE_METATYPE(Schritt)
 
 class TestDeskUndo : public QObject, DeskEditingTestDesk {
     Q_OBJECT
+    std::unique_ptr<LNCV_Tab> offen;   // the LNCV table a row leaves open
+
+    // Each value cell of the open LNCV table that does not show what its module holds.
+    QString tabellenAbweichung() const
+    {
+        const LncvTabelle& t = offen->tabelle;
+        const int16_t* werte = t.slot() >= 0 ? FSSpeicher[size_t(t.slot())].LNCV.data()
+                                             : feld(t.bezug().x(), t.bezug().y()).LNCV.data();
+        QString text;
+        for (int n = 0; n < t.anzahl(); ++n) {
+            const int row = n / 10 + 1, col = n % 10 + 1;
+            const bool aktuell = row == t.Tabelle.Row && col == t.Tabelle.Col;
+            const QString gezeigt = aktuell ? t.puffer() : t.Tabelle.Text(row, col);
+            if (gezeigt != QString::number(uint16_t(werte[n])))
+                text += QString("LNCV %1 shows %2, holds %3\n").arg(n).arg(gezeigt).arg(uint16_t(werte[n]));
+        }
+        return text;
+    }
 
     // Each route memory slot taken by a field that has no route memory naming it, one line each.
     static QString slotAbweichungen()
@@ -112,6 +135,16 @@ class TestDeskUndo : public QObject, DeskEditingTestDesk {
             QCOMPARE(feld(s.x, s.y).LNCV[11], int16_t(s.wahl));
             break;
         }
+        case Schritt::TabelleOffen:
+            offen = std::make_unique<LNCV_Tab>();
+            QVERIFY(offen->oeffnen(s.x, s.y));
+            offen->tabelle.zelleWaehlen(2, 1);   // LNCV 10
+            break;
+        case Schritt::Pfeile:
+            QTest::keyClick(offen->Tabelle, Qt::Key_Right);
+            QTest::keyClick(offen->Tabelle, Qt::Key_Left);
+            QCOMPARE(feld(s.x, s.y).LNCV[11], int16_t(s.wahl));
+            break;
         }
     }
 
@@ -233,6 +266,15 @@ private slots:
         QTest::newRow("route code: turnout dialog")
             << routenWeiche + QList<Schritt>{schritt(Schritt::Weichendialog, 3, 3, 555)} << speicherUndWeiche
             << QStringList{};
+        QTest::newRow("route code: turnout dialog under its open LNCV table, arrow keys")
+            << routenWeiche
+                   + QList<Schritt>{schritt(Schritt::TabelleOffen, 3, 3), schritt(Schritt::Weichendialog, 3, 3, 555),
+                                    schritt(Schritt::Pfeile, 3, 3, 555)}
+            << speicherUndWeiche << QStringList{};
+        QTest::newRow("route code: turnout dialog under the route memory's open LNCV table")
+            << routenWeiche
+                   + QList<Schritt>{schritt(Schritt::TabelleOffen, 1, 1), schritt(Schritt::Weichendialog, 3, 3, 555)}
+            << speicherUndWeiche << QStringList{};
         QTest::newRow("route code: placed over")
             << routenWeiche + QList<Schritt>{plan(Signal, 3, 3)}
             << QList<QList<int>>{{1, 1, FSSpeicherEl, 0}, {3, 3, Signal, 0}} << QStringList{};
@@ -264,12 +306,17 @@ private slots:
         FSWarnungAus = 1;   // the edits go ahead without the route warning
         for (qsizetype n = 1; n <= schritte.size(); ++n) {
             leeren();
+            offen.reset();
             vormerkungenVerwerfen();
             weichenRoute();
             antwort = Msg::Ja;   // a throttle may cover what stands above it
             for (qsizetype i = 0; i < n; ++i)
                 ausfuehren(schritte[i]);
             QVERIFY2(Warten::bis(fsCodeAktuell, 2000), qPrintable(QString("route code after step %1").arg(n)));
+            if (offen && offen->isVisible()) {
+                const QString tabelle = tabellenAbweichung();
+                QVERIFY2(tabelle.isEmpty(), qPrintable(QString("LNCV table after step %1:\n").arg(n) + tabelle));
+            }
             QStringList dateien;
             for (const QString& pfad : vorgemerkteLncvDateien())
                 dateien << QFileInfo(pfad).fileName();

@@ -233,6 +233,12 @@ private slots:
         AdrOpt.AdrOpt_StartAdr[AdrGruppe::Hauptsig] = 0;
         QVERIFY(!projektUngespeichert());
 
+        int16_t& speicherWert = FSSpeicher[size_t(fahrstrassenSpeicherSlot(5, 5))].LNCV[3];   // the route memory's own
+        ++speicherWert;
+        QVERIFY(projektUngespeichert());
+        --speicherWert;
+        QVERIFY(!projektUngespeichert());
+
         FSDaten[0].Name = "anders";
         QVERIFY(projektUngespeichert());
         neuLaden();

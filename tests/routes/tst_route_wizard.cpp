@@ -1,133 +1,25 @@
 // Route definition on the desk driven by a scripted user: whole routes from
-// name to completion surviving save and load, cancels and refusals at every
-// step, and single steps re-run on an existing route.
-#include "routes/RouteTestDesk.h"
+// name to completion surviving save and load, and cancels and refusals at
+// every step.
+#include "routes/RouteWizardDesk.h"
 
-#include "core/MenuCommands.h"
 #include "platform/WindowFit.h"
 #include "project/ProjectFileLoad.h"
 #include "project/ProjectFileSave.h"
-#include "routes/KeyChoiceDialog.h"
-#include "routes/RouteDefinition.h"
 #include "routes/RouteSignalForm.h"
-#include "routes/RouteStepDialog.h"
-#include "routes/RouteStepEvaluation.h"
-#include "routes/RouteStepForms.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
-
-namespace {
-// The desk of these tests (8 x 6 fields, right-hand traffic):
-//   (1,2) main signal 501, the start key          (6,2) destination key 402, key address 30 green
-//   (7,4) 3-button segment, keys 2 and 3 are destination keys; (7,5) one without
-//   (3,2) turnout 101 with track feedback 500      (4,2) three-way turnout 301
-//   (5,2) main + 3-aspect distant signal 513 with illumination 600
-//   (2,4) distant signal 551 switched with its main signal, module address 24
-//   (2,1) turnout with illumination 700 left of the pieces 51 at (3,1), (4,1); pieces 52 at (7,1), (8,1)
-//   (4,4) shunting signal 541, address 140
-//   (8,6) route memory; every module has its own address
-void musterPult()
-{
-    TestDesk::neuesPult(8, 6);
-    // column, row, element, then LNCV number and value pairs
-    for (const QList<int>& f : Befehle{{1, 2, 501, 0, 12, 31, 100}, {6, 2, 402, 0, 62, 39, 301},
-                                       {7, 4, 700, 0, 74, 115, 1, 116, 2, 117, 2, 39, 411, 41, 420, 43, 431},
-                                       {7, 5, 700, 0, 75, 115, 1, 116, 1, 117, 1}, {3, 2, 101, 0, 32, 11, 10, 13, 500},
-                                       {4, 2, 301, 0, 42, 11, 11, 12, 12},
-                                       {5, 2, 513, 0, 52, 31, 110, 32, 120, 38, 8, 25, 600},
-                                       {2, 4, 551, 0, 24, 32, 130, 38, 4}, {4, 4, 541, 0, 44, 33, 140},
-                                       {2, 1, 101, 0, 21, 23, 700}, {3, 1, 51},
-                                       {4, 1, 51}, {7, 1, 52}, {8, 1, 52}})
-        TestDesk::setzen(f[0], f[1], katalogIndex(f[2]), f.mid(3));
-    MainWin().Pult[0].setzeZelle(6, 8);
-    SetzePultElement(katalogIndex(930));
-}
-
-QString text(const QWidget* w, const char* name)
-{
-    return w->findChild<QLabel*>(name)->text();
-}
-
-bool okAn(const QWidget* w)
-{
-    return w->findChild<QPushButton*>("OK_But")->isEnabled();
-}
-
-// Name "Nord" and start key (1,2).
-void nameUndStart(WizardUser& u)
-{
-    QWidget* g = &FstGBest();
-    u.tippen(g, "FSB_Name_Txt", "Nord");
-    u.knopf(g, "OK_But");
-    u.klick(1, 2, g);
-    u.knopf(g, "OK_But");
-}
-
-void bisZurFreigabe(WizardUser& u)
-{
-    nameUndStart(u);
-    u.klick(6, 2, &FstGBest());
-    u.knopf(&FstGBest(), "OK_But");
-}
-
-void bisZuDenElementen(WizardUser& u)
-{
-    bisZurFreigabe(u);
-    u.waehlen(&FstRBest(), "FHT_Chk");
-    u.knopf(&FstRBest(), "OK_But");
-}
-} // namespace
-
-Q_DECLARE_METATYPE(ElementEingabe)
 
 // The answer the next question of the wizard gets.
 int meldungenAntwort = Msg::Ja;
 
-class TestRouteWizard : public QObject {
+class TestRouteWizard : public QObject, RouteWizardDesk {
     Q_OBJECT
-    Meldungen meldungen{Msg::Ja};
-    QTemporaryDir projekt;
-
-    // Starts route definition from the menu while the user does `skript`;
-    // it ends under the help topic of the current view again.
-    void starten(const Skript& skript)
-    {
-        MainWin().HelpContextID = 0;
-        durchspielen(skript, [] { KonfMenu_Click(2); }, &notizen);
-        QVERIFY(!FSinArbeit);
-        QCOMPARE(MainWin().HelpContextID, 28);
-    }
-    QStringList notizen;
 
 private slots:
-    void initTestCase()
-    {
-        echtenKatalogLaden();
-    }
-
-    void init()
-    {
-        PultVerz = projekt.path() + "/";
-        PultDatei = "Test.plt";
-        PultDaten = PultDatenSatz{};
-        musterPult();
-        AdrOpt = AdrOptDaten{};
-        AdrOpt.AdrOpt_StartAdr[AdrGruppe::Fahrst] = 1000;
-        EditModus = 8;
-        ChangeEditMode();
-        FSinArbeit = false;
-        meldungen.neu(Msg::Ja);
-        // Fresh dialogs: they keep what the user entered from one route to the next.
-        for (int code = 0; code < 7; ++code)
-            delete fstSchrittDialog(code);
-        delete &FstZT3TM();
-        schrittDialogeAnlegen();
-    }
+    void initTestCase() { echtenKatalogLaden(); }
+    void init() { vorbereiten(); }
 
     void definesARouteOnTheDesk_data()
     {
@@ -475,143 +367,6 @@ private slots:
         for (int code = 0; code < 7; ++code)
             QVERIFY(!fstSchrittDialog(code)->isVisible());
         QVERIFY(!FstZT3TM().isVisible());
-    }
-
-    // The turnout step: a crossing turnout has the drives its LNCV 15 gives
-    // (4..6 one, 7..9 two, else as decided before in this step, two at
-    // first); OK is open before a state is chosen (it leaves the turnout out).
-    void turnoutStep_data()
-    {
-        QTest::addColumn<QList<int>>("codes");   // turnouts clicked one after the other on row 3
-        QTest::addColumn<QList<int>>("lncv15");
-        QTest::addColumn<int>("antriebe");       // drives offered for the last one
-        QTest::newRow("201, 4: one drive") << QList<int>{201} << QList<int>{4} << 1;
-        QTest::newRow("202, 6: one drive") << QList<int>{202} << QList<int>{6} << 1;
-        QTest::newRow("203, 7: two drives") << QList<int>{203} << QList<int>{7} << 2;
-        QTest::newRow("201, 9: two drives") << QList<int>{201} << QList<int>{9} << 2;
-        QTest::newRow("203, 3: two at first") << QList<int>{203} << QList<int>{3} << 2;
-        QTest::newRow("202, 6, then 203, 10: still one") << QList<int>{202, 203} << QList<int>{6, 10} << 1;
-    }
-
-    void turnoutStep()
-    {
-        QFETCH(QList<int>, codes);
-        QFETCH(QList<int>, lncv15);
-        QFETCH(int, antriebe);
-        const int x = int(codes.size());
-        for (int i = 0; i < x; ++i)
-            TestDesk::setzen(i + 1, 3, katalogIndex(codes[i]), {0, 13 + 10 * i, 11, 40 + i, 12, 50 + i, 15, lncv15[i]});
-        starten([=](WizardUser& u) {
-            bisZuDenElementen(u);
-            QWidget *z = &FstZBest(), *w = &FstWBest();
-            for (int i = 1; i <= x; ++i)
-                u.klick(i, 3, i == 1 ? z : w);
-            auto okUndZweiterAntrieb = [w] {
-                return QString("%1%2").arg(int(okAn(w))).arg(int(FstWBest().Mag2Frame->isVisibleTo(w)));
-            };
-            u.notiz(w, okUndZweiterAntrieb);
-            u.waehlen(w, "Mag1_RG(1)");
-            u.notiz(w, okUndZweiterAntrieb);
-            if (antriebe == 2)
-                u.waehlen(w, "Mag2_RG(0)");
-            u.knopf(w, "OK_But");
-            u.knopf(z, "OK_But");
-        });
-        QCOMPARE(notizen, (QStringList{QString("1%1").arg(antriebe - 1), QString("1%1").arg(antriebe - 1)}));
-        const Befehle erwartet{{x, 3, 0, 1, 2, 11}, {x, 3, 0, 0, 2, 12}};
-        QCOMPARE(liste(0, 0), erwartet.mid(0, antriebe));
-    }
-
-    // A clicked element gets the route mark only when a command for it was
-    // stored; stored or not, the element step repeats.
-    void elementStepMarksOnlyWhatItStores_data()
-    {
-        QTest::addColumn<int>("x");
-        QTest::addColumn<int>("y");
-        QTest::addColumn<ElementEingabe>("eingabe");
-        QTest::addColumn<int>("befehle");   // commands stored
-        auto eingabe = [](const std::function<void(ElementEingabe&)>& setzen) {
-            ElementEingabe e;
-            setzen(e);
-            return e;
-        };
-        QTest::newRow("turnout without a position") << 3 << 2 << ElementEingabe{} << 0;
-        QTest::newRow("turnout with only its second drive")
-            << 4 << 2 << eingabe([](ElementEingabe& e) { e.weiche.antrieb2 = 1; }) << 0;
-        QTest::newRow("turnout ROT") << 3 << 2 << eingabe([](ElementEingabe& e) { e.weiche.antrieb1 = 0; }) << 1;
-        QTest::newRow("signal without a part ticked") << 5 << 2 << ElementEingabe{} << 0;
-        QTest::newRow("main signal ticked without aspect, illumination ticked") << 5 << 2 << eingabe([](ElementEingabe& e) {
-            e.signal.haupt = true;
-            e.signal.ausleuchtung1 = true;
-        }) << 0;
-        QTest::newRow("signal illumination only")
-            << 5 << 2 << eingabe([](ElementEingabe& e) { e.signal.ausleuchtung1 = true; }) << 1;
-        QTest::newRow("lit piece not taken") << 4 << 1 << ElementEingabe{} << 0;
-        QTest::newRow("lit piece taken") << 4 << 1 << eingabe([](ElementEingabe& e) { e.nachbarBenutzen = true; }) << 1;
-        QTest::newRow("field of no route element") << 1 << 5 << ElementEingabe{} << 0;
-    }
-
-    void elementStepMarksOnlyWhatItStores()
-    {
-        QFETCH(int, x);
-        QFETCH(int, y);
-        QFETCH(ElementEingabe, eingabe);
-        QFETCH(int, befehle);
-        FSDaten[0] = LeerFahrstrasse;
-        FSAnzahl = 0;
-        MainWin().PultAdr.setText(3 * y, x, QString());
-        FSKlickX = int16_t(x);
-        FSKlickY = int16_t(y);
-        int ergebnis = SchrittErgebnis::Fertig;
-        elementAuswerten(0, true, eingabe, ergebnis);
-        QCOMPARE(ergebnis, int(SchrittErgebnis::Wiederholen));
-        QCOMPARE(int(liste(0, 0).size()), befehle);
-        QCOMPARE(MainWin().PultAdr.Text(3 * y, x), befehle > 0 ? QString("#############") : QString());
-    }
-
-    // The route editor runs single steps of an existing route: a new name
-    // only renames it, a new destination keeps its LocoNet commands and slot.
-    void changingAnExistingRouteKeepsItsCommandsAndSlot()
-    {
-        starten([](WizardUser& u) {
-            bisZuDenElementen(u);
-            u.knopf(&FstZBest(), "OK_But");
-        });
-        TestDesk::feld(7, 4).LNCV[43] = 351;
-        FSinArbeit = true;
-        WizardUser u;
-        QWidget* g = &FstGBest();
-        u.notiz(g, [g] { return g->findChild<QLineEdit*>("FSB_Name_Txt")->text(); });
-        u.tippen(g, "FSB_Name_Txt", "Süd");
-        u.knopf(g, "OK_But");
-        int route = 0, schritt = 0, ergebnis = SchrittErgebnis::Wiederholen;
-        QCOMPARE(FS_Schritt(route, schritt, ergebnis), int(FSAntwort::OK));
-        QCOMPARE(FSDaten[0].Name, QString("Süd"));
-        u.knopf(&FstZT3TM(), "Taste(2)");
-        u.knopf(&FstGBest(), "OK_But");
-        FSKlick = 1;
-        FSKlickX = 7;
-        FSKlickY = 4;
-        schritt = 2;
-        QCOMPARE(FS_Schritt(route, schritt, ergebnis, true), int(FSAntwort::OK));
-        FSinArbeit = false;
-        u.weiter();
-        QVERIFY(u.aktionen.isEmpty());
-        QCOMPARE(u.notizen, QStringList{"Nord"});
-        QCOMPARE((QList<int>{ergebnis, FSAnzahl, FSDaten[0].Start[2]}), (QList<int>{SchrittErgebnis::Fertig, 0, 1}));
-        QCOMPARE(gruppe(FSDaten[0].Ziel), (QList<int>{7, 4, 35, 1, 43}));
-        QCOMPARE(gruppe(FSDaten[0].Rueckmeldeadressen), (QList<int>{1000, 3, 1000, 2, 0}));
-        QCOMPARE(AdrOpt.AdrOpt_AdrOff[AdrGruppe::Fahrst], 1.0f);
-        QCOMPARE(slotWorte(1, 2, 0) + slotWorte(1, 2, 1), (QList<int>{351, 10003, 0, 10002, 0, 0, 0, 0}));
-
-        // The next new route takes the next feedback address and the next slot of the board.
-        starten([](WizardUser& u) {
-            bisZuDenElementen(u);
-            u.knopf(&FstZBest(), "OK_But");
-        });
-        QCOMPARE((QList<int>{FSAnzahl, FSDaten[1].Start[2]}), (QList<int>{1, 2}));
-        QCOMPARE(gruppe(FSDaten[1].Rueckmeldeadressen), (QList<int>{1001, 3, 1001, 2, 0}));
-        QCOMPARE(slotWorte(1, 2, 1), (QList<int>{301, 10013, 0, 10012}));
     }
 };
 
