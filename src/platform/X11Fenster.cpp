@@ -118,7 +118,7 @@ std::optional<QMargins> rahmenErfragen(QWidget* fenster)
     const QDeadlineTimer frist(Frist);
     do {
         if (const std::optional<QMargins> rand = rahmenInGeraetepixeln(fenster))
-            return qtRand(fenster, *rand);
+            return rand;
         QThread::msleep(2);
     } while (!frist.hasExpired());
     return std::nullopt;

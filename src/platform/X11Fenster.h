@@ -19,8 +19,8 @@ void freigabeAbwarten(const QWidget* fenster);
 bool vomFenstermanagerGesetzt(const QWidget* fenster);
 
 // The frame the window manager will give the window that it has not framed
-// yet, where it says so when asked, in the window's device-independent pixels;
-// none where the window system is not X11.
+// yet, where it says so when asked, in device pixels; none where the window
+// system is not X11.
 std::optional<QMargins> rahmenErfragen(QWidget* fenster);
 
 // The frame the window manager gave the window or said it will give it, in
