@@ -84,6 +84,18 @@ QRect aussenRechteck(const QWidget* w)
     return w->geometry().marginsAdded(erwarteterRahmen(w));
 }
 
+// Where the shown window stands with its frame, as the X server has it,
+// mapped through the monitor it stands on: Qt's own copy may have been taken
+// through the monitor the window counted to a moment before (Qt maps a
+// window's place through the monitor it knows it on, and learns of a move
+// onto another monitor only after the move itself).
+QRect rahmenAmBildschirm(const QWidget* w)
+{
+    if (const std::optional<QRect> g = geraeteRahmen(w))
+        return {qtOrt(w, g->topLeft()), qtOrt(w, g->bottomRight())};
+    return aussenRechteck(w);
+}
+
 // Where the window that was shown until now stood, with its frame: the window
 // system's place as Qt maps it through the window's monitor now. The widget's
 // own copy may be one Qt took while it still counted the window to the monitor
@@ -140,8 +152,10 @@ QScreen* eigenerMonitor(const QWidget* fenster)
 // else the one that holds its frame's top left corner at `ort`, else its own.
 QScreen* monitorFuer(const QWidget* fenster, const QWidget* ueber, QPoint ort)
 {
-    if (ueber)
-        return ueber->screen();
+    if (ueber) {
+        QScreen* s = QGuiApplication::screenAt(rahmenAmBildschirm(ueber).center());
+        return s ? s : ueber->screen();
+    }
     if (QScreen* s = QGuiApplication::screenAt(ort))
         return s;
     return eigenerMonitor(fenster);
@@ -206,7 +220,7 @@ QPoint setzen(QWidget* fenster, const QWidget* ueber, QPoint ort)
     const QSize groesse = groesseAuf(fenster, monitor, rand);
     const QSize rahmen = groesse.grownBy(rand);
     if (ueber)
-        ort = aussenRechteck(ueber).center() - QPoint(rahmen.width() / 2, rahmen.height() / 2);
+        ort = rahmenAmBildschirm(ueber).center() - QPoint(rahmen.width() / 2, rahmen.height() / 2);
     const QPoint imBildschirm = imPlatz(ort, rahmen, platz);
     const QRect innen((fenster->isVisible() ? imBildschirm : ort) + QPoint(rand.left(), rand.top()), groesse);
     if (innen != fenster->geometry())
