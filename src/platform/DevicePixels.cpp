@@ -71,13 +71,6 @@ QMargins qtRand(const QWidget* fenster, const QMargins& geraet)
             qtLaenge(fenster, geraet.bottom())};
 }
 
-QMargins qtRandAufgerundet(const QWidget* fenster, const QMargins& geraet)
-{
-    const qreal ratio = fenster->screen()->devicePixelRatio();
-    const auto l = [ratio](int laenge) { return int(std::ceil(laenge / ratio)); };
-    return {l(geraet.left()), l(geraet.top()), l(geraet.right()), l(geraet.bottom())};
-}
-
 bool wieBeiQt(const QWidget* fenster, const QRect& geraet, const QRect& qt)
 {
     const qreal ratio = fenster->screen()->devicePixelRatio();

@@ -17,8 +17,6 @@ QPoint qtOrt(const QWidget* fenster, QPoint geraet);
 QPoint geraeteOrt(const QWidget* fenster, QPoint qt);
 int qtLaenge(const QWidget* fenster, int geraet);
 QMargins qtRand(const QWidget* fenster, const QMargins& geraet);
-// A frame in all the device-independent pixels it reaches into.
-QMargins qtRandAufgerundet(const QWidget* fenster, const QMargins& geraet);
 
 // True when `geraet`, a window's place and size in device pixels, is `qt`,
 // the one Qt has: Qt rounds to whole device-independent pixels both ways, so
