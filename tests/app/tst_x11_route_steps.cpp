@@ -182,6 +182,11 @@ private slots:
         const QRect platz = haupt->screen()->availableGeometry();
         // Where the user drags the dialogs to.
         const QRect ziele = nebenan ? andererMonitor(haupt)->availableGeometry() : platz;
+        // The free part of the monitor that holds `ort`.
+        const auto platzBei = [&platz](QPoint ort) {
+            const QScreen* s = QGuiApplication::screenAt(ort);
+            return s ? s->availableGeometry() : platz;
+        };
         WizardUser u(60000);
         QStringList abweichungen;
         QPoint ort;   // where the user left the last dialog; the name step stands in the middle of the screen
@@ -198,7 +203,7 @@ private slots:
                     abweichungen << was + ": " + fehlt;
                 const QSize groesse = rahmen(d).size();
                 const std::optional<QPoint> soll =
-                    ort.isNull() ? mittigUeber(platz, groesse, platz) : imPlatz(ort, groesse, ziele);
+                    ort.isNull() ? mittigUeber(platz, groesse, platz) : imPlatz(ort, groesse, platzBei(ort));
                 if (!soll)
                     abweichungen << was + ": " + zuGross(groesse);
                 else if ((rahmen(d).topLeft() - *soll).manhattanLength() > 2)
@@ -225,10 +230,11 @@ private slots:
         QWidget *g = &FstGBest(), *r = &FstRBest(), *z = &FstZBest(), *w = &FstWBest(), *s = &FstSBest(),
                 *a = &FstABest(), *v = &FstVBest();
         // The start and element prompts fit here, the release and signal dialogs do not.
-        // Places on the monitor dragged to, from its top left corner.
+        // Places on the monitor dragged to, from its top left corner: the name
+        // step on the main window's, the steps shown at the shared place onwards.
         const auto bei = [&ziele](int x, int y) { return ziele.topLeft() + QPoint(x, y); };
         const QPoint tief(ziele.left() + 700, ziele.bottom() - 140);
-        schritt(g, "name", bei(610, 300));
+        schritt(g, "name", platz.topLeft() + QPoint(610, 300));
         u.tippen(g, "FSB_Name_Txt", "West");
         u.knopf(g, "OK_But");
         schritt(g, "start key", bei(420, 180));
