@@ -148,6 +148,16 @@ QScreen* eigenerMonitor(const QWidget* fenster)
     return e ? e->screen() : QGuiApplication::primaryScreen();
 }
 
+// Counts the window to `monitor` at once: the widget, when its window exists,
+// hands the monitor on only as the window is shown, and Qt would size the
+// window meanwhile at the ratio of the monitor it counted to before.
+void monitorSetzen(QWidget* fenster, QScreen* monitor)
+{
+    fenster->setScreen(monitor);
+    if (QWindow* w = fenster->windowHandle())
+        w->setScreen(monitor);
+}
+
 // The monitor a window is placed on: that of the window it is centred over,
 // else the one that holds its frame's top left corner at `ort`, else its own.
 QScreen* monitorFuer(const QWidget* fenster, const QWidget* ueber, QPoint ort)
@@ -215,7 +225,7 @@ QPoint setzen(QWidget* fenster, const QWidget* ueber, QPoint ort)
     // Qt maps what the window system says of the window through the window's
     // monitor: a window still counted to another one would take its places
     // from that one.
-    fenster->setScreen(monitor);
+    monitorSetzen(fenster, monitor);
     const QMargins rand = erwarteterRahmen(fenster, monitor);
     const QSize groesse = groesseAuf(fenster, monitor, rand);
     const QSize rahmen = groesse.grownBy(rand);
@@ -307,7 +317,7 @@ private:
         if (!ziel)
             return;
         const QPoint ort = freierPlatz(ziel).topLeft() + (rahmenOrt(w) - weg->availableGeometry().topLeft());
-        w->setScreen(ziel);
+        monitorSetzen(w, ziel);
         if (w->isVisible())
             setzen(w, nullptr, ort);
         else if (verborgen.contains(w))
