@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 # window tests run on a headless X server under a window manager, some of them
 # on two monitors that xrandr sets.
 packages=(build-essential cmake ninja-build
-          qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
+          qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-serialport-dev
           qt6-translations-l10n qt6-qpa-plugins libgl-dev
           fonts-dejavu-core fonts-liberation
           xvfb xauth openbox x11-xserver-utils libxcb1-dev)

@@ -3,43 +3,61 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <qpa/qplatformscreen.h>
 
+#include <algorithm>
 #include <cmath>
-#include <functional>
 
 namespace {
-// The monitor whose area, as `flaeche` gives it, holds `ort`; else the window's.
-const QScreen* monitorBei(const QWidget* fenster, QPoint ort, const std::function<QRect(const QScreen*)>& flaeche)
+QList<GeraeteMonitor> alleMonitore()
 {
+    QList<GeraeteMonitor> liste;
     for (const QScreen* s : QGuiApplication::screens())
-        if (flaeche(s).contains(ort))
-            return s;
-    return fenster->screen();
+        liste << geraeteMonitor(s);
+    return liste;
 }
 
-QRect geraeteFlaeche(const QScreen* s)
+QPoint ursprungPlus(const GeraeteMonitor& m, QPointF abstand)
 {
-    return {s->geometry().topLeft(), s->geometry().size() * s->devicePixelRatio()};
-}
-
-QRect qtFlaeche(const QScreen* s)
-{
-    return s->geometry();
+    return m.flaeche.topLeft() + abstand.toPoint();
 }
 } // namespace
 
+GeraeteMonitor geraeteMonitor(const QScreen* monitor)
+{
+    const QPlatformScreen* p = monitor->handle();
+    return {p->geometry(), p->availableGeometry(), monitor->devicePixelRatio()};
+}
+
+QRect qtFlaeche(const GeraeteMonitor& m)
+{
+    return {m.flaeche.topLeft(), (QSizeF(m.flaeche.size()) / m.ratio).toSize()};
+}
+
+QPoint qtOrt(const QList<GeraeteMonitor>& monitore, const GeraeteMonitor& eigener, QPoint geraet)
+{
+    const auto bei = std::find_if(monitore.begin(), monitore.end(),
+                                  [geraet](const GeraeteMonitor& m) { return m.flaeche.contains(geraet); });
+    const GeraeteMonitor& m = bei != monitore.end() ? *bei : eigener;
+    return ursprungPlus(m, QPointF(geraet - m.flaeche.topLeft()) / m.ratio);
+}
+
+QPoint geraeteOrt(const QList<GeraeteMonitor>& monitore, const GeraeteMonitor& eigener, QPoint qt)
+{
+    const auto bei = std::find_if(monitore.begin(), monitore.end(),
+                                  [qt](const GeraeteMonitor& m) { return qtFlaeche(m).contains(qt); });
+    const GeraeteMonitor& m = bei != monitore.end() ? *bei : eigener;
+    return ursprungPlus(m, QPointF(qt - m.flaeche.topLeft()) * m.ratio);
+}
+
 QPoint qtOrt(const QWidget* fenster, QPoint geraet)
 {
-    const QScreen* s = monitorBei(fenster, geraet, geraeteFlaeche);
-    const QPoint ursprung = s->geometry().topLeft();
-    return ursprung + (geraet - ursprung) / s->devicePixelRatio();
+    return qtOrt(alleMonitore(), geraeteMonitor(fenster->screen()), geraet);
 }
 
 QPoint geraeteOrt(const QWidget* fenster, QPoint qt)
 {
-    const QScreen* s = monitorBei(fenster, qt, qtFlaeche);
-    const QPoint ursprung = s->geometry().topLeft();
-    return ursprung + (qt - ursprung) * s->devicePixelRatio();
+    return geraeteOrt(alleMonitore(), geraeteMonitor(fenster->screen()), qt);
 }
 
 int qtLaenge(const QWidget* fenster, int geraet)
@@ -51,13 +69,6 @@ QMargins qtRand(const QWidget* fenster, const QMargins& geraet)
 {
     return {qtLaenge(fenster, geraet.left()), qtLaenge(fenster, geraet.top()), qtLaenge(fenster, geraet.right()),
             qtLaenge(fenster, geraet.bottom())};
-}
-
-QMargins qtRandAufgerundet(const QWidget* fenster, const QMargins& geraet)
-{
-    const qreal ratio = fenster->screen()->devicePixelRatio();
-    const auto l = [ratio](int laenge) { return int(std::ceil(laenge / ratio)); };
-    return {l(geraet.left()), l(geraet.top()), l(geraet.right()), l(geraet.bottom())};
 }
 
 bool wieBeiQt(const QWidget* fenster, const QRect& geraet, const QRect& qt)

@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -29,10 +30,14 @@ const QMargins GeschaetzterRahmen(6, 32, 6, 6);
 
 // Asked of the window system (the widget's own copy may be older than the
 // frame), and only once the window manager settled the window: what Qt reads
-// while the window manager is still framing it is no frame.
-QMargins rahmenVon(const QWidget* w)
+// while the window manager is still framing it is no frame. In device
+// pixels: a frame taken over from a window on a monitor of another ratio
+// is as many device pixels wide there.
+std::optional<QMargins> rahmenVon(const QWidget* w)
 {
-    return w->windowHandle() && vomFenstermanagerGesetzt(w) ? w->windowHandle()->frameMargins() : QMargins();
+    if (!w->windowHandle() || !vomFenstermanagerGesetzt(w) || w->windowHandle()->frameMargins().isNull())
+        return std::nullopt;
+    return rahmenInGeraetepixeln(w).value_or(w->windowHandle()->frameMargins() * w->devicePixelRatio());
 }
 
 bool festeGroesse(const QWidget* w)
@@ -42,25 +47,34 @@ bool festeGroesse(const QWidget* w)
 
 // The frame the window has or, before the window manager framed it, the one
 // another framed window of the same kind has or had last, else the one the
-// window manager says it will give it. Window managers frame a window of
-// fixed size without the grip for resizing it.
-QMargins erwarteterRahmen(const QWidget* fenster)
+// window manager says it will give it, in device pixels; none where nothing
+// tells. Window managers frame a window of fixed size without the grip for
+// resizing it.
+std::optional<QMargins> erwarteterGeraeteRahmen(const QWidget* fenster)
 {
     static std::array<std::optional<QMargins>, 2> zuletzt;   // by fixed size
     std::optional<QMargins>& gleicheArt = zuletzt[festeGroesse(fenster)];
-    if (!rahmenVon(fenster).isNull())
-        return *(gleicheArt = rahmenVon(fenster));
+    if (const std::optional<QMargins> eigener = rahmenVon(fenster))
+        return gleicheArt = eigener;
     std::optional<QMargins> andereArt;
     for (const QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w != fenster && !rahmenVon(w).isNull()) {
+        if (const std::optional<QMargins> r = w->isVisible() && w != fenster ? rahmenVon(w) : std::nullopt) {
             if (festeGroesse(w) == festeGroesse(fenster))
-                return *(gleicheArt = rahmenVon(w));
-            andereArt = rahmenVon(w);
+                return gleicheArt = r;
+            andereArt = r;
         }
     if (!gleicheArt)
         gleicheArt = rahmenErfragen(const_cast<QWidget*>(fenster));
-    if (gleicheArt || andereArt)
-        return gleicheArt ? *gleicheArt : *andereArt;
+    return gleicheArt ? gleicheArt : andereArt;
+}
+
+// The expected frame in the device-independent pixels of `monitor` (the
+// window's own where none is given): a hidden window placed on another
+// monitor counts to its old one until it is shown.
+QMargins erwarteterRahmen(const QWidget* fenster, const QScreen* monitor = nullptr)
+{
+    if (const std::optional<QMargins> rand = erwarteterGeraeteRahmen(fenster))
+        return *rand / (monitor ? monitor : fenster->screen())->devicePixelRatio();
     return QGuiApplication::platformName() == QLatin1String("xcb") ? GeschaetzterRahmen : QMargins();
 }
 
@@ -68,6 +82,18 @@ QMargins erwarteterRahmen(const QWidget* fenster)
 QRect aussenRechteck(const QWidget* w)
 {
     return w->geometry().marginsAdded(erwarteterRahmen(w));
+}
+
+// Where the shown window stands with its frame, as the X server has it,
+// mapped through the monitor it stands on: Qt's own copy may have been taken
+// through the monitor the window counted to a moment before (Qt maps a
+// window's place through the monitor it knows it on, and learns of a move
+// onto another monitor only after the move itself).
+QRect rahmenAmBildschirm(const QWidget* w)
+{
+    if (const std::optional<QRect> g = geraeteRahmen(w))
+        return {qtOrt(w, g->topLeft()), qtOrt(w, g->bottomRight())};
+    return aussenRechteck(w);
 }
 
 // Where the window that was shown until now stood, with its frame: the window
@@ -122,15 +148,66 @@ QScreen* eigenerMonitor(const QWidget* fenster)
     return e ? e->screen() : QGuiApplication::primaryScreen();
 }
 
+// Counts the window to `monitor` at once: the widget, when its window exists,
+// hands the monitor on only as the window is shown, and Qt would size the
+// window meanwhile at the ratio of the monitor it counted to before.
+void monitorSetzen(QWidget* fenster, QScreen* monitor)
+{
+    fenster->setScreen(monitor);
+    if (QWindow* w = fenster->windowHandle())
+        w->setScreen(monitor);
+}
+
 // The monitor a window is placed on: that of the window it is centred over,
 // else the one that holds its frame's top left corner at `ort`, else its own.
 QScreen* monitorFuer(const QWidget* fenster, const QWidget* ueber, QPoint ort)
 {
-    if (ueber)
-        return ueber->screen();
+    if (ueber) {
+        QScreen* s = QGuiApplication::screenAt(rahmenAmBildschirm(ueber).center());
+        return s ? s : ueber->screen();
+    }
     if (QScreen* s = QGuiApplication::screenAt(ort))
         return s;
     return eigenerMonitor(fenster);
+}
+
+// The size the window's contents ask for: as Qt sizes a window by itself,
+// but not cut to two thirds of the screen (one that scrolls its contents
+// takes the room they need where there is some). A hidden window was sized
+// so as it was filled; a shown one takes its new size only now, in one step.
+QSize inhaltsGroesse(const QWidget* fenster)
+{
+    QSize groesse = fenster->sizeHint();
+    if (!fenster->isVisible() || !groesse.isValid())
+        return fenster->size().expandedTo(groesse);
+    if (const QLayout* l = fenster->layout(); l && l->hasHeightForWidth())
+        groesse.setHeight(std::max(groesse.height(), l->totalHeightForWidth(groesse.width())));
+    return groesse;
+}
+
+// The size the window gets on `monitor` with the frame `rand`: as large as
+// its contents ask and wide enough to show its title, its frame wholly on the
+// free part of the monitor to the device pixel (Qt's areas are rounded to
+// whole device-independent pixels, at a ratio other than 1 up as well as
+// down); a window of fixed size keeps it.
+QSize groesseAuf(const QWidget* fenster, const QScreen* monitor, const QMargins& rand)
+{
+    const GeraeteMonitor m = geraeteMonitor(monitor);
+    const QMargins geraeteRand = erwarteterGeraeteRahmen(fenster).value_or(rand * m.ratio);
+    const QSize frei = m.frei.size().shrunkBy(geraeteRand);
+    // At most `geraet` device pixels, and a whole number of them: Qt then
+    // maps the window's size both ways without rounding it.
+    const auto inQt = [&m](int geraet) {
+        int qt = int(std::floor(geraet / m.ratio + 1e-9));
+        while (qt > 0 && std::abs(qt * m.ratio - std::round(qt * m.ratio)) > 1e-9)
+            --qt;
+        return qt;
+    };
+    const int titelBreite = QFontMetrics(QApplication::font()).horizontalAdvance(fenster->windowTitle()) + TitelRand;
+    const QSize bedarf = fenster->testAttribute(Qt::WA_Resized) ? fenster->size() : inhaltsGroesse(fenster);
+    const QSize groesse(std::min(std::max(bedarf.width(), titelBreite), inQt(frei.width())),
+                        std::min(bedarf.height(), inQt(frei.height())));
+    return groesse.boundedTo(fenster->maximumSize()).expandedTo(fenster->minimumSize());
 }
 
 // Places and sizes the window: its frame at `ort` or centred over `ueber`,
@@ -148,25 +225,12 @@ QPoint setzen(QWidget* fenster, const QWidget* ueber, QPoint ort)
     // Qt maps what the window system says of the window through the window's
     // monitor: a window still counted to another one would take its places
     // from that one.
-    fenster->setScreen(monitor);
-    const QMargins rand = erwarteterRahmen(fenster);
-    // Sized with its frame counted in all the device-independent pixels it
-    // reaches into, the window fits on the monitor in device pixels too.
-    const std::optional<QMargins> geraeteRand = rahmenInGeraetepixeln(fenster);
-    const QMargins randGanz = geraeteRand ? qtRandAufgerundet(fenster, *geraeteRand) : rand;
-    const int titelBreite = QFontMetrics(QApplication::font()).horizontalAdvance(fenster->windowTitle()) + TitelRand;
-    // Qt sizes a window to at most two thirds of the screen by itself; one
-    // that scrolls its contents takes the room they need where there is some.
-    const QSize bedarf = fenster->testAttribute(Qt::WA_Resized) ? fenster->size()
-                                                                 : fenster->size().expandedTo(fenster->sizeHint());
-    const int breite =
-        std::min(std::max(bedarf.width(), titelBreite), platz.width() - randGanz.left() - randGanz.right());
-    const int hoehe = std::min(bedarf.height(), platz.height() - randGanz.top() - randGanz.bottom());
-    // A window of fixed size keeps it.
-    const QSize groesse = QSize(breite, hoehe).boundedTo(fenster->maximumSize()).expandedTo(fenster->minimumSize());
+    monitorSetzen(fenster, monitor);
+    const QMargins rand = erwarteterRahmen(fenster, monitor);
+    const QSize groesse = groesseAuf(fenster, monitor, rand);
     const QSize rahmen = groesse.grownBy(rand);
     if (ueber)
-        ort = aussenRechteck(ueber).center() - QPoint(rahmen.width() / 2, rahmen.height() / 2);
+        ort = rahmenAmBildschirm(ueber).center() - QPoint(rahmen.width() / 2, rahmen.height() / 2);
     const QPoint imBildschirm = imPlatz(ort, rahmen, platz);
     const QRect innen((fenster->isVisible() ? imBildschirm : ort) + QPoint(rand.left(), rand.top()), groesse);
     if (innen != fenster->geometry())
@@ -199,6 +263,22 @@ public:
             verborgen.insert(w, wunsch);
     }
 
+    // A monitor goes away (unplugged, undocked): every window on it, shown or
+    // hidden, goes to the same place on the main window's monitor (the
+    // primary one for the main window), as near as keeps it on that one. Qt
+    // would move the shown ones to the primary monitor at their old places,
+    // off every monitor, and a hidden window kept the monitor it was given
+    // and, shown again, would be made on a monitor that is gone.
+    void monitorEntfernt(QScreen* weg)
+    {
+        QList<QWidget*> fenster = QApplication::topLevelWidgets();
+        std::stable_partition(fenster.begin(), fenster.end(),
+                              [](const QWidget* w) { return qobject_cast<const QMainWindow*>(w); });
+        for (QWidget* w : fenster)
+            if (istProgrammFenster(w) && aufMonitor(w, weg))
+                umziehen(w, weg);
+    }
+
 protected:
     bool eventFilter(QObject* ziel, QEvent* e) override
     {
@@ -222,6 +302,28 @@ protected:
     }
 
 private:
+    static bool aufMonitor(const QWidget* w, const QScreen* monitor)
+    {
+        return w->screen() == monitor || (w->windowHandle() && w->windowHandle()->screen() == monitor);
+    }
+
+    void umziehen(QWidget* w, const QScreen* weg)
+    {
+        const QWidget* e = eigner(w);
+        QScreen* ziel = e && !aufMonitor(e, weg) ? e->screen() : nullptr;
+        for (QScreen* s : QGuiApplication::screens())
+            if (!ziel && s != weg)
+                ziel = QGuiApplication::primaryScreen() != weg ? QGuiApplication::primaryScreen() : s;
+        if (!ziel)
+            return;
+        const QPoint ort = freierPlatz(ziel).topLeft() + (rahmenOrt(w) - weg->availableGeometry().topLeft());
+        monitorSetzen(w, ziel);
+        if (w->isVisible())
+            setzen(w, nullptr, ort);
+        else if (verborgen.contains(w))
+            verborgen.insert(w, ort);
+    }
+
     void vorDemZeigen(QWidget* w)
     {
         const bool wieder = verborgen.contains(w);
@@ -327,7 +429,12 @@ void anInhaltAnpassen(QWidget* fenster)
         l->invalidate();
     for (auto l = layouts.crbegin(); l != layouts.crend(); ++l)
         (*l)->activate();
-    fenster->adjustSize();
+    // A shown window takes its new size in one step as it is fitted: the
+    // window manager sees no size in between.
+    if (fenster->isVisible())
+        fenster->setAttribute(Qt::WA_Resized, false);
+    else
+        fenster->adjustSize();
 }
 
 QPoint rahmenOrt(const QWidget* fenster)
@@ -345,8 +452,12 @@ void rahmenVerschieben(QWidget* fenster, QPoint ort)
 void mittigAufBildschirm(QWidget* fenster)
 {
     groesseVorDemZeigen(fenster);
-    const QSize rahmen = aussenRechteck(fenster).size();
-    const QPoint mitte = freierPlatz(eigenerMonitor(fenster)).center();
+    // Centred at the size it takes there, widened for its title, with the
+    // frame it gets at that monitor's ratio.
+    const QScreen* monitor = eigenerMonitor(fenster);
+    const QMargins rand = erwarteterRahmen(fenster, monitor);
+    const QSize rahmen = groesseAuf(fenster, monitor, rand).grownBy(rand);
+    const QPoint mitte = freierPlatz(monitor).center();
     rahmenVerschieben(fenster, mitte - QPoint(rahmen.width() / 2, rahmen.height() / 2));
 }
 
@@ -358,6 +469,8 @@ void mittigUeberEigner(QWidget* fenster)
 void fensterEinpassenAnmelden()
 {
     qApp->installEventFilter(&einpasser());
+    static const QMetaObject::Connection monitorWeg = QObject::connect(
+        qApp, &QGuiApplication::screenRemoved, &einpasser(), [](QScreen* weg) { einpasser().monitorEntfernt(weg); });
 }
 
 QWidget* rollbarerInhalt(QWidget* fenster)

@@ -13,7 +13,8 @@ void fensterEinpassen(QWidget* fenster);
 QPoint rahmenOrt(const QWidget* fenster);
 
 // Sizes the window to what its contents ask now, controls shown or hidden
-// meanwhile taken in, also while the window is hidden.
+// meanwhile taken in, also while the window is hidden; a shown window takes
+// that size as it is fitted next (fensterEinpassen), in one step.
 void anInhaltAnpassen(QWidget* fenster);
 
 // Moves the window's frame to `ort`, or as near to it as keeps the frame on the screen.

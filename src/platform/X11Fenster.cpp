@@ -118,7 +118,7 @@ std::optional<QMargins> rahmenErfragen(QWidget* fenster)
     const QDeadlineTimer frist(Frist);
     do {
         if (const std::optional<QMargins> rand = rahmenInGeraetepixeln(fenster))
-            return qtRand(fenster, *rand);
+            return rand;
         QThread::msleep(2);
     } while (!frist.hasExpired());
     return std::nullopt;
@@ -135,4 +135,22 @@ std::optional<QMargins> rahmenInGeraetepixeln(const QWidget* fenster)
     if (r.size() != 4)
         return std::nullopt;
     return QMargins(int(r[0]), int(r[2]), int(r[1]), int(r[3]));
+}
+
+std::optional<QRect> geraeteRahmen(const QWidget* fenster)
+{
+    xcb_connection_t* x = verbindung();
+    const auto id = xcb_window_t(fenster->internalWinId());
+    const std::optional<QMargins> rand = rahmenInGeraetepixeln(fenster);
+    if (!x || !id || !rand || !fenster->isVisible())
+        return std::nullopt;
+    xcb_translate_coordinates_reply_t* ort =
+        xcb_translate_coordinates_reply(x, xcb_translate_coordinates(x, id, wurzel(x), 0, 0), nullptr);
+    xcb_get_geometry_reply_t* groesse = xcb_get_geometry_reply(x, xcb_get_geometry(x, id), nullptr);
+    std::optional<QRect> r;
+    if (ort && groesse)
+        r = QRect(ort->dst_x, ort->dst_y, groesse->width, groesse->height).marginsAdded(*rand);
+    std::free(ort);
+    std::free(groesse);
+    return r;
 }

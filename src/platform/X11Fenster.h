@@ -1,5 +1,6 @@
 #pragma once
 #include <QMargins>
+#include <QRect>
 
 #include <optional>
 
@@ -19,10 +20,14 @@ void freigabeAbwarten(const QWidget* fenster);
 bool vomFenstermanagerGesetzt(const QWidget* fenster);
 
 // The frame the window manager will give the window that it has not framed
-// yet, where it says so when asked, in the window's device-independent pixels;
-// none where the window system is not X11.
+// yet, where it says so when asked, in device pixels; none where the window
+// system is not X11.
 std::optional<QMargins> rahmenErfragen(QWidget* fenster);
 
 // The frame the window manager gave the window or said it will give it, in
 // device pixels; none where it said nothing of it or the window system is not X11.
 std::optional<QMargins> rahmenInGeraetepixeln(const QWidget* fenster);
+
+// The shown window's frame as the X server has it now, in device pixels;
+// none where the window is not shown and framed or the window system is not X11.
+std::optional<QRect> geraeteRahmen(const QWidget* fenster);

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QWindow>
 #include <numeric>
+#include <utility>
 
 namespace {
 QSize pixel(const QSizeF& twips)
@@ -144,7 +145,7 @@ void DruckenDialog::layoutSetzen(const Seitenmass& m)
     // The window's minimum size follows the new preview now, not on the next job.
     layout()->activate();
     const QSize groesse = pixel(m.dialog).expandedTo(minimumSizeHint());
-    if (groesse == size())
+    if (groesse == std::exchange(verlangteGroesse, groesse))
         return;   // it stays where the user left it
     resize(groesse);
     mittigAufBildschirm(this);

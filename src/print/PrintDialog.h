@@ -3,6 +3,7 @@
 #include "print/PrintList.h"
 
 #include <QPointer>
+#include <QSize>
 #include <QWidget>
 #include <memory>
 
@@ -46,6 +47,9 @@ private:
     int AktSeite = 0;
     std::unique_ptr<DruckListe> aktuelleListe;
     Seitenmass mass;
+    // The size the page last asked for: on a small monitor the dialog is
+    // smaller, and stays where the user left it while the page asks the same.
+    QSize verlangteGroesse;
     QPointer<QWindow> letztesFenster;
 
     QLabel* Vorschau;

@@ -225,8 +225,10 @@ void FstSchrittDialog::resizeEvent(QResizeEvent* e)
 {
     AbbruchDialog::resizeEvent(e);
     // A dialog that changes its size as it is filled in stands as near to the
-    // shared place as it now fits: one pushed up to fit goes back down as it shrinks.
-    if (isVisible() && amGemeinsamenOrt && positionBekannt && e->oldSize().isValid())
+    // shared place as it now fits: one pushed up to fit goes back down as it
+    // shrinks. Resized by the window system (dragged onto a monitor of another
+    // ratio) it stays where the user dropped it.
+    if (!e->spontaneous() && isVisible() && amGemeinsamenOrt && positionBekannt && e->oldSize().isValid())
         verschieben(gemeinsamePosition);
 }
 

@@ -236,7 +236,8 @@ inline QImage bildschirmBild(QWidget* w)
 inline QString unterschied(const QImage& gezeigt, const QImage& soll)
 {
     if (gezeigt.size() != soll.size())
-        return QStringLiteral("a size other than the window's");
+        return QStringLiteral("%1x%2, not the window's %3x%4")
+            .arg(gezeigt.width()).arg(gezeigt.height()).arg(soll.width()).arg(soll.height());
     qsizetype schwarz = 0;
     QRect anders;
     for (int y = 0; y < gezeigt.height(); ++y)
@@ -372,9 +373,39 @@ inline void schliessen(QWidget* w)
 inline QRect hauptfensterStart;
 inline QRect hauptfensterStartGeraet;
 
+// The rightmost monitor: the main window's in the window tests.
+inline QScreen* letzterMonitor()
+{
+    QScreen* letzter = QGuiApplication::primaryScreen();
+    for (QScreen* s : QGuiApplication::screens())
+        if (s->geometry().x() > letzter->geometry().x())
+            letzter = s;
+    return letzter;
+}
+
+// A monitor beside the main window's, where there are several; else its own.
+inline QScreen* andererMonitor(const QWidget* haupt)
+{
+    for (QScreen* s : QGuiApplication::screens())
+        if (s != haupt->screen())
+            return s;
+    return haupt->screen();
+}
+
+// Moves the main window onto `monitor`, as the user drags it there.
+inline void hauptfensterAuf(QWidget* haupt, QScreen* monitor)
+{
+    if (haupt->screen() == monitor)
+        return;
+    ziehen(haupt, monitor->availableGeometry().topLeft());
+    QTRY_VERIFY2(haupt->screen() == monitor, "the main window could not be dragged onto the monitor");
+    VERIFY_GERAHMT(haupt);
+}
+
 // The main window shown, on a desk of 12 x 8 fields with elements in row 2,
-// the track plan in view. Where the X server has two monitors it stands on
-// the second, as the user drags it there from wherever it started.
+// the track plan in view. Where the X server has several monitors it stands
+// on the rightmost, the primary one or not, as the user drags it there from
+// the primary one's corner where it started.
 inline void anfangen(MainWindow*& haupt)
 {
     QVERIFY2(xVerbindung(), "runs on an X server only (QT_QPA_PLATFORM=xcb)");
@@ -389,12 +420,7 @@ inline void anfangen(MainWindow*& haupt)
     hauptfensterStart = rahmen(haupt);
     if (const std::optional<XFenster> f = xFenster(haupt))
         hauptfensterStartGeraet = f->innen.marginsAdded(f->rand);
-    for (QScreen* zweiter : QGuiApplication::screens())
-        if (!zweiter->geometry().topLeft().isNull() && haupt->screen() != zweiter) {
-            ziehen(haupt, zweiter->availableGeometry().topLeft());
-            QTRY_VERIFY2(haupt->screen() == zweiter, "the main window could not be dragged onto the second monitor");
-            VERIFY_GERAHMT(haupt);
-        }
+    hauptfensterAuf(haupt, letzterMonitor());
     TestDesk::neuesPult(12, 8);
     for (const auto& [x, code] : std::map<int, int>{{2, 101}, {3, 501}, {4, 700}, {5, 710}, {6, 402}}) {
         MainWin().Pult[0].setzeZelle(2, x);

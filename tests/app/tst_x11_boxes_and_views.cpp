@@ -58,12 +58,18 @@ private:
     QTimer takt;
 };
 
+// Framed and the active window; the test fails where it is not (the steps
+// after it check that), as a box asked for over another window proves nothing.
 QWidget* gerahmtUndAktiv(QWidget* w)
 {
-    if (gerahmt(w).isEmpty()) {
+    QByteArray fehlt = gerahmt(w);
+    if (fehlt.isEmpty()) {
         w->activateWindow();
-        (void)QTest::qWaitFor([w] { return w->isActiveWindow(); }, 5000);
+        if (!QTest::qWaitFor([w] { return w->isActiveWindow(); }, 5000))
+            fehlt = "never became the active window";
     }
+    if (!fehlt.isEmpty())
+        QTest::qFail(qPrintable(w->objectName() + ": " + fehlt), __FILE__, __LINE__);
     return w;
 }
 
@@ -159,6 +165,7 @@ private slots:
         QFETCH(QString, fenster);
         QFETCH(QString, anlass);
         QWidget* fragt = fenster.isEmpty() ? nullptr : gerahmtUndAktiv(oeffner().at(fenster)());
+        QVERIFY(!QTest::currentTestFailed());
         MeldungsPruefer pruefer;
         if (fragt) {
             QVERIFY(fragt->isActiveWindow());

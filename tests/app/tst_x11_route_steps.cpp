@@ -152,18 +152,22 @@ private slots:
     {
         QTest::addColumn<Rahmung>("rahmung");   // how far a slow window manager got when the place is taken over
         QTest::addColumn<bool>("waechst");      // the release dialog grows and shrinks again
-        QTest::newRow("place taken over while each dialog is being framed") << Rahmung::Ungezeigt << false;
+        QTest::addColumn<bool>("nebenan");      // dragged onto the monitor beside the main window's, if any
+        QTest::newRow("place taken over while each dialog is being framed") << Rahmung::Ungezeigt << false << false;
         QTest::newRow("place taken over while each dialog is mapped inside a frame not shown yet")
-            << Rahmung::InVerborgenemRahmen << false;
+            << Rahmung::InVerborgenemRahmen << false << false;
         QTest::newRow("place taken over while each dialog is shown and moved before Qt hears of it")
-            << Rahmung::VerschobenUngehoert << false;
-        QTest::newRow("window manager at ease") << Rahmung::Gelassen << false;
-        QTest::newRow("release dialog grown and shrunk again near the screen's bottom") << Rahmung::Gelassen << true;
+            << Rahmung::VerschobenUngehoert << false << false;
+        QTest::newRow("window manager at ease") << Rahmung::Gelassen << false << false;
+        QTest::newRow("release dialog grown and shrunk again near the screen's bottom")
+            << Rahmung::Gelassen << true << false;
+        QTest::newRow("dragged onto the monitor beside, grown and shrunk there") << Rahmung::Gelassen << true << true;
     }
     void routeStepDialogsKeepOnePlace()
     {
         QFETCH(Rahmung, rahmung);
         QFETCH(bool, waechst);
+        QFETCH(bool, nebenan);
         std::optional<LangsamerFenstermanager> fenstermanager;
         if (rahmung != Rahmung::Gelassen)
             fenstermanager.emplace(rahmung);
@@ -176,6 +180,13 @@ private slots:
             TestDesk::setzen(f[0], f[1], katalogIndex(f[2]), f.mid(3));
         modus(8);
         const QRect platz = haupt->screen()->availableGeometry();
+        // Where the user drags the dialogs to.
+        const QRect ziele = nebenan ? andererMonitor(haupt)->availableGeometry() : platz;
+        // The free part of the monitor that holds `ort`.
+        const auto platzBei = [&platz](QPoint ort) {
+            const QScreen* s = QGuiApplication::screenAt(ort);
+            return s ? s->availableGeometry() : platz;
+        };
         WizardUser u(60000);
         QStringList abweichungen;
         QPoint ort;   // where the user left the last dialog; the name step stands in the middle of the screen
@@ -192,7 +203,7 @@ private slots:
                     abweichungen << was + ": " + fehlt;
                 const QSize groesse = rahmen(d).size();
                 const std::optional<QPoint> soll =
-                    ort.isNull() ? mittigUeber(platz, groesse, platz) : imPlatz(ort, groesse, platz);
+                    ort.isNull() ? mittigUeber(platz, groesse, platz) : imPlatz(ort, groesse, platzBei(ort));
                 if (!soll)
                     abweichungen << was + ": " + zuGross(groesse);
                 else if ((rahmen(d).topLeft() - *soll).manhattanLength() > 2)
@@ -219,10 +230,11 @@ private slots:
         QWidget *g = &FstGBest(), *r = &FstRBest(), *z = &FstZBest(), *w = &FstWBest(), *s = &FstSBest(),
                 *a = &FstABest(), *v = &FstVBest();
         // The start and element prompts fit here, the release and signal dialogs do not.
-        // Places on the main window's monitor, from its top left corner.
-        const auto bei = [&platz](int x, int y) { return platz.topLeft() + QPoint(x, y); };
-        const QPoint tief(platz.left() + 700, platz.bottom() - 140);
-        schritt(g, "name", bei(610, 300));
+        // Places on the monitor dragged to, from its top left corner: the name
+        // step on the main window's, the steps shown at the shared place onwards.
+        const auto bei = [&ziele](int x, int y) { return ziele.topLeft() + QPoint(x, y); };
+        const QPoint tief(ziele.left() + 700, ziele.bottom() - 140);
+        schritt(g, "name", platz.topLeft() + QPoint(610, 300));
         u.tippen(g, "FSB_Name_Txt", "West");
         u.knopf(g, "OK_But");
         schritt(g, "start key", bei(420, 180));
@@ -236,7 +248,7 @@ private slots:
             u.waehlen(r, "FHT_Chk");
             ruhtDann(r, "release ticked at the place of the one before", [&] { return rahmen(r).topLeft() == tief; });
             u.waehlen(r, "FHT_Chk", false);
-            ruhtDann(r, "release unticked pushed up to fit", [&] { return rahmen(r).bottom() == platz.bottom(); });
+            ruhtDann(r, "release unticked pushed up to fit", [&] { return rahmen(r).bottom() == ziele.bottom(); });
         }
         u.waehlen(r, "FHT_Chk");   // smaller now, it fits where the one before was left
         u.knopf(r, "OK_But");

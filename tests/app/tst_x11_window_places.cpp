@@ -9,16 +9,32 @@
 // it shows. Every window is painted.
 #include "app/X11WindowTest.h"
 
+#include <QProcess>
+
 using namespace X11Test;
 
 class TestX11WindowPlaces : public QObject {
     Q_OBJECT
     MainWindow* haupt = nullptr;
+    // A monitor a row took away, by its name and its place for xrandr.
+    QString wegName, wegGeometrie;
+
+    void monitorZurueckgeben()
+    {
+        if (wegName.isEmpty())
+            return;
+        QCOMPARE(QProcess::execute("xrandr", {"--setmonitor", std::exchange(wegName, {}), wegGeometrie, "none"}), 0);
+        QTRY_COMPARE(QGuiApplication::screens().size(), 3);
+    }
 
 private slots:
     void initTestCase() { anfangen(haupt); }
 
-    void cleanup() { aufraeumen(haupt); }
+    void cleanup()
+    {
+        aufraeumen(haupt);
+        monitorZurueckgeben();
+    }
 
     void windowFitsStaysInFrontAndReopensInPlace_data()
     {
@@ -51,9 +67,11 @@ private slots:
         QVERIFY(w);
         VERIFY_GERAHMT(w);
         VERIFY_GEMALT(w);
-        QCOMPARE(w->screen()->name(), haupt->screen()->name());
-        const QRect platz = haupt->screen()->availableGeometry();
-        QCOMPARE(platz.size(), QSize(1366, 768));
+        // Where the route step before it was left, on whichever monitor.
+        if (!zuerst.isEmpty())
+            QCOMPARE(w->screen()->name(), haupt->screen()->name());
+        const QRect platz = w->screen()->availableGeometry();
+        QCOMPARE(platz, w->screen()->geometry());   // no panels on the desktop
         // As large as its layout asks, as far as the screen allows: as wide,
         // and as high as it asks for the width it got.
         const int hoehe = w->hasHeightForWidth() ? w->heightForWidth(w->width()) : w->sizeHint().height();
@@ -76,7 +94,7 @@ private slots:
                                     .arg(ortText(erstesMal.topLeft()), ortText(*soll), zuerst)));
             // Its frame to the device pixel in the corner and wholly on the monitor.
             const QScreen* primaer = QGuiApplication::primaryScreen();
-            const QRect geraete(primaer->geometry().topLeft(), primaer->geometry().size() * primaer->devicePixelRatio());
+            const QRect geraete = geraeteMonitor(primaer).flaeche;
             QVERIFY2(w != haupt || (hauptfensterStartGeraet.topLeft() == geraete.topLeft()
                                     && geraete.contains(hauptfensterStartGeraet)),
                      qPrintable("the frame in device pixels " + rechteckText(hauptfensterStartGeraet) + " on "
@@ -101,11 +119,13 @@ private slots:
                      "the window manager did not raise the main window");
             QVERIFY2(stapelPlatz(w) > stapelPlatz(haupt), "the window went behind the main window");
         }
-        // Where the user dragged it: on the screen, off its edges where there is room.
+        // Where the user dragged it: on the screen (onto the monitor beside the
+        // main window's where there are several), off its edges where there is room.
         if (wieder) {
-            const QSize frei = platz.size() - rahmen(w).size();
+            const QRect dort = andererMonitor(haupt)->availableGeometry();
+            const QSize frei = dort.size() - rahmen(w).size();
             const QPoint ziel =
-                platz.topLeft() + QPoint(std::clamp(frei.width() / 2, 0, 240), std::clamp(frei.height() / 2, 0, 130));
+                dort.topLeft() + QPoint(std::clamp(frei.width() / 2, 0, 240), std::clamp(frei.height() / 2, 0, 130));
             ziehen(w, ziel);
             QTRY_VERIFY2(stehtAn(w, ziel), qPrintable("dragged to " + ortText(rahmen(w).topLeft())));
         }
@@ -122,6 +142,57 @@ private slots:
         }
         if (wieder)
             schliessen(w);
+        modus(1);
+    }
+
+    // A monitor taken away while the program runs (a laptop undocked, a
+    // projector unplugged), with the main window and a window closed on it:
+    // shown again, the window opens wholly on the monitor the main window
+    // went to, painted, also when the monitor was given back meanwhile.
+    void windowShownAgainAfterItsMonitorWentAway_data()
+    {
+        QTest::addColumn<QString>("fenster");
+        QTest::addColumn<bool>("zurueck");   // the monitor given back before the window is shown again
+        for (const char* name : {"Signal", "LNCV Tabelle", "Grundeinstellungen", "Drucken", "Fahrstraßenschritt Gleis"})
+            for (const bool zurueck : {false, true})
+                QTest::newRow(qPrintable(QString::fromUtf8(name) + (zurueck ? ", monitor given back" : "")))
+                    << QString::fromUtf8(name) << zurueck;
+    }
+    void windowShownAgainAfterItsMonitorWentAway()
+    {
+        QFETCH(QString, fenster);
+        QFETCH(bool, zurueck);
+        if (QGuiApplication::screens().size() < 3)
+            QSKIP("needs three monitors");
+        QScreen* monitor = letzterMonitor();
+        const QString name = monitor->name();
+        const QRect g = geraeteMonitor(monitor).flaeche;
+        const QString geometrie = QStringLiteral("%1/%2x%3/%4+%5+%6")
+                                      .arg(g.width()).arg(g.width() * 254 / 960).arg(g.height())
+                                      .arg(g.height() * 254 / 960).arg(g.x()).arg(g.y());
+        hauptfensterAuf(haupt, monitor);
+        const auto& oeffnen = oeffner().at(fenster);
+        QWidget* w = oeffnen();
+        VERIFY_GERAHMT(w);
+        const QPoint dort = monitor->availableGeometry().topLeft() + QPoint(100, 80);
+        ziehen(w, dort);
+        QTRY_VERIFY2(stehtAn(w, dort), qPrintable("dragged to " + ortText(rahmen(w).topLeft())));
+        QCOMPARE(w->screen(), monitor);
+        schliessen(w);
+        QCOMPARE(QProcess::execute("xrandr", {"--delmonitor", name}), 0);
+        wegName = name;
+        wegGeometrie = geometrie;
+        QTRY_COMPARE(QGuiApplication::screens().size(), 2);
+        if (zurueck)
+            monitorZurueckgeben();
+        QCOMPARE(oeffnen(), w);
+        VERIFY_GERAHMT(w);
+        VERIFY_GEMALT(w);
+        QCOMPARE(w->screen()->name(), haupt->screen()->name());
+        QVERIFY2(haupt->screen()->availableGeometry().contains(rahmen(w)), qPrintable("frame " + rechteckText(rahmen(w))));
+        QVERIFY2(haupt->screen()->availableGeometry().contains(rahmen(haupt)),
+                 qPrintable("main window's frame " + rechteckText(rahmen(haupt))));
+        schliessen(w);
         modus(1);
     }
 

@@ -15,6 +15,7 @@
 #include "routes/UserCommandDialog.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -279,9 +280,14 @@ private slots:
     // not at a place of its own: after a change of the release condition the
     // element step added to the route opens where the release dialog stood,
     // not centred by its own size. Step dialogs shown before are gone, and
-    // with them the place they shared.
+    // with them the place they shared: the first opens in the middle of the
+    // screen, not where the dialogs before were left.
     void firstStepDialogGivesTheNextItsPlace()
     {
+        schrittDialogeAnlegen();
+        FstGBest().verschieben(QPoint(3, 4));
+        FstGBest().zeigen(true);
+        FstGBest().hide();
         for (int code = 0; code < 7; ++code)
             delete fstSchrittDialog(code);
         QList<QRect> orte;   // where each dialog's frame stands, at the dialog's size
@@ -301,6 +307,8 @@ private slots:
             u.schliessen(ed);
         });
         QCOMPARE(orte.size(), 2);
+        const QPoint mitte = QGuiApplication::primaryScreen()->availableGeometry().center();
+        QVERIFY2(orte[0].contains(mitte), "the first not in the middle of the screen");
         QVERIFY2(orte[1].size() != orte[0].size(), "both of one size: centred, they would stand alike");
         QCOMPARE(orte[1].topLeft(), orte[0].topLeft());
         QVERIFY(!FSinArbeit);
