@@ -26,9 +26,14 @@ QString schreibFehler(const QString& pfad, const QString& grund);
 // Writes inhalt into a new file beside pfad under a name nothing else uses
 // (".NAME.XXXXXXXX~": hidden, and with no extension that a loader looks for),
 // created exclusively, so that nothing already there is opened or followed. It
-// takes the permissions of an existing file at pfad, and its bytes are on the
-// disk when it returns. False with the reason in grund, and nothing left behind.
+// takes the permissions of an existing file at pfad; its bytes are on their way
+// to the disk when it returns (dateiSichern waits for them). False with the
+// reason in grund, and nothing left behind.
 bool tempDateiSchreiben(const QString& pfad, const QByteArray& inhalt, QString& tempPfad, QString& grund);
+
+// Waits until the bytes of the file written at pfad (a regular file, not a
+// link) are on the disk. False with the reason in grund.
+bool dateiSichern(const QString& pfad, QString& grund);
 
 // Makes the folder's entries durable on its disk: the names of the files
 // created, replaced or removed in it so far. False with the reason in grund.
@@ -45,8 +50,9 @@ bool dateiSchreiben(const QString& pfad, const QByteArray& inhalt, QString& fehl
 // project are independent, and working on several at once hides the waits
 // for the disk). arbeit returns false to stop the others early. fortschritt,
 // when given, is called on the calling thread now and then with the count done.
+// faeden: how many threads at most (0: one per processor core).
 void parallel(size_t anzahl, const std::function<bool(size_t)>& arbeit,
-              const std::function<void(size_t)>& fortschritt = {});
+              const std::function<void(size_t)>& fortschritt = {}, int faeden = 0);
 
 // Reads the whole file, which must be a regular file (a link to one counts,
 // unless linkFolgen is false) of at most hoechstens bytes: a folder, pipe,

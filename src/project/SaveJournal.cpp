@@ -15,6 +15,10 @@
 namespace {
 SpeicherStoerung stoerung;
 
+// The flushes wait for the disk, not the processor: many at once let it take
+// the files in few of its own flushes.
+constexpr int GleichzeitigeSicherungen = 64;
+
 const QString NichtsGeaendert = QStringLiteral("\r\nEs wurde nichts geändert.");
 const QString Unvollstaendig = QStringLiteral("Das Speichern ist unvollständig; das nächste Laden des Pults schließt es ab.");
 
@@ -47,6 +51,8 @@ public:
                        const std::function<void(size_t)>& fortschritt)
     {
         parallel(auftraege.size(), [&](size_t i) { return schreiben(auftraege[i], i); }, fortschritt);
+        if (fehler.isEmpty())
+            parallel(pfade.size(), [&](size_t i) { return sichern(pfade[i]); }, {}, GleichzeitigeSicherungen);
         QString grund;
         if (fehler.isEmpty() && !ordnerSichern(verz, grund))
             fehler = QStringLiteral("Die Dateien konnten nicht auf den Datenträger geschrieben werden:\r\n") + grund;
@@ -90,6 +96,15 @@ private:
             return true;
         pfade[i].clear();
         return scheitern(schreibFehler(a.pfad, grund));
+    }
+
+    // The bytes of a temporary file on the disk (none for a file that stays).
+    bool sichern(const QString& temp)
+    {
+        QString grund;
+        return temp.isEmpty() || dateiSichern(temp, grund)
+            || scheitern(QStringLiteral("Die Datei ") + nativ(temp)
+                         + QStringLiteral(" konnte nicht auf den Datenträger geschrieben werden:\r\n") + grund);
     }
 
     bool scheitern(const QString& text)
